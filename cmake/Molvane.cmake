@@ -1,0 +1,54 @@
+# Conventions shared by every deliverable and test of the tree.
+include_guard(GLOBAL)
+
+# molvane_dll(target OUTPUT Name [SOURCES ...] [LINKS ...])
+# A system library: Name.dll in Bin\, compiled with NAME_BUILD defined so that its headers
+# export its classes while every other module imports them.
+function(molvane_dll target)
+  cmake_parse_arguments(A "" "OUTPUT" "SOURCES;LINKS" ${ARGN})
+  add_library(${target} SHARED ${A_SOURCES})
+  string(TOUPPER "${A_OUTPUT}" upper)
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME "${A_OUTPUT}")
+  target_compile_definitions(${target} PRIVATE ${upper}_BUILD)
+  target_link_libraries(${target} PUBLIC ${A_LINKS})
+endfunction()
+
+# molvane_exe(target OUTPUT Name [GUI] [SOURCES ...] [LINKS ...])
+function(molvane_exe target)
+  cmake_parse_arguments(A "GUI" "OUTPUT" "SOURCES;LINKS" ${ARGN})
+  add_executable(${target} ${A_SOURCES})
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME "${A_OUTPUT}")
+  if(A_GUI)
+    target_link_options(${target} PRIVATE -mwindows)
+  endif()
+  target_link_libraries(${target} PRIVATE ${A_LINKS})
+endfunction()
+
+# molvane_test(name SOURCES ... [LINKS ...] [PEERS server exchange version] [TIMEOUT s])
+# One GoogleTest executable, one CTest entry, run under Wine in the test prefix; PEERS start
+# the named testbed servers on free ports around the run (testbed/peers.py).
+function(molvane_test name)
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LINKS;PEERS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_LINKS} molvane_test_main)
+  add_dependencies(${name} wine_prefix)
+  set(cmd "${PROJECT_SOURCE_DIR}/scripts/wine-test.sh" "$<TARGET_FILE:${name}>")
+  if(A_PEERS)
+    string(REPLACE ";" "," peers "${A_PEERS}")
+    set(cmd python3 "${PROJECT_SOURCE_DIR}/testbed/peers.py" --peers ${peers} -- ${cmd})
+  endif()
+  add_test(NAME ${name} COMMAND ${cmd})
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT}
+    ENVIRONMENT "MOLVANE_WINEPREFIX=${MOLVANE_WINEPREFIX};MOLVANE_CERTS=${MOLVANE_CERTS};MOLVANE_STAGE=${MOLVANE_STAGE}")
+endfunction()
+
+# molvane_bench(name SOURCES ... [LINKS ...]): built with everything, run by scripts/bench.sh.
+function(molvane_bench name)
+  cmake_parse_arguments(A "" "" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_LINKS})
+  set_property(GLOBAL APPEND PROPERTY MOLVANE_BENCHES ${name})
+endfunction()

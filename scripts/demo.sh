@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Sets up, builds and stages Molvane, starts the local peers (the system's server, the
+# exchange and the version server) and runs the terminal against them.
+# Uses $DISPLAY when there is one, otherwise a virtual display.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${MOLVANE_BUILD:-$here/build}
+export MOLVANE_BUILD=$build
+"$here/scripts/setup.sh"
+"$here/scripts/build.sh"
+stage=$build/stage
+echo "[demo] staged install root: $stage"
+ls "$stage/Bin" | sed 's/^/[demo]   Bin\\/'
+
+if [ ! -f "$stage/Bin/Molvane.exe" ]; then
+  echo "[demo] the main program is not built yet: nothing to run beyond the staged tree."
+  exit 0
+fi
+
+. "$here/scripts/wine-env.sh"
+export WINEPREFIX=$build/wineprefix
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+trap cleanup EXIT
+start_peer() {  # name port extra-args...
+  local name=$1 port=$2; shift 2
+  python3 "$here/testbed/${name}_peer.py" --host 127.0.0.1 --port "$port" --control-port 0 "$@" \
+    > "$build/demo-$name.ready" 2> "$build/demo-$name.log" &
+  pids+=($!)
+}
+[ -f "$here/testbed/server_peer.py" ] && start_peer server 9100 --demo-signals
+[ -f "$here/testbed/exchange_peer.py" ] && start_peer exchange 9443 --market \
+  --cert "$build/certs/localhost.pem" --key "$build/certs/localhost.key"
+sleep 1
+run() { wine "$stage/Bin/Molvane.exe"; }
+if [ -n "${DISPLAY:-}" ]; then run; else xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f run); stage='$stage'; run"; fi

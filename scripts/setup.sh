@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Makes a fresh Debian machine ready to build and test Molvane. Idempotent: every step
+# checks what is already there, so a second run costs seconds.
+#
+#   scripts/setup.sh            packages, locale, dependencies, test certificates
+#
+# Environment:
+#   MOLVANE_CACHE   where cross-built dependencies are kept (default /var/cache/molvane)
+#   MOLVANE_BUILD   build tree, which holds the Wine prefix and certificates (default ./build)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+cache=${MOLVANE_CACHE:-/var/cache/molvane}
+build=${MOLVANE_BUILD:-$here/build}
+log() { printf '[setup] %s\n' "$*" >&2; }
+
+packages=(
+  g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-nanum
+  cmake ninja-build python3 openssl dpkg-dev locales zip unzip
+)
+
+install_packages() {
+  local missing=()
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  local need_src=0
+  if [ -f /etc/apt/sources.list.d/debian.sources ] &&
+     ! grep -q '^Types: deb deb-src' /etc/apt/sources.list.d/debian.sources; then
+    sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources
+    need_src=1
+  fi
+  if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list &&
+     ! grep -q '^deb-src ' /etc/apt/sources.list; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >> /etc/apt/sources.list
+    need_src=1
+  fi
+  if [ ${#missing[@]} -gt 0 ] || [ $need_src = 1 ] || ! apt-cache showsrc zlib >/dev/null 2>&1; then
+    log "installing: ${missing[*]:-(source lists only)}"
+    apt-get update -q
+    [ ${#missing[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+make_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^ko_KR.utf8$'; then
+    log "generating ko_KR.UTF-8"
+    sed -i 's/^# *ko_KR.UTF-8 UTF-8/ko_KR.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen >/dev/null
+  fi
+}
+
+install_packages
+make_locale
+"$here/scripts/build-deps.sh" "$cache"
+"$here/scripts/make-certs.sh" "$build/certs"
+log "ready (dependencies in $cache/deps, certificates in $build/certs)"

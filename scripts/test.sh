@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds everything and runs every test (CTest, under Wine on Xvfb).
+#   scripts/test.sh [ctest arguments...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${MOLVANE_BUILD:-$here/build}
+export MOLVANE_BUILD=$build
+"$here/scripts/setup.sh"
+"$here/scripts/build.sh"
+. "$here/scripts/wine-env.sh"
+export WINEPREFIX=$build/wineprefix
+# One wine server for the whole run: each test process then starts in about a second.
+wineserver -p 30
+trap 'wineserver -k 2>/dev/null || true' EXIT
+cd "$build"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest -j "$(nproc)" --output-on-failure "$@"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Creates the Wine prefix the tests and the demo run in: Korean locale (ANSI code page 949),
+# Nanum fonts in place of "굴림" and "굴림체", and the test CA trusted machine-wide.
+set -euo pipefail
+prefix=$1 certs=$2 certinstall=$3
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+export WINEPREFIX=$prefix
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+reg=$(mktemp --suffix=.reg)
+# regedit reads UTF-16 files; the face names are Korean.
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"굴림"="NanumGothic"\r\n"굴림체"="NanumGothicCoding"\r\n"돋움"="NanumGothic"\r\n"돋움체"="NanumGothicCoding"\r\n' |
+  iconv -f UTF-8 -t UTF-16 > "$reg"
+wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+rm -f "$reg"
+wine "$certinstall" "$(winepath -w "$certs/ca.der")"
+wineserver -w
