@@ -10,7 +10,8 @@ export MOLVANE_BUILD=$build
 . "$here/scripts/wine-env.sh"
 export WINEPREFIX=$build/wineprefix
 # One wine server for the whole run: each test process then starts in about a second.
-wineserver -p 30
+wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
+wine wineboot >/dev/null 2>&1 || true
 cd "$build"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest -j "$(nproc)" --output-on-failure "$@"

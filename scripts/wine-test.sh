@@ -1,6 +1,13 @@
 #!/usr/bin/env bash
 # Runs one test executable under Wine in the test prefix (CTest's command for every test).
+# Output goes through a file: Wine's helper processes (services, the desktop) inherit the
+# standard handles and would otherwise hold CTest's pipe open after the test has ended.
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
 export WINEPREFIX=${MOLVANE_WINEPREFIX:?MOLVANE_WINEPREFIX not set}
-exec wine "$@" --gtest_color=no
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+wine "$@" --gtest_color=no > "$out" 2>&1
+rc=$?
+cat "$out"
+exit $rc
