@@ -116,7 +116,6 @@ Control channel (newline-delimited JSON; replies {"ok":true,...} or {"ok":false,
 import argparse
 import logging
 import os
-import signal
 import socket
 import socketserver
 import ssl
@@ -128,9 +127,10 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from exchange_peer_accounts import DEFAULT_API_KEY, DEFAULT_SECRET  # noqa: E402
-from exchange_peer_control import ControlServer  # noqa: E402
+from exchange_peer_control import control_server  # noqa: E402
 from exchange_peer_errors import BAD_REQUEST, MSG_BODY  # noqa: E402
 from exchange_peer_state import Exchange, Incoming, Options, Reply, to_json_bytes  # noqa: E402
+from peerlib import run_until_stopped, serve_in_background  # noqa: E402
 
 MAX_BODY = 1024 * 1024
 HANDSHAKE_TIMEOUT = 10
@@ -325,24 +325,14 @@ def main(argv=None):
                                 synthetic=args.coins, keys=((args.api_key, args.api_secret),),
                                 max_records=args.max_records))
     server = ExchangeHTTPServer((args.host, args.port), exchange, tls, args.idle_timeout)
-    control = ControlServer((args.host, args.control_port), exchange)
-    for target in (server.serve_forever, control.serve_forever):
-        threading.Thread(target=target, kwargs={"poll_interval": 0.2}, daemon=True).start()
+    control = control_server((args.host, args.control_port), exchange)
+    serve_in_background(server, control)
     threading.Thread(target=exchange.run_market_clock, daemon=True).start()
 
-    def stop(_signum, _frame):
-        exchange.stopping.set()
-    signal.signal(signal.SIGTERM, stop)
-    signal.signal(signal.SIGINT, stop)
-
-    print("READY port=%d control=%d scheme=%s" % (server.server_address[1], control.server_address[1],
-                                                   "https" if tls else "http"), flush=True)
-    while not exchange.stopping.wait(0.5):
-        pass
-    server.shutdown()
-    control.shutdown()
-    server.server_close()
-    control.server_close()
+    run_until_stopped(exchange.stopping,
+                      "READY port=%d control=%d scheme=%s" % (server.server_address[1], control.server_address[1],
+                                                              "https" if tls else "http"),
+                      (server, control))
     return 0
 
 

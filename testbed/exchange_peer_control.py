@@ -6,13 +6,11 @@ The commands are listed in exchange_peer.py's docstring.
 import binascii
 import json
 import logging
-import socketserver
 
 from exchange_peer_auth import Checks
 from exchange_peer_state import JSON_TYPE, Reply, to_json_bytes
 from exchange_peer_accounts import MAX_FILLS, to_decimal
-
-CONTROL_LINE_LIMIT = 16 * 1024 * 1024
+from peerlib import ControlServer
 
 log = logging.getLogger("exchange_peer")
 
@@ -236,33 +234,6 @@ def run_command(ex, msg):
         return handler(ex, msg) or {}
 
 
-class ControlHandler(socketserver.StreamRequestHandler):
-    def handle(self):
-        ex = self.server.exchange
-        while not ex.stopping.is_set():
-            line = self.rfile.readline(CONTROL_LINE_LIMIT)
-            if not line:
-                return
-            if not line.strip():
-                continue
-            try:
-                msg = json.loads(line)
-                if not isinstance(msg, dict):
-                    raise CommandError("a command must be a JSON object")
-                reply = {"ok": True, **run_command(ex, msg)}
-            except (CommandError, ValueError) as exc:
-                reply = {"ok": False, "error": str(exc)}
-            except Exception as exc:  # keep the channel usable for the next command
-                log.exception("control command failed")
-                reply = {"ok": False, "error": "%s: %s" % (type(exc).__name__, exc)}
-            self.wfile.write(json.dumps(reply, ensure_ascii=False).encode("utf-8") + b"\n")
-            self.wfile.flush()
-
-
-class ControlServer(socketserver.ThreadingTCPServer):
-    allow_reuse_address = True
-    daemon_threads = True
-
-    def __init__(self, address, exchange):
-        self.exchange = exchange
-        super().__init__(address, ControlHandler)
+def control_server(address, exchange):
+    return ControlServer(address, lambda msg: run_command(exchange, msg), exchange.stopping,
+                         errors=(CommandError,))

@@ -93,13 +93,14 @@ import io
 import json
 import logging
 import os
-import signal
 import socket
 import socketserver
 import struct
 import sys
 import threading
 import zipfile
+
+from peerlib import ControlServer, run_until_stopped, serve_in_background
 
 HEADER_SIZE = 18
 RECORD_SIZE = 128
@@ -113,7 +114,6 @@ CODE_LIST = 1
 CODE_FILE = 2
 LIST_NAME = "version.dat"
 DEFAULT_CHUNK = 8192
-CONTROL_LINE_LIMIT = 64 * 1024 * 1024
 
 CONTENT_FAULTS = ("error", "bad_length", "oversize", "stall", "close_mid")
 TRANSPORT_FAULTS = ("split", "coalesce")
@@ -517,29 +517,6 @@ class PeerServer(socketserver.ThreadingTCPServer):
         super().__init__(address, handler)
 
 
-class ControlHandler(socketserver.StreamRequestHandler):
-    def handle(self):
-        state = self.server.state
-        while not state.stopping.is_set():
-            line = self.rfile.readline(CONTROL_LINE_LIMIT)
-            if not line:
-                return
-            if not line.strip():
-                continue
-            try:
-                msg = json.loads(line)
-                if not isinstance(msg, dict):
-                    raise PeerError("command must be a JSON object")
-                reply = dict(ok=True, **(run_command(state, msg) or {}))
-            except (PeerError, ValueError) as exc:
-                reply = {"ok": False, "error": str(exc)}
-            except Exception as exc:  # keep the channel alive for the next command
-                log.exception("control command failed")
-                reply = {"ok": False, "error": "%s: %s" % (type(exc).__name__, exc)}
-            self.wfile.write(json.dumps(reply).encode() + b"\n")
-            self.wfile.flush()
-
-
 def run_command(state, msg):
     cmd = msg.get("cmd")
     if cmd == "ping":
@@ -617,24 +594,14 @@ def main(argv=None):
 
     state = PeerState(os.path.abspath(args.root) if args.root else None, args.chunk)
     server = PeerServer((args.host, args.port), VersionHandler, state)
-    control = PeerServer((args.host, args.control_port), ControlHandler, state)
-    for srv in (server, control):
-        threading.Thread(target=srv.serve_forever, kwargs={"poll_interval": 0.2}, daemon=True).start()
-
-    def stop(_signum, _frame):
-        state.stopping.set()
-    signal.signal(signal.SIGTERM, stop)
-    signal.signal(signal.SIGINT, stop)
-
+    control = ControlServer((args.host, args.control_port), lambda msg: run_command(state, msg),
+                            state.stopping, errors=(PeerError,))
+    serve_in_background(server, control)
     print("version_peer: serving %s" % (state.start_root or "inline content only (no --root)"), file=sys.stderr)
-    print("READY port=%d control=%d" % (server.server_address[1], control.server_address[1]), flush=True)
-    while not state.stopping.wait(0.5):
-        pass
-    server.shutdown()
-    control.shutdown()
+    run_until_stopped(state.stopping,
+                      "READY port=%d control=%d" % (server.server_address[1], control.server_address[1]),
+                      (server, control))
     state.disconnect_all()
-    server.server_close()
-    control.server_close()
     return 0
 
 
