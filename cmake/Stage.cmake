@@ -27,9 +27,11 @@ target_link_libraries(certinstall PRIVATE crypt32)
 target_link_options(certinstall PRIVATE -static)
 set_target_properties(certinstall PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tools")
 add_custom_command(OUTPUT "${MOLVANE_WINEPREFIX}.stamp"
+  COMMAND "${PROJECT_SOURCE_DIR}/scripts/make-certs.sh" "${MOLVANE_CERTS}"
   COMMAND "${PROJECT_SOURCE_DIR}/scripts/wine-prefix.sh" "${MOLVANE_WINEPREFIX}" "${MOLVANE_CERTS}"
           "$<TARGET_FILE:certinstall>"
   COMMAND ${CMAKE_COMMAND} -E touch "${MOLVANE_WINEPREFIX}.stamp"
-  DEPENDS certinstall "${PROJECT_SOURCE_DIR}/scripts/wine-prefix.sh" stage
+  DEPENDS certinstall "${PROJECT_SOURCE_DIR}/scripts/wine-prefix.sh"
+          "${PROJECT_SOURCE_DIR}/scripts/make-certs.sh" stage
   COMMENT "Preparing the Wine test prefix")
 add_custom_target(wine_prefix ALL DEPENDS "${MOLVANE_WINEPREFIX}.stamp")

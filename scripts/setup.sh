@@ -2,16 +2,14 @@
 # Makes a fresh Debian machine ready to build and test Molvane. Idempotent: every step
 # checks what is already there, so a second run costs seconds.
 #
-#   scripts/setup.sh            packages, locale, dependencies, test certificates
+#   scripts/setup.sh            packages, locale, dependencies
 #
 # Environment:
 #   MOLVANE_CACHE   where cross-built dependencies are kept (default /var/cache/molvane)
-#   MOLVANE_BUILD   build tree, which holds the Wine prefix and certificates (default ./build)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 cache=${MOLVANE_CACHE:-/var/cache/molvane}
-build=${MOLVANE_BUILD:-$here/build}
 log() { printf '[setup] %s\n' "$*" >&2; }
 
 packages=(
@@ -57,5 +55,4 @@ make_locale() {
 install_packages
 make_locale
 "$here/scripts/build-deps.sh" "$cache"
-"$here/scripts/make-certs.sh" "$build/certs"
-log "ready (dependencies in $cache/deps, certificates in $build/certs)"
+log "ready (dependencies in $cache/deps)"
