@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
 """A minimal HTTPS peer: GET /hello answers "hello over https". Proves the test CA chain.
+POST /echo answers its body, after the request's X-Echo header and a newline when it has one.
 
     https_peer.py --host 127.0.0.1 --port 0 --control-port 0 --cert PEM --key PEM
 
@@ -21,6 +22,19 @@ class Hello(http.server.BaseHTTPRequestHandler):
         body = b"hello over https" if self.path == "/hello" else b"not found"
         self.send_response(200 if self.path == "/hello" else 404)
         self.send_header("Content-Type", "text/plain")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def do_POST(self):
+        body = self.rfile.read(int(self.headers.get("Content-Length", 0)))
+        echo = self.headers.get("X-Echo")
+        if echo is not None:
+            body = echo.encode("latin-1") + b"\n" + body
+        if self.path != "/echo":
+            body = b"not found"
+        self.send_response(200 if self.path == "/echo" else 404)
+        self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         self.wfile.write(body)

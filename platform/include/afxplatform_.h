@@ -1,0 +1,72 @@
+// Build-wide macros of the framework layer: export/import, calling conventions, debug helpers.
+#pragma once
+
+#ifndef STRICT
+#define STRICT
+#endif
+#include <windows.h>
+
+// Platform.dll exports its classes and functions; every other module imports them.
+#ifdef PLATFORM_BUILD
+#define AFX_PLATFORM_API __declspec(dllexport)
+#else
+#define AFX_PLATFORM_API __declspec(dllimport)
+#endif
+
+// Extension libraries mark their exported classes with AFX_EXT_CLASS and define _AFXEXT
+// while they build themselves.
+#ifdef _AFXEXT
+#define AFX_EXT_CLASS __declspec(dllexport)
+#else
+#define AFX_EXT_CLASS __declspec(dllimport)
+#endif
+#define AFX_EXT_API AFX_EXT_CLASS
+#define AFX_EXT_DATA AFX_EXT_CLASS
+#define AFX_EXT_DATADEF
+
+#define AFXAPI __stdcall
+#define AFX_CDECL __cdecl
+#define AFX_MSG_CALL
+#define afx_msg
+#define AFX_INLINE inline
+#define AFX_STATIC static
+#define AFX_STATIC_DATA static
+#define AFX_DATA
+#define AFX_DATADEF
+#define AFX_COMDAT
+#define AFX_NOVTABLE
+#define AFX_IMPORT_DATA
+
+#ifndef PASCAL
+#define PASCAL __stdcall
+#endif
+
+// Release build semantics: checks vanish, VERIFY still evaluates its argument, TRACE does not
+// evaluate its arguments at all.
+#define ASSERT(f) ((void)0)
+#define VERIFY(f) ((void)(f))
+#define ASSERT_VALID(pOb) ((void)0)
+#define ASSERT_KINDOF(class_name, object) ((void)0)
+#define ASSERT_POINTER(p, type) ((void)0)
+#define ASSERT_NULL_OR_POINTER(p, type) ((void)0)
+#define DEBUG_ONLY(f) ((void)0)
+#define TRACE(...) ((void)0)
+#define TRACE0(sz) ((void)0)
+#define TRACE1(sz, p1) ((void)0)
+#define TRACE2(sz, p1, p2) ((void)0)
+#define TRACE3(sz, p1, p2, p3) ((void)0)
+#define ATLTRACE(...) ((void)0)
+#define ATLASSERT(f) ((void)0)
+#define UNUSED(x)
+#define UNUSED_ALWAYS(x) ((void)(x))
+#define DEBUG_NEW new
+#define AfxDebugBreak() ((void)0)
+
+#ifndef _countof
+#define _countof(a) (sizeof(a) / sizeof((a)[0]))
+#endif
+
+// A CString handed to "..." would arrive as a hidden reference with GCC, not as the text pointer
+// the callee reads; make every such call a compile error instead of a silent misprint.
+// CString::Format and AppendFormat accept CString arguments directly.
+#pragma GCC diagnostic error "-Wconditionally-supported"

@@ -1,0 +1,42 @@
+// Internals shared by the window layer's sources.
+#pragma once
+
+#include "afxwin.h"
+
+#include <unordered_map>
+
+// Temporary objects of one thread.
+struct AfxTempWndMap_
+{
+    std::unordered_map<HWND, CWnd*> wnds;
+    std::unordered_map<HMENU, CMenu*> menus;
+};
+void AfxDeleteTempMenus_(AfxTempWndMap_* map);
+
+// The window's procedure is the framework's.
+inline bool AfxIsFrameworkProc_(HWND hWnd)
+{
+    return (WNDPROC)::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == AfxGetAfxWndProc();
+}
+
+// The top-level ancestor of hWnd through parents and owners.
+inline HWND AfxGetTopLevel_(HWND hWnd)
+{
+    HWND hTop = hWnd;
+    for (HWND h = hWnd; h != NULL; h = ::GetParent(h))
+        hTop = h;
+    return hTop;
+}
+
+// The instance with which the window class lpszClass was registered: the application's, this
+// layer's, or an extension library's; hDefault when none of them has it (system classes).
+HINSTANCE AfxFindClassInstance_(LPCTSTR lpszClass, HINSTANCE hDefault);
+
+// Every module of the resource chain in search order (program's resource module first).
+int AfxGetChainModules_(HMODULE* phModules, int nMax);
+
+// The layer's own module handle.
+HINSTANCE AfxGetPlatformModule_();
+
+// Centres a just-initialised dialog as the framework does (see wndproc.cpp).
+void AfxPostInitDialog_(CWnd* pWnd, const RECT& rectOld, DWORD dwStyleOld);

@@ -1,0 +1,179 @@
+// The framework's window procedure, the creation hook that attaches a window to its object
+// before its first message, subclassing, and the per-thread record of the current message.
+#include "afxwin.h"
+#include "wndimpl_.h"
+
+WNDPROC AFXAPI AfxGetAfxWndProc()
+{
+    return &AfxWndProc;
+}
+
+LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    _AFX_THREAD_STATE* state = AfxGetThreadState();
+    MSG saved = state->m_lastSentMsg;
+    state->m_lastSentMsg.hwnd = hWnd;
+    state->m_lastSentMsg.message = nMsg;
+    state->m_lastSentMsg.wParam = wParam;
+    state->m_lastSentMsg.lParam = lParam;
+
+    RECT rectOld = {};
+    DWORD dwStyleOld = 0;
+    if (nMsg == WM_INITDIALOG) {
+        dwStyleOld = (DWORD)::GetWindowLongA(hWnd, GWL_STYLE);
+        ::GetWindowRect(hWnd, &rectOld);
+    }
+
+    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+
+    if (nMsg == WM_INITDIALOG)
+        AfxPostInitDialog_(pWnd, rectOld, dwStyleOld);
+    if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+        // A derived WM_NCDESTROY handler skipped the base one: still release the handle so that
+        // the map never points at a destroyed window.
+        if (pWnd->m_pfnSuper != NULL && AfxIsFrameworkProc_(hWnd))
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)pWnd->m_pfnSuper);
+        pWnd->Detach();
+    }
+    state->m_lastSentMsg = saved;
+    return lResult;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == WM_QUERYAFXWNDPROC)
+        return 1;
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == NULL || pWnd->m_hWnd != hWnd)
+        return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Creation hook
+
+namespace {
+
+// Windows the system creates on its own while another is being created (input-method windows)
+// must not take the pending object.
+bool IsSystemHelperWindow(HWND hWnd)
+{
+    char name[32] = "";
+    ::GetClassNameA(hWnd, name, sizeof(name));
+    return lstrcmpiA(name, "IME") == 0 || lstrcmpiA(name, "MSCTFIME UI") == 0;
+}
+
+LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    _AFX_THREAD_STATE* state = AfxGetThreadState();
+    if (code == HCBT_CREATEWND && state->m_pWndInit != NULL) {
+        HWND hWnd = (HWND)wParam;
+        if (!IsSystemHelperWindow(hWnd)) {
+            CWnd* pWndInit = state->m_pWndInit;
+            state->m_pWndInit = NULL;
+            pWndInit->Attach(hWnd);
+            pWndInit->PreSubclassWindow();
+            WNDPROC* ppfnSuper = pWndInit->GetSuperWndProcAddr();
+            WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
+            if (pfnOld != &AfxWndProc)
+                *ppfnSuper = pfnOld;
+        }
+    }
+    return ::CallNextHookEx(state->m_hHookOldCbtFilter, code, wParam, lParam);
+}
+
+} // namespace
+
+void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
+{
+    _AFX_THREAD_STATE* state = AfxGetThreadState();
+    if (state->m_hHookOldCbtFilter == NULL)
+        state->m_hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &CbtFilterHook, NULL, ::GetCurrentThreadId());
+    ++state->m_nCbtHookUsers;
+    state->m_pWndInit = pWnd;
+}
+
+BOOL AFXAPI AfxUnhookWindowCreate()
+{
+    _AFX_THREAD_STATE* state = AfxGetThreadState();
+    if (state->m_nCbtHookUsers > 0 && --state->m_nCbtHookUsers == 0 && state->m_hHookOldCbtFilter != NULL) {
+        ::UnhookWindowsHookEx(state->m_hHookOldCbtFilter);
+        state->m_hHookOldCbtFilter = NULL;
+    }
+    if (state->m_pWndInit != NULL) {
+        state->m_pWndInit = NULL;
+        return FALSE; // no window was created
+    }
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Dispatch entry points of CWnd
+
+const MSG* PASCAL CWnd::GetCurrentMessage()
+{
+    _AFX_THREAD_STATE* state = AfxGetThreadState();
+    state->m_lastSentMsg.time = ::GetMessageTime();
+    DWORD pos = ::GetMessagePos();
+    state->m_lastSentMsg.pt.x = (short)LOWORD(pos);
+    state->m_lastSentMsg.pt.y = (short)HIWORD(pos);
+    return &state->m_lastSentMsg;
+}
+
+LRESULT CWnd::Default()
+{
+    const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+    return DefWindowProc(msg.message, msg.wParam, msg.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper != NULL)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult))
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+WNDPROC* CWnd::GetSuperWndProcAddr()
+{
+    return &m_pfnSuper;
+}
+
+void CWnd::PreSubclassWindow()
+{
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (hWnd == NULL || FromHandlePermanent(hWnd) != NULL || AfxIsFrameworkProc_(hWnd))
+        return FALSE; // already owned by a framework object
+    if (!Attach(hWnd))
+        return FALSE;
+    PreSubclassWindow();
+    WNDPROC* ppfnSuper = GetSuperWndProcAddr();
+    WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
+    *ppfnSuper = pfnOld;
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    HWND hWndControl = ::GetDlgItem(pParent->GetSafeHwnd(), (int)nID);
+    return hWndControl != NULL && SubclassWindow(hWndControl);
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    WNDPROC* ppfnSuper = GetSuperWndProcAddr();
+    if (m_hWnd != NULL && *ppfnSuper != NULL)
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)*ppfnSuper);
+    *ppfnSuper = NULL;
+    return Detach();
+}

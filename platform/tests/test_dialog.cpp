@@ -1,0 +1,341 @@
+// Dialogs from templates of another library found through the resource chain: modeless with
+// keyboard handling through pre-translation, modal with its own loop and a disabled owner.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "resdll/resdll.h"
+#include "wnd_test_util.h"
+
+namespace {
+
+class CTestDialog : public CDialog
+{
+public:
+    explicit CTestDialog(LPCTSTR lpszTemplate, CWnd* pParent = NULL) : CDialog(lpszTemplate, pParent) {}
+    explicit CTestDialog(UINT nIDTemplate, CWnd* pParent = NULL) : CDialog(nIDTemplate, pParent) {}
+    CTestDialog() {}
+
+    std::function<void(CTestDialog&)> m_onInit;
+    std::function<void(CTestDialog&)> m_onApp;
+    int m_initCalls = 0;
+    int m_okCalls = 0;
+    int m_cancelCalls = 0;
+    CString m_okText;
+
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        ++m_initCalls;
+        if (m_onInit)
+            m_onInit(*this);
+        return TRUE;
+    }
+
+protected:
+    void OnOK() override
+    {
+        ++m_okCalls;
+        GetDlgItemText(IDC_TEST_EDIT, m_okText);
+        CDialog::OnOK();
+    }
+    void OnCancel() override
+    {
+        ++m_cancelCalls;
+        CDialog::OnCancel();
+    }
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        KillTimer(nIDEvent);
+        EndDialog((int)nIDEvent);
+    }
+    afx_msg LRESULT OnApp(WPARAM, LPARAM)
+    {
+        if (m_onApp)
+            m_onApp(*this);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTestDialog, CDialog)
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+CString WindowText(HWND hWnd)
+{
+    CString text;
+    CWnd::FromHandle(hWnd)->GetWindowText(text);
+    return text;
+}
+
+class Dialogs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_hLib = ::LoadLibraryA("PlatformTestRes.dll");
+        ASSERT_NE(m_hLib, (HMODULE)NULL);
+        ASSERT_TRUE(m_owner.CreateEx(0, NULL, "owner", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, NULL, NULL));
+    }
+    void TearDown() override
+    {
+        m_owner.DestroyWindow();
+        if (m_hLib != NULL)
+            ::FreeLibrary(m_hLib);
+        CWnd::DeleteTempMap();
+    }
+    HMODULE m_hLib = NULL;
+    CWnd m_owner;
+};
+
+// Resource chain
+
+TEST(ResourceChain, LibrariesJoinNewestFirstAndLeaveWhenUnloaded)
+{
+    LPCSTR lpszDialog = MAKEINTRESOURCEA(IDD_TEST_DIALOG);
+    HINSTANCE hExe = ::GetModuleHandleA(NULL);
+    EXPECT_EQ(AfxFindResourceHandle(lpszDialog, (LPCSTR)RT_DIALOG), hExe) << "not found: the program's module";
+    CString text;
+    EXPECT_FALSE(text.LoadString(IDS_TEST_TEXT));
+
+    HMODULE hFirst = ::LoadLibraryA("PlatformTestRes.dll");
+    ASSERT_NE(hFirst, (HMODULE)NULL);
+    EXPECT_EQ(AfxFindResourceHandle(lpszDialog, (LPCSTR)RT_DIALOG), hFirst);
+    ASSERT_TRUE(text.LoadString(IDS_TEST_TEXT));
+    EXPECT_STREQ(text, "text of the first library");
+
+    HMODULE hSecond = ::LoadLibraryA("PlatformTestRes2.dll");
+    ASSERT_NE(hSecond, (HMODULE)NULL);
+    EXPECT_EQ(AfxFindResourceHandle(lpszDialog, (LPCSTR)RT_DIALOG), hSecond) << "newest first";
+    ASSERT_TRUE(text.LoadString(IDS_TEST_TEXT));
+    EXPECT_STREQ(text, "text of the second library");
+    // A resource only the older library has is still found.
+    EXPECT_EQ(AfxFindResourceHandle("NAMEDDLG", (LPCSTR)RT_DIALOG), hFirst);
+
+    // The application's resource module comes before every library.
+    AfxSetResourceHandle(hFirst);
+    EXPECT_EQ(AfxFindResourceHandle(lpszDialog, (LPCSTR)RT_DIALOG), hFirst);
+    AfxSetResourceHandle(hExe);
+
+    ::FreeLibrary(hSecond);
+    EXPECT_EQ(AfxFindResourceHandle(lpszDialog, (LPCSTR)RT_DIALOG), hFirst);
+    ::FreeLibrary(hFirst);
+    EXPECT_EQ(AfxFindResourceHandle(lpszDialog, (LPCSTR)RT_DIALOG), hExe);
+    EXPECT_FALSE(text.LoadString(IDS_TEST_TEXT));
+}
+
+TEST(ResourceChain, InitExtensionModuleOnceAndTermRemovesTheModule)
+{
+    AFX_EXTENSION_MODULE state = {};
+    HMODULE hLib = ::LoadLibraryExA("PlatformTestRes2.dll", NULL, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(hLib, (HMODULE)NULL);
+    EXPECT_TRUE(AfxInitExtensionModule(state, hLib));
+    EXPECT_TRUE(AfxInitExtensionModule(state, hLib));
+    EXPECT_EQ(state.hModule, hLib);
+    new CDynLinkLibrary(state);
+    new CDynLinkLibrary(state);
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_TEST_DIALOG), (LPCSTR)RT_DIALOG), hLib);
+    AfxTermExtensionModule(state); // both library objects go
+    EXPECT_NE(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_TEST_DIALOG), (LPCSTR)RT_DIALOG), hLib);
+    EXPECT_FALSE(state.bInitialized);
+    ::FreeLibrary(hLib);
+}
+
+// Modeless
+
+TEST_F(Dialogs, ModelessFromAnotherLibrarysTemplate)
+{
+    CTestDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_DIALOG, &m_owner));
+    EXPECT_EQ(dlg.m_initCalls, 1);
+    EXPECT_STREQ(WindowText(dlg.m_hWnd), "First");
+    EXPECT_NE(dlg.GetDlgItem(IDC_TEST_EDIT), (CWnd*)NULL);
+    EXPECT_EQ(::GetWindow(dlg.m_hWnd, GW_OWNER), m_owner.m_hWnd);
+    EXPECT_FALSE(dlg.IsWindowVisible()) << "templates without WS_VISIBLE stay hidden";
+    EXPECT_TRUE(m_owner.IsWindowEnabled()) << "a modeless dialog leaves its owner alone";
+    EXPECT_TRUE(dlg.DestroyWindow());
+    EXPECT_EQ(dlg.m_hWnd, (HWND)NULL);
+}
+
+TEST_F(Dialogs, ModelessKeysAreHandledThroughPreTranslation)
+{
+    CTestDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_DIALOG, &m_owner));
+    dlg.ShowWindow(SW_SHOW);
+    CWnd* pEdit = dlg.GetDlgItem(IDC_TEST_EDIT);
+    dlg.GotoDlgCtrl(pEdit);
+    ASSERT_EQ(::GetFocus(), pEdit->m_hWnd);
+
+    // Dispatched without the framework's pre-translation, Enter does nothing to the dialog.
+    MSG raw = {pEdit->m_hWnd, WM_KEYDOWN, VK_RETURN, 1};
+    ::DispatchMessageA(&raw);
+    EXPECT_EQ(dlg.m_okCalls, 0);
+
+    // Through the loop: typed text, Tab moves on, Enter presses the default button.
+    ::PostMessageA(pEdit->m_hWnd, WM_CHAR, 'x', 1);
+    ::PostMessageA(pEdit->m_hWnd, WM_KEYDOWN, VK_TAB, 1);
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() != pEdit->m_hWnd; }));
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDC_TEST_CHECK));
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    ASSERT_TRUE(PumpUntil([&] { return dlg.m_okCalls == 1; }));
+    EXPECT_STREQ(dlg.m_okText, "x");
+    EXPECT_FALSE(dlg.IsWindowVisible()) << "EndDialog hides a modeless dialog";
+    dlg.DestroyWindow();
+}
+
+TEST_F(Dialogs, MissingTemplateFails)
+{
+    CTestDialog dlg(4999, &m_owner);
+    EXPECT_FALSE(dlg.Create(4999, &m_owner));
+    EXPECT_EQ(dlg.m_hWnd, (HWND)NULL);
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_TRUE(m_owner.IsWindowEnabled());
+}
+
+// Modal
+
+TEST_F(Dialogs, ModalRunsUntilEnterPressesOk)
+{
+    CTestDialog dlg(IDD_TEST_DIALOG, &m_owner);
+    bool bOwnerEnabledDuringRun = true;
+    HWND hDialogOwner = NULL;
+    dlg.m_onInit = [&](CTestDialog& d) {
+        bOwnerEnabledDuringRun = m_owner.IsWindowEnabled() != FALSE;
+        hDialogOwner = ::GetWindow(d.m_hWnd, GW_OWNER);
+        HWND hEdit = ::GetDlgItem(d.m_hWnd, IDC_TEST_EDIT);
+        ::SetWindowTextA(hEdit, "typed");
+        ::PostMessageA(hEdit, WM_KEYDOWN, VK_RETURN, 1);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_okCalls, 1);
+    EXPECT_STREQ(dlg.m_okText, "typed");
+    EXPECT_FALSE(bOwnerEnabledDuringRun);
+    EXPECT_EQ(hDialogOwner, m_owner.m_hWnd);
+    EXPECT_TRUE(m_owner.IsWindowEnabled()) << "the owner comes back";
+    EXPECT_EQ(dlg.m_hWnd, (HWND)NULL) << "the window is gone after the run";
+}
+
+struct ModalEndCase
+{
+    const char* name;
+    LPCSTR lpszTemplate;
+    UINT nEndCommand; // posted WM_COMMAND, or 0 for a timer that ends with its id
+    INT_PTR expectedResult;
+};
+
+const ModalEndCase kModalEndCases[] = {
+    {"CancelCommand", MAKEINTRESOURCEA(IDD_TEST_DIALOG), IDCANCEL, IDCANCEL},
+    {"EndDialogWithOwnValue", MAKEINTRESOURCEA(IDD_TEST_DIALOG), 0, 42},
+    {"NamedTemplate", "NAMEDDLG", IDOK, IDOK},
+    {"CloseBoxCancels", MAKEINTRESOURCEA(IDD_TEST_DIALOG), SC_CLOSE, IDCANCEL},
+};
+
+class ModalEnds : public Dialogs, public ::testing::WithParamInterface<ModalEndCase>
+{
+};
+
+TEST_P(ModalEnds, DoModalReturnsTheEndValue)
+{
+    const ModalEndCase& c = GetParam();
+    CTestDialog dlg(c.lpszTemplate, &m_owner);
+    dlg.m_onInit = [&](CTestDialog& d) {
+        if (c.nEndCommand == SC_CLOSE)
+            ::PostMessageA(d.m_hWnd, WM_CLOSE, 0, 0);
+        else if (c.nEndCommand != 0)
+            ::PostMessageA(d.m_hWnd, WM_COMMAND, c.nEndCommand, 0);
+        else
+            d.SetTimer((UINT_PTR)c.expectedResult, 10, NULL);
+    };
+    EXPECT_EQ(dlg.DoModal(), c.expectedResult);
+    EXPECT_EQ(dlg.m_initCalls, 1);
+    EXPECT_TRUE(m_owner.IsWindowEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ModalEnds, ::testing::ValuesIn(kModalEndCases),
+                         [](const ::testing::TestParamInfo<ModalEndCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Dialogs, ModalDialogIsCentredOnItsOwner)
+{
+    CTestDialog dlg(IDD_TEST_DIALOG, &m_owner);
+    CRect rcDialog;
+    dlg.m_onInit = [](CTestDialog& d) { d.PostMessage(WM_APP); };
+    dlg.m_onApp = [&](CTestDialog& d) {
+        d.GetWindowRect(&rcDialog);
+        d.EndDialog(IDOK);
+    };
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    CRect rcOwner;
+    m_owner.GetWindowRect(&rcOwner);
+    EXPECT_NEAR(rcDialog.CenterPoint().x, rcOwner.CenterPoint().x, 1);
+    EXPECT_NEAR(rcDialog.CenterPoint().y, rcOwner.CenterPoint().y, 1);
+}
+
+TEST_F(Dialogs, QuitDuringModalRunEndsItAndReachesTheOuterLoop)
+{
+    CTestDialog dlg(IDD_TEST_DIALOG, &m_owner);
+    dlg.m_onInit = [](CTestDialog&) { ::PostQuitMessage(3); };
+    EXPECT_EQ(dlg.DoModal(), -1);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+    EXPECT_TRUE(m_owner.IsWindowEnabled());
+}
+
+TEST_F(Dialogs, NestedModalDialogsDisableEachOwnerInTurn)
+{
+    CTestDialog outer(IDD_TEST_DIALOG, &m_owner);
+    INT_PTR innerResult = 0;
+    bool bOuterDisabledDuringInner = false;
+    outer.m_onInit = [&](CTestDialog& d) { d.PostMessage(WM_APP); };
+    outer.m_onApp = [&](CTestDialog& d) {
+        CTestDialog inner("NAMEDDLG", &d);
+        inner.m_onInit = [&](CTestDialog& i) {
+            bOuterDisabledDuringInner = !d.IsWindowEnabled();
+            ::PostMessageA(i.m_hWnd, WM_COMMAND, IDOK, 0);
+        };
+        innerResult = inner.DoModal();
+        d.EndDialog(IDCANCEL);
+    };
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+    EXPECT_EQ(innerResult, IDOK);
+    EXPECT_TRUE(bOuterDisabledDuringInner);
+    EXPECT_TRUE(m_owner.IsWindowEnabled());
+}
+
+// In-memory templates
+
+std::vector<WORD> MakeTemplate(DWORD dwStyle, short cx, short cy)
+{
+    // DLGTEMPLATE, then empty menu, class and title arrays; no controls.
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
+    DLGTEMPLATE* p = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    p->style = dwStyle;
+    p->cdit = 0;
+    p->cx = cx;
+    p->cy = cy;
+    return words;
+}
+
+TEST_F(Dialogs, ModalAndModelessFromInMemoryTemplates)
+{
+    std::vector<WORD> words = MakeTemplate(WS_POPUP | WS_CAPTION, 100, 50);
+    std::vector<DWORD> aligned((words.size() + 1) / 2);
+    memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
+    auto* lpTemplate = reinterpret_cast<LPCDLGTEMPLATE>(aligned.data());
+
+    CTestDialog modeless;
+    ASSERT_TRUE(modeless.CreateIndirect(lpTemplate, &m_owner));
+    EXPECT_EQ(modeless.m_initCalls, 1);
+    modeless.DestroyWindow();
+
+    CTestDialog modal;
+    ASSERT_TRUE(modal.InitModalIndirect(lpTemplate, &m_owner));
+    modal.m_onInit = [](CTestDialog& d) { ::PostMessageA(d.m_hWnd, WM_COMMAND, IDCANCEL, 0); };
+    EXPECT_EQ(modal.DoModal(), IDCANCEL);
+    EXPECT_EQ(modal.m_cancelCalls, 1);
+}
+
+} // namespace
