@@ -32,3 +32,102 @@ public:
     COLORREF SetBarColor(COLORREF clrBar);
     BOOL SetMarquee(BOOL fMarquee, int nInterval);
 };
+
+/////////////////////////////////////////////////////////////////////////////
+// CTabCtrl, CSpinButtonCtrl, CDateTimeCtrl (windows author): comctl32's tab, up-down and
+// date-time picker controls, one message per call. Create registers the control's class.
+
+class AFX_PLATFORM_API CTabCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CTabCtrl)
+public:
+    CTabCtrl() {}
+    virtual ~CTabCtrl();
+
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // Results: the new item's index, or -1.
+    LONG InsertItem(int nItem, TCITEM* pTabCtrlItem);
+    LONG InsertItem(int nItem, LPCTSTR lpszItem);
+    LONG InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
+    LONG InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, int nImage, LPARAM lParam);
+    BOOL DeleteItem(int nItem);
+    BOOL DeleteAllItems();
+    int GetItemCount() const;
+    BOOL GetItem(int nItem, TCITEM* pTabCtrlItem) const;
+    BOOL SetItem(int nItem, TCITEM* pTabCtrlItem);
+    BOOL GetItemRect(int nItem, LPRECT lpRect) const;
+    int GetCurSel() const;
+    int SetCurSel(int nItem); // the previous selection, or -1
+    int GetCurFocus() const;
+    void SetCurFocus(int nItem);
+    int GetRowCount() const;
+    CSize SetItemSize(CSize size); // the previous size
+    void SetPadding(CSize size);
+    int SetMinTabWidth(int cx);
+    // Display rectangle from window rectangle (bLarger FALSE) or the other way round.
+    void AdjustRect(BOOL bLarger, LPRECT lpRect);
+    int HitTest(TCHITTESTINFO* pHitTestInfo) const;
+    BOOL HighlightItem(int idItem, BOOL fHighlight = TRUE);
+    DWORD GetExtendedStyle() const;
+    DWORD SetExtendedStyle(DWORD dwNewStyle, DWORD dwExMask = 0);
+
+    // TCS_OWNERDRAWFIXED tabs draw here (through the parent's reflection); the default draws nothing.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+};
+
+class AFX_PLATFORM_API CSpinButtonCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CSpinButtonCtrl)
+public:
+    CSpinButtonCtrl() {}
+    virtual ~CSpinButtonCtrl();
+
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    BOOL SetAccel(int nAccel, UDACCEL* pAccel);
+    UINT GetAccel(int nAccel, UDACCEL* pAccel) const;
+    int SetBase(int nBase);
+    UINT GetBase() const;
+    CWnd* SetBuddy(CWnd* pWndBuddy); // the previous buddy
+    CWnd* GetBuddy() const;
+    int SetPos(int nPos);            // the previous position
+    int GetPos() const;              // position in the low word, nonzero high word on error
+    int SetPos32(int nPos);
+    int GetPos32(LPBOOL lpbError = NULL) const;
+    void SetRange(short nLower, short nUpper);
+    void SetRange32(int nLower, int nUpper);
+    DWORD GetRange() const;          // upper in the low word, lower in the high word
+    void GetRange(int& lower, int& upper) const;
+    void GetRange32(int& lower, int& upper) const;
+};
+
+class AFX_PLATFORM_API CDateTimeCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CDateTimeCtrl)
+public:
+    CDateTimeCtrl() {}
+    virtual ~CDateTimeCtrl();
+
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // GDT_VALID, or GDT_NONE when a DTS_SHOWNONE control is cleared.
+    DWORD GetTime(CTime& timeDest) const;
+    DWORD GetTime(LPSYSTEMTIME pTimeDest) const;
+    // A null time clears a DTS_SHOWNONE control.
+    BOOL SetTime(const CTime* pTimeNew);
+    BOOL SetTime(LPSYSTEMTIME pTimeNew = NULL);
+    BOOL SetFormat(LPCTSTR pstrFormat);
+    // GDTR_MIN | GDTR_MAX bits for the bounds that are set.
+    DWORD GetRange(CTime* pMinTime, CTime* pMaxTime) const;
+    BOOL SetRange(const CTime* pMinRange, const CTime* pMaxRange);
+    COLORREF GetMonthCalColor(int iColor) const;
+    COLORREF SetMonthCalColor(int iColor, COLORREF ref);
+    CFont* GetMonthCalFont() const;
+    void SetMonthCalFont(HFONT hFont, BOOL bRedraw = TRUE);
+};

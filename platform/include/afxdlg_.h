@@ -123,6 +123,7 @@ public:
     // Title (first line of string nIDResource), menu, icon and accelerators of id nIDResource.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
+    // Places the control bars along their edges and gives the rest to the AFX_IDW_PANE_FIRST child.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     virtual void ActivateFrame(int nCmdShow = -1);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -143,6 +144,7 @@ public:
     CString m_strTitle;
     UINT m_nIDHelp;
     DWORD m_dwDockStyle;
+    BOOL m_bInRecalcLayout;
 
 protected:
     virtual void PostNcDestroy(); // frames are made with new and delete themselves

@@ -47,6 +47,11 @@ public:
     virtual BOOL IsIdleMessage(MSG* pMsg);
     virtual int ExitInstance();
     virtual void Delete(); // deletes the object when m_bAutoDelete
+    // An exception that a window procedure of this thread let escape: WM_CREATE fails with -1,
+    // WM_PAINT validates the window, a WM_COMMAND counts as handled; every other failure but a
+    // CUserException (the user was told already) is reported in a message box. Returns the
+    // message's result.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
     // Handles thread messages (posted with no window) through ON_THREAD_MESSAGE entries.
     BOOL DispatchThreadMessageEx(MSG* pMsg);
 
@@ -125,6 +130,8 @@ AFX_PLATFORM_API BOOL AFXAPI AfxPumpMessage();
 AFX_PLATFORM_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 AFX_PLATFORM_API BOOL AFXAPI AfxIsIdleMessage(MSG* pMsg);
 AFX_PLATFORM_API void AFXAPI AfxPostQuitMessage(int nExitCode);
+// The calling thread's ProcessWndProcException (the default handling on threads without an object).
+AFX_PLATFORM_API LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg);
 
 AFX_PLATFORM_API CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
                                                    int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,

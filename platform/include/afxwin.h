@@ -10,6 +10,5 @@
 #include "afxthread_.h"
 #include "afxmodule_.h"
 #include "afxdlg_.h"
-#if __has_include("afxctl_.h")
+#include "afxdd_.h"
 #include "afxctl_.h"
-#endif

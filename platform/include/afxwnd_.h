@@ -91,14 +91,15 @@ public:
 #define WF_STAYDISABLED 0x0004
 #define WF_MODALLOOP 0x0008
 #define WF_CONTINUEMODAL 0x0010
+#define WF_STAYACTIVE 0x0020 // the window keeps its active look
+#define WF_NOPOPMSG 0x0040
+#define WF_MODALDISABLE 0x0080
 #define WF_OLECTLCONTAINER 0x0100
 
 // RunModalLoop flags.
 #define MLF_NOIDLEMSG 0x0001
 #define MLF_NOKICKIDLE 0x0002
 #define MLF_SHOWONIDLE 0x0004
-
-// Extra flags of ModifyStyle beyond SWP_ ones are none; the flags are passed to SetWindowPos.
 
 class AFX_PLATFORM_API CWnd : public CCmdTarget
 {
@@ -150,6 +151,7 @@ public:
     // Styles
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
+    // FALSE when nothing changed; nonzero nFlags (SWP_ flags) also apply the change with SetWindowPos.
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     static BOOL PASCAL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);

@@ -1,6 +1,7 @@
 // CString::LoadString: string tables are read directly (any length) from the module that the
 // resource chain names, and converted from UTF-16 to the ANSI code page.
 #include "afx.h"
+#include "wndimpl_.h"
 
 namespace {
 
@@ -31,9 +32,18 @@ const WCHAR* FindStringInModule(HINSTANCE hInstance, UINT nID, int* pnLength)
 
 } // namespace
 
+// Several modules may hold strings of the same 16-string block: the module that holds the
+// string itself wins, not the first one that has the block.
 HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID)
 {
-    return AfxFindResourceHandle(MAKEINTRESOURCEA((nID >> 4) + 1), MAKEINTRESOURCEA(6));
+    HMODULE modules[64];
+    int n = AfxGetChainModules_(modules, 64);
+    int nLength = 0;
+    for (int i = 0; i < n; i++) {
+        if (FindStringInModule(modules[i], nID, &nLength) != nullptr)
+            return modules[i];
+    }
+    return AfxGetResourceHandle();
 }
 
 BOOL CString::LoadString(UINT nID)

@@ -138,6 +138,31 @@ void CWinThread::Delete()
         delete this;
 }
 
+namespace {
+
+LRESULT DefaultWndProcException(CException* e, const MSG* pMsg)
+{
+    if (pMsg->message == WM_CREATE)
+        return -1; // the window is not created
+    if (pMsg->message == WM_PAINT) {
+        ::ValidateRect(pMsg->hwnd, NULL); // or it would be painted again and again
+        return 0;
+    }
+    LRESULT lResult = 0;
+    if (pMsg->message == WM_COMMAND)
+        lResult = TRUE; // handled, if unsuccessfully
+    if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
+        e->ReportError(e->IsKindOf(RUNTIME_CLASS(CMemoryException)) ? MB_ICONEXCLAMATION : MB_ICONSTOP);
+    return lResult;
+}
+
+} // namespace
+
+LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    return DefaultWndProcException(e, pMsg);
+}
+
 BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 {
     _AFX_THREAD_STATE* state = AfxGetThreadState();
@@ -296,15 +321,24 @@ BOOL AFXAPI AfxIsIdleMessage(MSG* pMsg)
            pMsg->message != WM_NCMOUSEMOVE;
 }
 
+LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    if (CWinThread* pThread = AfxGetThread())
+        return pThread->ProcessWndProcException(e, pMsg);
+    return DefaultWndProcException(e, pMsg);
+}
+
 void AFXAPI AfxPostQuitMessage(int nExitCode)
 {
     ::PostQuitMessage(nExitCode);
 }
 
-CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
-                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+namespace {
+
+// Starts pThread at nPriority; null (and the object deleted) when the thread cannot be made.
+CWinThread* StartThread(CWinThread* pThread, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
+                        LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
-    CWinThread* pThread = new CWinThread(pfnThreadProc, pParam);
     if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
         pThread->Delete();
         return NULL;
@@ -313,6 +347,14 @@ CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, i
     if (!(dwCreateFlags & CREATE_SUSPENDED))
         pThread->ResumeThread();
     return pThread;
+}
+
+} // namespace
+
+CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
+                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+{
+    return StartThread(new CWinThread(pfnThreadProc, pParam), nPriority, nStackSize, dwCreateFlags, lpSecurityAttrs);
 }
 
 CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
@@ -323,14 +365,7 @@ CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UI
     CWinThread* pThread = static_cast<CWinThread*>(pThreadClass->CreateObject());
     if (pThread == NULL)
         AfxThrowMemoryException();
-    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
-        pThread->Delete();
-        return NULL;
-    }
-    pThread->SetThreadPriority(nPriority);
-    if (!(dwCreateFlags & CREATE_SUSPENDED))
-        pThread->ResumeThread();
-    return pThread;
+    return StartThread(pThread, nPriority, nStackSize, dwCreateFlags, lpSecurityAttrs);
 }
 
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete)

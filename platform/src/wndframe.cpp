@@ -1,6 +1,6 @@
 // CFrameWnd basics: creation with the framework's frame class, LoadFrame, accelerators, command
 // routing to the application and command updates of pop-up menus.
-#include "afxwin.h"
+#include "afxext.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -12,7 +12,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SIZE()
 END_MESSAGE_MAP()
 
-CFrameWnd::CFrameWnd() : m_bAutoMenuEnable(TRUE), m_hAccelTable(NULL), m_nIDHelp(0), m_dwDockStyle(0)
+CFrameWnd::CFrameWnd()
+    : m_bAutoMenuEnable(TRUE), m_hAccelTable(NULL), m_nIDHelp(0), m_dwDockStyle(0), m_bInRecalcLayout(FALSE)
 {
 }
 
@@ -93,6 +94,12 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
 void CFrameWnd::RecalcLayout(BOOL bNotify)
 {
     (void)bNotify;
+    if (m_bInRecalcLayout)
+        return;
+    // Bars take their edges of the client area; the pane window gets the rest.
+    m_bInRecalcLayout = TRUE;
+    AfxRepositionBars(this, 0, 0xFFFF, AFX_IDW_PANE_FIRST, reposDefault);
+    m_bInRecalcLayout = FALSE;
 }
 
 void CFrameWnd::ActivateFrame(int nCmdShow)

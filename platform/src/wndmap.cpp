@@ -7,27 +7,9 @@
 
 namespace {
 
-class CriticalSection
+AfxPermanentMap_<HWND, CWnd>& Permanent()
 {
-public:
-    CriticalSection() { ::InitializeCriticalSection(&m_cs); }
-    ~CriticalSection() { ::DeleteCriticalSection(&m_cs); }
-    void Lock() { ::EnterCriticalSection(&m_cs); }
-    void Unlock() { ::LeaveCriticalSection(&m_cs); }
-
-private:
-    CRITICAL_SECTION m_cs;
-};
-
-struct PermanentMap
-{
-    CriticalSection lock;
-    std::unordered_map<HWND, CWnd*> wnds;
-};
-
-PermanentMap& Permanent()
-{
-    static PermanentMap map;
+    static AfxPermanentMap_<HWND, CWnd> map;
     return map;
 }
 
@@ -42,19 +24,6 @@ DWORD ThreadStateSlot()
     return slot;
 }
 
-void DeleteTempWnds(AfxTempWndMap_* map)
-{
-    if (map == NULL)
-        return;
-    // Move the objects out first: a destructor may ask for another temporary object.
-    std::unordered_map<HWND, CWnd*> wnds;
-    wnds.swap(map->wnds);
-    for (auto& entry : wnds) {
-        entry.second->m_hWnd = NULL; // a temporary object never owns its window
-        delete entry.second;
-    }
-}
-
 } // namespace
 
 _AFX_THREAD_STATE::_AFX_THREAD_STATE()
@@ -66,7 +35,7 @@ _AFX_THREAD_STATE::_AFX_THREAD_STATE()
 
 _AFX_THREAD_STATE::~_AFX_THREAD_STATE()
 {
-    DeleteTempWnds(m_pTempWnds);
+    AfxDeleteTemps_(m_pTempWnds->wnds, &CWnd::m_hWnd);
     AfxDeleteTempMenus_(m_pTempWnds);
     delete m_pTempWnds;
     if (m_hHookOldCbtFilter != NULL)
@@ -110,14 +79,7 @@ int AFXAPI AfxGetTempWndCount()
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
-    if (hWnd == NULL)
-        return NULL;
-    PermanentMap& map = Permanent();
-    map.lock.Lock();
-    auto it = map.wnds.find(hWnd);
-    CWnd* pWnd = it == map.wnds.end() ? NULL : it->second;
-    map.lock.Unlock();
-    return pWnd;
+    return hWnd == NULL ? NULL : Permanent().Find(hWnd);
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
@@ -126,29 +88,19 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
         return NULL;
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
-    auto& temps = AfxGetThreadState()->m_pTempWnds->wnds;
-    auto it = temps.find(hWnd);
-    if (it != temps.end())
-        return it->second;
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = hWnd;
-    temps[hWnd] = pWnd;
-    return pWnd;
+    return AfxFindOrMakeTemp_(AfxGetThreadState()->m_pTempWnds->wnds, hWnd, &CWnd::m_hWnd);
 }
 
 void PASCAL CWnd::DeleteTempMap()
 {
-    DeleteTempWnds(AfxGetThreadState()->m_pTempWnds);
+    AfxDeleteTemps_(AfxGetThreadState()->m_pTempWnds->wnds, &CWnd::m_hWnd);
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
     if (hWndNew == NULL)
         return FALSE;
-    PermanentMap& map = Permanent();
-    map.lock.Lock();
-    map.wnds[hWndNew] = this;
-    map.lock.Unlock();
+    Permanent().Add(hWndNew, this);
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -156,14 +108,8 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != NULL) {
-        PermanentMap& map = Permanent();
-        map.lock.Lock();
-        auto it = map.wnds.find(hWnd);
-        if (it != map.wnds.end() && it->second == this)
-            map.wnds.erase(it);
-        map.lock.Unlock();
-    }
+    if (hWnd != NULL)
+        Permanent().Remove(hWnd, this);
     m_hWnd = NULL;
     return hWnd;
 }

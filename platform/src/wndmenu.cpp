@@ -6,17 +6,9 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
 
-struct PermanentMenus
+AfxPermanentMap_<HMENU, CMenu>& Permanent()
 {
-    CRITICAL_SECTION lock;
-    std::unordered_map<HMENU, CMenu*> menus;
-    PermanentMenus() { ::InitializeCriticalSection(&lock); }
-    ~PermanentMenus() { ::DeleteCriticalSection(&lock); }
-};
-
-PermanentMenus& Permanent()
-{
-    static PermanentMenus map;
+    static AfxPermanentMap_<HMENU, CMenu> map;
     return map;
 }
 
@@ -24,12 +16,7 @@ PermanentMenus& Permanent()
 
 void AfxDeleteTempMenus_(AfxTempWndMap_* map)
 {
-    std::unordered_map<HMENU, CMenu*> menus;
-    menus.swap(map->menus);
-    for (auto& entry : menus) {
-        entry.second->m_hMenu = NULL; // temporary objects never own the menu
-        delete entry.second;
-    }
+    AfxDeleteTemps_(map->menus, &CMenu::m_hMenu);
 }
 
 CMenu::CMenu() : m_hMenu(NULL)
@@ -43,14 +30,7 @@ CMenu::~CMenu()
 
 CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
 {
-    if (hMenu == NULL)
-        return NULL;
-    PermanentMenus& map = Permanent();
-    ::EnterCriticalSection(&map.lock);
-    auto it = map.menus.find(hMenu);
-    CMenu* pMenu = it == map.menus.end() ? NULL : it->second;
-    ::LeaveCriticalSection(&map.lock);
-    return pMenu;
+    return hMenu == NULL ? NULL : Permanent().Find(hMenu);
 }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
@@ -59,14 +39,7 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
         return NULL;
     if (CMenu* pMenu = FromHandlePermanent(hMenu))
         return pMenu;
-    auto& temps = AfxGetThreadState()->m_pTempWnds->menus;
-    auto it = temps.find(hMenu);
-    if (it != temps.end())
-        return it->second;
-    CMenu* pMenu = new CMenu;
-    pMenu->m_hMenu = hMenu;
-    temps[hMenu] = pMenu;
-    return pMenu;
+    return AfxFindOrMakeTemp_(AfxGetThreadState()->m_pTempWnds->menus, hMenu, &CMenu::m_hMenu);
 }
 
 void PASCAL CMenu::DeleteTempMap()
@@ -78,10 +51,7 @@ BOOL CMenu::Attach(HMENU hMenu)
 {
     if (hMenu == NULL)
         return FALSE;
-    PermanentMenus& map = Permanent();
-    ::EnterCriticalSection(&map.lock);
-    map.menus[hMenu] = this;
-    ::LeaveCriticalSection(&map.lock);
+    Permanent().Add(hMenu, this);
     m_hMenu = hMenu;
     return TRUE;
 }
@@ -89,14 +59,8 @@ BOOL CMenu::Attach(HMENU hMenu)
 HMENU CMenu::Detach()
 {
     HMENU hMenu = m_hMenu;
-    if (hMenu != NULL) {
-        PermanentMenus& map = Permanent();
-        ::EnterCriticalSection(&map.lock);
-        auto it = map.menus.find(hMenu);
-        if (it != map.menus.end() && it->second == this)
-            map.menus.erase(it);
-        ::LeaveCriticalSection(&map.lock);
-    }
+    if (hMenu != NULL)
+        Permanent().Remove(hMenu, this);
     m_hMenu = NULL;
     return hMenu;
 }

@@ -3,6 +3,8 @@
 #include "afxwin.h"
 #include "wndimpl_.h"
 
+#include <exception>
+
 WNDPROC AFXAPI AfxGetAfxWndProc()
 {
     return &AfxWndProc;
@@ -24,7 +26,19 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
         ::GetWindowRect(hWnd, &rectOld);
     }
 
-    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    // Nothing may unwind through the system's window procedures: failures end here.
+    LRESULT lResult = 0;
+    try {
+        lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (CException* e) {
+        lResult = AfxProcessWndProcException(e, &state->m_lastSentMsg);
+        e->Delete();
+    } catch (const std::exception& e) {
+        CString text;
+        text.Format("Internal failure: %s", e.what());
+        AfxMessageBox(text, MB_ICONSTOP);
+        lResult = nMsg == WM_CREATE ? -1 : 0;
+    }
 
     if (nMsg == WM_INITDIALOG)
         AfxPostInitDialog_(pWnd, rectOld, dwStyleOld);

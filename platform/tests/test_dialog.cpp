@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include <msgbox_recorder.h>
+
 #include "resdll/resdll.h"
 #include "wnd_test_util.h"
 
@@ -112,8 +114,11 @@ TEST(ResourceChain, LibrariesJoinNewestFirstAndLeaveWhenUnloaded)
     EXPECT_EQ(AfxFindResourceHandle(lpszDialog, (LPCSTR)RT_DIALOG), hSecond) << "newest first";
     ASSERT_TRUE(text.LoadString(IDS_TEST_TEXT));
     EXPECT_STREQ(text, "text of the second library");
-    // A resource only the older library has is still found.
+    // A resource only the older library has is still found, a string too even when the newer
+    // library holds other strings of its block.
     EXPECT_EQ(AfxFindResourceHandle("NAMEDDLG", (LPCSTR)RT_DIALOG), hFirst);
+    ASSERT_TRUE(text.LoadString(IDS_FIRST_ONLY));
+    EXPECT_STREQ(text, "only the first library has this");
 
     // The application's resource module comes before every library.
     AfxSetResourceHandle(hFirst);
@@ -336,6 +341,111 @@ TEST_F(Dialogs, ModalAndModelessFromInMemoryTemplates)
     modal.m_onInit = [](CTestDialog& d) { ::PostMessageA(d.m_hWnd, WM_COMMAND, IDCANCEL, 0); };
     EXPECT_EQ(modal.DoModal(), IDCANCEL);
     EXPECT_EQ(modal.m_cancelCalls, 1);
+}
+
+} // namespace
+
+namespace {
+
+// Data exchange between the template's controls and members.
+class CExchangeDialog : public CDialog
+{
+public:
+    CExchangeDialog() : CDialog(IDD_TEST_DIALOG) {}
+    int m_number = 42;
+    int m_checked = 1;
+    bool m_ended = false;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_TEST_EDIT, m_number);
+        DDV_MinMaxInt(pDX, m_number, 0, 100);
+        DDX_Check(pDX, IDC_TEST_CHECK, m_checked);
+    }
+    void OnOK() override
+    {
+        if (!UpdateData(TRUE))
+            return;
+        m_ended = true;
+    }
+};
+
+TEST_F(Dialogs, InitialisationLoadsTheControls)
+{
+    CExchangeDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_DIALOG, &m_owner));
+    CString text;
+    dlg.GetDlgItemText(IDC_TEST_EDIT, text);
+    EXPECT_STREQ(text, "42");
+    EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_TEST_CHECK), 1u);
+    dlg.DestroyWindow();
+}
+
+struct ExchangeCase
+{
+    const char* name;
+    const char* typed;
+    const char* expectedPrompt; // empty: accepted
+    int expectedNumber;
+};
+
+const ExchangeCase kExchangeCases[] = {
+    {"NotANumber", "abc", "Please enter an integer.", 42},
+    {"TrailingGarbage", "12x", "Please enter an integer.", 42},
+    {"OutOfRange", "150", "Enter an integer between 0 and 100.", 150},
+    {"Accepted", " 7 ", "", 7},
+    {"Negative", "-1", "Enter an integer between 0 and 100.", -1},
+};
+
+class DataExchange : public Dialogs, public ::testing::WithParamInterface<ExchangeCase>
+{
+};
+
+TEST_P(DataExchange, OkValidatesBeforeEnding)
+{
+    const ExchangeCase& c = GetParam();
+    CMsgBoxRecorder recorder;
+    CExchangeDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_DIALOG, &m_owner));
+    dlg.CheckDlgButton(IDC_TEST_CHECK, 0);
+    dlg.SetDlgItemText(IDC_TEST_EDIT, c.typed);
+    dlg.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_EQ(dlg.m_number, c.expectedNumber);
+    if (*c.expectedPrompt == '\0') {
+        EXPECT_TRUE(dlg.m_ended);
+        EXPECT_EQ(recorder.Count(), 0u);
+        EXPECT_EQ(dlg.m_checked, 0);
+    } else {
+        EXPECT_FALSE(dlg.m_ended);
+        ASSERT_EQ(recorder.Count(), 1u);
+        EXPECT_EQ(recorder.Last().text, c.expectedPrompt);
+        // The failing field is selected for correction.
+        DWORD dwSel = (DWORD)::SendDlgItemMessageA(dlg.m_hWnd, IDC_TEST_EDIT, EM_GETSEL, 0, 0);
+        EXPECT_EQ(LOWORD(dwSel), 0);
+        EXPECT_EQ(HIWORD(dwSel), (WORD)strlen(c.typed));
+    }
+    dlg.DestroyWindow();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DataExchange, ::testing::ValuesIn(kExchangeCases),
+                         [](const ::testing::TestParamInfo<ExchangeCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Dialogs, ControlExchangeSubclassesOnce)
+{
+    struct CBoundDialog : CDialog
+    {
+        CBoundDialog() : CDialog(IDD_TEST_DIALOG) {}
+        CWnd m_edit;
+        void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_TEST_EDIT, m_edit); }
+    };
+    CBoundDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_DIALOG, &m_owner));
+    EXPECT_EQ(dlg.m_edit.m_hWnd, ::GetDlgItem(dlg.m_hWnd, IDC_TEST_EDIT));
+    EXPECT_EQ(CWnd::FromHandlePermanent(dlg.m_edit.m_hWnd), &dlg.m_edit);
+    EXPECT_TRUE(dlg.UpdateData(TRUE)) << "a second exchange keeps the binding";
+    dlg.DestroyWindow();
+    EXPECT_EQ(dlg.m_edit.m_hWnd, (HWND)NULL);
 }
 
 } // namespace

@@ -301,10 +301,12 @@ protected:
             }
         }
         LRESULT lResult = ::SendMessageA(m_wnd.m_hWnd, c.message, wParam, lParam);
-        if (c.message == WM_GETMINMAXINFO)
+        if (c.message == WM_GETMINMAXINFO) {
             EXPECT_EQ(mmi.ptMaxTrackSize.x, 1375) << "the handler's changes reach the sender";
-        if (c.message == WM_MEASUREITEM)
+        }
+        if (c.message == WM_MEASUREITEM) {
             EXPECT_EQ(mis.itemHeight, 33u);
+        }
         return lResult;
     }
 
@@ -317,8 +319,9 @@ TEST_P(MessageMapDispatch, HandlerGetsCrackedArgumentsAndResultReturns)
     const MessageCase& c = GetParam();
     LRESULT lResult = SendCase(c);
     EXPECT_EQ(m_wnd.m_log, c.expectedLog);
-    if (c.expectedResult != kAny)
+    if (c.expectedResult != kAny) {
         EXPECT_EQ(lResult, c.expectedResult);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, MessageMapDispatch, ::testing::ValuesIn(kCases),

@@ -142,8 +142,9 @@ TEST_P(DrawItemReflection, OwnerDrawnButtonDrawsItself)
     Repaint();
     EXPECT_EQ(m_button.m_draws, c.expectedChildDraws);
     EXPECT_EQ(m_parent.m_parentDraws, c.expectedParentDraws);
-    if (c.expectedChildDraws > 0)
+    if (c.expectedChildDraws > 0) {
         EXPECT_EQ(m_button.m_lastCtlId, IDC_OWNERDRAW);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DrawItemReflection, ::testing::ValuesIn(kDrawCases),
@@ -217,7 +218,6 @@ TEST_F(Reflection, NotifyReflectAnswersTheParentsSender)
     EXPECT_EQ(child.m_notifies, 1);
 }
 
-#if __has_include("afxctl_.h")
 // The framework's own owner-drawn button class draws through its DrawItem.
 class CDrawnCButton : public CButton
 {
@@ -236,6 +236,5 @@ TEST_F(Reflection, CButtonDrawItemIsCalledThroughReflection)
     button.UpdateWindow();
     EXPECT_EQ(button.m_draws, 1);
 }
-#endif
 
 } // namespace

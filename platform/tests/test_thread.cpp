@@ -40,6 +40,26 @@ TEST(WorkerThreads, RunTheFunctionAndEndWithItsResult)
     delete pThread;
 }
 
+std::atomic<bool> g_afterEnd{false};
+
+UINT AFX_CDECL EndEarly(LPVOID)
+{
+    AfxEndThread(77, FALSE);
+    g_afterEnd = true; // never reached
+    return 1;
+}
+
+TEST(WorkerThreads, AfxEndThreadEndsAtOnceWithItsCode)
+{
+    CWinThread* pThread = AfxBeginThread(&EndEarly, NULL, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE(pThread, (CWinThread*)NULL);
+    pThread->m_bAutoDelete = FALSE;
+    pThread->ResumeThread();
+    EXPECT_EQ(WaitExitCode(pThread), 77u);
+    EXPECT_FALSE(g_afterEnd.load());
+    delete pThread;
+}
+
 TEST(WorkerThreads, SuspendedThreadWaitsForResume)
 {
     g_workerRuns = 0;

@@ -2,8 +2,12 @@
 // with permanent and temporary objects, subclassing, destruction and class registration.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include <afxext.h>
+#include <msgbox_recorder.h>
 
 #include "wnd_test_util.h"
 
@@ -89,6 +93,39 @@ TEST(WindowCreation, ChildCreatedWithCreateGetsItsIdAndParent)
     parent.DestroyWindow(); // takes the child along
     EXPECT_EQ(child.m_hWnd, (HWND)NULL);
     EXPECT_EQ(child.m_postNcDestroyCalls, 1);
+}
+
+// A window that makes its child while it is being created itself.
+class CNestingWnd : public CWnd
+{
+public:
+    CCreateProbe m_child;
+    BOOL m_childCreated = FALSE;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (CWnd::OnCreate(lpcs) == -1)
+            return -1;
+        m_childCreated = m_child.Create(NULL, "nested", WS_VISIBLE, CRect(0, 0, 20, 20), this, 5);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNestingWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(WindowCreation, ChildMadeInsideOnCreateIsAttachedToItsOwnObject)
+{
+    CNestingWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, NULL, "nesting", WS_POPUP, 0, 0, 100, 100, NULL, NULL));
+    EXPECT_TRUE(parent.m_childCreated);
+    EXPECT_EQ(CWnd::FromHandlePermanent(parent.m_hWnd), &parent);
+    EXPECT_EQ(CWnd::FromHandlePermanent(parent.m_child.m_hWnd), &parent.m_child);
+    EXPECT_EQ(parent.m_child.m_seen.front(), "WM_NCCREATE");
+    EXPECT_EQ(parent.m_child.GetParent(), &parent);
 }
 
 TEST(WindowCreation, CreateFailsWhenOnCreateRefuses)
@@ -421,6 +458,132 @@ TEST(WindowClasses, ClassOfAnotherModuleIsFound)
     ASSERT_TRUE(AfxRegisterClass(&wc));
     CWnd wnd;
     EXPECT_TRUE(wnd.CreateEx(0, "Molvane.Test.LibraryClass", "x", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+}
+
+} // namespace
+
+namespace {
+
+// Failures thrown by handlers end at the framework's window procedure.
+class CThrowingWnd : public CWnd
+{
+public:
+    bool m_throwOnCreate = false;
+    CException* (*m_make)() = nullptr;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (m_throwOnCreate)
+            throw new CUserException;
+        return CWnd::OnCreate(lpcs);
+    }
+    afx_msg void OnCommandX() { throw m_make(); }
+    afx_msg LRESULT OnStd(WPARAM, LPARAM) { throw std::runtime_error("broken invariant"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+    ON_WM_CREATE()
+    ON_COMMAND(0x8500, OnCommandX)
+    ON_MESSAGE(WM_APP + 5, OnStd)
+END_MESSAGE_MAP()
+
+TEST(HandlerFailures, ExceptionInOnCreateFailsTheCreationQuietly)
+{
+    CMsgBoxRecorder recorder;
+    CThrowingWnd wnd;
+    wnd.m_throwOnCreate = true;
+    EXPECT_FALSE(wnd.CreateEx(0, NULL, "x", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    EXPECT_EQ(recorder.Count(), 0u) << "a user exception was reported already";
+}
+
+struct FailureCase
+{
+    const char* name;
+    CException* (*make)();
+    size_t expectedBoxes;
+    UINT expectedIcon;
+};
+
+const FailureCase kFailureCases[] = {
+    {"FileError", [] { return (CException*)new CFileException(CFileException::fileNotFound, 2, "a.txt"); }, 1,
+     MB_ICONSTOP},
+    {"OutOfMemory", [] { return (CException*)new CMemoryException; }, 1, MB_ICONEXCLAMATION},
+    {"UserException", [] { return (CException*)new CUserException; }, 0, 0},
+};
+
+class HandlerFailureKinds : public ::testing::TestWithParam<FailureCase>
+{
+};
+
+TEST_P(HandlerFailureKinds, CommandCountsAsHandledAndTheUserIsTold)
+{
+    CMsgBoxRecorder recorder;
+    CThrowingWnd wnd;
+    wnd.m_make = GetParam().make;
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, "x", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    EXPECT_EQ(::SendMessageA(wnd.m_hWnd, WM_COMMAND, 0x8500, 0), TRUE);
+    ASSERT_EQ(recorder.Count(), GetParam().expectedBoxes);
+    if (GetParam().expectedBoxes > 0) {
+        EXPECT_EQ(recorder.Last().nType & MB_ICONMASK, GetParam().expectedIcon);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HandlerFailureKinds, ::testing::ValuesIn(kFailureCases),
+                         [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST(HandlerFailures, StandardExceptionIsReportedNotPropagated)
+{
+    CMsgBoxRecorder recorder;
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, "x", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    EXPECT_EQ(::SendMessageA(wnd.m_hWnd, WM_APP + 5, 0, 0), 0);
+    ASSERT_EQ(recorder.Count(), 1u);
+    EXPECT_NE(recorder.Last().text.find("broken invariant"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// A tool bar as the system's: as wide as its frame and 68 pixels high.
+class CFullWidthBar : public CControlBar
+{
+public:
+    CSize CalcDynamicLayout(int, DWORD) override
+    {
+        CRect rc;
+        GetParent()->GetWindowRect(&rc);
+        return CSize(rc.Width(), 68);
+    }
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+};
+
+TEST(Frames, ResizingLaysOutBarsAndThePane)
+{
+    CFrameWnd* pFrame = new CFrameWnd; // frames delete themselves
+    ASSERT_TRUE(pFrame->Create(NULL, "frame", WS_POPUP, CRect(0, 0, 500, 300)));
+    CFullWidthBar bar;
+    bar.m_dwStyle = CBRS_TOP;
+    ASSERT_TRUE(bar.Create(AfxRegisterWndClass(0), "bar", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, 12000));
+    CWnd pane;
+    ASSERT_TRUE(pane.Create(NULL, "pane", WS_VISIBLE, CRect(0, 0, 1, 1), pFrame, AFX_IDW_PANE_FIRST));
+
+    pFrame->SetWindowPos(NULL, 0, 0, 600, 300, SWP_NOMOVE | SWP_NOZORDER); // WM_SIZE lays out
+    CRect rcClient, rcBar, rcPane;
+    pFrame->GetClientRect(&rcClient);
+    bar.GetWindowRect(&rcBar);
+    pFrame->ScreenToClient(&rcBar);
+    pane.GetWindowRect(&rcPane);
+    pFrame->ScreenToClient(&rcPane);
+    EXPECT_EQ(rcBar.top, 0);
+    EXPECT_EQ(rcBar.Height(), 68);
+    EXPECT_EQ(rcBar.left, 0);
+    EXPECT_GE(rcBar.right, rcClient.right);
+    EXPECT_EQ(rcPane.top, 68);
+    EXPECT_EQ(rcPane.bottom, rcClient.bottom);
+    pFrame->DestroyWindow();
 }
 
 } // namespace

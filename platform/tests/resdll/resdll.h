@@ -4,3 +4,4 @@
 #define IDC_TEST_EDIT 1001
 #define IDC_TEST_CHECK 1002
 #define IDS_TEST_TEXT 7001
+#define IDS_FIRST_ONLY 7002  // same 16-string block as IDS_TEST_TEXT
