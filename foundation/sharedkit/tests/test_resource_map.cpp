@@ -1,0 +1,122 @@
+// The image map from fixture image files: bitmaps by id loaded on first use, missing files,
+// absent ids, and bitmaps that controls borrow across reloads.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "InstallFolders.h"
+#include "SharedKit.h"
+#include "skin_fixture.h"
+#include "temp_dir.h"
+
+namespace {
+
+std::string Image(const char* id, const std::string& folder, const char* file)
+{
+    return std::string("    <IMAGE id=\"") + id + "\" path=\"" + folder + "\" file=\"" + file + "\"/>\n";
+}
+
+class ResourceMapTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        WriteSolidBmp(images.File("red.bmp"), 4, 3, RGB(255, 0, 0));
+        WriteSolidBmp(images.File("blue.bmp"), 2, 2, RGB(0, 0, 255));
+        const std::string& f = images.Name();
+        WriteFileBytes(dir.File("ResourceMap.xml"),
+                       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<RESOURCEMAP>\n"
+                       "  <GROUP text=\"default\">\n" +
+                           Image("10", f, "red.bmp") + Image("11", f, "missing.bmp") +
+                           Image("12", f, "red.bmp") + Image("12", f, "blue.bmp") + Image("bad", f, "red.bmp") +
+                           "  </GROUP>\n  <GROUP text=\"other\">\n" + Image("10", f, "red.bmp") +
+                           Image("12", f, "red.bmp") + "  </GROUP>\n</RESOURCEMAP>\n");
+        ASSERT_NE(nullptr, GetResourceMap());
+    }
+    void TearDown() override { GetResourceMap()->Release(); }
+
+    CString Path() { return dir.File("ResourceMap.xml").c_str(); }
+
+    ComScope com;
+    TempDir dir;
+    ScratchImageFolder images;
+};
+
+struct BitmapCase
+{
+    WORD id;
+    bool present;   // GetBitmap not NULL
+    bool loaded;    // the bitmap has a handle
+    int width;
+    COLORREF pixel;
+};
+
+TEST_F(ResourceMapTest, BitmapsByIdFromTheDefaultGroup)
+{
+    ASSERT_TRUE(GetResourceMap()->Load(Path(), ""));
+    const BitmapCase cases[] = {
+        {10, true, true, 4, RGB(255, 0, 0)},
+        {12, true, true, 2, RGB(0, 0, 255)}, // the later of two entries answers
+        {11, true, false, 0, 0},             // missing file: a bitmap without a handle
+        {13, false, false, 0, 0},            // absent id
+    };
+    for (const BitmapCase& c : cases) {
+        CBitmap* bitmap = CResourceMap::GetBitmap(c.id);
+        ASSERT_EQ(c.present, bitmap != nullptr) << c.id;
+        if (!c.present)
+            continue;
+        EXPECT_EQ(bitmap, CResourceMap::GetBitmap(c.id)) << c.id << ": loaded once";
+        ASSERT_EQ(c.loaded, bitmap->GetSafeHandle() != nullptr) << c.id;
+        if (!c.loaded)
+            continue;
+        BITMAP info;
+        ASSERT_NE(0, bitmap->GetBitmap(&info));
+        EXPECT_EQ(c.width, info.bmWidth) << c.id;
+        EXPECT_EQ(c.pixel, PixelOf(static_cast<HBITMAP>(bitmap->GetSafeHandle()), 1, 1)) << c.id;
+    }
+    EXPECT_STREQ((std::string(GetImageDir()) + images.Name() + "\\red.bmp").c_str(), CResourceMap::GetPath(10));
+    EXPECT_EQ(1, GetResourceMap()->GetLoadErrors().GetSize());
+}
+
+TEST_F(ResourceMapTest, AMissingFileIsNotTriedAgain)
+{
+    ASSERT_TRUE(GetResourceMap()->Load(Path(), "default"));
+    CBitmap* missing = CResourceMap::GetBitmap(11);
+    ASSERT_NE(nullptr, missing);
+    EXPECT_EQ(nullptr, missing->GetSafeHandle());
+    WriteSolidBmp(images.File("missing.bmp"), 1, 1, RGB(0, 255, 0));
+    EXPECT_EQ(missing, CResourceMap::GetBitmap(11));
+    EXPECT_EQ(nullptr, missing->GetSafeHandle());
+}
+
+TEST_F(ResourceMapTest, BorrowedBitmapsStayValidAcrossReloads)
+{
+    ASSERT_TRUE(GetResourceMap()->Load(Path(), "default"));
+    CBitmap* red = CResourceMap::GetBitmap(10);
+    CBitmap* blue = CResourceMap::GetBitmap(12);
+    HGDIOBJ blueHandle = blue->GetSafeHandle();
+    ASSERT_NE(nullptr, blueHandle);
+
+    ASSERT_TRUE(GetResourceMap()->Load(Path(), "other"));
+    EXPECT_EQ(red, CResourceMap::GetBitmap(10)); // same file: the same bitmap
+    CBitmap* now = CResourceMap::GetBitmap(12);
+    ASSERT_NE(nullptr, now);
+    EXPECT_NE(blue, now); // another file: a new bitmap ...
+    // ... while the one a control borrowed is still a live bitmap of its own colour.
+    EXPECT_EQ(blueHandle, blue->GetSafeHandle());
+    EXPECT_EQ(RGB(0, 0, 255), PixelOf(static_cast<HBITMAP>(blueHandle), 0, 0));
+    EXPECT_EQ(RGB(255, 0, 0), PixelOf(static_cast<HBITMAP>(now->GetSafeHandle()), 0, 0));
+    EXPECT_EQ(nullptr, CResourceMap::GetBitmap(11));
+}
+
+TEST_F(ResourceMapTest, AFileThatCannotBeReadKeepsThePreviousImages)
+{
+    ASSERT_TRUE(GetResourceMap()->Load(Path(), "default"));
+    CBitmap* red = CResourceMap::GetBitmap(10);
+    EXPECT_FALSE(GetResourceMap()->Load(dir.File("none.xml").c_str(), "default"));
+    EXPECT_EQ(red, CResourceMap::GetBitmap(10));
+    EXPECT_FALSE(GetResourceMap()->Load(Path(), "nothing"));
+    EXPECT_EQ(nullptr, CResourceMap::GetBitmap(10));
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// The screen title bar's buttons: layout, hit test, caption painting, press and release.
+#include <afxwin.h>
+
+#include <algorithm>
+
+#include "TitleBar.h"
+#include "WindowHelpers.h"
+#include "title_common.h"
+
+void CTitleBar::LayoutButtons()
+{
+    const UINT state = titlebar::ShowState(Hwnd());
+    const int width = GetCaptionRect().Width();
+    for (CSysButton* button : {&m_btnMin, &m_btnMax, &m_btnRestore, &m_btnClose, &m_btnPin, &m_btnTop, &m_btnHelp})
+        button->Park();
+    // Right to left, 10 pixels apart: close, then minimise or restore, then pin. The maximise,
+    // top and help buttons are never placed.
+    int x = titlebar::PlaceLeftOf(m_btnClose, width - 5, 0, 8);
+    if (m_nStyle & TITLEBAR_MINBUTTON) {
+        if (state == SW_SHOWNORMAL)
+            x = titlebar::PlaceLeftOf(m_btnMin, x, 10, 8);
+        else if (state == SW_SHOWMINIMIZED)
+            x = titlebar::PlaceLeftOf(m_btnRestore, x, 10, 8);
+    }
+    if (m_nStyle & TITLEBAR_PINBUTTON)
+        titlebar::PlaceLeftOf(m_btnPin, x, 10, 8);
+}
+
+CSysButton* CTitleBar::ButtonOf(UINT hitCode)
+{
+    switch (hitCode) {
+    case HTTB_CLOSE: return &m_btnClose;
+    case HTTB_MAXBUTTON: return &m_btnMax;
+    case HTTB_MINBUTTON: return &m_btnMin;
+    case HTTB_RESTORE: return &m_btnRestore;
+    case HTTB_PIN: return &m_btnPin;
+    case HTTB_TOP: return &m_btnTop;
+    case HTTB_HELP: return &m_btnHelp;
+    default: return NULL;
+    }
+}
+
+UINT CTitleBar::HitTest(CPoint point)
+{
+    const CRect caption = GetCaptionRect();
+    UINT code = HTCLIENT;
+    if (titlebar::HitOutsideCaption(Hwnd(), point, caption, m_nTrackSize, m_nLastHit, code))
+        return code;
+    const CPoint local = point - caption.TopLeft();
+    code = titlebar::HitWindowButtons(local, m_nStyle, m_btnMin, m_btnMax, m_btnRestore, m_btnClose);
+    if ((m_nStyle & TITLEBAR_PINBUTTON) && code != HTTB_CLOSE) {
+        if (m_btnHelp.IsOver(local))
+            code = HTTB_HELP;
+        else if (m_btnTop.IsOver(local))
+            code = HTTB_TOP;
+        else if (m_btnPin.IsOver(local))
+            code = HTTB_PIN;
+    }
+    titlebar::TrackHover(Hwnd(), m_nLastHit, code, ButtonOf(m_nLastHit), ButtonOf(code),
+                         CurrentImage());
+    return code;
+}
+
+void CTitleBar::DrawCaption()
+{
+    const int width = GetCaptionRect().Width();
+    const UINT buttons = m_nStyle & 0x30;
+    CFont* font = buttons ? m_pFont : m_pBoldFont;
+    const int fontHeight = buttons ? m_nFontHeight : m_nBoldFontHeight;
+    int right = width;
+    switch (buttons) {
+    case 0: right = m_btnClose.GetRect().left - 10; break;
+    case TITLEBAR_MINBUTTON: right = std::max(m_btnMin.GetRect().left, m_btnRestore.GetRect().left) - 10; break;
+    case TITLEBAR_MINBUTTON | TITLEBAR_PINBUTTON: right = m_btnPin.GetRect().left - 10; break;
+    }
+
+    const CSysButton* order[] = {&m_btnMin, &m_btnMax, &m_btnRestore, &m_btnClose, &m_btnPin, &m_btnTop, &m_btnHelp};
+    titlebar::Caption caption;
+    caption.width = width;
+    caption.height = TITLEBAR_HEIGHT;
+    caption.active = m_bActive;
+    caption.images = m_bmpCaption;
+    caption.cachedWidth = &m_nCaptionWidth;
+    caption.cachedHeight = &m_nCaptionHeight;
+    caption.background = m_bActive ? m_pBmpActive : m_pBmpInactive;
+    caption.icon = m_hIcon;
+    caption.buttons = order;
+    caption.buttonCount = 7;
+    caption.text = CWindowText(Hwnd());
+    caption.textRect = titlebar::CentredText(TITLEBAR_HEIGHT, fontHeight, buttons ? 26 : 5, right);
+    caption.textFont = font;
+    if (!m_strTime.IsEmpty())
+        caption.rightText.Format("%s                                       %s", (LPCTSTR)m_strTime, "");
+    caption.rightRect = titlebar::CentredText(TITLEBAR_HEIGHT, m_nFontHeight, width / 2 - width / 10, width, 1);
+    caption.rightFont = m_pFont;
+    titlebar::PaintCaption(Hwnd(), caption);
+}
+
+void CTitleBar::OnPress(UINT hitCode)
+{
+    titlebar::Press(Hwnd(), hitCode, ButtonOf(hitCode), CurrentImage(), m_nStyle);
+}
+
+void CTitleBar::OnRelease(UINT hitCode)
+{
+    if (titlebar::Release(ButtonOf(hitCode), CurrentImage())) {
+        switch (hitCode) {
+        case HTTB_PIN: ::SendMessageA(Hwnd(), WM_TITLEBAR_PIN, 0, 0); break;
+        case HTTB_TOP: ::SendMessageA(Hwnd(), WM_TITLEBAR_TOP, 0, 0); break;
+        case HTTB_HELP: ::SendMessageA(Hwnd(), WM_TITLEBAR_HELP, 0, 0); break;
+        default: titlebar::ActOnWindowButton(Hwnd(), hitCode); break;
+        }
+    }
+    ::SendMessageA(Hwnd(), WM_NCPAINT, 0, 0);
+}

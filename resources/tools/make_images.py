@@ -1,0 +1,159 @@
+#!/usr/bin/env python3
+"""Draws the terminal's skin bitmaps into resources/Images/: dark slate captions and caption
+buttons over the light grounds of System/colormap.xml, and the message line's history button.
+
+Run from anywhere: python3 resources/tools/make_images.py
+The output is committed; run again after changing a colour or a glyph. Standard library only.
+"""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+IMAGES = os.path.join(HERE, "..", "Images")
+
+# --- the theme -------------------------------------------------------------------------
+# Caption grounds: (top colour, bottom colour, bottom accent line).
+CAPTION_VIEW_ACTIVE = ((50, 60, 82), (31, 37, 51), (58, 122, 220))
+CAPTION_VIEW_INACTIVE = ((46, 49, 57), (36, 38, 45), (62, 66, 76))
+CAPTION_DIALOG_ACTIVE = ((42, 62, 74), (28, 40, 49), (38, 160, 168))
+CAPTION_DIALOG_INACTIVE = ((46, 49, 57), (36, 38, 45), (62, 66, 76))
+CAPTION_WIDTH = 1920
+CAPTION_HEIGHT = 26
+
+# Caption buttons: (ground, border, glyph) per look.
+CHIP_NORMAL = ((36, 42, 56), (66, 75, 96), (200, 206, 218))
+CHIP_OVER = ((60, 72, 98), (100, 116, 150), (255, 255, 255))
+CHIP_PRESSED = ((34, 100, 190), (72, 142, 232), (255, 255, 255))
+CHIP_CLOSE_OVER = ((196, 54, 54), (226, 96, 96), (255, 255, 255))
+CHIP_CLOSE_PRESSED = ((150, 36, 36), (190, 70, 70), (255, 255, 255))
+AMBER = (255, 186, 64)  # a switch that is on (pinned, stay on top)
+BUTTON_SIZE = 14
+
+# The message line's history button sits on the line's fixed ground RGB(97, 99, 114).
+HISTORY_NORMAL = ((86, 88, 104), (128, 131, 150), (236, 238, 244))
+HISTORY_OVER = ((106, 110, 132), (160, 165, 190), (255, 255, 255))
+HISTORY_PRESSED = ((34, 100, 190), (72, 142, 232), (255, 255, 255))
+HISTORY_SIZE = 19
+
+
+# --- BMP writing -----------------------------------------------------------------------
+def write_bmp24(path, width, height, pixel):
+    """pixel(x, y) -> (r, g, b), y from the top."""
+    stride = (width * 3 + 3) & ~3
+    rows = []
+    for y in range(height - 1, -1, -1):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        row += b"\0" * (stride - len(row))
+        rows.append(bytes(row))
+    write_bmp(path, width, height, 24, b"", b"".join(rows))
+
+
+def write_bmp8(path, width, height, palette, index):
+    """A palette of at most 256 (r, g, b); index(x, y) -> palette index."""
+    stride = (width + 3) & ~3
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    rows = []
+    for y in range(height - 1, -1, -1):
+        row = bytes(index(x, y) for x in range(width))
+        rows.append(row + b"\0" * (stride - width))
+    write_bmp(path, width, height, 8, table, b"".join(rows), len(palette))
+
+
+def write_bmp(path, width, height, bits, table, data, colours=0):
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(data), 2835, 2835, colours, 0)
+    offset = 14 + len(info) + len(table)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(header + info + table + data)
+
+
+# --- drawing ---------------------------------------------------------------------------
+def mix(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+def caption(name, colours):
+    top, bottom, accent = colours
+    palette = [mix(top, bottom, y / (CAPTION_HEIGHT - 2)) for y in range(CAPTION_HEIGHT - 1)] + [accent]
+    write_bmp8(os.path.join(IMAGES, "Common", name), CAPTION_WIDTH, CAPTION_HEIGHT, palette, lambda x, y: y)
+
+
+# Glyphs on a 10 x 10 grid, centred in the button; '#' is drawn.
+GLYPHS = {
+    "min": ["..........", "..........", "..........", "..........", "..........",
+            "..........", "..........", ".########.", ".########.", ".........."],
+    "max": [".########.", ".########.", ".#......#.", ".#......#.", ".#......#.",
+            ".#......#.", ".#......#.", ".########.", "..........", ".........."],
+    "restore": ["...######.", "...######.", "...#....#.", ".######.#.", ".######.#.",
+                ".#....###.", ".#....#...", ".#....#...", ".######...", ".........."],
+    "close": [".##....##.", "..##..##..", "...####...", "....##....", "...####...",
+              "..##..##..", ".##....##.", "..........", "..........", ".........."],
+    "pin": ["...####...", "...####...", "...#..#...", "...#..#...", "..######..",
+            ".########.", "....##....", "....##....", "....##....", ".....#...."],
+    "top": [".########.", "..........", "....##....", "...####...", "..######..",
+            ".########.", "....##....", "....##....", "....##....", ".........."],
+    "help": ["...####...", "..##..##..", "......##..", ".....##...", "....##....",
+             "....##....", "..........", "....##....", "....##....", ".........."],
+    "history": ["..........", ".########.", "..........", ".########.", "..........",
+                ".########.", "..........", "..######..", "...####...", "....##...."],
+}
+
+
+def glyph_rows(glyph):
+    rows = GLYPHS[glyph]
+    if glyph == "close":  # the cross sits in the middle of the button
+        rows = ["." * 10] + rows[:-1]
+    return rows
+
+
+def button(folder, name, size, glyph, look, glyph_colour=None):
+    ground, border, ink = look
+    ink = glyph_colour or ink
+    rows = glyph_rows(glyph)
+    off = (size - 10) // 2
+
+    def pixel(x, y):
+        corner = (x in (0, size - 1)) and (y in (0, size - 1))
+        if corner:
+            return mix(ground, border, 0.5)
+        if x in (0, size - 1) or y in (0, size - 1):
+            return border
+        gx, gy = x - off, y - off
+        if 0 <= gx < 10 and 0 <= gy < 10 and rows[gy][gx] == "#":
+            return ink
+        return ground
+
+    write_bmp24(os.path.join(IMAGES, folder, name), size, size, pixel)
+
+
+def main():
+    caption("caption_view_active.bmp", CAPTION_VIEW_ACTIVE)
+    caption("caption_view_inactive.bmp", CAPTION_VIEW_INACTIVE)
+    caption("caption_dialog_active.bmp", CAPTION_DIALOG_ACTIVE)
+    caption("caption_dialog_inactive.bmp", CAPTION_DIALOG_INACTIVE)
+
+    looks = {"n": CHIP_NORMAL, "o": CHIP_OVER, "p": CHIP_PRESSED}
+    for glyph in ("min", "restore", "pin", "top", "help"):
+        for key, look in looks.items():
+            button("Common", "tb_%s_%s.bmp" % (glyph, key), BUTTON_SIZE, glyph, look)
+    button("Common", "tb_max_n.bmp", BUTTON_SIZE, "max", CHIP_NORMAL)  # one image for all three looks
+    close_looks = {"n": CHIP_NORMAL, "o": CHIP_CLOSE_OVER, "p": CHIP_CLOSE_PRESSED}
+    for key, look in close_looks.items():
+        button("Common", "tb_close_%s.bmp" % key, BUTTON_SIZE, "close", look)
+    # Switched on: the glyph in amber while not pressed.
+    for glyph in ("pin", "top"):
+        button("Common", "tb_%s_on_n.bmp" % glyph, BUTTON_SIZE, glyph, CHIP_NORMAL, AMBER)
+        button("Common", "tb_%s_on_o.bmp" % glyph, BUTTON_SIZE, glyph, CHIP_OVER, AMBER)
+        button("Common", "tb_%s_on_p.bmp" % glyph, BUTTON_SIZE, glyph, CHIP_PRESSED)
+
+    history = {"n": HISTORY_NORMAL, "o": HISTORY_OVER, "p": HISTORY_PRESSED}
+    for key, look in history.items():
+        button("Frame", "msg_history_%s.bmp" % key, HISTORY_SIZE, "history", look)
+
+
+if __name__ == "__main__":
+    main()
