@@ -1,0 +1,97 @@
+// The HTTPS POST of a signed private request: a fresh session, connection and request each time.
+#include "ZembraSigner.h"
+
+#include <afxinet.h>
+#include <string.h>
+#include "base_url.h"
+
+namespace {
+
+const DWORD kReplyChunk = 3072;
+
+void DropError(CInternetException* e)
+{
+    char szError[256];
+    e->GetErrorMessage(szError, sizeof(szError));
+    e->Delete();
+}
+
+} // namespace
+
+CString CZembraSigner::Post(const ZEMBRA_SIGNED_REQUEST& req)
+{
+    DWORD dwService = 0;
+    CString strServer, strObject;
+    INTERNET_PORT nPort = 0;
+    if (!AfxParseURL(req.szURL, dwService, strServer, strObject, nPort))
+        return CString();
+
+    CString strReply;
+    CInternetSession* pSession = NULL;
+    CHttpConnection* pConnection = NULL;
+    CHttpFile* pFile = NULL;
+    try
+    {
+        pSession = new CInternetSession(NULL, 1, PRE_CONFIG_INTERNET_ACCESS);
+        pConnection = pSession->GetHttpConnection(strServer, nPort);
+        DWORD dwFlags = INTERNET_FLAG_MAKE_PERSISTENT;
+        if (dwService == AFX_INET_SERVICE_HTTPS)
+            dwFlags |= INTERNET_FLAG_SECURE;
+        pFile = pConnection->OpenRequest(CHttpConnection::HTTP_VERB_POST, strObject, NULL, 1, NULL, NULL, dwFlags);
+
+        const char* headers[] = {"Content-Type: application/x-www-form-urlencoded", req.szHeaderKey,
+                                 req.szHeaderSign, req.szHeaderNonce, req.szHeaderClientType};
+        BOOL bHeaders = TRUE;
+        for (const char* header : headers)
+            bHeaders = bHeaders && pFile->AddRequestHeaders(header, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+        if (bHeaders)
+        {
+            pFile->SendRequest(NULL, 0, const_cast<char*>(req.szBody), static_cast<DWORD>(strlen(req.szBody)));
+            DWORD dwStatus = 0;
+            pFile->QueryInfoStatusCode(dwStatus); // any status: the body is the reply
+
+            char buf[kReplyChunk];
+            try
+            {
+                UINT nRead;
+                while ((nRead = pFile->Read(buf, kReplyChunk)) > 0)
+                    strReply.Append(buf, static_cast<int>(nRead));
+            }
+            catch (CInternetException* e)
+            {
+                DropError(e); // keep what was read
+            }
+        }
+    }
+    catch (CInternetException* e)
+    {
+        DropError(e);
+        strReply.Empty();
+    }
+
+    if (pFile)
+    {
+        pFile->Close();
+        delete pFile;
+    }
+    if (pConnection)
+    {
+        pConnection->Close();
+        delete pConnection;
+    }
+    if (pSession)
+    {
+        pSession->Close();
+        delete pSession;
+    }
+    return strReply;
+}
+
+CString CZembraSigner::PostSignedRequest(LPCSTR pszEndpoint, LPCSTR pszParams, LPCSTR pszAPIKey,
+                                         LPCSTR pszSecKey)
+{
+    ZEMBRA_SIGNED_REQUEST req;
+    if (!Sign(ZembraBaseURL(), pszEndpoint, pszParams, pszAPIKey, pszSecKey, NextNonce(), req))
+        return CString();
+    return Post(req);
+}
