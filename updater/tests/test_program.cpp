@@ -1,0 +1,140 @@
+// PatchRunner.exe as the main program starts it, in a temporary install root against the
+// version-server peer: it stops this install's main program, shows its progress window while
+// it fetches, installs the update and starts the main program again.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "version_peer_fixture.h"
+
+namespace {
+
+const int kProgressId = 1008;
+const int kStatusId = 1003;
+
+// What the test saw of the updater's windows while it ran.
+struct Seen
+{
+    DWORD pid = 0;
+    std::vector<int> positions;
+    std::vector<std::string> texts;
+    std::vector<std::string> boxes;
+};
+
+BOOL CALLBACK LookAtWindow(HWND hwnd, LPARAM lParam)
+{
+    Seen& seen = *reinterpret_cast<Seen*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != seen.pid || !IsWindowVisible(hwnd))
+        return TRUE;
+    HWND progress = GetDlgItem(hwnd, kProgressId);
+    if (progress)
+    {
+        int pos = (int)SendMessageA(progress, PBM_GETPOS, 0, 0);
+        if (seen.positions.empty() || seen.positions.back() != pos)
+            seen.positions.push_back(pos);
+        char text[256] = "";
+        GetDlgItemTextA(hwnd, kStatusId, text, sizeof(text));
+        if (seen.texts.empty() || seen.texts.back() != text)
+            seen.texts.push_back(text);
+        return TRUE;
+    }
+    char className[64] = "";
+    GetClassNameA(hwnd, className, sizeof(className));
+    if (strcmp(className, "#32770") == 0)
+    {
+        // A message box: note its text and answer it, so that nothing waits for a user.
+        char text[1024] = "";
+        GetDlgItemTextA(hwnd, 0xFFFF, text, sizeof(text));
+        seen.boxes.push_back(text);
+        PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}
+
+bool WaitForStarts(const InstallTree& tree, size_t count)
+{
+    for (int i = 0; i < 400 && tree.StandInStarts().size() < count; ++i)
+        Sleep(25);
+    return tree.StandInStarts().size() >= count;
+}
+
+ULONGLONG Ticks(const FILETIME& ft)
+{
+    return ((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
+}
+
+TEST(PatchRunnerProgram, UpdatesAStagedInstallAndRestartsTheMainProgram)
+{
+    VersionPeer peer;
+    ASSERT_TRUE(peer.Available()) << "run under testbed/peers.py --peers version";
+    ASSERT_TRUE(peer.Reset());
+    ASSERT_TRUE(ServeUpdate(peer)) << peer.LastError();
+    ASSERT_TRUE(peer.Fault("split", "\"chunk\":64,\"delay_ms\":6,\"code\":2"));
+
+    InstallTree tree, otherInstall("other");
+    for (const char* file : {"PatchRunner.exe", "Platform.dll", "libgcc_s_dw2-1.dll", "libstdc++-6.dll",
+                             "libwinpthread-1.dll"})
+        ASSERT_TRUE(CopyFileA((ModuleFolder() + file).c_str(), (tree / "Bin\\" + file).c_str(), FALSE)) << file;
+    WriteBytes(tree / "User\\system.ini", "[VERSION]\r\nSERVER=127.0.0.1:" + std::to_string(peer.Port()) + "\r\n");
+
+    HANDLE mainProgram = StartProcess(tree / "Bin\\Molvane.exe");
+    HANDLE foreignProgram = StartProcess(otherInstall / "Bin\\Molvane.exe");
+    ASSERT_TRUE(mainProgram && foreignProgram);
+    ASSERT_TRUE(WaitForStarts(tree, 1) && WaitForStarts(otherInstall, 1));
+
+    HANDLE updater = StartProcess(tree / "Bin\\PatchRunner.exe");
+    ASSERT_TRUE(updater);
+    Seen seen;
+    seen.pid = GetProcessId(updater);
+    DWORD started = GetTickCount();
+    while (WaitForSingleObject(updater, 5) == WAIT_TIMEOUT && GetTickCount() - started < 90000)
+        EnumWindows(LookAtWindow, (LPARAM)&seen);
+    bool ended = WaitForSingleObject(updater, 0) == WAIT_OBJECT_0;
+    if (!ended)
+        TerminateProcess(updater, 1);
+    CloseHandle(updater);
+    ASSERT_TRUE(ended) << "PatchRunner did not finish";
+
+    for (const std::string& box : seen.boxes)
+        ADD_FAILURE() << "message box: " << box;
+    EXPECT_EQ("", CheckUpdated(tree));
+
+    // This install's main program was stopped before anything was fetched; the other one runs on.
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(mainProgram, 0));
+    FILETIME created, exited, kernel, user, listWritten;
+    GetProcessTimes(mainProgram, &created, &exited, &kernel, &user);
+    HANDLE list = CreateFileA((tree / "System\\version.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    GetFileTime(list, nullptr, nullptr, &listWritten);
+    CloseHandle(list);
+    EXPECT_LE(Ticks(exited), Ticks(listWritten)) << "stopped before the version list was downloaded";
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(foreignProgram, 0)) << "another install's main program";
+
+    // Started again: the new Molvane.exe of this install.
+    EXPECT_TRUE(WaitForStarts(tree, 2));
+    EXPECT_EQ(1u, otherInstall.StandInStarts().size());
+
+    // The window showed the fetch advancing file by file, up to the last one (a read while the
+    // window goes away gives 0).
+    std::vector<int> advance;
+    for (int pos : seen.positions)
+        if (pos > 0 && (advance.empty() || pos > advance.back()))
+            advance.push_back(pos);
+    EXPECT_FALSE(advance.empty());
+    EXPECT_EQ(UPDATE_CHANGED_FILES, advance.empty() ? 0 : advance.back()) << ::testing::PrintToString(seen.positions);
+    EXPECT_GE(advance.size(), 3u) << ::testing::PrintToString(seen.positions);
+    bool sawProgressText = false;
+    for (const std::string& text : seen.texts)
+        sawProgressText = sawProgressText || text.find("개 파일중") != std::string::npos;
+    EXPECT_TRUE(sawProgressText) << ::testing::PrintToString(seen.texts);
+
+    for (HANDLE h : {mainProgram, foreignProgram})
+    {
+        TerminateProcess(h, 0);
+        CloseHandle(h);
+    }
+}
+
+} // namespace
