@@ -1,0 +1,17 @@
+// Resource ids of NetCourier.dll: the link's own login dialog.
+#pragma once
+
+#define IDB_LOGIN_BACKGROUND 110
+#define IDD_LOGIN 32464
+
+#define IDC_LOGIN_ID 32464
+#define IDC_LOGIN_PASSWORD 32465
+#define IDC_LOGIN_THIRD 32466
+#define IDC_LOGIN_CONNECT 1011
+#define IDC_LOGIN_CONSULT 1000
+#define IDC_LOGIN_OPTION 1001
+#define IDC_LOGIN_CERTIFICATE 1002
+#define IDC_LOGIN_REGIST 1003
+#define IDC_LOGIN_NEW 1004
+#define IDC_LOGIN_DOWNLOAD 1007
+#define IDC_LOGIN_STATUS 3002

@@ -1,0 +1,6 @@
+// The library's own module, whose resources hold the login dialog.
+#pragma once
+
+#include <windows.h>
+
+HINSTANCE NetCourierInstance();

@@ -1,0 +1,12 @@
+#include "Link.h"
+
+namespace {
+
+CLinkTable g_linkTable;
+
+} // namespace
+
+CLinkTable& TheLinkTable()
+{
+    return g_linkTable;
+}

@@ -1,0 +1,143 @@
+#include "ReceivePump.h"
+
+#include "FrameCutter.h"
+#include "PumpWait.h"
+
+struct CReceivePump::Shared
+{
+    CQuelmarQueue<CQueueList> queue;
+    HANDLE hDrained = CreateEventA(NULL, FALSE, FALSE, NULL); // a wake-up hint for WaitDelivered
+    volatile LONG bRun = 0;
+    volatile LONG nPending = 0;
+    HWND volatile hReceiver = NULL;
+    volatile LONG nRefs = 1;
+
+    ~Shared() { CloseHandle(hDrained); }
+
+    void AddRef() { InterlockedIncrement(&nRefs); }
+    void Release()
+    {
+        if (InterlockedDecrement(&nRefs) == 0)
+            delete this;
+    }
+};
+
+namespace {
+
+// The receive thread: sleeps until frames arrive and hands each one over while the run flag
+// is set. The receiver copies what it keeps; the frame is freed once SendMessage returns.
+DWORD WINAPI RcvDataProc(LPVOID param)
+{
+    CReceivePump::Shared* shared = static_cast<CReceivePump::Shared*>(param);
+    while (shared->bRun) {
+        if (WaitForSingleObject(shared->queue.GetEventHandle(), INFINITE) != WAIT_OBJECT_0)
+            continue;
+        while (shared->bRun) {
+            const BYTE* frame = static_cast<const BYTE*>(shared->queue.Peek());
+            if (frame == NULL)
+                break;
+            COPYDATASTRUCT cds;
+            cds.dwData = static_cast<ULONG_PTR>(frame_cut::ReadNumberField(frame + frame_cut::kLengthField));
+            cds.cbData = static_cast<DWORD>(frame_cut::ReadNumberField(frame));
+            cds.lpData = const_cast<BYTE*>(frame);
+            HWND hReceiver = shared->hReceiver;
+            if (hReceiver != NULL)
+                SendMessageA(hReceiver, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
+            shared->queue.Pop(NULL, 0);
+            InterlockedDecrement(&shared->nPending);
+        }
+        SetEvent(shared->hDrained);
+    }
+    shared->Release();
+    return 0;
+}
+
+} // namespace
+
+CReceivePump::CReceivePump() : m_pShared(new Shared), m_hThread(NULL)
+{
+}
+
+CReceivePump::~CReceivePump()
+{
+    InterlockedExchange(&m_pShared->bRun, 0);
+    m_pShared->queue.GetEvent().SetEvent();
+    if (m_hThread != NULL)
+        CloseHandle(m_hThread);
+    m_pShared->Release();
+}
+
+BOOL CReceivePump::IsRunning() const
+{
+    return m_hThread != NULL && WaitForSingleObject(m_hThread, 0) == WAIT_TIMEOUT;
+}
+
+BOOL CReceivePump::Start()
+{
+    if (IsRunning())
+        return TRUE;
+    if (m_hThread != NULL) {
+        CloseHandle(m_hThread);
+        m_hThread = NULL;
+    }
+    // Frames left by a stopped thread belong to a connection that has been closed.
+    while (m_pShared->queue.GetCount() > 0)
+        m_pShared->queue.Pop(NULL, 0);
+    InterlockedExchange(&m_pShared->nPending, 0);
+    InterlockedExchange(&m_pShared->bRun, 1);
+    m_pShared->AddRef();
+    m_hThread = CreateThread(NULL, 0, RcvDataProc, m_pShared, 0, NULL);
+    if (m_hThread == NULL) {
+        InterlockedExchange(&m_pShared->bRun, 0);
+        m_pShared->Release();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CReceivePump::Stop(DWORD timeout)
+{
+    InterlockedExchange(&m_pShared->bRun, 0);
+    m_pShared->queue.GetEvent().SetEvent();
+    if (m_hThread == NULL)
+        return TRUE;
+    // The thread may be inside SendMessage to a window of this very thread.
+    return WaitPumpingSent(m_hThread, timeout);
+}
+
+void CReceivePump::SetReceiver(HWND hWnd)
+{
+    InterlockedExchangePointer(reinterpret_cast<PVOID volatile*>(&m_pShared->hReceiver), hWnd);
+}
+
+HWND CReceivePump::GetReceiver() const
+{
+    return m_pShared->hReceiver;
+}
+
+void CReceivePump::Push(const BYTE* frame, int length)
+{
+    InterlockedIncrement(&m_pShared->nPending);
+    if (!m_pShared->queue.Push(frame, length))
+        InterlockedDecrement(&m_pShared->nPending);
+}
+
+int CReceivePump::GetPending() const
+{
+    return m_pShared->nPending;
+}
+
+BOOL CReceivePump::WaitDelivered(DWORD timeout)
+{
+    const DWORD start = GetTickCount();
+    while (m_pShared->nPending > 0) {
+        if (!IsRunning())
+            return FALSE;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeout)
+            return FALSE;
+        const DWORD left = timeout - elapsed;
+        WaitForSingleObject(m_pShared->hDrained, left < 20 ? left : 20);
+    }
+    return TRUE;
+}

@@ -1,0 +1,79 @@
+// Query requests and the routing of their replies.
+#include "TRAgent.h"
+
+#include <cstring>
+
+#include "NetCourier.h"
+#include "QueryFrames.h"
+#include "ReplyWindows.h"
+#include "SharedData.h"
+
+namespace {
+
+const char kSearching[] = "조회중입니다.....";
+const char kOrderDone[] = "주문이 완료되었습니다.";
+const char kQueryDone[] = "조회가 완료되었습니다.";
+const char kOtherDone[] = "조회완료되었습니다.";
+const int kUserIDField = IQ_HEADER_SIZE - offsetof(_IQ_HEADER, szUserID);
+
+} // namespace
+
+int CTRAgent::RequestQueryData(WORD trCode, BYTE type, HWND reply, const char* key, BYTE* data, int len, int conn)
+{
+    // Empty until the user has logged in; once filled it stays. The last byte stays zero.
+    if (m_szID[0] == '\0')
+        CSharedData::GetUserID(m_szID, sizeof m_szID - 1);
+
+    // The reply may come back before SendMessage below returns to the caller's loop.
+    reply_windows::ForgetDead();
+    reply_windows::Remember(reply);
+    SendMsgToControl(reply, type == 'O' ? kOrderDone : kSearching);
+
+    if (conn == -1)
+        conn = GetSocketIndex(type);
+    if (len < 0 || (data == NULL && len > 0))
+        len = 0;
+
+    query_frames::Frame frame = query_frames::Build(trCode, type, data, len);
+    _IQ_HEADER* header = reinterpret_cast<_IQ_HEADER*>(frame.data);
+    query_frames::PutNumber(header->szConnNo, conn > 0 ? conn : 1);
+    query_frames::PutWindow(header, reply);
+    // The key field holds 190 bytes, its length byte at most 127.
+    const size_t keyLength = key == NULL ? 0 : strnlen(key, IQ_KEY_MAX);
+    header->cKeyLength = static_cast<BYTE>(keyLength);
+    if (keyLength > 0)
+        memcpy(header->szKey, key, keyLength);
+    // The site ID first: a user ID of more than 8 characters runs on over it.
+    CString site = m_strSiteID.Left(8);
+    memcpy(header->szSiteID, (LPCTSTR)site, site.GetLength());
+    const size_t idLength = strnlen(m_szID, kUserIDField);
+    memcpy(header->szUserID, m_szID, idLength);
+
+    const int result = LCM_RequestQueryData(conn, static_cast<char>(type), reinterpret_cast<const char*>(frame.data),
+                                            frame.length);
+    LogData("RQ_SEND", frame.data, frame.length);
+    delete[] frame.data;
+    return result;
+}
+
+void CTRAgent::ReceiveQueryData(BYTE* frame, int len)
+{
+    LogData("RECV_RQ", frame, len);
+    // A reply shorter than its header has no body and no window field to trust.
+    if (frame == NULL || len < IQ_HEADER_SIZE)
+        return;
+    const WORD code = static_cast<WORD>(query_frames::ReadNumber(frame + offsetof(_IQ_HEADER, szTrCode), 8));
+    const HWND window = query_frames::ReplyWindow(frame);
+    reply_windows::ForgetDead();
+    if (!reply_windows::IsHandedOut(window))
+        return;
+    const char type = static_cast<char>(frame[offsetof(_IQ_HEADER, cDataType)]);
+    SendMsgToControl(window, type == 'I' ? kQueryDone : (type == 'O' ? kOrderDone : kOtherDone));
+    if (!::IsWindow(window))
+        return;
+    COPYDATASTRUCT cds;
+    cds.dwData = code;
+    cds.cbData = static_cast<DWORD>(len - IQ_HEADER_SIZE);
+    cds.lpData = frame + IQ_HEADER_SIZE;
+    ::SendMessage(window, WM_COPYDATA, reinterpret_cast<WPARAM>(frame), reinterpret_cast<LPARAM>(&cds));
+}
