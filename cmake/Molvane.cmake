@@ -41,6 +41,11 @@ function(molvane_test name)
   if(NOT A_TIMEOUT)
     set(A_TIMEOUT 300)
   endif()
+  # Windows of all tests share one display and Wine desktop, and with them the foreground
+  # window, keyboard focus and the mouse: tests under Wine take turns, the peers' own checks
+  # run beside. Deferred to the end of the folder, so its own locks are kept.
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER CALL set_property TEST ${name} APPEND PROPERTY RESOURCE_LOCK wine_desktop)")
   set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT}
     ENVIRONMENT "MOLVANE_WINEPREFIX=${MOLVANE_WINEPREFIX};MOLVANE_CERTS=${MOLVANE_CERTS};MOLVANE_STAGE=${MOLVANE_STAGE}")
 endfunction()
