@@ -2,7 +2,7 @@
 // they pass wherever a SIZE, POINT or RECT (or a pointer to one) is expected.
 #pragma once
 
-#include <windows.h>
+#include "afxplatform_.h"
 
 class CSize;
 class CPoint;

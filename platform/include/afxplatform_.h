@@ -4,6 +4,12 @@
 #ifndef STRICT
 #define STRICT
 #endif
+// Winsock 2 comes before <windows.h>, which would otherwise declare Winsock 1.1 and make a later
+// <winsock2.h> (ours or the caller's) warn. When Winsock 1.1 is already in (<windows.h> came
+// first), it stays: both declare the same types and functions for what the layer uses.
+#ifndef _WINSOCKAPI_
+#include <winsock2.h>
+#endif
 #include <windows.h>
 
 // Platform.dll exports its classes and functions; every other module imports them.

@@ -2,10 +2,9 @@
 // (WSAAsyncSelect) arrive as virtual calls on the thread that owns the socket.
 #pragma once
 
+// afx.h brings in the Winsock declarations (afxplatform_.h: Winsock 2 unless <windows.h> came
+// before every framework header).
 #include "afx.h"
-// windows.h has already brought in the Winsock 1.1 declarations, which cover everything here;
-// code that wants Winsock 2 includes <winsock2.h> before any framework header.
-#include <winsock.h>
 
 // Starts Windows Sockets (version 2.2) once per process; later calls only report success.
 // lpwsaData, when given, receives the start-up details. FALSE when Winsock cannot start.
