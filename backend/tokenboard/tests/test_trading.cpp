@@ -230,6 +230,42 @@ TEST_F(Trading, ARefusedForcedSellKeepsThePositionWatched)
     EXPECT_EQ(1, Status("BTC"));
 }
 
+TEST_F(Trading, ABuyWhileWatchedBuysAgainAndOnlyASuccessReplacesTheSignal)
+{
+    OpenPosition();
+    // Left after the first buy: 1 000 000 - 96 000 - the fee of 240 = 903 760 won; 10% of it at
+    // 8 000 000 is 0.011297 BTC.
+    Signal('1', "B002", "10");
+    std::vector<Json::Value> orders = Orders(Rig().exchange);
+    ASSERT_EQ(1u, orders.size());
+    ExpectSigned(orders[0], "/trade/market_buy", "BTC");
+    EXPECT_EQ("0.011", FormValue(orders[0], "units"));
+    EXPECT_EQ("0000", orders[0]["status"].asString());
+    _AUTO_SIGNAL stored;
+    ASSERT_EQ(1, Rig().Manager()->GetAutoSignalStatus("BTC", &stored));
+    EXPECT_EQ("B002", Text(stored.szSignalCode, 4));
+    EXPECT_EQ(1, stored.nAutoMode);
+
+    // A refused buy changes nothing: the position stays watched under the earlier signal.
+    Rig().exchange.Fault("error_status", "/trade/market_buy");
+    Signal('1', "B003", "10");
+    ASSERT_EQ(2u, Orders(Rig().exchange).size());
+    EXPECT_EQ("잠시 후 다시 시도해 주십시오.", Text(LastAlarm().szMessage, 256));
+    ASSERT_EQ(1, Rig().Manager()->GetAutoSignalStatus("BTC", &stored));
+    EXPECT_EQ("B002", Text(stored.szSignalCode, 4));
+}
+
+TEST_F(Trading, AForcedSellOfACoinNotRecommendedIsOnlyLogged)
+{
+    OpenPosition();
+    ASSERT_EQ(1, Rig().server.PushForcedSell("DOGE"));
+    ASSERT_TRUE(Rig().Settle());
+    EXPECT_TRUE(Rig().exchange.Posts().empty());
+    EXPECT_TRUE(Rig().alarmHost.alarms.empty());
+    EXPECT_EQ(1, Status("BTC"));
+    EXPECT_NE(std::string::npos, Rig().ServerLog().find("강제 매도 청산 : 추천 대상 코인이 아니라 로그처리만 함"));
+}
+
 TEST_F(Trading, SettlementBuysBtcWithAllTheMoneyAndHoldsSignalsUntilItEnds)
 {
     // 1 000 000 won at 7 000 000 is 0.142857 BTC: 0.142 goes through, 0.143 would cost more
@@ -288,6 +324,10 @@ TEST_F(Trading, ASignalForACoinNotRecommendedIsOnlyLogged)
 
 TEST_F(Trading, WithAutomaticTradingOffASignalIsStoredAndRelayedWithoutAnOrder)
 {
+    // Switched on, then off again: no order follows.
+    ASSERT_EQ(1, CRcmdCoinManager::GetAutoAgent()->SetAutoAmountType(500000));
+    CRcmdCoinManager::GetAutoAgent()->StopAutoAmountType();
+    ASSERT_EQ(0, CRcmdCoinManager::GetAutoAgent()->GetAutoType());
     ASSERT_TRUE(Rig().SetPrice("BTC", 8000000));
     ASSERT_EQ(1, Rig().server.PushSignal("BTC", '1', "B001", "10"));
     ASSERT_TRUE(Rig().Settle());
