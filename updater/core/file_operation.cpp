@@ -15,13 +15,6 @@ bool CFileOperation::Fail(const std::string& text)
     return false;
 }
 
-static std::string UpperPath(const std::string& path)
-{
-    std::string upper = WithBackslash(path);
-    CharUpperBuffA(&upper[0], (DWORD)upper.size());
-    return upper;
-}
-
 bool CFileOperation::Copy(const std::string& sourcePath, const std::string& destination)
 {
     std::string source = sourcePath;
@@ -42,10 +35,10 @@ bool CFileOperation::Copy(const std::string& sourcePath, const std::string& dest
     if (sourceKind == PATH_FILE)
         return m_journal.PutFile(source, target, m_strError);
 
-    std::string sourceUpper = UpperPath(source), destinationUpper = UpperPath(destination);
-    if (UpperPath(source.substr(0, slash)) == destinationUpper)
-        return true; // already where it belongs
-    if (destinationUpper.compare(0, sourceUpper.size(), sourceUpper) == 0)
+    const std::string parent = source.substr(0, slash);
+    if (IsInFolder(parent, destination) && IsInFolder(destination, parent))
+        return true; // already where it belongs: its folder is the destination
+    if (IsInFolder(destination, source))
         return Fail("Wrong operation: \"" + destination + "\" lies inside \"" + source + "\"");
     return CopyFolder(source, target);
 }

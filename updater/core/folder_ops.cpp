@@ -20,6 +20,19 @@ std::string WithBackslash(const std::string& path)
     return result + "\\";
 }
 
+static std::string UpperFolder(const std::string& path)
+{
+    std::string upper = WithBackslash(path);
+    CharUpperBuffA(&upper[0], (DWORD)upper.size());
+    return upper;
+}
+
+bool IsInFolder(const std::string& path, const std::string& folder)
+{
+    std::string upperFolder = UpperFolder(folder);
+    return UpperFolder(path).compare(0, upperFolder.size(), upperFolder) == 0;
+}
+
 PathKind GetPathKind(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -127,7 +140,13 @@ bool DeleteFolderTree(const std::string& pattern)
     std::vector<std::string> levels = SplitLevels(folder.substr(0, folder.size() - 1), "\\");
     size_t named = 0;
     for (const std::string& level : levels)
+    {
+        // Only dots (and blanks, which Windows drops): "C:\Molvane\..\..\" names a root as
+        // surely as "C:\" does.
+        if (!level.empty() && level.find_first_not_of(". ") == std::string::npos)
+            return false;
         named += level.empty() ? 0 : 1;
+    }
     if (named < 2 || (folder[0] == '\\' && named < 3)) // a drive root or a share root
         return false;
 

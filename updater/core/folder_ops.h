@@ -11,14 +11,17 @@ bool IsAbsolutePath(const std::string& path);
 // The path with exactly one trailing backslash.
 std::string WithBackslash(const std::string& path);
 
+// `path` is `folder` or lies below it (letter case ignored).
+bool IsInFolder(const std::string& path, const std::string& folder);
+
 // Creates every missing level of `path` from the drive down; true when the last level
 // exists as a folder afterwards. `created`, when given, receives each level made, in order.
 bool EnsureFolder(const std::string& path, std::vector<std::string>* created = nullptr);
 
 // Deletes the content of a folder and the folder itself. Takes the folder or a search
 // pattern ("<folder>\*.*"). Reparse points (junctions, symbolic links) are removed as links,
-// never followed; read-only files are deleted too. A relative path, a drive root or an empty
-// pattern deletes nothing. True when the folder is gone.
+// never followed; read-only files are deleted too. A relative path, a path with "." or ".."
+// levels, a drive or share root or an empty pattern deletes nothing. True when the folder is gone.
 bool DeleteFolderTree(const std::string& pattern);
 
 enum PathKind

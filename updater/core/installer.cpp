@@ -72,6 +72,10 @@ bool CVersionInstaller::Stage(const std::vector<std::string>& downloads, std::ve
         std::string destination = m_strRoot;
         for (const std::string& level : levels)
             destination += level + "\\";
+        // The Temp folder holds the downloads, the staging and the backups, and goes after the
+        // install: an item put there would replace one of them, or vanish.
+        if (IsInFolder(destination, m_strTemp))
+            return Fail(download + ": \"" + destination + "\" lies in the Temp folder");
         plan.push_back(Placement{stage + item, destination});
     }
     if (listFile.empty() || GetPathKind(listFile) != PATH_FILE)

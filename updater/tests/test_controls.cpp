@@ -28,15 +28,21 @@ struct BarPicture
     COLORREF At(int x) const { return dc.GetPixel(x, kHeight / 2); }
 };
 
-TEST(VerProgressCtrl, EqualGradientColoursPaintOneBand)
+// The bar from `start` to `end` at `pos` of 0..upper, over a black background colour.
+void PaintGradient(BarPicture& picture, COLORREF start, COLORREF end, int upper, int pos)
 {
     CVerProgressCtrl bar;
-    bar.SetGradientColors(RGB(255, 121, 31), RGB(255, 121, 31));
+    bar.SetGradientColors(start, end);
     bar.SetBkColour(RGB(0, 0, 0));
-    bar.SetBounds(0, 4);
-    bar.SetPosition(1);
-    BarPicture picture;
+    bar.SetBounds(0, upper);
+    bar.SetPosition(pos);
     bar.DrawBar(&picture.dc, CRect(0, 0, BarPicture::kWidth, BarPicture::kHeight));
+}
+
+TEST(VerProgressCtrl, EqualGradientColoursPaintOneBand)
+{
+    BarPicture picture;
+    PaintGradient(picture, RGB(255, 121, 31), RGB(255, 121, 31), 4, 1);
     EXPECT_EQ(RGB(255, 121, 31), picture.At(0));
     EXPECT_EQ(RGB(255, 121, 31), picture.At(49));
     EXPECT_EQ(RGB(0, 0, 0), picture.At(50));
@@ -45,13 +51,8 @@ TEST(VerProgressCtrl, EqualGradientColoursPaintOneBand)
 
 TEST(VerProgressCtrl, GradientRunsFromStartColourUpToThePosition)
 {
-    CVerProgressCtrl bar;
-    bar.SetGradientColors(RGB(255, 191, 0), RGB(255, 121, 31));
-    bar.SetBkColour(RGB(0, 0, 0));
-    bar.SetBounds(0, 10);
-    bar.SetPosition(9);
     BarPicture picture;
-    bar.DrawBar(&picture.dc, CRect(0, 0, BarPicture::kWidth, BarPicture::kHeight));
+    PaintGradient(picture, RGB(255, 191, 0), RGB(255, 121, 31), 10, 9);
     EXPECT_EQ(RGB(255, 191, 0), picture.At(0));
     COLORREF late = picture.At(170);
     EXPECT_EQ(255, GetRValue(late));

@@ -81,6 +81,9 @@ TEST(DeleteFolderTree, RefusesRelativeAndRootPatterns)
     for (const char* pattern : patterns)
         EXPECT_FALSE(DeleteFolderTree(pattern)) << pattern;
     SetCurrentDirectoryA(current);
+    // Absolute, but climbing back: each of these names `dir` itself.
+    for (const char* climb : {"sub\\..\\*.*", "sub\\.\\..\\", "a\\b\\..\\..\\*.*", "sub\\.. \\*.*"})
+        EXPECT_FALSE(DeleteFolderTree(dir / climb)) << climb;
     EXPECT_TRUE(FileExists(dir / "kept"));
 }
 

@@ -113,6 +113,7 @@ TEST_F(InstallRoot, AnyFailureLeavesTheRootAsItWas)
         {"truncated archive", "Images@skin.zip", MakeZip({{"skin/a.bmp", payload}}).substr(0, 60), "Images@skin.zip"},
         {"archive without its item", "System@map@New.xml.zip", MakeZip({{"Other.xml", "x"}}), "New.xml"},
         {"item of the wrong kind", "Bin@Keep.dll.zip", MakeZip({{"Keep.dll/", ""}, {"Keep.dll/x", "x"}}), "Wrong operation"},
+        {"item into the Temp folder", "temp@version.dat.zip", MakeZip({{"version.dat", payload}}), "Temp folder"},
     };
     for (const Case& c : cases)
     {

@@ -191,6 +191,7 @@ struct FailureCase
     const char* hostileName;
     std::string bytes;
     const char* mention; // the message holds this
+    const char* list = nullptr; // the whole version list served instead of the update's
 };
 
 std::vector<FailureCase> FailureCases()
@@ -212,6 +213,9 @@ std::vector<FailureCase> FailureCases()
         {"parent steps in a name", nullptr, nullptr, "Bin", "..\\..\\evil.zip", "", "evil.zip"},
         {"absolute folder", nullptr, nullptr, "C:\\Windows", "evil.zip", "", "C:\\Windows"},
         {"device name", nullptr, nullptr, "Bin", "NUL.zip", "", "NUL.zip"},
+        // A list naming no file would empty the installed list, and every later start would
+        // ask for the update again.
+        {"list without files", nullptr, nullptr, nullptr, nullptr, "", "names no file", "version=1.0.1\r\n"},
         // Hostile and damaged archives.
         {"entry climbing out", nullptr, nullptr, "Bin", "TradePanel.dll.zip",
          MakeZip({{"TradePanel.dll", "x"}, {"../../Bin/Keep.dll", payload}}), "Keep.dll"},
@@ -239,6 +243,8 @@ TEST_F(UpdaterWindow, FaultsAndHostileInputLeaveTheInstallRootAsItWas)
         bool served = true;
         if (c.mode)
             served = peer.Fault(c.mode, c.params);
+        if (c.list)
+            served = served && peer.SetList(c.list);
         if (c.hostileFolder && c.bytes.empty())
             served = served && peer.SetList(UPDATE_LIST + std::string(c.hostileFolder) + ",x," + c.hostileName + ",9,\r\n");
         else if (c.hostileFolder)
