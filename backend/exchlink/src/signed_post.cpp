@@ -46,7 +46,15 @@ CString CZembraSigner::Post(const ZEMBRA_SIGNED_REQUEST& req)
             bHeaders = bHeaders && pFile->AddRequestHeaders(header, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
         if (bHeaders)
         {
-            pFile->SendRequest(NULL, 0, const_cast<char*>(req.szBody), static_cast<DWORD>(strlen(req.szBody)));
+            // The body is written after the headers rather than handed over with them: WinINet
+            // then holds no copy of it and cannot silently send the request again (same nonce,
+            // refused by the exchange) when a kept-alive connection it reused dies unanswered.
+            // Connections are pooled per server for the whole process, so no request flag,
+            // header or session of our own keeps a request off a reused one.
+            DWORD dwBody = static_cast<DWORD>(strlen(req.szBody));
+            pFile->SendRequestEx(dwBody);
+            pFile->Write(req.szBody, dwBody);
+            pFile->EndRequest();
             DWORD dwStatus = 0;
             pFile->QueryInfoStatusCode(dwStatus); // any status: the body is the reply
 
