@@ -314,7 +314,8 @@ void CDlgLogin::CreateCapsTip()
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
     m_hCapsTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, TTS_NOPREFIX | TTS_BALLOON, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, NULL, NetCourierInstance(), NULL);
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, NULL, NetCourierInstance(),
+                                   NULL);
     if (m_hCapsTip == NULL)
         return;
     TOOLINFOA tool;

@@ -17,15 +17,18 @@ bool IsConnectPending(int nError)
 
 CQuelmarSocket::CQuelmarSocket()
     : m_hSocketEvent(CreateEventA(NULL, FALSE, FALSE, NULL)), m_nPort(0), m_nState(LCM_STATE_INIT),
-      m_bLossReported(0), m_bTellingMainWnd(0), m_nSendErrors(0), m_pReadBuffer(new BYTE[kReadBufferSize]), m_pTable(NULL)
+      m_bLossReported(0), m_bTellingMainWnd(0), m_nSendErrors(0), m_pReadBuffer(new BYTE[kReadBufferSize]),
+      m_pTable(NULL)
 {
     m_thread.m_pSocket = this;
 }
 
 CQuelmarSocket::~CQuelmarSocket()
 {
-    if (m_thread.IsRunning())
-        StopThread(kThreadEndWait);
+    if (m_thread.IsRunning()) {
+        m_thread.PostThreadMessage(WM_QUIT, 0, 0);
+        WaitPumpingSent(m_thread.m_hThread, kThreadEndWait);
+    }
     // A thread that was ended without its loop (at process exit) left the handle open; its
     // notification window is gone, so the handle is closed without asking for notifications.
     if (!m_thread.IsRunning() && m_hSocket != INVALID_SOCKET) {
@@ -75,9 +78,10 @@ BOOL CQuelmarSocket::StopThread(DWORD timeout)
     // The thread cannot wait for its own end: it ends once the running handler returns.
     if (GetCurrentThreadId() == m_thread.m_nThreadID)
         return FALSE;
-    // Called from the main window's handler of the loss, which the thread is waiting for: it
-    // ends as soon as that handler returns.
-    if (m_bTellingMainWnd && m_pTable != NULL &&
+    // Called while handling a sent message on the main window's thread when the socket thread
+    // waits for the main window to take the loss: that is (nearly always) the handler of the
+    // loss itself, which the thread waits for. It ends as soon as the handler returns.
+    if (m_bTellingMainWnd && m_pTable != NULL && InSendMessage() &&
         GetWindowThreadProcessId(m_pTable->GetMainWnd(), NULL) == GetCurrentThreadId())
         return FALSE;
     // It may be sending WM_LINK_CLOSED to a window of this thread meanwhile.

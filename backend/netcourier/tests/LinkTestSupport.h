@@ -88,12 +88,26 @@ public:
 // The install root the running program sees (the folder above its own), trailing backslash.
 std::string InstallRoot();
 
+// A key of an INI file set while it lives; what was there before comes back afterwards.
+class IniValue
+{
+public:
+    IniValue(const std::string& path, const char* section, const char* key, const std::string& value);
+    ~IniValue();
+
+private:
+    std::string m_path, m_section, m_key, m_previous;
+    bool m_existed;
+};
+
 // User\system.ini [SERVER] IP and PORT while it lives.
 class ServerSetting
 {
 public:
     ServerSetting(const std::string& address, int port);
-    ~ServerSetting();
+
+private:
+    IniValue m_ip, m_port;
 };
 
 // The server peer's control channel (MOLVANE_SERVER_CONTROL).

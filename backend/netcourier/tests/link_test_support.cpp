@@ -248,16 +248,32 @@ std::string SystemIni()
 
 } // namespace
 
-ServerSetting::ServerSetting(const std::string& address, int port)
+IniValue::IniValue(const std::string& path, const char* section, const char* key, const std::string& value)
+    : m_path(path), m_section(section), m_key(key)
 {
-    CreateDirectoryA((InstallRoot() + "User").c_str(), NULL);
-    WritePrivateProfileStringA("SERVER", "IP", address.c_str(), SystemIni().c_str());
-    WritePrivateProfileStringA("SERVER", "PORT", std::to_string(port).c_str(), SystemIni().c_str());
+    char previous[512] = {0};
+    const char kAbsent[] = "\x01" "absent";
+    GetPrivateProfileStringA(section, key, kAbsent, previous, sizeof previous, path.c_str());
+    m_existed = strcmp(previous, kAbsent) != 0;
+    m_previous = previous;
+    const std::string folder = path.substr(0, path.find_last_of('\\'));
+    CreateDirectoryA(folder.c_str(), NULL);
+    WritePrivateProfileStringA(section, key, value.c_str(), path.c_str());
 }
 
-ServerSetting::~ServerSetting()
+IniValue::~IniValue()
 {
-    WritePrivateProfileStringA("SERVER", NULL, NULL, SystemIni().c_str());
+    WritePrivateProfileStringA(m_section.c_str(), m_key.c_str(), m_existed ? m_previous.c_str() : NULL,
+                               m_path.c_str());
+    // A section left without keys goes too.
+    char keys[4] = {0};
+    if (GetPrivateProfileSectionA(m_section.c_str(), keys, sizeof keys, m_path.c_str()) == 0)
+        WritePrivateProfileStringA(m_section.c_str(), NULL, NULL, m_path.c_str());
+}
+
+ServerSetting::ServerSetting(const std::string& address, int port)
+    : m_ip(SystemIni(), "SERVER", "IP", address), m_port(SystemIni(), "SERVER", "PORT", std::to_string(port))
+{
 }
 
 ServerPeer::ServerPeer() : m_control(PeerControl::PortFromEnv("MOLVANE_SERVER_CONTROL"))

@@ -103,7 +103,6 @@ const Chunking kChunkings[] = {
     {"seventeen", {17}},
     {"eighteen", {18}},
     {"uneven", {3, 299, 1, 8000, 16, 5}},
-    {"peer_split_default", {7}},
     {"full_reads", {102400}},
 };
 

@@ -99,12 +99,13 @@ protected:
     {
         s_peer.reset(new ServerPeer);
         s_setting.reset(new ServerSetting("127.0.0.1", s_peer->Port()));
+        s_savedID.reset(new IniValue(UserConfig(), "LOGIN", "ID", ""));
     }
 
     static void TearDownTestSuite()
     {
         LCM_Close(-1);
-        ::WritePrivateProfileStringA("LOGIN", NULL, NULL, UserConfig().c_str());
+        s_savedID.reset();
         s_setting.reset();
         s_peer.reset();
     }
@@ -123,12 +124,14 @@ protected:
 
     static std::unique_ptr<ServerPeer> s_peer;
     static std::unique_ptr<ServerSetting> s_setting;
+    static std::unique_ptr<IniValue> s_savedID;
     RecordingWindow m_receiver;
     BYTE m_out[LCM_LOGIN_RECORD_SIZE + 8];
 };
 
 std::unique_ptr<ServerPeer> LoginDialog::s_peer;
 std::unique_ptr<ServerSetting> LoginDialog::s_setting;
+std::unique_ptr<IniValue> LoginDialog::s_savedID;
 
 TEST_F(LoginDialog, ChecksTheTypedCredentialsAndHandsThemOut)
 {

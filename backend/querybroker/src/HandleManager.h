@@ -27,4 +27,9 @@ public:
     // Every registered (code, key) pair.
     void GetPairs(CArray<WORD, WORD>& codes, CStringArray& keys) const;
     void RemoveEverything();
+
+private:
+    // Calls visit(code, key, windows) for every registered key.
+    template <class Visit>
+    void ForEachKey(Visit visit) const;
 };

@@ -20,6 +20,10 @@ struct Frame
 // bytes of body. The caller frees data with delete[].
 Frame Build(WORD code, BYTE type, const void* body, int len);
 
+// Hands a received frame to a window: WM_COPYDATA with wParam the whole frame, dwData the
+// code and the data behind the header of `headerSize` bytes.
+void Deliver(HWND window, WORD code, BYTE* frame, int len, int headerSize);
+
 // The window a reply names in its header (bytes [50,58)).
 HWND ReplyWindow(const BYTE* frame);
 void PutWindow(_IQ_HEADER* header, HWND window);

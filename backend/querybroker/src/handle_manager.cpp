@@ -81,10 +81,9 @@ BOOL CHandleManager::Remove(WORD code, const char* key, HWND window)
     return TRUE;
 }
 
-void CHandleManager::GetPairs(CArray<WORD, WORD>& codes, CStringArray& keys) const
+template <class Visit>
+void CHandleManager::ForEachKey(Visit visit) const
 {
-    codes.RemoveAll();
-    keys.RemoveAll();
     POSITION pos = GetStartPosition();
     while (pos != NULL) {
         WORD code = 0;
@@ -97,28 +96,29 @@ void CHandleManager::GetPairs(CArray<WORD, WORD>& codes, CStringArray& keys) con
             CString key;
             CHandleArray* windows = NULL;
             keyMap->GetNextAssoc(keyPos, key, windows);
-            codes.Add(code);
-            keys.Add(key);
+            visit(code, key, windows);
         }
     }
 }
 
+void CHandleManager::GetPairs(CArray<WORD, WORD>& codes, CStringArray& keys) const
+{
+    codes.RemoveAll();
+    keys.RemoveAll();
+    ForEachKey([&](WORD code, const CString& key, CHandleArray*) {
+        codes.Add(code);
+        keys.Add(key);
+    });
+}
+
 void CHandleManager::RemoveEverything()
 {
+    ForEachKey([](WORD, const CString&, CHandleArray* windows) { delete windows; });
     POSITION pos = GetStartPosition();
     while (pos != NULL) {
         WORD code = 0;
         CMapStringToHandle* keyMap = NULL;
         GetNextAssoc(pos, code, keyMap);
-        if (keyMap == NULL)
-            continue;
-        POSITION keyPos = keyMap->GetStartPosition();
-        while (keyPos != NULL) {
-            CString key;
-            CHandleArray* windows = NULL;
-            keyMap->GetNextAssoc(keyPos, key, windows);
-            delete windows;
-        }
         delete keyMap;
     }
     RemoveAll();

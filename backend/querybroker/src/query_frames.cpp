@@ -37,6 +37,15 @@ Frame Build(WORD code, BYTE type, const void* body, int len)
     return frame;
 }
 
+void Deliver(HWND window, WORD code, BYTE* frame, int len, int headerSize)
+{
+    COPYDATASTRUCT cds;
+    cds.dwData = code;
+    cds.cbData = static_cast<DWORD>(len - headerSize);
+    cds.lpData = frame + headerSize;
+    ::SendMessage(window, WM_COPYDATA, reinterpret_cast<WPARAM>(frame), reinterpret_cast<LPARAM>(&cds));
+}
+
 HWND ReplyWindow(const BYTE* frame)
 {
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(ReadNumber(frame + offsetof(_IQ_HEADER, szWindow), 8)));

@@ -76,7 +76,7 @@ BOOL CTRAgent::OnCopyData(CWnd*, COPYDATASTRUCT* pCopyDataStruct)
 
 LRESULT CTRAgent::OnSocketClosed(WPARAM, LPARAM)
 {
-    AfxPlatformMessageBox(m_hWnd, "Socket Closed", NULL, MB_OK);
+    AfxMessageBox("Socket Closed");
     return 0;
 }
 

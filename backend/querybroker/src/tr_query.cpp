@@ -71,9 +71,5 @@ void CTRAgent::ReceiveQueryData(BYTE* frame, int len)
     SendMsgToControl(window, type == 'I' ? kQueryDone : (type == 'O' ? kOrderDone : kOtherDone));
     if (!::IsWindow(window))
         return;
-    COPYDATASTRUCT cds;
-    cds.dwData = code;
-    cds.cbData = static_cast<DWORD>(len - IQ_HEADER_SIZE);
-    cds.lpData = frame + IQ_HEADER_SIZE;
-    ::SendMessage(window, WM_COPYDATA, reinterpret_cast<WPARAM>(frame), reinterpret_cast<LPARAM>(&cds));
+    query_frames::Deliver(window, code, frame, len, IQ_HEADER_SIZE);
 }

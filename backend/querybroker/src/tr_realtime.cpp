@@ -142,10 +142,6 @@ void CTRAgent::ReceiveRealData(BYTE* frame, int len)
     for (HWND window : windows) {
         if (!m_Manager->Contains(code, key, window) || !::IsWindow(window))
             continue;
-        COPYDATASTRUCT cds;
-        cds.dwData = code;
-        cds.cbData = static_cast<DWORD>(len - REAL_HEADER_SIZE);
-        cds.lpData = frame + REAL_HEADER_SIZE;
-        ::SendMessage(window, WM_COPYDATA, reinterpret_cast<WPARAM>(frame), reinterpret_cast<LPARAM>(&cds));
+        query_frames::Deliver(window, code, frame, len, REAL_HEADER_SIZE);
     }
 }

@@ -191,7 +191,9 @@ TEST_F(Query, StatusTextsForEveryType)
     {
         char type;
         const char* text;
-    } cases[] = {{'I', "조회가 완료되었습니다."}, {'S', "조회완료되었습니다."}, {'A', "조회완료되었습니다."}};
+    } cases[] = {{'I', "조회가 완료되었습니다."},
+                 {'S', "조회완료되었습니다."},
+                 {'A', "조회완료되었습니다."}};
     for (const auto& c : cases) {
         window.Clear();
         BYTE body = 'x';
