@@ -2,25 +2,30 @@
 
 #include <fstream>
 #include <sstream>
-#include <vector>
 
 #include "InstallFolders.h"
 
-void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour)
+std::string BmpBytes(int width, int height, int bits, const std::string& pixels)
 {
-    const int stride = (width * 3 + 3) & ~3;
     BITMAPFILEHEADER file = {};
     BITMAPINFOHEADER info = {};
     info.biSize = sizeof info;
     info.biWidth = width;
     info.biHeight = height;
     info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biSizeImage = stride * height;
+    info.biBitCount = static_cast<WORD>(bits);
+    info.biSizeImage = static_cast<DWORD>(pixels.size());
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    std::vector<char> pixels(info.biSizeImage, 0);
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+    return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+           std::string(reinterpret_cast<const char*>(&info), sizeof info) + pixels;
+}
+
+void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour)
+{
+    const int stride = (width * 3 + 3) & ~3;
+    std::string pixels(static_cast<size_t>(stride) * height, '\0');
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             char* p = &pixels[y * stride + x * 3];
@@ -30,9 +35,8 @@ void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colo
         }
     }
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), pixels.size());
+    const std::string bytes = BmpBytes(width, height, 24, pixels);
+    out.write(bytes.data(), bytes.size());
 }
 
 COLORREF PixelOf(HBITMAP bitmap, int x, int y)

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The bytes of a BMP file: file and info headers of the given size and depth, then pixels.
+std::string BmpBytes(int width, int height, int bits, const std::string& pixels);
+
 // Writes a 24-bit bottom-up BMP of one colour.
 void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour);
 

@@ -109,6 +109,36 @@ TEST_F(ResourceMapTest, BorrowedBitmapsStayValidAcrossReloads)
     EXPECT_EQ(nullptr, CResourceMap::GetBitmap(11));
 }
 
+TEST_F(ResourceMapTest, BadBitmapFilesGiveABitmapWithoutAHandle)
+{
+    const struct
+    {
+        const char* file;
+        std::string bytes;
+    } files[] = {
+        {"empty.bmp", ""},
+        {"text.bmp", "not a bitmap at all"},
+        {"header_only.bmp", BmpBytes(4, 4, 24, "").substr(0, 20)},
+        {"huge.bmp", BmpBytes(100000, 100000, 24, std::string(48, '\x7F'))},
+        {"bad_depth.bmp", BmpBytes(2, 2, 13, std::string(16, '\0'))},
+    };
+    std::string xml = "<RESOURCEMAP><GROUP text=\"default\">";
+    int id = 20;
+    for (const auto& f : files) {
+        WriteFileBytes(images.File(f.file), f.bytes);
+        xml += Image(std::to_string(id++).c_str(), images.Name(), f.file);
+    }
+    xml += "</GROUP></RESOURCEMAP>";
+    WriteFileBytes(dir.File("bad.xml"), xml);
+    ASSERT_TRUE(GetResourceMap()->Load(dir.File("bad.xml").c_str(), "default"));
+    id = 20;
+    for (const auto& f : files) {
+        CBitmap* bitmap = CResourceMap::GetBitmap(static_cast<WORD>(id++));
+        ASSERT_NE(nullptr, bitmap) << f.file;
+        EXPECT_EQ(nullptr, bitmap->GetSafeHandle()) << f.file;
+    }
+}
+
 TEST_F(ResourceMapTest, AFileThatCannotBeReadKeepsThePreviousImages)
 {
     ASSERT_TRUE(GetResourceMap()->Load(Path(), "default"));
