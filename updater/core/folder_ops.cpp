@@ -129,6 +129,27 @@ static bool DeleteTreeContent(const std::string& folder)
     return complete;
 }
 
+bool FolderHoldsFiles(const std::string& folder)
+{
+    const std::string base = WithBackslash(folder);
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((base + "*.*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return false;
+    bool holds = false;
+    do
+    {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        bool plainFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                           !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+        holds = !plainFolder || FolderHoldsFiles(base + name);
+    } while (!holds && FindNextFileA(find, &found));
+    FindClose(find);
+    return holds;
+}
+
 bool DeleteFolderTree(const std::string& pattern)
 {
     std::string folder = pattern;

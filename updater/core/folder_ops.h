@@ -24,6 +24,10 @@ bool EnsureFolder(const std::string& path, std::vector<std::string>* created = n
 // levels, a drive or share root or an empty pattern deletes nothing. True when the folder is gone.
 bool DeleteFolderTree(const std::string& pattern);
 
+// Something other than empty sub-folders lies in `folder`: a file at any depth, or a folder
+// link (never followed). A missing folder holds nothing.
+bool FolderHoldsFiles(const std::string& folder);
+
 enum PathKind
 {
     PATH_MISSING,

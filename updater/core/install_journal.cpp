@@ -75,7 +75,10 @@ bool InstallJournal::Rollback(std::string& error)
         if (!undone)
         {
             complete = false;
+            // The backups are numbered: the message is the only record of where each belongs.
             error += (error.empty() ? "" : "\n") + step.path;
+            if (step.kind == STEP_FILE_SAVED)
+                error += " (original: " + step.backup + ")";
         }
     }
     m_steps.clear();

@@ -22,6 +22,11 @@ CVersionInstaller::CVersionInstaller(const std::string& installRoot, const std::
 {
 }
 
+bool CVersionInstaller::BackupsLeft() const
+{
+    return FolderHoldsFiles(BackupFolder());
+}
+
 bool CVersionInstaller::Fail(const std::string& text)
 {
     m_strError = text;
@@ -89,6 +94,9 @@ bool CVersionInstaller::InstallDownloads(const std::vector<std::string>& downloa
     m_bRollbackComplete = true;
     if (!IsAbsolutePath(m_strRoot) || m_strTemp.compare(0, m_strRoot.size(), m_strRoot) != 0)
         return Fail("install root \"" + m_strRoot + "\" is not an absolute folder holding the Temp folder");
+
+    if (BackupsLeft())
+        return Fail("\"" + BackupFolder() + "\" still holds the originals of an install that could not be undone");
 
     std::vector<Placement> plan;
     std::string listFile;

@@ -24,6 +24,10 @@ public:
     // BackupFolder() and must not be deleted.
     bool RollbackComplete() const { return m_bRollbackComplete; }
     std::string BackupFolder() const { return m_strTemp + "@backup\\"; }
+    // Originals an earlier install could not put back are still in BackupFolder(). They are
+    // the user's only copies: the Temp folder must not be cleared, nor another install run,
+    // until they are gone from there. Where each one belongs was only in that run's message.
+    bool BackupsLeft() const;
 
     // Upper bound of the bytes one archive may unpack to.
     void SetUnpackLimit(long long bytes) { m_nUnpackLimit = bytes; }

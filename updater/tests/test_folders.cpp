@@ -55,6 +55,40 @@ TEST(EnsureFolder, CreatesMissingLevelsAndReportsThem)
     EXPECT_FALSE(EnsureFolder(dir / "file\\sub"));
 }
 
+TEST(FolderHoldsFiles, FindsAFileAtAnyDepthButNotEmptyFolders)
+{
+    struct Case
+    {
+        const char* what;
+        const char* folder; // made under the checked folder, or null
+        const char* file;   // written under it, or null
+        bool holds;
+        DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+    } cases[] = {
+        {"missing folder", nullptr, nullptr, false},
+        {"empty folder", "", nullptr, false},
+        {"empty sub-folders", "a\\b", nullptr, false},
+        {"a file", "", "1", true},
+        {"a file deep down", "a\\b", "a\\b\\2", true},
+        {"a read-only hidden file", "", "3", true, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        std::string checked = dir / "checked\\";
+        if (c.folder)
+            EnsureFolder(checked + c.folder);
+        if (c.file)
+        {
+            WriteBytes(checked + c.file, "x");
+            SetFileAttributesA((checked + c.file).c_str(), c.attributes);
+        }
+        EXPECT_EQ(c.holds, FolderHoldsFiles(checked));
+        EXPECT_EQ(c.holds, FolderHoldsFiles(dir / "checked")) << "without the trailing backslash";
+    }
+}
+
 TEST(DeleteFolderTree, DeletesEverythingBelowAndTheFolder)
 {
     TempFolder dir;

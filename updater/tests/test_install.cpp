@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "folder_ops.h"
+#include "install_journal.h"
 #include "installer.h"
 #include "temp_folder.h"
 #include "zip_fixture.h"
@@ -168,6 +169,66 @@ TEST_F(InstallRoot, LockedTargetFailsAndRestores)
     if (installed)
         GTEST_SKIP() << "this file system lets an open file be moved";
     EXPECT_EQ("", DiffTrees(before, Installed()));
+}
+
+// Originals left by an install that could not be undone are the user's only copies: no
+// install runs over them. Empty folders there are no such thing.
+TEST_F(InstallRoot, BackupsLeftBlockTheInstall)
+{
+    struct Case
+    {
+        const char* what;
+        const char* folder; // made under Temp\@backup\, or null
+        const char* file;   // written under Temp\@backup\, or null
+        bool blocked;
+    } cases[] = {
+        {"an original", nullptr, "1", true},
+        {"an original deeper down", "sub", "sub\\2", true},
+        {"an empty backup folder", nullptr, nullptr, false},
+        {"only empty folders", "sub\\deeper", nullptr, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        const std::string backup = root + "Temp\\@backup\\";
+        DeleteFolderTree(backup); // the fixture's root is the same for every case
+        EnsureFolder(backup + (c.folder ? c.folder : ""));
+        if (c.file)
+            WriteBytes(backup + c.file, "the only copy");
+        TreeSnapshot before = Installed();
+        std::string error;
+        EXPECT_EQ(!c.blocked, Install(&error)) << error;
+        if (!c.blocked)
+            continue;
+        EXPECT_NE(std::string::npos, error.find(backup)) << error;
+        EXPECT_EQ("", DiffTrees(before, Installed()));
+        EXPECT_EQ("the only copy", ReadBytes(backup + c.file));
+    }
+}
+
+// An original that cannot be put back stays in the backup folder, and the error says which
+// numbered backup holds which file.
+TEST(InstallJournalRollback, NamesTheBackupOfEachOriginalLeftBehind)
+{
+    TempFolder dir;
+    WriteBytes(dir / "target.dll", "original");
+    WriteBytes(dir / "source.dll", "new");
+    InstallJournal journal(dir / "backup");
+    std::string error;
+    ASSERT_TRUE(journal.PutFile(dir / "source.dll", dir / "target.dll", error)) << error;
+    // The new file held open without delete sharing, as a running program holds its image.
+    HANDLE held = CreateFileA((dir / "target.dll").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    bool complete = journal.Rollback(error);
+    CloseHandle(held);
+    if (complete)
+        GTEST_SKIP() << "this file system lets an open file be deleted";
+    EXPECT_NE(std::string::npos, error.find(dir / "target.dll (original: " + dir / "backup\\1)")) << error;
+    EXPECT_EQ("original", ReadBytes(dir / "backup\\1"));
+    EXPECT_EQ("new", ReadBytes(dir / "target.dll"));
 }
 
 TEST(Installer, RefusesARelativeRoot)

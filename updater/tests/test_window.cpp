@@ -290,6 +290,62 @@ TEST_F(UpdaterWindow, CancelWhileFetchingInstallsNothing)
     EXPECT_EQ("", DiffTrees(before, tree->Installed()));
 }
 
+// Originals a failed install could not put back are the user's only copies: a run that finds
+// any in Temp\@backup\ stops with a message naming the folder, fetching and deleting nothing.
+// Without them, start-up clears the Temp folder as ever.
+TEST_F(UpdaterWindow, BackupsLeftInTempStopTheRunUntouched)
+{
+    struct Case
+    {
+        const char* what;
+        bool backupFolder;
+        const char* original; // a file in the backup folder, or null
+    } cases[] = {
+        {"an original left behind", true, "1"},
+        {"an empty backup folder", true, nullptr},
+        {"no backup folder", false, nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        Fresh();
+        ServeUpdate();
+        // The run that goes ahead ends at the list, before the end clears the Temp folder.
+        ASSERT_TRUE(peer.Fault("error", "\"file\":\"version.dat\""));
+        const std::string backup = *tree / "Temp\\@backup\\";
+        ASSERT_TRUE(WriteBytes(*tree / "Temp\\Bin@Old.dll.zip", "an earlier download"));
+        if (c.backupFolder)
+        {
+            ASSERT_TRUE(CreateDirectoryA(backup.c_str(), nullptr));
+        }
+        if (c.original)
+        {
+            ASSERT_TRUE(WriteBytes(backup + c.original, "the only copy"));
+        }
+        TreeSnapshot installed = tree->Installed();
+        TreeSnapshot temp = SnapshotTree(*tree / "Temp\\");
+
+        EXPECT_EQ(IDCANCEL, Run());
+        ASSERT_EQ(1u, g_boxes.size());
+        EXPECT_EQ("", DiffTrees(installed, tree->Installed()));
+        EXPECT_TRUE(tree->StandInStarts().empty());
+        if (c.original)
+        {
+            EXPECT_NE(std::string::npos, g_boxes[0].text.find("되돌리지 못한 원래 파일이 " + backup)) << g_boxes[0].text;
+            EXPECT_EQ(UINT(MB_OK | MB_ICONERROR), g_boxes[0].type);
+            EXPECT_EQ("", DiffTrees(temp, SnapshotTree(*tree / "Temp\\")));
+            EXPECT_TRUE(peer.RequestedNames().empty()) << "nothing fetched";
+        }
+        else
+        {
+            EXPECT_NE(std::string::npos, g_boxes[0].text.find("버전처리 중 오류가 발생했습니다.")) << g_boxes[0].text;
+            EXPECT_FALSE(FileExists(*tree / "Temp\\Bin@Old.dll.zip")) << "start-up cleared the Temp folder";
+            EXPECT_FALSE(FolderExists(backup));
+            EXPECT_TRUE(FolderExists(*tree / "Temp"));
+        }
+    }
+}
+
 // The window itself does not stop the main program (start-up does): one found running when
 // everything is fetched blocks the install, and the main program is started as usual.
 TEST_F(UpdaterWindow, RunningMainProgramAtTheEndBlocksTheInstall)

@@ -54,13 +54,28 @@ int CProcessVerFileWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_nState = STATE_FETCHING;
+    m_strRootDir = m_settings.installRoot.c_str();
+    m_strSystemDir.Format("%sSystem\\", (LPCTSTR)m_strRootDir);
+    m_strTempDir.Format("%sTemp\\", (LPCTSTR)m_strRootDir);
+
+    // A failed install that could not be undone left the originals in the backup folder, and
+    // nothing records where each belongs: the run stops before anything is fetched or cleared.
+    CVersionInstaller installer((LPCTSTR)m_strRootDir, (LPCTSTR)m_strTempDir);
+    if (installer.BackupsLeft())
+    {
+        CString strText;
+        strText.Format("이전 업데이트에서 되돌리지 못한 원래 파일이 %s 에 남아 있습니다.\n"
+                       "이 파일들을 원래 위치로 옮기거나 다른 곳에 보관한 뒤 다시 실행해주세요.\n\n"
+                       "업데이트를 진행하지 않았습니다.",
+                       installer.BackupFolder().c_str());
+        Fail(strText, MB_OK | MB_ICONERROR);
+        return 0;
+    }
+
     // A link that fails here has been reported; its end is posted and closes the dialog.
     if (!m_socket.ConnectServer(m_settings.serverHost.c_str(), m_settings.serverPort) || !m_socket.m_bConnected)
         return 0;
 
-    m_strRootDir = m_settings.installRoot.c_str();
-    m_strSystemDir.Format("%sSystem\\", (LPCTSTR)m_strRootDir);
-    m_strTempDir.Format("%sTemp\\", (LPCTSTR)m_strRootDir);
     DeleteFolderTree(std::string((LPCTSTR)m_strTempDir) + "*.*");
     EnsureFolder((LPCTSTR)m_strTempDir);
     LoadLocalVersions(std::string((LPCTSTR)m_strSystemDir) + "version.dat", m_localVersions);
