@@ -50,6 +50,8 @@ private:
     void Fail(const char* text);
     void EndWithOK();
     void SendStepRequest(int code, const void* body, int len);
+    // Transaction 5301 with ID and password, and its status text.
+    void SendLoginRequest();
     void HandleReply12(const BYTE* frame, int len);
     void HandleReply1901(const BYTE* frame, int len);
     void HandleReply1905(const BYTE* frame, int len);

@@ -12,7 +12,8 @@ public:
     // of the two lets go last, so it is never freed under a running thread.
     ~CReceivePump();
 
-    // Starts the receive thread unless it runs; TRUE when it runs afterwards.
+    // Starts the receive thread unless it runs (a thread still ending after a Stop that timed
+    // out carries on instead); TRUE when it runs afterwards.
     BOOL Start();
     // Asks the thread to end, wakes it and waits up to `timeout` ms for its end (handling
     // messages sent to the calling thread meanwhile). TRUE when it has ended.

@@ -52,6 +52,14 @@ void CDlgLogin::SendStepRequest(int code, const void* body, int len)
     socket->Send(data, static_cast<int>(frame.size()));
 }
 
+void CDlgLogin::SendLoginRequest()
+{
+    SetStatus("사용자 정보 요청중...[LOGIN]");
+    CString body;
+    body.Format("%-8s%-8s", (LPCTSTR)m_strID, (LPCTSTR)m_strPassword);
+    SendStepRequest(5301, (LPCTSTR)body, body.GetLength());
+}
+
 void CDlgLogin::SetStep(int step)
 {
     KillTimer(kStepTimer);
@@ -71,21 +79,14 @@ void CDlgLogin::SetStep(int step)
             else
                 EndWithOK();
         } else if (!m_bAutomatic) {
-            SetStatus("사용자 정보 요청중...[LOGIN]");
-            CString body;
-            body.Format("%-8s%-8s", (LPCTSTR)m_strID, (LPCTSTR)m_strPassword);
-            SendStepRequest(5301, (LPCTSTR)body, body.GetLength());
+            SendLoginRequest();
         }
         break;
-    case 6: {
+    case 6:
         if (m_bAutomatic)
             ConnectIfDown();
-        SetStatus("사용자 정보 요청중...[LOGIN]");
-        CString body;
-        body.Format("%-8s%-8s", (LPCTSTR)m_strID, (LPCTSTR)m_strPassword);
-        SendStepRequest(5301, (LPCTSTR)body, body.GetLength());
+        SendLoginRequest();
         break;
-    }
     }
     if (m_nStep != 4)
         SetTimer(kStepTimer, kStepTime, NULL);

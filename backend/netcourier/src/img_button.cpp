@@ -79,6 +79,9 @@ void CImgButton::SetColorSet(int state, const tagBtnColor& colors)
 
 int CImgButton::GetCurState()
 {
+    // A disabled button paints its normal look, whatever the mouse did before it was disabled.
+    if (m_hWnd != NULL && !IsWindowEnabled())
+        return kStateNormal;
     return m_nState;
 }
 

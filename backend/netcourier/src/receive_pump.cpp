@@ -3,11 +3,21 @@
 #include "FrameCutter.h"
 #include "PumpWait.h"
 
+// The run flag of the receive thread. A thread asked to stop may still be inside SendMessage
+// for a while; until it has let go of the queue (kExited) a new start takes it up again, so that
+// the queue never has two consumers and a start never finds its thread ending under it.
+enum : LONG
+{
+    kStopping = 0,
+    kRunning = 1,
+    kExited = -1
+};
+
 struct CReceivePump::Shared
 {
     CQuelmarQueue<CQueueList> queue;
     HANDLE hDrained = CreateEventA(NULL, FALSE, FALSE, NULL); // a wake-up hint for WaitDelivered
-    volatile LONG bRun = 0;
+    volatile LONG bRun = kStopping;
     volatile LONG nPending = 0;
     HWND volatile hReceiver = NULL;
     volatile LONG nRefs = 1;
@@ -29,10 +39,11 @@ namespace {
 DWORD WINAPI RcvDataProc(LPVOID param)
 {
     CReceivePump::Shared* shared = static_cast<CReceivePump::Shared*>(param);
-    while (shared->bRun) {
+    // Ends only by turning a stop request into kExited; a start in between keeps it running.
+    while (InterlockedCompareExchange(&shared->bRun, kExited, kStopping) != kStopping) {
         if (WaitForSingleObject(shared->queue.GetEventHandle(), INFINITE) != WAIT_OBJECT_0)
             continue;
-        while (shared->bRun) {
+        while (shared->bRun == kRunning) {
             const BYTE* frame = static_cast<const BYTE*>(shared->queue.Peek());
             if (frame == NULL)
                 break;
@@ -60,7 +71,7 @@ CReceivePump::CReceivePump() : m_pShared(new Shared), m_hThread(NULL)
 
 CReceivePump::~CReceivePump()
 {
-    InterlockedExchange(&m_pShared->bRun, 0);
+    InterlockedCompareExchange(&m_pShared->bRun, kStopping, kRunning);
     m_pShared->queue.GetEvent().SetEvent();
     if (m_hThread != NULL)
         CloseHandle(m_hThread);
@@ -74,8 +85,12 @@ BOOL CReceivePump::IsRunning() const
 
 BOOL CReceivePump::Start()
 {
-    if (IsRunning())
+    // A thread still delivering after a stop that timed out takes up its work again, unless it
+    // has already let go of the queue; woken, it looks at the queue once more.
+    if (IsRunning() && InterlockedCompareExchange(&m_pShared->bRun, kRunning, kStopping) != kExited) {
+        m_pShared->queue.GetEvent().SetEvent();
         return TRUE;
+    }
     if (m_hThread != NULL) {
         CloseHandle(m_hThread);
         m_hThread = NULL;
@@ -84,11 +99,11 @@ BOOL CReceivePump::Start()
     while (m_pShared->queue.GetCount() > 0)
         m_pShared->queue.Pop(NULL, 0);
     InterlockedExchange(&m_pShared->nPending, 0);
-    InterlockedExchange(&m_pShared->bRun, 1);
+    InterlockedExchange(&m_pShared->bRun, kRunning);
     m_pShared->AddRef();
     m_hThread = CreateThread(NULL, 0, RcvDataProc, m_pShared, 0, NULL);
     if (m_hThread == NULL) {
-        InterlockedExchange(&m_pShared->bRun, 0);
+        InterlockedExchange(&m_pShared->bRun, kStopping);
         m_pShared->Release();
         return FALSE;
     }
@@ -97,7 +112,7 @@ BOOL CReceivePump::Start()
 
 BOOL CReceivePump::Stop(DWORD timeout)
 {
-    InterlockedExchange(&m_pShared->bRun, 0);
+    InterlockedCompareExchange(&m_pShared->bRun, kStopping, kRunning);
     m_pShared->queue.GetEvent().SetEvent();
     if (m_hThread == NULL)
         return TRUE;
@@ -131,7 +146,8 @@ BOOL CReceivePump::WaitDelivered(DWORD timeout)
 {
     const DWORD start = GetTickCount();
     while (m_pShared->nPending > 0) {
-        if (!IsRunning())
+        // Read from the socket thread: the flag, not the handle, which a start may replace.
+        if (m_pShared->bRun != kRunning)
             return FALSE;
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeout)

@@ -23,10 +23,10 @@ void CQuelmarSocket::ReportLoss(const CString& text)
 {
     if (InterlockedExchange(&m_bLossReported, 1) != 0)
         return;
-    // Closed by this side: nothing was lost.
-    if (m_nState == LCM_STATE_TERMINATED)
+    // Only an established connection can be lost; closed by this side (104) nothing was. One
+    // step, so that a Close() on the user-interface thread meanwhile is never overwritten.
+    if (InterlockedCompareExchange(&m_nState, LCM_STATE_CLOSED, LCM_STATE_CONNECTED) != LCM_STATE_CONNECTED)
         return;
-    SetState(LCM_STATE_CLOSED);
     // The replies that came before the loss reach their windows before the news of it.
     m_pTable->GetPump().WaitDelivered(kDeliveryWait);
     const HWND hMainWnd = m_pTable->GetMainWnd();

@@ -121,6 +121,12 @@ TEST_F(Button, HoverAndLeaveMoveTheState)
     EXPECT_EQ(CImgButton::kStateOver, m_button.GetCurState());
     Send(WM_MOUSELEAVE);
     EXPECT_EQ(CImgButton::kStateNormal, m_button.GetCurState());
+    // Disabled while hovered: it reports (and paints) the normal state.
+    Send(WM_MOUSEHOVER);
+    m_button.EnableWindow(FALSE);
+    EXPECT_EQ(CImgButton::kStateNormal, m_button.GetCurState());
+    m_button.EnableWindow(TRUE);
+    EXPECT_EQ(CImgButton::kStateOver, m_button.GetCurState());
 }
 
 TEST_F(Button, WithoutColoursItPaintsBlack)

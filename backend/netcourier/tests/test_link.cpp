@@ -52,6 +52,7 @@ protected:
     {
         LCM_Close(0);
         EXPECT_TRUE(PumpUntil([] { return LCM_IsTerminated(0) == 1; }));
+        s_peer->Call("{\"cmd\":\"close_second\"}");
     }
 
     void Connect()
@@ -312,6 +313,26 @@ TEST_F(Link, ReconnectsToANewAddressOnceAndStaysOnIt)
     ASSERT_EQ(1u, queries.size());
     EXPECT_EQ(s_peer->Records("connect")[1]["conn"].asInt(), queries[0]["conn"].asInt());
     EXPECT_EQ(0, s_window->linkClosed) << "closing from this side is no loss";
+}
+
+TEST_F(Link, ReconnectsToTheBranchAddressWithTheStoredPort)
+{
+    // The peer's second listener: another loopback address, the same port.
+    const Json::Value second = s_peer->Must("{\"cmd\":\"open_second\",\"host\":\"127.0.0.2\"}");
+    ASSERT_EQ(s_peer->Port(), second["port"].asInt());
+    Connect();
+    ASSERT_EQ(1, LCM_ReConnectServer(0, "127.0.0.2"));
+    EXPECT_EQ(1, LCM_IsConnected(0));
+    const Json::Value connects = s_peer->Must("{\"cmd\":\"wait\",\"kind\":\"connect\",\"count\":2}")["requests"];
+    ASSERT_EQ(2u, connects.size());
+    EXPECT_EQ("main", connects[0]["listener"].asString());
+    EXPECT_EQ("second", connects[1]["listener"].asString());
+    ASSERT_EQ(1, Send(1200));
+    ASSERT_TRUE(PumpUntil([] { return s_window->copies.size() == 1; }));
+    const Json::Value queries = s_peer->Records("query", 1200);
+    ASSERT_EQ(1u, queries.size());
+    EXPECT_EQ("second", queries[0]["listener"].asString());
+    EXPECT_EQ(0, s_window->linkClosed);
 }
 
 TEST_F(Link, RefusesAReconnectionToAnythingButAnIPv4Address)

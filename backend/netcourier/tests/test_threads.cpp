@@ -1,13 +1,16 @@
-// The link's threads: the receive thread hands frames over in order and can be stopped while
-// it waits on this thread; the socket keeps frames in order when the peer does not read, so
-// that sends pile up in the send queue; a failed connection attempt is reported.
+// The link's threads: the receive thread hands frames over in order, can be stopped while it
+// waits on this thread, and carries on when started again before a stop has ended it; the
+// socket keeps frames in order when the peer does not read, so that sends pile up in the send
+// queue; a failed connection attempt is reported.
 #include <gtest/gtest.h>
 
 #include <winsock2.h>
 
 #include <atomic>
 #include <cstdio>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 #include "LinkTable.h"
 #include "LinkTestSupport.h"
@@ -61,6 +64,79 @@ TEST(ReceivePump, StopsWhileItsThreadWaitsOnThisThread)
     EXPECT_LT(GetTickCount() - start, 500u);
     EXPECT_FALSE(pump.IsRunning());
     EXPECT_LT(window.copies.size(), 50u);
+}
+
+// A receiver on a thread of its own, slow enough that a stop cannot wait for the frame in hand.
+class SlowReceiverThread
+{
+public:
+    explicit SlowReceiverThread(DWORD delayMs)
+    {
+        HANDLE ready = CreateEventA(NULL, TRUE, FALSE, NULL);
+        m_thread = std::thread([this, delayMs, ready] {
+            RecordingWindow window;
+            window.onCopy = [this, delayMs](const CopyRecord& record) {
+                SetEvent(m_entered);
+                Sleep(delayMs);
+                std::lock_guard<std::mutex> hold(m_lock);
+                m_codes.push_back(static_cast<int>(record.dwData));
+            };
+            MSG msg;
+            PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE); // the thread's queue exists from here on
+            m_threadId = GetCurrentThreadId();
+            m_hWnd = window.Handle();
+            SetEvent(ready);
+            while (GetMessageA(&msg, NULL, 0, 0) > 0)
+                DispatchMessageA(&msg);
+        });
+        WaitForSingleObject(ready, 5000);
+        CloseHandle(ready);
+    }
+
+    ~SlowReceiverThread()
+    {
+        PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);
+        m_thread.join();
+        CloseHandle(m_entered);
+    }
+
+    HWND Handle() const { return m_hWnd; }
+    // TRUE once a frame is being handled.
+    bool WaitEntered() { return WaitForSingleObject(m_entered, 5000) == WAIT_OBJECT_0; }
+
+    std::vector<int> Codes()
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        return m_codes;
+    }
+
+private:
+    HANDLE m_entered = CreateEventA(NULL, TRUE, FALSE, NULL);
+    std::thread m_thread;
+    DWORD m_threadId = 0;
+    HWND m_hWnd = NULL;
+    std::mutex m_lock;
+    std::vector<int> m_codes;
+};
+
+TEST(ReceivePump, StartedAgainBeforeAStoppedThreadHasEndedItCarriesOn)
+{
+    SlowReceiverThread receiver(300);
+    CReceivePump pump;
+    pump.SetReceiver(receiver.Handle());
+    ASSERT_TRUE(pump.Start());
+    const std::string first = Frame(0, 40);
+    pump.Push(reinterpret_cast<const BYTE*>(first.data()), 40);
+    ASSERT_TRUE(receiver.WaitEntered());
+    EXPECT_FALSE(pump.Stop(20)) << "the thread is still inside SendMessage";
+    ASSERT_TRUE(pump.Start());
+    for (int i = 1; i < 4; ++i) {
+        const std::string frame = Frame(i, 40);
+        pump.Push(reinterpret_cast<const BYTE*>(frame.data()), 40);
+    }
+    EXPECT_TRUE(pump.WaitDelivered(5000));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), receiver.Codes());
+    EXPECT_TRUE(pump.Stop(2000));
 }
 
 TEST(ReceivePump, OutlivingItsOwnerTheThreadStillFindsItsQueue)

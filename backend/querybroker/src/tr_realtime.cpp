@@ -136,11 +136,11 @@ void CTRAgent::ReceiveRealData(BYTE* frame, int len)
     const CHandleArray* live = m_Manager->Find(code, key);
     if (live == NULL)
         return;
-    // A receiver may register or unregister while it handles the frame: walk a copy, and skip
-    // a window that has been taken off meanwhile.
+    // A receiver may register or unregister while it handles the frame, or even destroy the
+    // agent: walk a copy, and skip a window that has been taken off meanwhile.
     std::vector<HWND> windows(live->GetData(), live->GetData() + live->GetSize());
     for (HWND window : windows) {
-        if (!m_Manager->Contains(code, key, window) || !::IsWindow(window))
+        if (m_Manager == NULL || !m_Manager->Contains(code, key, window) || !::IsWindow(window))
             continue;
         query_frames::Deliver(window, code, frame, len, REAL_HEADER_SIZE);
     }
