@@ -22,7 +22,7 @@ CMainTitleBar::~CMainTitleBar()
 
 const char* CMainTitleBar::SupportLabel()
 {
-    return "☎ 고객지원센터 1588-7000";
+    return "☎ 고객지원센터 1588-0000";
 }
 
 BOOL CMainTitleBar::Install(CWnd* pWnd)

@@ -6,7 +6,7 @@
 
 #include "DropList.h"
 #include "canvas.h"
-#include "titlebar_fixture.h"
+#include "real_mouse.h"
 #include "wnd_test_util.h"
 
 namespace {
@@ -97,6 +97,17 @@ protected:
     bool ScrollBarShown() { return List()->GetDropListScrollBar()->IsWindowVisible() != FALSE; }
     int TopIndex() { return List()->GetDropListBox()->GetTopIndex(); }
     int ThumbPosition() { return List()->GetDropListScrollBar()->GetScrollPos(); }
+    // Mouse input as the system routes it: to the window holding the capture, in its client
+    // coordinates.
+    void CapturedMouse(UINT message, CPoint screen)
+    {
+        HWND target = ::GetCapture();
+        ASSERT_NE(target, (HWND)NULL);
+        CPoint client = screen;
+        ::ScreenToClient(target, &client);
+        ::PostMessageA(target, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(client.x, client.y));
+        PumpPending();
+    }
     CPoint RowCentre(int row)
     {
         CPoint point(40, (row - TopIndex()) * ItemHeight() + ItemHeight() / 2);
@@ -324,37 +335,62 @@ TEST_F(DropList, TheMouseLeavingTheListBoxGivesTheCaptureBack)
     EXPECT_EQ(CWnd::GetCapture(), list);
 }
 
-TEST_F(DropList, ARealClickOnARowChoosesItThenCloses)
+TEST_F(DropList, AClickOnARowChoosesItThenCloses)
 {
-    m_owner.SetForegroundWindow();
     CBaseDropList* list = Open(10, 3, 0);
     list->GetDropListBox()->GetListItem(1)->m_lValue = 77;
-    MouseTo(RowCentre(0));
-    MouseTo(RowCentre(1));
+    CapturedMouse(WM_MOUSEMOVE, RowCentre(0)); // the drop list hands the capture to the list box
+    EXPECT_EQ(CWnd::GetCapture(), list->GetDropListBox());
+    CapturedMouse(WM_MOUSEMOVE, RowCentre(1));
     EXPECT_EQ(list->GetDropListBox()->GetCurSel(), 1);
-    MouseButton(true);
-    MouseButton(false);
+    CapturedMouse(WM_LBUTTONDOWN, RowCentre(1));
     ASSERT_EQ(m_owner.m_messages.size(), 2u);
     EXPECT_EQ(m_owner.m_messages[0], UINT(WM_DROPLIST_SELECT));
     EXPECT_EQ(m_owner.m_messages[1], UINT(WM_DROPLIST_CLOSE));
     EXPECT_EQ(m_owner.m_selectRows[0], WPARAM(1));
     EXPECT_EQ(m_owner.m_selectValues[0], 77); // by value: the list is gone by now
     EXPECT_EQ(List(), (CBaseDropList*)NULL);
-    MouseTo(CPoint(5, 5));
+    EXPECT_EQ(CWnd::GetCapture(), (CWnd*)NULL);
 }
 
-TEST_F(DropList, ARealClickOutsideOnlyCloses)
+TEST_F(DropList, AClickOutsideOnlyCloses)
 {
-    m_owner.SetForegroundWindow();
     CBaseDropList* list = Open(10, 3, 0);
-    MouseTo(RowCentre(1)); // the capture moves to the list box
-    MouseTo(WindowRect(list).BottomRight() + CPoint(40, 40));
+    const CPoint outside = WindowRect(list).BottomRight() + CPoint(40, 40);
+    CapturedMouse(WM_MOUSEMOVE, RowCentre(1));
+    EXPECT_EQ(CWnd::GetCapture(), list->GetDropListBox());
+    CapturedMouse(WM_MOUSEMOVE, outside); // leaving the list box gives the capture back
+    EXPECT_EQ(CWnd::GetCapture(), list);
+    CapturedMouse(WM_LBUTTONDOWN, outside);
+    ASSERT_EQ(m_owner.m_messages.size(), 1u);
+    EXPECT_EQ(m_owner.m_messages[0], UINT(WM_DROPLIST_CLOSE));
+    EXPECT_EQ(List(), (CBaseDropList*)NULL);
+}
+
+TEST_F(DropList, ARealClickOutsideCloses)
+{
+    CBaseDropList* list = Open(10, 3, 0);
+    const CPoint outside = WindowRect(list).BottomRight() + CPoint(40, 40);
+    MouseTo(outside);
+    ASSERT_EQ(CWnd::GetCapture(), list);
     MouseButton(true);
     MouseButton(false);
     ASSERT_EQ(m_owner.m_messages.size(), 1u);
     EXPECT_EQ(m_owner.m_messages[0], UINT(WM_DROPLIST_CLOSE));
     EXPECT_EQ(List(), (CBaseDropList*)NULL);
     MouseTo(CPoint(5, 5));
+}
+
+TEST_F(DropList, ThePointerOverTheScrollBarMovesTheCaptureThere)
+{
+    CBaseDropList* list = Open(10, 3, 0);
+    CRect bar = WindowRect(list->GetDropListScrollBar());
+    CapturedMouse(WM_MOUSEMOVE, bar.CenterPoint());
+    EXPECT_EQ(CWnd::GetCapture(), list->GetDropListScrollBar());
+    CapturedMouse(WM_MOUSEMOVE, RowCentre(0)); // out of the bar: back to the drop list ...
+    EXPECT_EQ(CWnd::GetCapture(), list);
+    CapturedMouse(WM_MOUSEMOVE, RowCentre(0)); // ... which hands it to the list box
+    EXPECT_EQ(CWnd::GetCapture(), list->GetDropListBox());
 }
 
 TEST_F(DropList, DrawsTheSelectedRowInAFramedPaleHighlight)

@@ -139,13 +139,10 @@ TEST_F(MainTitleBar, ARealClickOnAMenuButtonAsksOnceForItsMenu)
 {
     const CRect window = Window();
     m_host.SetForegroundWindow();
-    MouseTo(window.TopLeft() + CentreOf(HTTB_MENU0 + 2));
-    MouseButton(true);
-    MouseButton(false);
+    RealClick(window.TopLeft() + CentreOf(HTTB_MENU0 + 2), Hwnd(), HTTB_MENU0 + 2);
     ASSERT_EQ(m_host.m_menuIds.size(), 1u);
     EXPECT_EQ(m_host.m_menuIds[0], 202);
     EXPECT_EQ(CPoint(m_host.m_menuPoints[0]), CPoint(window.left + 149, window.top + 32));
-    MouseTo(CPoint(5, 5));
 }
 
 TEST_F(MainTitleBar, CloseAndMinimiseActOnTheWindow)

@@ -218,43 +218,43 @@ TEST_F(ScreenTitleBar, MinimiseAndRestoreButtonsChangeTheShowState)
     EXPECT_FALSE(m_bar.ButtonOf(HTTB_RESTORE)->IsVisible());
 }
 
-TEST_F(ScreenTitleBar, RealClicksOnThePinAndCloseButtons)
+// Clicks of the real mouse of the test desktop: the system's own hit tests and non-client
+// messages reach the bar.
+struct RealClickCase
 {
-    Install(0x20);
+    const char* name;
+    UINT style;
+    UINT code;
+    int pins, closes;
+    bool cancel;
+};
+
+class TitleBarRealClick : public ScreenTitleBar, public ::testing::WithParamInterface<RealClickCase>
+{
+};
+
+TEST_P(TitleBarRealClick, ReachesTheButtonUnderTheMouse)
+{
+    const RealClickCase& c = GetParam();
+    Install(c.style);
     CRect window;
     m_host.GetWindowRect(&window);
     m_host.SetForegroundWindow();
-    MouseTo(window.TopLeft() + CentreOf(HTTB_PIN));
-    MouseButton(true);
-    MouseButton(false);
-    EXPECT_EQ(m_host.m_pins, 1);
-    // Pressed on close, released on the caption: nothing; then a whole click there closes.
-    MouseTo(window.TopLeft() + CentreOf(HTTB_CLOSE));
-    MouseButton(true);
-    MouseTo(window.TopLeft() + CPoint(100, 15));
-    MouseButton(false);
-    EXPECT_EQ(m_host.m_closes, 0);
-    MouseTo(window.TopLeft() + CentreOf(HTTB_CLOSE));
-    MouseButton(true);
-    MouseButton(false);
-    EXPECT_EQ(m_host.m_closes, 1);
-    EXPECT_EQ(m_host.m_pins, 1);
-    MouseTo(CPoint(5, 5));
+    RealClick(window.TopLeft() + CentreOf(c.code), Hwnd(), c.code);
+    EXPECT_EQ(m_host.m_pins, c.pins);
+    EXPECT_EQ(m_host.m_closes, c.closes);
+    EXPECT_EQ(m_host.m_commands.size(), c.cancel ? 1u : 0u);
+    if (c.cancel && !m_host.m_commands.empty())
+        EXPECT_EQ(m_host.m_commands[0], WPARAM(IDCANCEL));
 }
 
-TEST_F(ScreenTitleBar, RealClickOnCloseWithoutButtonsCancels)
-{
-    Install(0x00);
-    CRect window;
-    m_host.GetWindowRect(&window);
-    m_host.SetForegroundWindow();
-    MouseTo(window.TopLeft() + CentreOf(HTTB_CLOSE));
-    MouseButton(true);
-    MouseButton(false);
-    ASSERT_EQ(m_host.m_commands.size(), 1u);
-    EXPECT_EQ(m_host.m_commands[0], WPARAM(IDCANCEL));
-    EXPECT_EQ(m_host.m_closes, 0);
-    MouseTo(CPoint(5, 5));
-}
+const RealClickCase kRealClicks[] = {
+    {"Pin", 0x20, HTTB_PIN, 1, 0, false},
+    {"CloseWithPin", 0x20, HTTB_CLOSE, 0, 1, false},
+    {"CloseWithoutButtonsCancels", 0x00, HTTB_CLOSE, 0, 0, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Buttons, TitleBarRealClick, ::testing::ValuesIn(kRealClicks),
+                         [](const ::testing::TestParamInfo<RealClickCase>& info) { return info.param.name; });
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "titlebar_fixture.h"
 
+#include <gtest/gtest.h>
+
+#include "real_mouse.h"
 #include "wnd_test_util.h"
 
 BOOL CHostWnd::Make(const CRect& rect, CWnd* pParent)
@@ -25,6 +28,8 @@ LRESULT CHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             m_sizeCommands.push_back(wParam);
             return 0;
         }
+        if ((wParam & 0xFFF0) == SC_MOVE)
+            return 0; // no modal move loop on a test thread
         break;
     case WM_ERASEBKGND: m_erase.push_back(wParam); break;
     case WM_SHOW_SYSTEM_MENU:
@@ -94,33 +99,16 @@ CBitmap* Skin::Button(int n, int width, int look)
     return slot.get();
 }
 
-void PumpFor(DWORD ms)
+void RealClick(CPoint screen, HWND hWnd, UINT expectedHit)
 {
-    const DWORD start = ::GetTickCount();
-    PumpUntil([&] { return ::GetTickCount() - start >= ms; }, ms + 1000);
-}
-
-void MouseTo(CPoint screen)
-{
-    // The pointer itself is moved (else the desktop's own pointer events bring the old place
-    // back when the capture changes), then an absolute move in 0-65535 coordinates reports it.
-    ::SetCursorPos(screen.x, screen.y);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (screen.x * 65536 + ::GetSystemMetrics(SM_CXSCREEN) - 1) / ::GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (screen.y * 65536 + ::GetSystemMetrics(SM_CYSCREEN) - 1) / ::GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof input);
-    PumpFor(150);
-}
-
-void MouseButton(bool down)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &input, sizeof input);
-    PumpFor(150);
+    MouseTo(screen);
+    POINT cursor;
+    ::GetCursorPos(&cursor);
+    ASSERT_EQ(CPoint(cursor), screen);
+    ASSERT_EQ(::SendMessageA(hWnd, WM_NCHITTEST, 0, MAKELPARAM(cursor.x, cursor.y)), LRESULT(expectedHit));
+    MouseButton(true);
+    MouseButton(false);
+    MouseTo(CPoint(5, 5));
 }
 
 namespace {

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "MainTitleBar.h"
+#include "real_mouse.h"
 #include "TitleBar.h"
 
 // A popup (platform caption and sizing frame, which the title bar takes away) whose own
 // procedure records the messages the title bar sends or passes on. WM_CLOSE and the sizing
-// command are recorded and swallowed so the window stays and no sizing loop runs.
+// and moving commands are swallowed so the window stays and no modal loop runs.
 class CHostWnd : public CWnd
 {
 public:
@@ -59,10 +60,9 @@ COLORREF BitmapPixel(CBitmap& bitmap, int x, int y);
 // Counts pixels of a colour in a rectangle of a bitmap.
 int BitmapCount(CBitmap& bitmap, const CRect& area, COLORREF color);
 
-// The real mouse of the test desktop; each call lets the messages it causes be handled.
-void MouseTo(CPoint screen);
-void MouseButton(bool down);
-void PumpFor(DWORD ms);
+// Moves the mouse to screen, checks that the window answers the expected hit code there, and
+// clicks; the mouse is then moved out of the way.
+void RealClick(CPoint screen, HWND hWnd, UINT expectedHit);
 
 // Non-client messages as the system sends them, at a window-relative point.
 LRESULT NcHitTest(HWND hWnd, CPoint local);
