@@ -40,6 +40,11 @@
 
 #define TITLEBAR_HEIGHT 26
 
+// The library's own code shared by the screen and main title bars.
+namespace titlebar {
+template <class Bar> struct Shared;
+}
+
 class TOOLBELT_API CTitleBar : public CSubclassWnd
 {
     DECLARE_DYNAMIC(CTitleBar)
@@ -81,16 +86,16 @@ public:
     virtual CRect GetCaptionRect();
 
 protected:
+    // What both bars do alike is written once, over the members they share by name.
+    template <class Bar> friend struct titlebar::Shared;
+
     void LayoutButtons();
     UINT HitTest(CPoint point);
     void DrawCaption();
-    void DrawFrame();
     // The cached caption image of the current look.
     CBitmap& CurrentImage() { return m_bmpCaption[m_bActive ? 1 : 0]; }
     CSysButton* ButtonOf(UINT hitCode);
-    void OnPress(UINT hitCode);
     void OnRelease(UINT hitCode);
-    void ResetCaption() { m_nCaptionWidth = m_nCaptionHeight = 0; }
     HWND Hwnd() const { return GetHookedHwnd(); }
 
     HICON m_hIcon;

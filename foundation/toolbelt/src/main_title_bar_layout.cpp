@@ -2,13 +2,15 @@
 #include <afxwin.h>
 
 #include "MainTitleBar.h"
-#include "title_common.h"
+#include "title_hook.h"
 
 namespace {
 
 // The menu buttons start here, left to right, this far apart.
 const int kMenuLeft = 84;
 const int kMenuGap = 2;
+
+using Common = titlebar::Shared<CMainTitleBar>;
 
 } // namespace
 
@@ -50,20 +52,14 @@ CSysButton* CMainTitleBar::ButtonOf(UINT hitCode)
 
 UINT CMainTitleBar::HitTest(CPoint point)
 {
-    const CRect caption = GetCaptionRect();
-    UINT code = HTCLIENT;
-    if (titlebar::HitOutsideCaption(Hwnd(), point, caption, m_nTrackSize, m_nLastHit, code))
-        return code;
-    const CPoint local = point - caption.TopLeft();
-    code = titlebar::HitWindowButtons(local, m_nStyle, m_btnMin, m_btnMax, m_btnRestore, m_btnClose);
-    for (int i = 0; i < MAINTITLEBAR_MENUS; ++i) {
-        if (m_btnMenu[i].IsOver(local)) {
-            code = HTTB_MENU0 + i;
-            break;
+    // The first menu button holding the point wins, whatever the style.
+    return Common::HitTest(*this, point, [this](CPoint local, UINT code) -> UINT {
+        for (int i = 0; i < MAINTITLEBAR_MENUS; ++i) {
+            if (m_btnMenu[i].IsOver(local))
+                return HTTB_MENU0 + i;
         }
-    }
-    titlebar::TrackHover(Hwnd(), m_nLastHit, code, ButtonOf(m_nLastHit), ButtonOf(code), CurrentImage());
-    return code;
+        return code;
+    });
 }
 
 void CMainTitleBar::DrawCaption()
@@ -71,15 +67,7 @@ void CMainTitleBar::DrawCaption()
     const int width = GetCaptionRect().Width();
     const CSysButton* order[] = {&m_btnMin,     &m_btnMax,     &m_btnRestore, &m_btnClose,
                                  &m_btnMenu[0], &m_btnMenu[1], &m_btnMenu[2], &m_btnMenu[3]};
-    titlebar::Caption caption;
-    caption.width = width;
-    caption.height = MAINTITLEBAR_HEIGHT;
-    caption.active = m_bActive;
-    caption.images = m_bmpCaption;
-    caption.cachedWidth = &m_nCaptionWidth;
-    caption.cachedHeight = &m_nCaptionHeight;
-    caption.background = m_bActive ? m_pBmpActive : m_pBmpInactive;
-    caption.icon = m_hIcon;
+    titlebar::Caption caption = Common::CaptionOf(*this, width, MAINTITLEBAR_HEIGHT);
     caption.buttons = order;
     caption.buttonCount = 8;
     // The main caption shows no window text.
@@ -88,13 +76,7 @@ void CMainTitleBar::DrawCaption()
         caption.rightText.Format("%s                                                                           %s",
                                  (LPCTSTR)m_strTime, SupportLabel());
     caption.rightRect = titlebar::CentredText(MAINTITLEBAR_HEIGHT, m_nFontHeight, width / 2 - width / 15, width, 1);
-    caption.rightFont = m_pFont;
     titlebar::PaintCaption(Hwnd(), caption);
-}
-
-void CMainTitleBar::OnPress(UINT hitCode)
-{
-    titlebar::Press(Hwnd(), hitCode, ButtonOf(hitCode), CurrentImage(), m_nStyle);
 }
 
 void CMainTitleBar::OnRelease(UINT hitCode)

@@ -1,9 +1,13 @@
 // The screen title bar: installation, settings and the non-client messages.
 #include "TitleBar.h"
 
-#include "title_common.h"
+#include "title_hook.h"
 
 IMPLEMENT_DYNAMIC(CTitleBar, CSubclassWnd)
+
+namespace {
+using Common = titlebar::Shared<CTitleBar>;
+}
 
 CTitleBar::CTitleBar()
     : m_hIcon(NULL), m_nLastHit(HTCLIENT), m_nTrackSize(0), m_nStyle(0), m_nCaptionWidth(0), m_nCaptionHeight(0),
@@ -14,32 +18,17 @@ CTitleBar::CTitleBar()
 
 CTitleBar::~CTitleBar()
 {
-    // Off the window first: no message may reach a half-destroyed bar.
-    if (IsHooked())
-        HookWindow(NULL);
-    delete m_pFont;
-    delete m_pBoldFont;
+    Common::Destroy(*this);
 }
 
 BOOL CTitleBar::Install(CWnd* pWnd)
 {
-    if (IsHooked()) {
-        Refresh();
-        return pWnd != NULL && pWnd->GetSafeHwnd() == Hwnd();
-    }
-    if (!HookWindow(pWnd))
-        return FALSE;
-    delete m_pFont;
-    delete m_pBoldFont;
-    titlebar::CreateFonts(Hwnd(), m_pFont, m_pBoldFont, m_nFontHeight, m_nBoldFontHeight);
-    titlebar::RemovePlatformFrame(Hwnd());
-    return TRUE;
+    return Common::Install(*this, pWnd);
 }
 
 void CTitleBar::SetBackgroundImage(CBitmap* active, CBitmap* inactive)
 {
-    m_pBmpActive = active;
-    m_pBmpInactive = inactive;
+    Common::SetBackgroundImage(*this, active, inactive);
 }
 
 void CTitleBar::SetMinButtonImage(CBitmap* normal, CBitmap* over, CBitmap* pressed)
@@ -86,41 +75,32 @@ void CTitleBar::GetImageSize(CBitmap* pBitmap, CSize& size)
 
 void CTitleBar::SetWindowStyle(UINT style)
 {
-    m_nStyle = (m_nStyle & ~0x30u) | style;
+    Common::SetWindowStyle(*this, style);
 }
 
 void CTitleBar::SetNoMove(BOOL noMove)
 {
-    titlebar::SetStyleBit(m_nStyle, TITLEBAR_NOMOVE, noMove);
+    Common::SetNoMove(*this, noMove);
 }
 
 void CTitleBar::SetStayOnTop(BOOL onTop)
 {
-    titlebar::SetStyleBit(m_nStyle, TITLEBAR_STAYONTOP, onTop);
-    if (IsHooked())
-        titlebar::StayOnTop(Hwnd(), onTop);
+    Common::SetStayOnTop(*this, onTop);
 }
 
 void CTitleBar::Refresh()
 {
-    ResetCaption();
-    if (IsHooked())
-        DrawCaption();
+    Common::Refresh(*this);
 }
 
 void CTitleBar::SetIcon(HICON hIcon)
 {
-    m_hIcon = hIcon;
-    Refresh();
+    Common::SetIcon(*this, hIcon);
 }
 
 void CTitleBar::SetTitlebarTime(CString text)
 {
-    m_strTime = text;
-    if (IsHooked()) {
-        DrawCaption();
-        DrawFrame();
-    }
+    Common::SetTitlebarTime(*this, text);
 }
 
 CRect CTitleBar::GetCaptionRect()
@@ -128,64 +108,7 @@ CRect CTitleBar::GetCaptionRect()
     return titlebar::CaptionRect(Hwnd(), TITLEBAR_HEIGHT);
 }
 
-void CTitleBar::DrawFrame()
-{
-    titlebar::DrawFrame(Hwnd());
-}
-
 LRESULT CTitleBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_SIZE:
-        if (wParam == SIZE_RESTORED || wParam == SIZE_MINIMIZED || wParam == SIZE_MAXIMIZED) {
-            LayoutButtons();
-            Refresh();
-        }
-        break;
-    case WM_SETTEXT:
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE: {
-        const LRESULT result = Default();
-        Refresh();
-        return message == WM_SETTEXT ? result : 0;
-    }
-    case WM_CLOSE:
-        if ((m_nStyle & 0x30) == 0) {
-            ::PostMessageA(Hwnd(), WM_COMMAND, IDCANCEL, 0);
-            return 0;
-        }
-        break;
-    case WM_NCCALCSIZE:
-        if (wParam) {
-            titlebar::TakeFrame(reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0], TITLEBAR_HEIGHT);
-            LayoutButtons();
-        }
-        return 0;
-    case WM_NCHITTEST:
-        return HitTest(CPoint(short(LOWORD(lParam)), short(HIWORD(lParam))));
-    case WM_NCPAINT:
-        DrawCaption();
-        DrawFrame();
-        return 0;
-    case WM_NCACTIVATE:
-        if (titlebar::Activate(Hwnd(), BOOL(wParam), m_nStyle, m_bActive))
-            ::SendMessageA(Hwnd(), WM_NCPAINT, 0, 0);
-        return TRUE;
-    case WM_SYNCPAINT:
-        titlebar::SyncPaint(Hwnd());
-        return TRUE;
-    case WM_NCLBUTTONDOWN:
-        OnPress(UINT(wParam));
-        if (titlebar::IsEdge(UINT(wParam)))
-            return 0; // the sizing loop has run; passing the press on would start another
-        break;
-    case WM_NCLBUTTONUP:
-        OnRelease(UINT(wParam));
-        break;
-    case WM_NCLBUTTONDBLCLK:
-        if (m_nStyle & TITLEBAR_TOOLWINDOW)
-            return 0;
-        break;
-    }
-    return CSubclassWnd::WindowProc(message, wParam, lParam);
+    return Common::WindowProc(*this, TITLEBAR_HEIGHT, message, wParam, lParam);
 }

@@ -5,7 +5,11 @@
 
 #include "TitleBar.h"
 #include "WindowHelpers.h"
-#include "title_common.h"
+#include "title_hook.h"
+
+namespace {
+using Common = titlebar::Shared<CTitleBar>;
+}
 
 void CTitleBar::LayoutButtons()
 {
@@ -42,23 +46,17 @@ CSysButton* CTitleBar::ButtonOf(UINT hitCode)
 
 UINT CTitleBar::HitTest(CPoint point)
 {
-    const CRect caption = GetCaptionRect();
-    UINT code = HTCLIENT;
-    if (titlebar::HitOutsideCaption(Hwnd(), point, caption, m_nTrackSize, m_nLastHit, code))
-        return code;
-    const CPoint local = point - caption.TopLeft();
-    code = titlebar::HitWindowButtons(local, m_nStyle, m_btnMin, m_btnMax, m_btnRestore, m_btnClose);
-    if ((m_nStyle & TITLEBAR_PINBUTTON) && code != HTTB_CLOSE) {
+    return Common::HitTest(*this, point, [this](CPoint local, UINT code) -> UINT {
+        if (!(m_nStyle & TITLEBAR_PINBUTTON) || code == HTTB_CLOSE)
+            return code;
         if (m_btnHelp.IsOver(local))
-            code = HTTB_HELP;
-        else if (m_btnTop.IsOver(local))
-            code = HTTB_TOP;
-        else if (m_btnPin.IsOver(local))
-            code = HTTB_PIN;
-    }
-    titlebar::TrackHover(Hwnd(), m_nLastHit, code, ButtonOf(m_nLastHit), ButtonOf(code),
-                         CurrentImage());
-    return code;
+            return HTTB_HELP;
+        if (m_btnTop.IsOver(local))
+            return HTTB_TOP;
+        if (m_btnPin.IsOver(local))
+            return HTTB_PIN;
+        return code;
+    });
 }
 
 void CTitleBar::DrawCaption()
@@ -75,15 +73,7 @@ void CTitleBar::DrawCaption()
     }
 
     const CSysButton* order[] = {&m_btnMin, &m_btnMax, &m_btnRestore, &m_btnClose, &m_btnPin, &m_btnTop, &m_btnHelp};
-    titlebar::Caption caption;
-    caption.width = width;
-    caption.height = TITLEBAR_HEIGHT;
-    caption.active = m_bActive;
-    caption.images = m_bmpCaption;
-    caption.cachedWidth = &m_nCaptionWidth;
-    caption.cachedHeight = &m_nCaptionHeight;
-    caption.background = m_bActive ? m_pBmpActive : m_pBmpInactive;
-    caption.icon = m_hIcon;
+    titlebar::Caption caption = Common::CaptionOf(*this, width, TITLEBAR_HEIGHT);
     caption.buttons = order;
     caption.buttonCount = 7;
     caption.text = CWindowText(Hwnd());
@@ -92,13 +82,7 @@ void CTitleBar::DrawCaption()
     if (!m_strTime.IsEmpty())
         caption.rightText.Format("%s                                       %s", (LPCTSTR)m_strTime, "");
     caption.rightRect = titlebar::CentredText(TITLEBAR_HEIGHT, m_nFontHeight, width / 2 - width / 10, width, 1);
-    caption.rightFont = m_pFont;
     titlebar::PaintCaption(Hwnd(), caption);
-}
-
-void CTitleBar::OnPress(UINT hitCode)
-{
-    titlebar::Press(Hwnd(), hitCode, ButtonOf(hitCode), CurrentImage(), m_nStyle);
 }
 
 void CTitleBar::OnRelease(UINT hitCode)
