@@ -24,15 +24,26 @@ protected:
     }
 
     // Puts the cursor inside or outside the button; false when the display does not follow.
+    // Pointer events queued before the move can still carry the old position, so the move is
+    // checked again after they have been handled.
     bool PutCursor(bool inside)
     {
         CRect window;
         m_button.GetWindowRect(&window);
         const CPoint target = inside ? window.CenterPoint() : CPoint(window.right + 200, window.bottom + 200);
-        ::SetCursorPos(target.x, target.y);
-        CPoint now;
-        ::GetCursorPos(&now);
-        return now == target;
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            ::SetCursorPos(target.x, target.y);
+            PumpFor(50);
+            CPoint now;
+            ::GetCursorPos(&now);
+            if (now != target)
+                continue;
+            PumpFor(50);
+            ::GetCursorPos(&now);
+            if (now == target)
+                return true;
+        }
+        return false;
     }
 
     void Send(UINT message)
