@@ -39,7 +39,7 @@ install_packages() {
   if [ ${#missing[@]} -gt 0 ] || [ $need_src = 1 ] || ! apt-cache showsrc zlib >/dev/null 2>&1; then
     log "installing: ${missing[*]:-(source lists only)}"
     apt-get update -q
-    [ ${#missing[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    [ ${#missing[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
   fi
 }
 
