@@ -10,7 +10,9 @@ export MOLVANE_BUILD=$build
 "$here/scripts/build.sh"
 stage=$build/stage
 echo "[demo] staged install root: $stage"
-ls "$stage/Bin" | sed 's/^/[demo]   Bin\\/'
+# The deliverables (tests, benchmarks and their helper modules are staged beside them).
+ls "$stage/Bin" | grep -viE '^(test_|.*_bench\.exe$|.*probe|.*standin|platformtest|netcourier_test)' |
+  sed 's/^/[demo]   Bin\\/'
 
 if [ ! -f "$stage/Bin/Molvane.exe" ]; then
   echo "[demo] the main program is not built yet: nothing to run beyond the staged tree."
