@@ -34,5 +34,17 @@ start_peer() {  # name port extra-args...
 [ -f "$here/testbed/exchange_peer.py" ] && start_peer exchange 9443 --market \
   --cert "$build/certs/localhost.pem" --key "$build/certs/localhost.key"
 sleep 1
+# Point the terminal at the peers (README, Endpoints).
+python3 - "$stage/User/system.ini" <<'PY'
+import configparser, sys
+ini = configparser.ConfigParser(interpolation=None)
+ini.optionxform = str
+ini.read(sys.argv[1], encoding="cp949")
+for section, key, value in (("SERVER", "IP", "127.0.0.1"), ("SERVER", "PORT", "9100"),
+                            ("EXCHANGE", "BASEURL", "https://localhost:9443")):
+    ini.setdefault(section, {})[key] = value
+with open(sys.argv[1], "w", encoding="cp949", newline="\r\n") as f:
+    ini.write(f, space_around_delimiters=False)
+PY
 run() { wine "$stage/Bin/Molvane.exe"; }
 if [ -n "${DISPLAY:-}" ]; then run; else xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f run); stage='$stage'; run"; fi
