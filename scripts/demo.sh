@@ -42,7 +42,9 @@ ini.optionxform = str
 ini.read(sys.argv[1], encoding="cp949")
 for section, key, value in (("SERVER", "IP", "127.0.0.1"), ("SERVER", "PORT", "9100"),
                             ("EXCHANGE", "BASEURL", "https://localhost:9443")):
-    ini.setdefault(section, {})[key] = value
+    if not ini.has_section(section):
+        ini.add_section(section)
+    ini[section][key] = value
 with open(sys.argv[1], "w", encoding="cp949", newline="\r\n") as f:
     ini.write(f, space_around_delimiters=False)
 PY
