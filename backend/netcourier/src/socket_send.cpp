@@ -46,6 +46,12 @@ int CQuelmarSocket::Send(const void* lpBuf, int nBufLen, int nFlags)
         ++retries;
         Sleep(kSendRetryDelay);
     }
+    // Every byte is with the socket: a loss the socket thread notices meanwhile (the peer may
+    // close on this very frame) does not take the frame back, and reporting it unsent would
+    // invite sending it twice.
+    if (sent > 0 && sent == nBufLen)
+        return nBufLen;
+    // The rest waits for OnSend, which only a live connection runs.
     if (m_nState != LCM_STATE_CONNECTED)
         return SOCKET_ERROR;
     if (sent < nBufLen && !m_sendQueue.Push(data + sent, nBufLen - sent))
