@@ -1,5 +1,6 @@
-# Third-party libraries cross-built by scripts/build-deps.sh into MOLVANE_DEPS/<source>.
-set(MOLVANE_DEPS "/var/cache/molvane/deps" CACHE PATH "cross-built dependencies")
+# Third-party libraries cross-built by scripts/build-deps.sh into MOLVANE_DEPS/<source>, one
+# folder per target.
+set(MOLVANE_DEPS "/var/cache/molvane/deps/${MOLVANE_ARCH}" CACHE PATH "cross-built dependencies of this target")
 
 function(molvane_import name source lib)
   set(dir "${MOLVANE_DEPS}/${source}")

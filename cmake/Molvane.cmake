@@ -1,6 +1,19 @@
 # Conventions shared by every deliverable and test of the tree.
 include_guard(GLOBAL)
 
+# What a user installs into Bin\ (besides the GCC runtime DLLs): the framework layer and the
+# system's eighteen deliverables. Every other module (tests, test DLLs, stand-ins,
+# benchmarks) stays in the test tree.
+set(MOLVANE_DELIVERABLES Platform ToolBelt SharedKit FrameBase NetCourier QueryBroker ExchLink
+    TokenBoard SheetView WidgetKit PanelHost OrderDialogs Molvane TradePanel BalancePanel
+    HistoryPanel SignalPanel GraphKit PatchRunner)
+
+function(_molvane_register_deliverable target output)
+  if(output IN_LIST MOLVANE_DELIVERABLES)
+    set_property(GLOBAL APPEND PROPERTY MOLVANE_DELIVERABLE_TARGETS ${target})
+  endif()
+endfunction()
+
 # molvane_dll(target OUTPUT Name [SOURCES ...] [LINKS ...])
 # A system library: Name.dll in Bin\, compiled with NAME_BUILD defined so that its headers
 # export its classes while every other module imports them.
@@ -11,6 +24,7 @@ function(molvane_dll target)
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME "${A_OUTPUT}")
   target_compile_definitions(${target} PRIVATE ${upper}_BUILD)
   target_link_libraries(${target} PUBLIC ${A_LINKS})
+  _molvane_register_deliverable(${target} ${A_OUTPUT})
 endfunction()
 
 # molvane_exe(target OUTPUT Name [GUI] [SOURCES ...] [LINKS ...])
@@ -22,6 +36,7 @@ function(molvane_exe target)
     target_link_options(${target} PRIVATE -mwindows)
   endif()
   target_link_libraries(${target} PRIVATE ${A_LINKS})
+  _molvane_register_deliverable(${target} ${A_OUTPUT})
 endfunction()
 
 # molvane_test(name SOURCES ... [LINKS ...] [PEERS server exchange version] [TIMEOUT s])
@@ -47,7 +62,7 @@ function(molvane_test name)
   cmake_language(EVAL CODE
     "cmake_language(DEFER CALL set_property TEST ${name} APPEND PROPERTY RESOURCE_LOCK wine_desktop)")
   set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT}
-    ENVIRONMENT "MOLVANE_WINEPREFIX=${MOLVANE_WINEPREFIX};MOLVANE_CERTS=${MOLVANE_CERTS};MOLVANE_STAGE=${MOLVANE_STAGE}")
+    ENVIRONMENT "${MOLVANE_TEST_ENV}")
 endfunction()
 
 # molvane_bench(name SOURCES ... [LINKS ...]): built with everything, run by scripts/bench.sh.

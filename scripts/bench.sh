@@ -4,19 +4,21 @@
 #   scripts/bench.sh [name-filter]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${MOLVANE_BUILD:-$here/build}
-export MOLVANE_BUILD=$build
+# The target: MOLVANE_ARCH, else the first one this machine runs (i686 where it can).
+export MOLVANE_ARCH=${MOLVANE_ARCH:-$("$here/scripts/targets.sh" 2>/dev/null | head -n1)}
+build=${MOLVANE_BUILD:-$here/build}/$MOLVANE_ARCH
 "$here/scripts/build.sh" >/dev/null
 . "$here/scripts/wine-env.sh"
 export WINEPREFIX=$build/wineprefix MOLVANE_WINEPREFIX=$build/wineprefix
-export MOLVANE_CERTS=$build/certs MOLVANE_STAGE=$build/stage
+export MOLVANE_CERTS=$build/certs MOLVANE_STAGE=$build/stage MOLVANE_TESTROOT=$build/testroot
 filter=${1:-}
-for exe in "$build"/stage/Bin/*_bench.exe; do
+echo "== target $MOLVANE_ARCH"
+for exe in "$build"/testroot/Bin/*_bench.exe; do
   name=$(basename "$exe" .exe)
   [[ -z $filter || $name == *$filter* ]] || continue
   echo "== $name"
   out=$(mktemp)
   xvfb-run -a -s "-screen 0 1280x1024x24" \
-    python3 "$here/testbed/peers.py" --peers server,exchange,version -- wine "$exe" > "$out" 2>&1 || true
+    python3 "$here/testbed/peers.py" --peers server,exchange,version -- "$MOLVANE_WINE" "$exe" > "$out" 2>&1 || true
   cat "$out"; rm -f "$out"
 done

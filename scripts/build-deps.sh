@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Cross-builds the third-party libraries for i686 MinGW from Debian's source packages:
+# Cross-builds the third-party libraries for one MinGW target from Debian's source packages:
 # jsoncpp, mbed TLS (crypto part), zlib, minizip and GoogleTest, as static libraries.
-# Each lands in CACHE/deps/<source>-<version>/{include,lib}; CACHE/deps/<source> points at
-# the version in use. A version already built is reused as it is.
+# Each lands in CACHE/deps/<arch>/<source>-<version>/{include,lib}; CACHE/deps/<arch>/<source>
+# points at the version in use. A version already built is reused as it is.
+#   scripts/build-deps.sh [CACHE [ARCH]]      ARCH: i686 (default) or x86_64
 set -euo pipefail
 cache=${1:-/var/cache/molvane}
-deps=$cache/deps
+arch=${2:-i686}
+deps=$cache/deps/$arch
 mkdir -p "$deps"
-CC=i686-w64-mingw32-gcc-posix
-CXX=i686-w64-mingw32-g++-posix
-AR=i686-w64-mingw32-ar
+CC=$arch-w64-mingw32-gcc-posix
+CXX=$arch-w64-mingw32-g++-posix
+AR=$arch-w64-mingw32-ar
+# The same floating point on both targets (see the top-level CMakeLists.txt).
+archflags=
+[ "$arch" = i686 ] && archflags="-msse2 -mfpmath=sse"
 jobs=$(nproc)
-log() { printf '[deps] %s\n' "$*" >&2; }
+log() { printf '[deps %s] %s\n' "$arch" "$*" >&2; }
 
 # Every version the source lists offer, newest first: a security update may be listed
 # but not served as source, so the next one down is tried.
@@ -20,7 +25,7 @@ dest_of() { echo "$deps/$1-${2//[:~]/_}"; }
 
 # compile FILES... into archive OUT with FLAGS (space-separated) in parallel
 compile_archive() {
-  local out=$1 flags=$2; shift 2
+  local out=$1 flags="$2 $archflags"; shift 2
   local objdir; objdir=$(mktemp -d)
   printf '%s\n' "$@" | xargs -P "$jobs" -I{} sh -c '
     f="{}"; o="'"$objdir"'/$(echo "$f" | tr / _).o"

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the tree; stages the install root and the Wine test prefix.
+# Configures (once) and builds the tree for one target; stages the install root, the test tree
+# and the Wine test prefix.
+#   MOLVANE_ARCH=i686|x86_64 (default i686); the build goes to MOLVANE_BUILD/<arch> (default build/<arch>)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${MOLVANE_BUILD:-$here/build}
+arch=${MOLVANE_ARCH:-i686}
+build=${MOLVANE_BUILD:-$here/build}/$arch
 if [ ! -f "$build/build.ninja" ]; then
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
-        -DMOLVANE_DEPS="${MOLVANE_CACHE:-/var/cache/molvane}/deps"
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" \
+        -DMOLVANE_DEPS="${MOLVANE_CACHE:-/var/cache/molvane}/deps/$arch"
 fi
 cmake --build "$build"

@@ -4,15 +4,18 @@
 # Uses $DISPLAY when there is one, otherwise a virtual display.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${MOLVANE_BUILD:-$here/build}
-export MOLVANE_BUILD=$build
 "$here/scripts/setup.sh"
+# The shipped 32-bit build where this machine runs 32-bit programs, else the 64-bit one.
+if [ -z "${MOLVANE_ARCH:-}" ]; then
+  MOLVANE_ARCH=$("$here/scripts/targets.sh" | head -n1)
+  [ -n "$MOLVANE_ARCH" ] || { echo "[demo] no Wine target runs on this machine" >&2; exit 1; }
+fi
+export MOLVANE_ARCH
 "$here/scripts/build.sh"
+build=${MOLVANE_BUILD:-$here/build}/$MOLVANE_ARCH
 stage=$build/stage
-echo "[demo] staged install root: $stage"
-# The deliverables (tests, benchmarks and their helper modules are staged beside them).
-ls "$stage/Bin" | grep -viE '^(test_|.*_bench\.exe$|.*probe|.*standin|platformtest|netcourier_test)' |
-  sed 's/^/[demo]   Bin\\/'
+echo "[demo] staged install root ($MOLVANE_ARCH): $stage"
+ls "$stage/Bin" | sed 's/^/[demo]   Bin\\/'
 
 if [ ! -f "$stage/Bin/Molvane.exe" ]; then
   echo "[demo] the main program is not built yet: nothing to run beyond the staged tree."
@@ -48,5 +51,5 @@ for section, key, value in (("SERVER", "IP", "127.0.0.1"), ("SERVER", "PORT", "9
 with open(sys.argv[1], "w", encoding="cp949", newline="\r\n") as f:
     ini.write(f, space_around_delimiters=False)
 PY
-run() { wine "$stage/Bin/Molvane.exe"; }
+run() { "$MOLVANE_WINE" "$stage/Bin/Molvane.exe"; }
 if [ -n "${DISPLAY:-}" ]; then run; else xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f run); stage='$stage'; run"; fi

@@ -2,7 +2,7 @@
 # Makes a fresh Debian machine ready to build and test Molvane. Idempotent: every step
 # checks what is already there, so a second run costs seconds.
 #
-#   scripts/setup.sh            packages, locale, dependencies
+#   scripts/setup.sh            packages, locale, dependencies of both targets
 #
 # Environment:
 #   MOLVANE_CACHE   where cross-built dependencies are kept (default /var/cache/molvane)
@@ -13,7 +13,7 @@ cache=${MOLVANE_CACHE:-/var/cache/molvane}
 log() { printf '[setup] %s\n' "$*" >&2; }
 
 packages=(
-  g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-nanum
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth fonts-nanum
   cmake ninja-build python3 openssl dpkg-dev locales zip unzip
 )
 
@@ -54,5 +54,6 @@ make_locale() {
 
 install_packages
 make_locale
-"$here/scripts/build-deps.sh" "$cache"
-log "ready (dependencies in $cache/deps)"
+# Both targets build everywhere; which of them run is the tests' question (scripts/targets.sh).
+for arch in i686 x86_64; do "$here/scripts/build-deps.sh" "$cache" "$arch"; done
+log "ready (dependencies in $cache/deps/<target>)"

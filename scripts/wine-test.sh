@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${MOLVANE_WINEPREFIX:?MOLVANE_WINEPREFIX not set}
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
-wine "$@" --gtest_color=no > "$out" 2>&1
+"$MOLVANE_WINE" "$@" --gtest_color=no > "$out" 2>&1
 rc=$?
 cat "$out"
 exit $rc

@@ -244,18 +244,22 @@ TEST_F(Application, MainWindowIsSeenFromOtherThreads)
     ASSERT_TRUE(wnd.CreateEx(0, NULL, "main", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     theApp.m_pMainWnd = &wnd;
     EXPECT_EQ(AfxGetMainWnd(), &wnd);
+    // The answer comes back through a pointer-sized slot: an exit code holds 32 bits only.
     struct Probe
     {
-        static UINT AFX_CDECL Run(LPVOID) { return (UINT)(UINT_PTR)AfxGetMainWnd(); }
+        static UINT AFX_CDECL Run(LPVOID pSlot)
+        {
+            *static_cast<CWnd**>(pSlot) = AfxGetMainWnd();
+            return 0;
+        }
     };
-    CWinThread* pThread = AfxBeginThread(&Probe::Run, NULL, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    CWnd* pSeen = NULL;
+    CWinThread* pThread = AfxBeginThread(&Probe::Run, &pSeen, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     pThread->m_bAutoDelete = FALSE;
     pThread->ResumeThread();
     ::WaitForSingleObject(pThread->m_hThread, 5000);
-    DWORD dwCode = 0;
-    ::GetExitCodeThread(pThread->m_hThread, &dwCode);
     delete pThread;
-    EXPECT_EQ((CWnd*)(UINT_PTR)dwCode, &wnd);
+    EXPECT_EQ(pSeen, &wnd);
     theApp.m_pMainWnd = NULL;
 }
 

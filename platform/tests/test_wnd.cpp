@@ -222,11 +222,19 @@ TEST(HandleMap, TemporaryObjectsSurviveWhileLockedAndGoAtIdle)
     ::DestroyWindow(hForeign);
 }
 
+// What the other thread saw, handed back through memory: an exit code holds 32 bits only.
+struct TempProbe
+{
+    HWND hWnd;
+    CWnd* pTemp;
+};
+
 DWORD WINAPI TempOnOtherThread(LPVOID pv)
 {
-    HWND hWnd = (HWND)pv;
-    CWnd* pTemp = CWnd::FromHandle(hWnd);
-    return pTemp != NULL && AfxGetTempWndCount() == 1 ? (DWORD)(UINT_PTR)pTemp : 0;
+    TempProbe* probe = static_cast<TempProbe*>(pv);
+    CWnd* pTemp = CWnd::FromHandle(probe->hWnd);
+    probe->pTemp = pTemp != NULL && AfxGetTempWndCount() == 1 ? pTemp : NULL;
+    return 0;
 }
 
 TEST(HandleMap, TemporaryObjectsBelongToTheAskingThread)
@@ -234,13 +242,12 @@ TEST(HandleMap, TemporaryObjectsBelongToTheAskingThread)
     CWnd::DeleteTempMap();
     HWND hForeign = CreateForeignWindow();
     CWnd* pMine = CWnd::FromHandle(hForeign);
-    HANDLE hThread = ::CreateThread(NULL, 0, &TempOnOtherThread, hForeign, 0, NULL);
+    TempProbe probe = {hForeign, NULL};
+    HANDLE hThread = ::CreateThread(NULL, 0, &TempOnOtherThread, &probe, 0, NULL);
     ASSERT_EQ(::WaitForSingleObject(hThread, 5000), WAIT_OBJECT_0);
-    DWORD dwOther = 0;
-    ::GetExitCodeThread(hThread, &dwOther);
     ::CloseHandle(hThread);
-    EXPECT_NE(dwOther, 0u);
-    EXPECT_NE((CWnd*)(UINT_PTR)dwOther, pMine);
+    EXPECT_NE(probe.pTemp, (CWnd*)NULL);
+    EXPECT_NE(probe.pTemp, pMine);
     EXPECT_EQ(AfxGetTempWndCount(), 1);
     CWnd::DeleteTempMap();
     ::DestroyWindow(hForeign);

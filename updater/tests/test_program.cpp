@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "runtime_dlls.h"
 #include "version_peer_fixture.h"
 
 namespace {
@@ -74,8 +75,10 @@ TEST(PatchRunnerProgram, UpdatesAStagedInstallAndRestartsTheMainProgram)
     ASSERT_TRUE(peer.Fault("split", "\"chunk\":64,\"delay_ms\":6,\"code\":2"));
 
     InstallTree tree, otherInstall("other");
-    for (const char* file : {"PatchRunner.exe", "Platform.dll", "libgcc_s_dw2-1.dll", "libstdc++-6.dll",
-                             "libwinpthread-1.dll"})
+    std::vector<std::string> files = GccRuntimeDlls(ModuleFolder());
+    ASSERT_GE(files.size(), 3u);
+    files.insert(files.end(), {"PatchRunner.exe", "Platform.dll"});
+    for (const std::string& file : files)
         ASSERT_TRUE(CopyFileA((ModuleFolder() + file).c_str(), (tree / "Bin\\" + file).c_str(), FALSE)) << file;
     WriteBytes(tree / "User\\system.ini", "[VERSION]\r\nSERVER=127.0.0.1:" + std::to_string(peer.Port()) + "\r\n");
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <winsock2.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "patch_runner_dlg.h"
 #include "version_peer_fixture.h"
@@ -23,7 +24,9 @@ int AFXAPI RecordBox(HWND, LPCTSTR lpszText, LPCTSTR, UINT nType)
     return IDOK;
 }
 
-// Watches the running dialog from a thread timer inside its modal loop.
+// Watches the running dialog: every position and status text it sets is recorded as it is
+// sent (a hook sees each one, however busy the queue), and a thread timer inside its modal
+// loop presses Cancel or ends a run that overstays.
 struct Watch
 {
     CPatchRunnerDlg* dlg = nullptr;
@@ -36,18 +39,35 @@ struct Watch
 };
 Watch* g_watch = nullptr;
 
+LRESULT CALLBACK RecordChanges(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && g_watch && g_watch->dlg->GetSafeHwnd() &&
+        ::GetParent(sent->hwnd) == g_watch->dlg->GetSafeHwnd())
+    {
+        Watch& w = *g_watch;
+        const int id = ::GetDlgCtrlID(sent->hwnd);
+        if (sent->message == PBM_SETPOS && id == IDC_PROGRESS)
+        {
+            const int pos = static_cast<int>(sent->wParam);
+            if (w.positions.empty() || w.positions.back() != pos)
+                w.positions.push_back(pos);
+        }
+        else if (sent->message == WM_SETTEXT && id == IDC_STATUS && sent->lParam)
+        {
+            const std::string text = reinterpret_cast<const char*>(sent->lParam);
+            if (w.texts.empty() || w.texts.back() != text)
+                w.texts.push_back(text);
+        }
+    }
+    return ::CallNextHookEx(NULL, code, wParam, lParam);
+}
+
 void CALLBACK Observe(HWND, UINT, UINT_PTR, DWORD)
 {
     Watch& w = *g_watch;
     if (!w.dlg->GetSafeHwnd())
         return;
-    int pos = w.dlg->GetProgressCtrl().GetPosition();
-    if (w.positions.empty() || w.positions.back() != pos)
-        w.positions.push_back(pos);
-    CString text;
-    w.dlg->GetDlgItemText(IDC_STATUS, text);
-    if (w.texts.empty() || w.texts.back() != (LPCTSTR)text)
-        w.texts.push_back((LPCTSTR)text);
     DWORD elapsed = GetTickCount() - w.started;
     if (w.cancelAfterMs && !w.cancelled && elapsed > w.cancelAfterMs)
     {
@@ -102,7 +122,9 @@ protected:
         g_watch = &watch;
         HWND clock = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
         ::SetTimer(clock, 1, 5, Observe);
+        HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordChanges, NULL, ::GetCurrentThreadId());
         INT_PTR result = dlg.DoModal();
+        ::UnhookWindowsHookEx(hook);
         ::KillTimer(clock, 1);
         ::DestroyWindow(clock);
         g_watch = nullptr;

@@ -53,4 +53,5 @@ public:
     CString m_strField6;
     CString m_strField7;
 };
-static_assert(sizeof(CODE_INFO) == 48, "CODE_INFO is 48 bytes");
+// An in-memory record (it holds strings): 48 bytes on 32-bit Windows, 80 on 64-bit.
+static_assert(sizeof(CODE_INFO) == (sizeof(void*) == 4 ? 48 : 80), "CODE_INFO layout");

@@ -15,3 +15,5 @@ struct tagRelayMsg
     WPARAM wParam;
     LPARAM lParam;
 };
+// In memory only: 16 bytes on 32-bit Windows, 32 on 64-bit.
+static_assert(sizeof(tagRelayMsg) == 4 * sizeof(void*), "the relay record layout");

@@ -134,6 +134,7 @@ double fnImpVola(char kind, double S, double K, double quotedPrice, double D, do
     // not shrink fast enough.
     for (int i = 0; i < 1000; ++i) {
         const double before = sigma;
+        bool newton = false;
         if (((sigma - high) * df - f) * ((sigma - low) * df - f) > 0 ||
             fabs(2.0 * f) > fabs(previousStep * df)) {
             previousStep = step;
@@ -143,8 +144,11 @@ double fnImpVola(char kind, double S, double K, double quotedPrice, double D, do
             previousStep = step;
             step = f / df;
             sigma -= step;
+            newton = true;
         }
-        if (fabs(step) < 0.0001 || sigma == before)
+        // An unchanged value ends the search only after a Newton step: the first bisection
+        // midpoint of [0.01, 1] is the starting guess itself.
+        if (fabs(step) < 0.0001 || (newton && sigma == before))
             return sigma;
         f = price(sigma) - quotedPrice;
         df = slope(sigma);

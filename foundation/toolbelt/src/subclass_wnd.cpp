@@ -32,7 +32,7 @@ public:
         SetAt(hWnd, pHook);
         if (pHook->m_pNext == NULL)
             pHook->m_pOldWndProc = reinterpret_cast<WNDPROC>(
-                ::SetWindowLongA(hWnd, GWL_WNDPROC, reinterpret_cast<LONG>(&HookWndProc)));
+                ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookWndProc)));
         else
             pHook->m_pOldWndProc = pHook->m_pNext->m_pOldWndProc;
     }
@@ -44,7 +44,7 @@ public:
         if (pEntry == pHook) {
             if (pHook->m_pNext == NULL) {
                 RemoveKey(hWnd);
-                ::SetWindowLongA(hWnd, GWL_WNDPROC, reinterpret_cast<LONG>(pHook->m_pOldWndProc));
+                ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pHook->m_pOldWndProc));
             } else {
                 SetAt(hWnd, pHook->m_pNext);
             }

@@ -3,6 +3,7 @@
 
 #include "InstallFolders.h"
 #include "install_root.h"
+#include "runtime_dlls.h"
 #include "temp_dir.h"
 
 #include <windows.h>
@@ -84,9 +85,11 @@ TEST(InstallFolders, ProgramInATemporaryInstallRoot)
     TempDir root;
     const std::string bin = root.Path() + "Bin\\";
     ASSERT_TRUE(CreateDirectoryA(bin.c_str(), nullptr));
-    for (const char* name : {"toolbelt_folders_probe.exe", "ToolBelt.dll", "Platform.dll", "libgcc_s_dw2-1.dll",
-                             "libstdc++-6.dll", "libwinpthread-1.dll"})
-        ASSERT_TRUE(CopyNextTo(stageBin, bin, name)) << name;
+    std::vector<std::string> names = GccRuntimeDlls(stageBin);
+    ASSERT_GE(names.size(), 3u);
+    names.insert(names.end(), {"toolbelt_folders_probe.exe", "ToolBelt.dll", "Platform.dll"});
+    for (const std::string& name : names)
+        ASSERT_TRUE(CopyNextTo(stageBin, bin, name.c_str())) << name;
 
     const std::string report = root.File("folders.txt");
     std::string command = "\"" + bin + "toolbelt_folders_probe.exe\" \"" + report + "\"";

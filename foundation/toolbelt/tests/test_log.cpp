@@ -252,7 +252,6 @@ LRESULT CALLBACK MainWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
 TEST_F(LogTest, ProcessChannelsAndTheUserLogRelay)
 {
     ASSERT_EQ(GetACP(), 949u);
-    static_assert(sizeof(tagRelayMsg) == 16, "the relay record is 16 bytes");
 
     // Before the start-up set-path calls, writes go nowhere.
     CUtils::LogServer_WriteLog("early");

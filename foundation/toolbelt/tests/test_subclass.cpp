@@ -28,7 +28,7 @@ public:
     {
         if (!CreateEx(0, NULL, "hooked", WS_POPUP, 0, 0, 100, 80, NULL, NULL))
             return FALSE;
-        m_ownProc = reinterpret_cast<WNDPROC>(::GetWindowLongA(m_hWnd, GWL_WNDPROC));
+        m_ownProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
         return TRUE;
     }
 
@@ -42,7 +42,7 @@ protected:
             return 7;
         }
         if (message == WM_NCDESTROY)
-            m_ncDestroyWithOwnProc = reinterpret_cast<WNDPROC>(::GetWindowLongA(m_hWnd, GWL_WNDPROC)) == m_ownProc;
+            m_ncDestroyWithOwnProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == m_ownProc;
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
@@ -85,7 +85,7 @@ protected:
         ::SendMessageA(m_wnd.m_hWnd, WM_PROBE, w, l);
         return m_log;
     }
-    WNDPROC CurrentProc() const { return reinterpret_cast<WNDPROC>(::GetWindowLongA(m_wnd.m_hWnd, GWL_WNDPROC)); }
+    WNDPROC CurrentProc() const { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_wnd.m_hWnd, GWLP_WNDPROC)); }
 
     std::string m_log;
     CLogWnd m_wnd{&m_log};

@@ -1,5 +1,5 @@
 // CString formatting with the C runtime's printf rules (msvcrt's, as the framework's own
-// runtime formats: "%p" as eight hex digits, "%I64d" for 64-bit values).
+// runtime formats: "%p" as all the hex digits of a pointer, "%I64d" for 64-bit values).
 #include "afx.h"
 
 #include <stdio.h>
