@@ -35,20 +35,24 @@ void ExpectStableStore(CProperties& props)
 
 } // namespace
 
-void FuzzPropertiesArchive(const FuzzByte* data, size_t size)
+bool FuzzPropertiesArchive(const FuzzByte* data, size_t size)
 {
     Model m;
     Bytes before = StoreRecord(m.props);
-    if (LoadRecord(Bytes(data, data + size), m.props) == -1)
+    if (LoadRecord(Bytes(data, data + size), m.props) == -1) {
         ExpectStableStore(m.props);
-    else if (StoreRecord(m.props) != before)
+        return true;
+    }
+    if (StoreRecord(m.props) != before)
         throw std::string("a failed load changed the model");
+    return false;
 }
 
-void FuzzPropertyString(const FuzzByte* data, size_t size)
+bool FuzzPropertyString(const FuzzByte* data, size_t size)
 {
     Model m;
     std::string text(reinterpret_cast<const char*>(data), size);
-    m.props.ParsePropertyString(text.c_str());
+    bool bRead = m.props.ParsePropertyString(text.c_str()) != 0;
     ExpectStableStore(m.props);
+    return bRead;
 }
