@@ -5,20 +5,12 @@
 #include <string>
 
 #include "Properties.h"
+#include "model_with_lists.h"
 #include "archive_bytes.h"
 
 namespace {
 
-struct Model
-{
-    CProperties props;
-    CStringArray lists[6];
-    Model()
-    {
-        for (int i = 0; i < 6; ++i)
-            props.SetNameList(i + 1, &lists[i]);
-    }
-};
+typedef ModelWithLists Model;
 
 // What a model stores loads back; loaded once (colours then hold their palette values), it
 // stores and loads to the same bytes.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Properties.h"
+#include "model_with_lists.h"
 #include "archive_bytes.h"
 #include "model_fuzz_target.h"
 #include "property_string_fixture.h"
@@ -81,16 +82,7 @@ private:
     unsigned m_state;
 };
 
-struct Model
-{
-    CProperties props;
-    CStringArray lists[6];
-    Model()
-    {
-        for (int i = 0; i < 6; ++i)
-            props.SetNameList(i + 1, &lists[i]);
-    }
-};
+typedef ModelWithLists Model;
 
 Bytes ArchiveOfEveryKind()
 {

@@ -7,22 +7,13 @@
 #include <vector>
 
 #include "Properties.h"
+#include "model_with_lists.h"
 #include "kind_record_specs.h"
 #include "layout_record_specs.h"
 
 namespace {
 
-// A property set with the six name lists a canvas would hand in.
-struct Model
-{
-    CProperties props;
-    CStringArray lists[6];
-    Model()
-    {
-        for (int i = 0; i < 6; ++i)
-            props.SetNameList(i + 1, &lists[i]);
-    }
-};
+typedef ModelWithLists Model;
 
 Bytes Store(CProperties& props) { return StoreRecord(props); }
 

@@ -4,21 +4,15 @@
 #include <limits.h>
 
 #include "Properties.h"
+#include "model_with_lists.h"
 #include "property_string_fixture.h"
 
 using namespace propfixture;
 
 namespace {
 
-struct Model
+struct Model : ModelWithLists
 {
-    CProperties props;
-    CStringArray lists[6];
-    Model()
-    {
-        for (int i = 0; i < 6; ++i)
-            props.SetNameList(i + 1, &lists[i]);
-    }
     const DDRAWOBJDATA* Object(int i) { return props.m_ObjectList.GetAt(props.m_ObjectList.FindIndex(i)); }
     template <class R>
     const R& Record(int i)
