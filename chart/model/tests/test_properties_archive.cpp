@@ -87,6 +87,12 @@ TEST(PropertiesArchive, FullModelRoundTrip)
     Bytes bytes = Store(m.props);
 
     Model back;
+    // The canvas's own references stay as they are.
+    CStringArray categories;
+    CTimeDataCell* pTimeCell = reinterpret_cast<CTimeDataCell*>(INT_PTR(0x2000)); // never followed
+    back.props.m_pCategoryTexts = &categories;
+    back.props.m_pTimeCell = pTimeCell;
+    back.props.m_nRealCount = 3;
     CStringArray* pListsBefore[6];
     for (int i = 0; i < 6; ++i)
         pListsBefore[i] = back.props.GetNameList(i + 1);
@@ -125,6 +131,9 @@ TEST(PropertiesArchive, FullModelRoundTrip)
     EXPECT_EQ(1, p.m_bDefaultCount);
     EXPECT_EQ(60, p.m_nDefaultCount);
     EXPECT_EQ(2, p.m_nCategoryAxis);
+    EXPECT_EQ(&categories, p.m_pCategoryTexts);
+    EXPECT_EQ(pTimeCell, p.m_pTimeCell);
+    EXPECT_EQ(3, p.m_nRealCount);
     // The lists are still the canvas's own objects, now holding the loaded names.
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(pListsBefore[i], p.GetNameList(i + 1));
