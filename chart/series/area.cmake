@@ -1,0 +1,15 @@
+# Series area of GraphKit: calculations and texts, the series store, the time series, and the
+# value and time axes.
+list(APPEND GRAPHKIT_SOURCES
+  series/calculater.cpp
+  series/number_text.cpp
+  series/split_font.cpp
+  series/masked_bitmap.cpp
+  series/front_array.cpp
+  series/time_calendar.cpp
+  series/time_data_cell.cpp
+  series/time_steps.cpp
+  series/time_merge.cpp
+  series/time_axis_layout.cpp
+  series/time_axis_drawer.cpp
+)
