@@ -12,4 +12,6 @@ list(APPEND GRAPHKIT_SOURCES
   series/time_merge.cpp
   series/time_axis_layout.cpp
   series/time_axis_drawer.cpp
+  series/data_cell.cpp
+  series/data_cell_realtime.cpp
 )
