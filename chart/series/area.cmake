@@ -14,4 +14,6 @@ list(APPEND GRAPHKIT_SOURCES
   series/time_axis_drawer.cpp
   series/data_cell.cpp
   series/data_cell_realtime.cpp
+  series/value_axis_layout.cpp
+  series/value_axis_drawer.cpp
 )
