@@ -34,7 +34,7 @@ struct ValueScaleInput
     float pixelsPerUnit = 0;
     int top = 0;    // the axis strip
     int bottom = 0;
-    int captionTop = 0; // labels stay above the unit caption
+    int captionTop = 0x3FFFFFFF; // labels stay above the unit caption
     int clipBottom = 0; // a label reaching below is moved up to end there
     int labelHeight = 0;
     bool inverted = false;

@@ -17,3 +17,13 @@ list(APPEND GRAPHKIT_SOURCES
   series/value_axis_layout.cpp
   series/value_axis_drawer.cpp
 )
+
+molvane_test(test_graphkit_series_texts
+  SOURCES series/tests/test_chart_texts.cpp series/tests/test_calculater.cpp
+  LINKS graphkit)
+molvane_test(test_graphkit_time_series
+  SOURCES series/tests/test_time_series.cpp series/tests/test_time_axis.cpp
+  LINKS graphkit)
+molvane_test(test_graphkit_series_store
+  SOURCES series/tests/test_data_cell.cpp series/tests/test_value_axis.cpp
+  LINKS graphkit)

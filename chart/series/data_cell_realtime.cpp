@@ -200,14 +200,15 @@ void CDataCell::AddNewBars(int count, int /*position*/)
     {
         if (current <= 0)
         {
-            if (grow)
+            // As the time series does: a store no longer than one block grows instead of shifting.
+            if (grow || m_nLength <= free)
             {
                 MakeRoom(m_nLength + free, free);
                 m_nViewFirst = 0;
                 m_nViewLast = m_nLength - 1;
             }
             else
-                MakeRoom(std::max(m_nLength, free), free);
+                MakeRoom(m_nLength, free);
             current = free;
         }
         int slot = current - 1;

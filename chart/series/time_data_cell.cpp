@@ -103,7 +103,8 @@ void CTimeDataCell::MatchViewTo(const CTimeDataCell& other)
 void CTimeDataCell::MakeRoom()
 {
     int free = m_nFreeBlock > 0 ? m_nFreeBlock : 1;
-    if (m_pSettings && m_pSettings->m_nGrow)
+    // A series no longer than one block has nothing to drop: it grows as well.
+    if ((m_pSettings && m_pSettings->m_nGrow) || m_nLength <= free)
     {
         int length = m_nLength + free;
         m_pTimes = FrontArrayMoveBack(Storage(m_pStorage), m_nLength, length, free, SERIES_NODATA);
@@ -112,12 +113,8 @@ void CTimeDataCell::MakeRoom()
         m_nViewEnd = length - 1;
     }
     else
-    {
-        // The oldest times drop out; a series shorter than one block becomes one block.
-        int length = std::max(m_nLength, free);
-        m_pTimes = FrontArrayMoveBack(Storage(m_pStorage), m_nLength, length, free, SERIES_NODATA);
-        m_nLength = length;
-    }
+        // The oldest times drop out.
+        m_pTimes = FrontArrayMoveBack(Storage(m_pStorage), m_nLength, m_nLength, free, SERIES_NODATA);
     m_nCurrent = free;
 }
 

@@ -30,7 +30,8 @@ void CIndex::Draw(CDC* dc, const ValueAxisParams& p, bool left, BOOL& gridDrawn)
     in.pixelsPerUnit = p.pixelsPerUnit;
     in.top = axis.top;
     in.bottom = axis.bottom;
-    in.captionTop = captionHeight ? axis.bottom - captionHeight : axis.bottom + 4;
+    if (captionHeight)
+        in.captionTop = axis.bottom - captionHeight;
     in.clipBottom = p.clipBottom;
     in.labelHeight = h;
     in.inverted = p.inverted != FALSE;

@@ -105,7 +105,8 @@ bool LayoutValueScale(const ValueScaleInput& in, CArray<ValueScaleTick, const Va
         tick.y = y;
         tick.labelTop = y - h / 2;
         int labelBottom = tick.labelTop + h;
-        tick.label = tick.labelTop >= in.top - 10 && labelBottom <= in.bottom + 4 && labelBottom <= in.captionTop;
+        // The label stands at its value within the strip's margins, clear of the caption.
+        tick.label = y >= in.top - 10 && y <= in.bottom + 4 && labelBottom <= in.captionTop;
         if (tick.label && labelBottom > in.clipBottom)
             tick.labelTop = in.clipBottom - h;
         ticks.Add(tick);
