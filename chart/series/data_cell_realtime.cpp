@@ -145,14 +145,15 @@ void CDataCell::FillNewBar(int slot)
 {
     int previous = slot + 1;
     auto previousOf = [&](int k) { return previous < m_nLength ? m_ppSeries[k][previous] : SERIES_NODATA; };
-    for (int k = 0; k < m_nSeriesCount && k < m_arNames.GetSize(); ++k)
+    for (int k = 0; k < m_nSeriesCount; ++k)
     {
         if (!m_ppSeries[k])
             continue;
-        const CString& name = m_arNames[k];
+        // A series without a name (a derived one) is a plain series.
+        CString name = k < m_arNames.GetSize() ? m_arNames[k] : CString();
         char code = 0;
         int entry = -1;
-        for (INT_PTR e = 0; e < m_arCodedNames.GetSize() && entry < 0; ++e)
+        for (INT_PTR e = 0; e < m_arCodedNames.GetSize() && entry < 0 && k < m_arNames.GetSize(); ++e)
         {
             const CString& coded = m_arCodedNames[e];
             if (coded.GetLength() == name.GetLength() + 1 && coded.Left(name.GetLength()) == name)
