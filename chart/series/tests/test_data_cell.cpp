@@ -282,6 +282,21 @@ TEST_F(CandleStore, ANewBarOpensAtThePreviousClose)
     EXPECT_EQ(90300, time.GetNewestTime());
 }
 
+TEST_F(CandleStore, AveragesFollowANewBar)
+{
+    CDataCell average;
+    average.SetPeriod(2);
+    ASSERT_EQ(1, average.BuildMovingAverage(0, &candles, "close"));
+    EXPECT_EQ((std::vector<int>{X, X, 100, 86, X}), Column(average, 0));
+    candles.AddNewBars(1, 5);
+    average.AddNewBars(1, 5);
+    time.AddBars(3, 0, 1, 0, 60, 5);
+    EXPECT_EQ(100, average.m_ppSeries[0][1]); // carried until worked out
+    Apply(candles, {"close"}, {"130"}, 1);
+    average.UpdateDerived(&candles, 1);
+    EXPECT_EQ(120, average.m_ppSeries[0][1]);
+}
+
 TEST_F(CandleStore, GrowingRepointsABoundDrawer)
 {
     settings.m_nGrow = 1;
