@@ -1,6 +1,7 @@
 // CIndex and CAxisDataCell: painting the value scales and the category axis.
 #include "ValueAxis.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "TimeAxis.h"
@@ -91,7 +92,7 @@ void CIndex::Draw(CDC* dc, const ValueAxisParams& p, bool left, BOOL& gridDrawn)
         CString text = FormatAxisValue(p.currentValue, p.format);
         CSize size = measurer.Measure(text);
         double offset = double((long long)p.currentValue - p.minimum) * p.pixelsPerUnit;
-        int y = p.inverted ? int(axis.top + offset) : int(axis.bottom - offset);
+        int y = int(std::floor((p.inverted ? axis.top + offset : axis.bottom - offset) + 0.5));
         COLORREF fill, textColour;
         TagColours(p.signCode, fill, textColour);
         int boxLeft = left ? lineX - 6 - size.cx - 2 : lineX + 1;

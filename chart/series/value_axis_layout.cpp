@@ -95,10 +95,11 @@ bool LayoutValueScale(const ValueScaleInput& in, CArray<ValueScaleTick, const Va
     if (double(range) * in.pixelsPerUnit < h)
         return false;
 
-    auto yOf = [&](long long v) {
-        double offset = double(v - minimum) * in.pixelsPerUnit;
-        return in.inverted ? int(in.top + offset) : int(in.bottom - offset);
+    // Pixels are rounded: a float's 0.2 x 1000 must still reach the pixel of 200.
+    auto yAt = [&](double offset) {
+        return int(std::floor((in.inverted ? in.top + offset : in.bottom - offset) + 0.5));
     };
+    auto yOf = [&](long long v) { return yAt(double(v - minimum) * in.pixelsPerUnit); };
     auto place = [&](long long v, int y) {
         ValueScaleTick tick;
         tick.value = v;
@@ -118,8 +119,7 @@ bool LayoutValueScale(const ValueScaleInput& in, CArray<ValueScaleTick, const Va
         long long spacing = range / (n - 1);
         for (int i = 0; i < n; ++i)
             place(minimum + (long long)std::floor(double(i) * spacing + 0.5),
-                  in.inverted ? int(in.top + i * spacing * in.pixelsPerUnit)
-                              : int(in.bottom - i * spacing * in.pixelsPerUnit));
+                  yAt(double(i) * double(spacing) * in.pixelsPerUnit));
         return true;
     }
 
