@@ -9,9 +9,11 @@ int* FrontArrayAssign(FrontArray& a, const int* values, int length, int fill)
     FrontArrayFree(a);
     if (length < 0)
         length = 0;
-    a.base = new int[length > 0 ? length : 1];
-    a.capacity = length;
-    a.data = a.base;
+    // Room in front for the bars to come: pages that are never written cost no memory.
+    int headroom = length / 2;
+    a.base = new int[size_t(headroom) + (length > 0 ? length : 1)];
+    a.capacity = headroom + length;
+    a.data = a.base + headroom;
     if (values)
         memcpy(a.data, values, sizeof(int) * length);
     else

@@ -322,7 +322,8 @@ TEST_F(CandleStore, ShiftingDropsTheOldestBars)
 {
     int* drawn = nullptr;
     candles.BindSeries(4, &drawn);
-    for (int bar = 0; bar < 3; ++bar)
+    // Twice: once into the room in front of the arrays, once into a new block.
+    for (int bar = 0; bar < 5; ++bar)
     {
         candles.AddNewBars(1, time.GetLength());
         time.AddBars(3, 0, 1, 0, 60, time.GetLength());
