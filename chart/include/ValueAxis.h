@@ -8,8 +8,9 @@
 #include "GraphKitApi.h"
 #include "TextMeasurer.h"
 
-// Tidy step for a raw step: 1, 2 or 5 times a power of ten (see the tests); 0 for 0. exponent
-// gets the power of ten.
+// Tidy step for a raw step: by its leading digit (raised by one when the next digit is 5 or
+// more) 1, 2 or 5 times its power of ten, or the next power from 6 on and for negative values;
+// 0 for 0. exponent gets the power of ten of the step.
 GRAPHKIT_API long long NiceStep(long long value, int& exponent);
 // Free room wanted between two labels of a vertical (CIndex) or horizontal (CAxisDataCell) axis
 // of the given length in pixels.
