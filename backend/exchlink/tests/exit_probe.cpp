@@ -111,14 +111,18 @@ int main(int argc, char** argv)
     if (!PumpUntil(EveryFeedWaitsForAReply, kStepLimitMs))
         return Fail(EXIT_NOT_STALLED, "the feeds did not reach the exchange");
 
+    const DWORD start = GetTickCount();
     agent->DestroyWindow();
     delete agent;
+    fprintf(stderr, "exit probe: agent destroyed in %lu ms\n", GetTickCount() - start);
     if (!linger)
         return EXIT_DONE; // the feed threads are still inside their fetches
 
     // Each stray thread ends once its fetch gives up, touching only what it holds itself.
     if (!WaitForAll(feedThreads, kStepLimitMs))
         return Fail(EXIT_THREADS_STAYED, "feed threads still running");
+    fprintf(stderr, "exit probe: feed threads ended %lu ms after the agent's destruction began\n",
+            GetTickCount() - start);
     for (HANDLE h : feedThreads)
         CloseHandle(h);
 
