@@ -12,18 +12,6 @@ const DWORD kPollPauseMs = 250;
 // answering holds a fetch thread this long at most, and with it the end of the program.
 const DWORD kFeedTimeoutMs = 5000;
 
-// Opens the fetch thread's session with the feeds' time-outs; FALSE when none could be opened.
-BOOL OpenFeedSession(CWebGrab& grab, LPCTSTR pszAgentName)
-{
-    if (!grab.Initialise(pszAgentName, NULL))
-        return FALSE;
-    CWebGrabSession* pSession = grab.GetSession();
-    const DWORD options[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
-                             INTERNET_OPTION_RECEIVE_TIMEOUT};
-    for (DWORD option : options)
-        pSession->SetOption(option, kFeedTimeoutMs);
-    return TRUE;
-}
 
 } // namespace
 
@@ -144,12 +132,13 @@ void CZembraFeed::FetchLoop()
 {
     // The thread's own session: nothing of it is shared, and it goes when the thread ends.
     CWebGrab grab;
-    OpenFeedSession(grab, m_strAgentName);
+    grab.SetRequestTimeOut(kFeedTimeoutMs);
+    grab.Initialise(m_strAgentName, NULL);
     while (!IsStopping())
     {
         CString strCoin;
         CString strPath = NextPath(strCoin);
-        if (!strPath.IsEmpty() && (grab.GetSession() || OpenFeedSession(grab, m_strAgentName)))
+        if (!strPath.IsEmpty())
         {
             CString strReply;
             if (grab.GetFile(ZembraBaseURL() + strPath, strReply, m_strAgentName, NULL) && !strReply.IsEmpty() &&
