@@ -8,10 +8,9 @@
 namespace {
 
 const DWORD kPollPauseMs = 250;
-// Connect, send and receive time-outs of the feeds' internet sessions: an exchange that stops
-// answering holds a fetch thread this long at most, and with it the end of the program.
+// Connect, send and receive time-out of the feeds' requests: an exchange that stops answering
+// holds a fetch thread this long at most.
 const DWORD kFeedTimeoutMs = 5000;
-
 
 } // namespace
 
