@@ -1,6 +1,7 @@
 // The updater dialog against the version-server peer, in this process: a full update into a
 // temporary install root, and every fault and hostile name or entry leaving that root exactly
-// as it was, with the old "version.dat" and one clear message.
+// as it was, with the old "version.dat" and one clear message; a failed install starts the old
+// install again.
 #include <gtest/gtest.h>
 #include <winsock2.h>
 #include <windows.h>
@@ -214,6 +215,7 @@ struct FailureCase
     std::string bytes;
     const char* mention; // the message holds this
     const char* list = nullptr; // the whole version list served instead of the update's
+    bool atInstall = false; // fails installing, after everything was fetched
 };
 
 std::vector<FailureCase> FailureCases()
@@ -240,18 +242,19 @@ std::vector<FailureCase> FailureCases()
         {"list without files", nullptr, nullptr, nullptr, nullptr, "", "names no file", "version=1.0.1\r\n"},
         // Hostile and damaged archives.
         {"entry climbing out", nullptr, nullptr, "Bin", "TradePanel.dll.zip",
-         MakeZip({{"TradePanel.dll", "x"}, {"../../Bin/Keep.dll", payload}}), "Keep.dll"},
+         MakeZip({{"TradePanel.dll", "x"}, {"../../Bin/Keep.dll", payload}}), "Keep.dll", nullptr, true},
         {"entry with a leading separator", nullptr, nullptr, "Images", "skin.zip",
-         MakeZip({{"\\Windows\\evil.dll", payload}}), "evil.dll"},
-        {"entry with a drive", nullptr, nullptr, "map", "MF_1000.xml.zip", MakeZip({{"C:\\evil.dll", payload}}), "evil.dll"},
+         MakeZip({{"\\Windows\\evil.dll", payload}}), "evil.dll", nullptr, true},
+        {"entry with a drive", nullptr, nullptr, "map", "MF_1000.xml.zip", MakeZip({{"C:\\evil.dll", payload}}),
+         "evil.dll", nullptr, true},
         {"encrypted entry", nullptr, nullptr, "System", "colormap.xml.zip",
-         MakeZip({{"colormap.xml", payload, false, "secret"}}), "encrypted"},
+         MakeZip({{"colormap.xml", payload, false, "secret"}}), "encrypted", nullptr, true},
         {"flipped byte", nullptr, nullptr, "Bin", "Molvane.exe.zip",
-         FlipByteOf(MakeZip({{"Molvane.exe", payload, true}}), payload), "CRC"},
+         FlipByteOf(MakeZip({{"Molvane.exe", payload, true}}), payload), "CRC", nullptr, true},
         {"truncated archive", nullptr, nullptr, "Bin", "_PatchRunner.exe.zip",
-         MakeZip({{"_PatchRunner.exe", payload}}).substr(0, 50), "_PatchRunner.exe.zip"},
+         MakeZip({{"_PatchRunner.exe", payload}}).substr(0, 50), "_PatchRunner.exe.zip", nullptr, true},
         {"archive without its file", nullptr, nullptr, "Bin", "TradePanel.dll.zip", MakeZip({{"Other.dll", "x"}}),
-         "TradePanel.dll"},
+         "TradePanel.dll", nullptr, true},
     };
 }
 
@@ -274,12 +277,20 @@ TEST_F(UpdaterWindow, FaultsAndHostileInputLeaveTheInstallRootAsItWas)
         ASSERT_TRUE(served) << peer.LastError();
         TreeSnapshot before = tree->Installed();
 
-        EXPECT_EQ(IDCANCEL, Run());
+        // A failed fetch ends the run; a failed install leaves the old install whole and starts
+        // it again.
+        EXPECT_EQ(c.atInstall ? IDOK : IDCANCEL, Run());
         EXPECT_EQ("", DiffTrees(before, tree->Installed()));
         EXPECT_EQ(InstallTree::OldList(), ReadBytes(*tree / "System\\version.dat"));
         ASSERT_EQ(1u, g_boxes.size());
         EXPECT_NE(std::string::npos, g_boxes[0].text.find(c.mention)) << g_boxes[0].text;
-        EXPECT_TRUE(tree->StandInStarts().empty()) << "the main program is not started after a failure";
+        if (c.atInstall)
+        {
+            EXPECT_EQ(0u, g_boxes[0].text.find("업데이트를 설치하지 못했습니다.")) << g_boxes[0].text;
+            EXPECT_TRUE(WaitForRestart(1)) << "the old install is started again";
+        }
+        else
+            EXPECT_TRUE(tree->StandInStarts().empty()) << "the main program is not started after a failed fetch";
     }
 }
 

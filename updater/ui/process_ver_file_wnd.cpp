@@ -229,5 +229,10 @@ void CProcessVerFileWnd::InstallDownloads()
                        installer.ErrorText().c_str(), installer.BackupFolder().c_str());
     m_strFailure = strText;
     AfxMessageBox(strText, MB_OK | MB_ICONERROR);
-    EndWithCancel();
+    // The old install is whole again: the main program starts as after any install. Not when
+    // originals are left in the backup folder: the message naming it is the last word.
+    if (installer.RollbackComplete())
+        m_pDialog->OnOK();
+    else
+        EndWithCancel();
 }

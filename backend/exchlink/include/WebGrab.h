@@ -51,6 +51,10 @@ public:
     static void AsciiToUTF8(LPCTSTR szText, CString& strOut);
 
     void SetTimeOut(DWORD dwTimeOut) { m_timeOut = dwTimeOut; }
+    // Connect, send and receive time-out of every request from the next Initialise on; 0 (the
+    // start) sets none, and a request then waits as long as the platform lets it.
+    void SetRequestTimeOut(DWORD dwTimeOut) { m_requestTimeOut = dwTimeOut; }
+    DWORD GetRequestTimeOut() const { return m_requestTimeOut; }
     void SetProxy(LPCTSTR szProxyServer, INTERNET_PORT nProxyPort, BOOL bUseProxy = TRUE);
     void SetProxyServer(LPCTSTR szProxyServer) { m_strProxyServer = szProxyServer; }
     void SetProxyPort(INTERNET_PORT nProxyPort) { m_nProxyPort = nProxyPort; }
@@ -69,8 +73,14 @@ public:
     CString GetProxyText() const;
 
 protected:
+    // Opens the URL for a GET. With a request time-out an http(s) URL goes through a connection
+    // and a request of this object's own that carry it; pConnection is then that connection,
+    // to be deleted after the file. Failure throws.
+    CStdioFile* OpenForGet(LPCTSTR szURL, DWORD dwFlags, CHttpConnection*& pConnection);
+
     CWebGrabSession* m_pSession;
     DWORD m_timeOut;
+    DWORD m_requestTimeOut;
     bool m_bForceReload;
     bool m_bUseProxy;
     INTERNET_PORT m_nProxyPort;

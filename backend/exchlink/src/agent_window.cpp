@@ -19,13 +19,19 @@ END_MESSAGE_MAP()
 
 namespace {
 
+// How long the agent waits for each feed thread to end.
+const DWORD kThreadJoinLimitMs = 1000;
+
+// A thread still inside a fetch holds the feed until the fetch returns (its session's time-outs
+// bound that) and then ends by itself; the agent lets go of the feed either way.
 template <class TFeed>
-void StopAndDelete(TFeed*& pFeed)
+void StopAndRelease(TFeed*& pFeed)
 {
     if (!pFeed)
         return;
-    pFeed->Join();
-    delete pFeed;
+    pFeed->Join(kThreadJoinLimitMs);
+    pFeed->Detach();
+    pFeed->Release();
     pFeed = NULL;
 }
 
@@ -96,16 +102,16 @@ void CZembraAPIAgent::Start()
 void CZembraAPIAgent::OnDestroy()
 {
     CWnd::OnDestroy();
-    // Stop all three first so that they wind down together, then join each before deleting it.
+    // Stop all three first so that they wind down together, then join each before letting it go.
     if (m_pTicker)
         m_pTicker->RequestStop();
     if (m_pHoga)
         m_pHoga->RequestStop();
     if (m_pFillListData)
         m_pFillListData->RequestStop();
-    StopAndDelete(m_pTicker);
-    StopAndDelete(m_pHoga);
-    StopAndDelete(m_pFillListData);
+    StopAndRelease(m_pTicker);
+    StopAndRelease(m_pHoga);
+    StopAndRelease(m_pFillListData);
 }
 
 void CZembraAPIAgent::SetMainHWND(HWND hMain)

@@ -1,44 +1,65 @@
 // Threads and delivery shared by the three feeds.
 #include "feeds.h"
 
+#include "WebGrab.h"
 #include "ZembraParser.h"
 #include "base_url.h"
 
 namespace {
 
 const DWORD kPollPauseMs = 250;
+// Connect, send and receive time-out of the feeds' requests: an exchange that stops answering
+// holds a fetch thread this long at most.
+const DWORD kFeedTimeoutMs = 5000;
 
 } // namespace
 
 CZembraFeed::CZembraFeed(LPCTSTR pszAgentName, LPCTSTR pszErrorTitle)
-    : m_strAgentName(pszAgentName), m_strErrorTitle(pszErrorTitle), m_hMain(NULL), m_bStop(0),
-      m_hStopEvent(CreateEventA(NULL, TRUE, FALSE, NULL)), m_pFetchThread(NULL), m_pParseThread(NULL)
+    : m_nRefs(1), m_strAgentName(pszAgentName), m_strErrorTitle(pszErrorTitle), m_hMain(NULL), m_bStop(0),
+      m_hStopEvent(CreateEventA(NULL, TRUE, FALSE, NULL)), m_hFetchThread(NULL), m_hParseThread(NULL)
 {
 }
 
 CZembraFeed::~CZembraFeed()
 {
-    // Never while a thread could still touch this feed.
-    RequestStop();
-    Join();
+    // No thread holds the feed any more: what is still queued goes with the queue.
+    if (m_hFetchThread)
+        CloseHandle(m_hFetchThread);
+    if (m_hParseThread)
+        CloseHandle(m_hParseThread);
     m_receivers.RemoveAll();
     if (m_hStopEvent)
         CloseHandle(m_hStopEvent);
+}
+
+void CZembraFeed::AddRef()
+{
+    InterlockedIncrement(&m_nRefs);
+}
+
+void CZembraFeed::Release()
+{
+    if (InterlockedDecrement(&m_nRefs) == 0)
+        delete this;
 }
 
 BOOL CZembraFeed::StartThreads()
 {
     InterlockedExchange(&m_bStop, 0);
     ResetEvent(m_hStopEvent);
-    CWinThread** slots[] = {&m_pFetchThread, &m_pParseThread};
+    HANDLE* slots[] = {&m_hFetchThread, &m_hParseThread};
     AFX_THREADPROC procs[] = {&CZembraFeed::FetchProc, &CZembraFeed::ParseProc};
     for (int i = 0; i < 2; ++i)
     {
         CWinThread* pThread = AfxBeginThread(procs[i], this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
         if (!pThread)
             return FALSE;
-        pThread->m_bAutoDelete = FALSE; // joined and deleted by Join
-        *slots[i] = pThread;
+        // The thread object deletes itself when the thread ends, which may be after the agent
+        // stopped waiting: the join keeps a handle of its own.
+        if (!DuplicateHandle(GetCurrentProcess(), pThread->m_hThread, GetCurrentProcess(), slots[i], SYNCHRONIZE, FALSE,
+                             0))
+            *slots[i] = NULL;
+        AddRef(); // released by the thread as it ends
         pThread->ResumeThread();
     }
     return TRUE;
@@ -52,51 +73,66 @@ void CZembraFeed::RequestStop()
     m_queue.Push(NULL, 0); // wakes the parse thread
 }
 
-void CZembraFeed::JoinThread(CWinThread*& pThread)
+BOOL CZembraFeed::JoinThread(HANDLE& hThread, DWORD dwLimitMs)
 {
-    if (!pThread)
-        return;
-    HANDLE hThread = pThread->m_hThread;
+    if (!hThread)
+        return TRUE;
+    const DWORD dwStart = GetTickCount();
+    BOOL bEnded = FALSE;
     for (;;)
     {
-        DWORD r = MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_SENDMESSAGE);
-        if (r == WAIT_OBJECT_0 + 1)
+        const DWORD dwSpent = GetTickCount() - dwStart;
+        const DWORD dwLeft = dwSpent < dwLimitMs ? dwLimitMs - dwSpent : 0;
+        DWORD r = MsgWaitForMultipleObjects(1, &hThread, FALSE, dwLeft, QS_SENDMESSAGE);
+        if (r == WAIT_OBJECT_0 + 1 && dwLeft > 0)
         {
             MSG msg;
             PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE); // runs the sent messages
             continue;
         }
-        if (r != WAIT_OBJECT_0)
-            WaitForSingleObject(hThread, INFINITE);
+        bEnded = r == WAIT_OBJECT_0 || WaitForSingleObject(hThread, 0) == WAIT_OBJECT_0;
         break;
     }
-    DWORD dwExit = 0;
-    GetExitCodeThread(hThread, &dwExit);
-    delete pThread;
-    pThread = NULL;
+    CloseHandle(hThread);
+    hThread = NULL;
+    return bEnded;
 }
 
-void CZembraFeed::Join()
+BOOL CZembraFeed::Join(DWORD dwLimitMs)
 {
-    JoinThread(m_pFetchThread);
-    JoinThread(m_pParseThread);
+    BOOL bFetchEnded = JoinThread(m_hFetchThread, dwLimitMs);
+    BOOL bParseEnded = JoinThread(m_hParseThread, dwLimitMs);
+    return bFetchEnded && bParseEnded;
+}
+
+void CZembraFeed::Detach()
+{
+    m_hMain = NULL;
+    m_receivers.RemoveAll();
 }
 
 UINT CZembraFeed::FetchProc(LPVOID pParam)
 {
-    static_cast<CZembraFeed*>(pParam)->FetchLoop();
+    CZembraFeed* pFeed = static_cast<CZembraFeed*>(pParam);
+    pFeed->FetchLoop();
+    pFeed->Release();
     return 0;
 }
 
 UINT CZembraFeed::ParseProc(LPVOID pParam)
 {
-    static_cast<CZembraFeed*>(pParam)->ParseLoop();
+    CZembraFeed* pFeed = static_cast<CZembraFeed*>(pParam);
+    pFeed->ParseLoop();
+    pFeed->Release();
     return 0;
 }
 
 void CZembraFeed::FetchLoop()
 {
-    m_grab.Initialise(m_strAgentName, NULL);
+    // The thread's own session: nothing of it is shared, and it goes when the thread ends.
+    CWebGrab grab;
+    grab.SetRequestTimeOut(kFeedTimeoutMs);
+    grab.Initialise(m_strAgentName, NULL);
     while (!IsStopping())
     {
         CString strCoin;
@@ -104,7 +140,8 @@ void CZembraFeed::FetchLoop()
         if (!strPath.IsEmpty())
         {
             CString strReply;
-            if (m_grab.GetFile(ZembraBaseURL() + strPath, strReply, m_strAgentName, NULL) && !strReply.IsEmpty())
+            if (grab.GetFile(ZembraBaseURL() + strPath, strReply, m_strAgentName, NULL) && !strReply.IsEmpty() &&
+                !IsStopping())
             {
                 PrepareReply(strCoin, strReply);
                 m_queue.Push(strReply.GetString(), strReply.GetLength());
@@ -112,10 +149,8 @@ void CZembraFeed::FetchLoop()
         }
         WaitForSingleObject(m_hStopEvent, kPollPauseMs);
     }
-    // Blocks still queued are freed with the queue, after both threads have ended: the parse
-    // thread may be working on the head block right now.
     m_queue.Push(NULL, 0);
-    m_grab.Close();
+    grab.Close();
 }
 
 void CZembraFeed::ParseLoop()

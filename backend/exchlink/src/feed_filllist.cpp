@@ -8,8 +8,6 @@ CGetAPIFillListData::CGetAPIFillListData() : CZembraFeed("FillList", ZEMBRA_TITL
 
 CGetAPIFillListData::~CGetAPIFillListData()
 {
-    RequestStop();
-    Join();
 }
 
 CString CGetAPIFillListData::NextPath(CString& strCoin)

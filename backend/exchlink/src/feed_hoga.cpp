@@ -8,8 +8,6 @@ CGetAPIHogaData::CGetAPIHogaData() : CZembraFeed("Hoga", ZEMBRA_TITLE_HOGA)
 
 CGetAPIHogaData::~CGetAPIHogaData()
 {
-    RequestStop();
-    Join();
 }
 
 CString CGetAPIHogaData::NextPath(CString& strCoin)

@@ -10,8 +10,6 @@ CGetAPIData::CGetAPIData()
 
 CGetAPIData::~CGetAPIData()
 {
-    RequestStop();
-    Join();
     delete[] m_pAllBuffer;
 }
 

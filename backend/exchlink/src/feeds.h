@@ -5,7 +5,6 @@
 
 #include <afxwin.h>
 #include "DataReceiverList.h"
-#include "WebGrab.h"
 #include "ZembraRecords.h"
 #include "data_queue.h"
 
@@ -13,21 +12,32 @@ class CZembraFeed
 {
 public:
     CZembraFeed(LPCTSTR pszAgentName, LPCTSTR pszErrorTitle);
-    virtual ~CZembraFeed();
+
+    // The agent and the feed's two threads each hold the feed; the last to let go deletes it.
+    // So a thread still inside a fetch when the agent stopped waiting for it finds everything it
+    // uses still there, and ends on its own once the fetch returns.
+    void AddRef();
+    void Release();
 
     // Starts the fetch thread, then the parse thread; FALSE when a thread could not start.
     BOOL StartThreads();
     // Sets the stop flag and wakes both threads; returns at once.
     void RequestStop();
-    // Waits until both threads have ended, handling messages sent to this thread's windows
-    // meanwhile (a parse thread may be inside SendMessage to one of them).
-    void Join();
+    // Waits at most dwLimitMs for the fetch thread and then at most dwLimitMs for the parse
+    // thread, handling messages sent to this thread's windows meanwhile (a parse thread may be
+    // inside SendMessage to one of them). TRUE when both have ended.
+    BOOL Join(DWORD dwLimitMs);
+    // The agent lets go of the feed: its registry is emptied and its main window forgotten, so
+    // a thread that is still running delivers nothing more.
+    void Detach();
 
     void SetMainWnd(HWND hMain) { m_hMain = hMain; }
     HWND GetMainWnd() const { return m_hMain; }
     CDataReceiverList& Receivers() { return m_receivers; }
 
 protected:
+    virtual ~CZembraFeed(); // through Release only
+
     // The path to fetch now ("" when nothing is to be fetched this turn) and the coin it is for.
     virtual CString NextPath(CString& strCoin) = 0;
     // Shapes a fetched reply before it is queued.
@@ -44,16 +54,18 @@ private:
     static UINT ParseProc(LPVOID pParam);
     void FetchLoop();
     void ParseLoop();
-    static void JoinThread(CWinThread*& pThread);
+    // Waits for the thread and closes its handle; TRUE when it has ended.
+    static BOOL JoinThread(HANDLE& hThread, DWORD dwLimitMs);
 
+    volatile LONG m_nRefs;
     CString m_strAgentName;
     CString m_strErrorTitle;
     HWND volatile m_hMain; // written by the UI thread, read by the parse thread
     volatile LONG m_bStop;
     HANDLE m_hStopEvent; // manual reset: cuts the pause between polls short at stop
-    CWinThread* m_pFetchThread;
-    CWinThread* m_pParseThread;
-    CWebGrab m_grab;
+    // Our own handles of the threads: their thread objects delete themselves when they end.
+    HANDLE m_hFetchThread;
+    HANDLE m_hParseThread;
     CZembraApiQueue<CDataQueue> m_queue;
     CDataReceiverList m_receivers;
 };
@@ -63,9 +75,9 @@ class CGetAPIData : public CZembraFeed
 {
 public:
     CGetAPIData();
-    virtual ~CGetAPIData();
 
 protected:
+    virtual ~CGetAPIData();
     virtual CString NextPath(CString& strCoin);
     virtual void ParseReply(const char* pText, int nLength);
 
@@ -79,9 +91,9 @@ class CGetAPIFillListData : public CZembraFeed
 {
 public:
     CGetAPIFillListData();
-    virtual ~CGetAPIFillListData();
 
 protected:
+    virtual ~CGetAPIFillListData();
     virtual CString NextPath(CString& strCoin);
     virtual void PrepareReply(const CString& strCoin, CString& strReply);
     virtual void ParseReply(const char* pText, int nLength);
@@ -92,9 +104,9 @@ class CGetAPIHogaData : public CZembraFeed
 {
 public:
     CGetAPIHogaData();
-    virtual ~CGetAPIHogaData();
 
 protected:
+    virtual ~CGetAPIHogaData();
     virtual CString NextPath(CString& strCoin);
     virtual void ParseReply(const char* pText, int nLength);
 };

@@ -15,10 +15,13 @@ CString ErrorText(CInternetException* e)
     return CString(szError);
 }
 
+const DWORD kRequestTimeOutOptions[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                                        INTERNET_OPTION_RECEIVE_TIMEOUT};
+
 } // namespace
 
 CWebGrab::CWebGrab()
-    : m_pSession(NULL), m_timeOut(0), m_bForceReload(true), m_bUseProxy(false), m_nProxyPort(0),
+    : m_pSession(NULL), m_timeOut(0), m_requestTimeOut(0), m_bForceReload(true), m_bUseProxy(false), m_nProxyPort(0),
       m_transferRate(0.0), m_dwFileSize(0), m_pProgress(NULL)
 {
 }
@@ -60,6 +63,9 @@ BOOL CWebGrab::Initialise(LPCTSTR szAgentName, CWnd* pStatusWnd)
     }
     if (m_timeOut != 0)
         m_pSession->SetOption(INTERNET_OPTION_DATA_RECEIVE_TIMEOUT, m_timeOut);
+    if (m_requestTimeOut != 0)
+        for (DWORD option : kRequestTimeOutOptions)
+            m_pSession->SetOption(option, m_requestTimeOut);
     if (m_bUseProxy)
     {
         CString strProxy = GetProxyText();
@@ -101,9 +107,10 @@ BOOL CWebGrab::GetFile(LPCTSTR szURL, CString& strBuffer, LPCTSTR szAgentName, C
         return FALSE;
 
     CStdioFile* pFile = NULL;
+    CHttpConnection* pConnection = NULL;
     try
     {
-        pFile = m_pSession->OpenURL(szURL, 1, GetFileFlags(), NULL, 0);
+        pFile = OpenForGet(szURL, GetFileFlags(), pConnection);
     }
     catch (CInternetException* e)
     {
@@ -112,7 +119,10 @@ BOOL CWebGrab::GetFile(LPCTSTR szURL, CString& strBuffer, LPCTSTR szAgentName, C
         return FALSE;
     }
     if (!pFile)
+    {
+        delete pConnection;
         return FALSE;
+    }
 
     m_dwFileSize = 0;
     CHttpFile* pHttp = DYNAMIC_DOWNCAST(CHttpFile, pFile);
@@ -157,12 +167,46 @@ BOOL CWebGrab::GetFile(LPCTSTR szURL, CString& strBuffer, LPCTSTR szAgentName, C
         e->Delete();
     }
     delete pFile;
+    delete pConnection;
     if (!bComplete)
         return FALSE;
 
     strBuffer.Empty();
     strBuffer.SetString(body.data(), static_cast<int>(body.size()));
     return TRUE;
+}
+
+CStdioFile* CWebGrab::OpenForGet(LPCTSTR szURL, DWORD dwFlags, CHttpConnection*& pConnection)
+{
+    pConnection = NULL;
+    DWORD dwService = 0;
+    CString strServer, strObject;
+    INTERNET_PORT nPort = 0;
+    if (m_requestTimeOut == 0 || !AfxParseURL(szURL, dwService, strServer, strObject, nPort) ||
+        (dwService != AFX_INET_SERVICE_HTTP && dwService != AFX_INET_SERVICE_HTTPS))
+        return m_pSession->OpenURL(szURL, 1, dwFlags, NULL, 0);
+
+    // Not every WinINet hands a session's time-outs on to the requests InternetOpenUrl makes:
+    // the request is made here and carries them itself.
+    if (dwService == AFX_INET_SERVICE_HTTPS)
+        dwFlags |= INTERNET_FLAG_SECURE;
+    CHttpFile* pFile = NULL;
+    try
+    {
+        pConnection = m_pSession->GetHttpConnection(strServer, nPort);
+        pFile = pConnection->OpenRequest(CHttpConnection::HTTP_VERB_GET, strObject, NULL, 1, NULL, NULL, dwFlags);
+        for (DWORD option : kRequestTimeOutOptions)
+            pFile->SetOption(option, m_requestTimeOut);
+        pFile->SendRequest();
+    }
+    catch (CInternetException*)
+    {
+        delete pFile;
+        delete pConnection;
+        pConnection = NULL;
+        throw;
+    }
+    return pFile;
 }
 
 BOOL CWebGrab::GetFileInfo(LPCTSTR szURL, CString& strFileInfo, DWORD& dwLength, DWORD& dwStatus,

@@ -1,6 +1,7 @@
 // The exchange agent against the exchange peer over real HTTPS: registered windows receive their
 // coins' records and nothing else, exchange errors reach the main window, polling follows the
-// registrations, and shut-down joins every feed thread even while polls are in flight.
+// registrations, shut-down ends every feed thread even while polls are in flight, and an exchange
+// that stops answering holds up neither the agent's end nor the program's.
 #include <gtest/gtest.h>
 
 #include <string.h>
@@ -267,9 +268,36 @@ TEST_F(Agent, ShutDownJoinsEveryFeedThreadWhilePollsAreInFlight)
     EXPECT_EQ(nullptr, CZembraAPIAgent::m_pTicker);
     EXPECT_EQ(nullptr, CZembraAPIAgent::m_pHoga);
     EXPECT_EQ(nullptr, CZembraAPIAgent::m_pFillListData);
-    EXPECT_EQ(m_threadsBefore, ProcessThreads());
+    // A thread the join gave up on ends as soon as its slow reply is in, and delivers nothing.
+    EXPECT_TRUE(PumpUntil([&] { return ProcessThreads() == m_threadsBefore; }, kWait));
+    EXPECT_EQ(0u, a.Count(WM_APIDATA_TICKER) + a.Count(WM_APIDATA_HOGA) + a.Count(WM_APIDATA_FILLLIST));
     // Registration after the feeds are gone is ignored.
     CZembraAPIAgent::RequestTickerData("ALL", a.hwnd());
+}
+
+// The feeds give up on a reply after a few seconds; signed private requests, sent over the same
+// host meanwhile, wait for theirs as ever: a read is not repeated, an order not sent twice.
+TEST_F(Agent, PrivateRequestsWaitForASlowReplyWhileTheFeedsPoll)
+{
+    CZembraAPIAgent::SetKeys("molvane-demo-key", "molvane-demo-secret");
+    RecordSink a;
+    CZembraAPIAgent::RequestTickerData("ALL", a.hwnd());
+    ASSERT_TRUE(PumpUntil([&] { return a.Count(WM_APIDATA_TICKER) >= 2; }, kWait)); // kept-alive connections
+    struct
+    {
+        const char* endpoint;
+        const char* params;
+    } cases[] = {{"/info/balance", "currency=BTC"}, {"/trade/market_buy", "units=0.001&currency=BTC"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.endpoint);
+        Ok("{\"cmd\":\"clear_requests\"}");
+        peer::Fault("slow", c.endpoint, 1, [] { Json::Value v; v["delay_ms"] = 8000; return v; }());
+        CString reply = CZembraAPIAgent::RequestPrivateData(c.endpoint, c.params);
+        EXPECT_NE(-1, reply.Find("\"status\":\"0000\"")) << reply.GetString();
+        EXPECT_EQ(1, peer::CountRequests(c.endpoint, "POST"));
+    }
+    EXPECT_GT(peer::CountRequests("/public/ticker/ALL", "GET"), 0);
 }
 
 TEST_F(Agent, ShutDownWhileAFeedWaitsInSendMessageToThisThread)
@@ -283,6 +311,46 @@ TEST_F(Agent, ShutDownWhileAFeedWaitsInSendMessageToThisThread)
     Shutdown();
     EXPECT_LT(GetTickCount() - start, 5000u);
     EXPECT_EQ(m_threadsBefore, ProcessThreads());
+}
+
+// The agent's program, in a process of its own, against an exchange that has stopped answering:
+// destroying the agent waits for no fetch beyond its limit, and the process ends cleanly, whether
+// it ends while the feed threads are still inside their fetches or after they gave up by
+// themselves. The probe's exit code says which step failed; a process that does not end at all
+// is a hang.
+int RunExitProbe(const char* mode)
+{
+    char szPath[MAX_PATH] = "";
+    GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    std::string exe(szPath);
+    exe = exe.substr(0, exe.rfind('\\') + 1) + "ExchLinkExitProbe.exe";
+    std::string command = "\"" + exe + "\" " + mode;
+    STARTUPINFOA si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(exe.c_str(), &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+        return -2;
+    CloseHandle(pi.hThread);
+    // Far beyond the few seconds the probe takes; the exchange holds its replies for 120 s.
+    DWORD exitCode = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(pi.hProcess, 90000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(pi.hProcess, &exitCode);
+    else
+        TerminateProcess(pi.hProcess, exitCode);
+    CloseHandle(pi.hProcess);
+    return static_cast<int>(exitCode);
+}
+
+TEST(AgentExit, AStalledExchangeHoldsUpNeitherTheAgentNorTheProcess)
+{
+    ASSERT_FALSE(peer::BaseURL().empty()) << "the exchange peer is not running";
+    for (const char* mode : {"exit", "linger"})
+    {
+        SCOPED_TRACE(mode);
+        Ok("{\"cmd\":\"reset\"}");
+        peer::Fault("slow", "", -1, [] { Json::Value v; v["delay_ms"] = 120000; return v; }());
+        EXPECT_EQ(0, RunExitProbe(mode)) << "-1: the process did not end";
+    }
+    Ok("{\"cmd\":\"reset\"}");
 }
 
 TEST(AgentLifecycle, MainWindowGivenBeforeStartGetsNoNotices)

@@ -1,5 +1,5 @@
 // CWebGrab against the exchange peer: bodies with and without a length, broken transfers, the
-// request flags, the proxy text; AsciiToUTF8 and the bounded status text.
+// request time-out, the request flags, the proxy text; AsciiToUTF8 and the bounded status text.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -52,6 +52,38 @@ TEST_F(WebGrab, ABrokenTransferFailsAndLeavesTheOutTextAlone)
         CString body("previous");
         EXPECT_FALSE(grab.GetFile(Url("/public/orderbook/BTC").c_str(), body, "Hoga")) << mode;
         EXPECT_STREQ("previous", body) << mode;
+    }
+}
+
+// With a request time-out a reply that does not come fails the fetch; without one the fetch waits
+// for it. The peer holds each reply back for the delay.
+TEST_F(WebGrab, ARequestTimeOutEndsTheWaitForAReply)
+{
+    struct
+    {
+        DWORD timeOut;
+        int delayMs;
+        bool fetched;
+    } cases[] = {{2000, 30000, false}, {0, 3000, true}, {2000, 0, true}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.timeOut);
+        peer::Command("{\"cmd\":\"fault\",\"mode\":\"none\"}");
+        Json::Value delay;
+        delay["delay_ms"] = c.delayMs;
+        peer::Fault("slow", "/public/orderbook/BTC", 1, delay);
+        CWebGrab grab;
+        grab.SetRequestTimeOut(c.timeOut);
+        EXPECT_EQ(c.timeOut, grab.GetRequestTimeOut());
+        CString body("previous");
+        EXPECT_EQ(c.fetched, grab.GetFile(Url("/public/orderbook/BTC").c_str(), body, "Hoga") != FALSE);
+        if (c.fetched)
+            EXPECT_NE(-1, body.Find("\"order_currency\":\"BTC\"")) << body.GetString();
+        else
+            EXPECT_STREQ("previous", body);
+        // The session goes on: the next reply comes at once.
+        ASSERT_TRUE(grab.GetFile(Url("/public/orderbook/BTC").c_str(), body, "Hoga"));
+        EXPECT_NE(-1, body.Find("\"order_currency\":\"BTC\""));
     }
 }
 

@@ -81,6 +81,8 @@ private:
     // Tells the main window of the loss (once per connection); see WM_LINK_CLOSED.
     void ReportLoss(const CString& text);
     void ReportConnectFailure(int nError);
+    // The outcome of a connection attempt: the state moves from created to `state` only.
+    void EndConnecting(LONG state);
     static void PushFrame(void* context, const BYTE* frame, int length);
     void SetState(LONG state) { InterlockedExchange(&m_nState, state); }
 

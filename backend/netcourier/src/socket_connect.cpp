@@ -133,7 +133,7 @@ void CQuelmarSocket::OnConnect(int nErrorCode)
 {
     // The final state is in place before the waiting caller is released.
     if (nErrorCode == 0) {
-        SetState(LCM_STATE_CONNECTED);
+        EndConnecting(LCM_STATE_CONNECTED);
         SetEvent(m_hSocketEvent);
     } else {
         ReportConnectFailure(nErrorCode);
@@ -141,9 +141,16 @@ void CQuelmarSocket::OnConnect(int nErrorCode)
     CAsyncSocket::OnConnect(nErrorCode);
 }
 
+void CQuelmarSocket::EndConnecting(LONG state)
+{
+    // Only an attempt still under way ends here: a Close() that came first stands, or a link
+    // closed while it was being made would read as connected.
+    InterlockedCompareExchange(&m_nState, state, LCM_STATE_CREATED);
+}
+
 void CQuelmarSocket::ReportConnectFailure(int nError)
 {
-    SetState(LCM_STATE_CLOSED);
+    EndConnecting(LCM_STATE_CLOSED);
     SetEvent(m_hSocketEvent);
     CString text;
     text.Format("%s\n\n ip(%s), port(%d)", (LPCTSTR)link_texts::SystemErrorText(nError), (LPCTSTR)GetAddress(),

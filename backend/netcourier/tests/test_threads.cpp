@@ -1,7 +1,7 @@
 // The link's threads: the receive thread hands frames over in order, can be stopped while it
 // waits on this thread, and carries on when started again before a stop has ended it; the
 // socket keeps frames in order when the peer does not read, so that sends pile up in the send
-// queue; a failed connection attempt is reported.
+// queue; a failed connection attempt is reported, and a close never turns into connected.
 #include <gtest/gtest.h>
 
 #include <winsock2.h>
@@ -282,6 +282,55 @@ TEST(QuelmarSocket, ReportsARefusedConnectionAndSendsNothing)
     EXPECT_EQ(SOCKET_ERROR, socket->Send("0000001600000001", 16));
     socket->Close();
     EXPECT_FALSE(socket->IsThreadRunning());
+}
+
+// A socket whose connect notification waits, on the socket thread, until the test lets it go.
+class HeldConnectSocket : public CQuelmarSocket
+{
+public:
+    HeldConnectSocket() : arrived(CreateEventA(NULL, TRUE, FALSE, NULL)), release(CreateEventA(NULL, TRUE, FALSE, NULL))
+    {
+    }
+    ~HeldConnectSocket()
+    {
+        SetEvent(release);
+        Close();
+        CloseHandle(arrived);
+        CloseHandle(release);
+    }
+
+    HANDLE arrived;
+    HANDLE release;
+
+protected:
+    void OnConnect(int nErrorCode) override
+    {
+        SetEvent(arrived);
+        WaitForSingleObject(release, 30000);
+        CQuelmarSocket::OnConnect(nErrorCode);
+    }
+};
+
+TEST(QuelmarSocket, AConnectionCompletedAfterACloseStaysClosed)
+{
+    SilentListener listener;
+    HeldConnectSocket socket;
+    std::thread connecting([&] { socket.ConnectTo("127.0.0.1", listener.Port()); });
+    // The connection is made; its notification waits on the socket thread.
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(socket.arrived, 10000));
+    ASSERT_EQ(LCM_STATE_CREATED, socket.GetState());
+    // Close() lands first: once it has marked the link closed, the notification goes on.
+    std::thread releasing([&] {
+        while (socket.GetState() != LCM_STATE_TERMINATED)
+            Sleep(1);
+        SetEvent(socket.release);
+    });
+    socket.Close();
+    releasing.join();
+    connecting.join();
+    ASSERT_TRUE(PumpUntil([&] { return !socket.IsThreadRunning(); }));
+    EXPECT_EQ(LCM_STATE_TERMINATED, socket.GetState());
+    EXPECT_EQ(SOCKET_ERROR, socket.Send("0000001600000001", 16));
 }
 
 } // namespace

@@ -35,7 +35,8 @@ public:
     static CAutoAgent* GetAutoAgent() { return &m_AutoAgent; }
     static CAutoSignalMap* GetAutoSignalList() { return &m_mapAutoSignal; }
     static CAutoSignalLog* GetAutoSignalLogData() { return &m_arrAutoSignalLog; }
-    // Display name of a coin; the empty text for a code it does not know.
+    // Display name of a coin ("btc" and " BTC " name Bitcoin too); the empty text for a code it
+    // does not know.
     static CString GetCoinName(CString strCode);
     // Amount-based (type 1) / coin-based (type 2, one coin or "ALL") positions forgotten: the
     // ordered flag and mode of the stored signals go to 0 and the screens are told.

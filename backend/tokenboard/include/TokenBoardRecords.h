@@ -1,6 +1,7 @@
 // Records and messages that TokenBoard shares with the main program and the screens.
-// Text fields are blank-filled, cut at their width and carry no terminator; numbers are in the
-// machine's byte order.
+// Numbers are in the machine's byte order. Texts of _AUTO_SIGNAL are zero-filled and its coin
+// code, name and date-time always zero-terminated; those of COIN_ORD_INFO are blank-filled, cut
+// at their width and carry no terminator.
 #pragma once
 
 #include <stddef.h>
@@ -32,11 +33,11 @@
 // trading screen.
 struct _AUTO_SIGNAL
 {
-    char szCoinCode[24];   // trimmed coin code
-    char szCoinName[50];   // display name (CRcmdCoinManager::GetCoinName)
+    char szCoinCode[24];   // trimmed coin code, zero-terminated
+    char szCoinName[50];   // display name (CRcmdCoinManager::GetCoinName), zero-terminated
     char cKind;            // '0' target price update, '1' buy, '2' sell
-    char szSignalCode[4];  // "B001" opens a position
-    char szDateTime[16];   // YYYYMMDDhhmmss
+    char szSignalCode[4];  // "B001" opens a position; zero-filled, no room for a terminator
+    char szDateTime[16];   // YYYYMMDDhhmmss, zero-terminated
     int nBuyPrice;         // expected buy price
     double dPercent;       // share of the available money a buy spends, percent
     int nField73;          // carried to the screens

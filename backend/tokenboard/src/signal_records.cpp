@@ -31,13 +31,32 @@ enum
     kBody123 = 123, kBody147 = 147, kBody171 = 171
 };
 
-void ClearSignal(_AUTO_SIGNAL& signal)
+// How many bytes of the text fit into nMax bytes without splitting a double-byte character.
+int FittingLength(LPCSTR pszText, int nMax)
 {
-    memset(&signal, 0, sizeof signal);
-    memset(signal.szCoinCode, ' ', sizeof signal.szCoinCode);
-    memset(signal.szCoinName, ' ', sizeof signal.szCoinName);
-    memset(signal.szSignalCode, ' ', sizeof signal.szSignalCode);
-    memset(signal.szDateTime, ' ', sizeof signal.szDateTime);
+    int len = 0;
+    while (pszText[len] != '\0')
+    {
+        int step = IsDBCSLeadByte(static_cast<BYTE>(pszText[len])) && pszText[len + 1] != '\0' ? 2 : 1;
+        if (len + step > nMax)
+            break;
+        len += step;
+    }
+    return len;
+}
+
+// Writes text into a width-byte field of a signal: zero-filled, at most nMax bytes of text.
+void PutSignalText(char* pField, int nWidth, int nMax, LPCSTR pszText)
+{
+    memset(pField, 0, nWidth);
+    memcpy(pField, pszText, FittingLength(pszText, nMax));
+}
+
+// The screens read these fields as zero-terminated texts: a terminator always follows.
+template <int nWidth>
+void PutTerminated(char (&field)[nWidth], LPCSTR pszText)
+{
+    PutSignalText(field, nWidth, nWidth - 1, pszText);
 }
 
 } // namespace
@@ -79,15 +98,7 @@ void PutText(char* pField, int nWidth, LPCSTR pszText)
     memset(pField, ' ', nWidth);
     if (pszText == NULL)
         return;
-    int len = 0;
-    while (pszText[len] != '\0')
-    {
-        int step = IsDBCSLeadByte(static_cast<BYTE>(pszText[len])) && pszText[len + 1] != '\0' ? 2 : 1;
-        if (len + step > nWidth)
-            break;
-        len += step;
-    }
-    memcpy(pField, pszText, len);
+    memcpy(pField, pszText, FittingLength(pszText, nWidth));
 }
 
 CString RecordText(const char* pField, int nWidth)
@@ -120,22 +131,26 @@ CString SignalCoinCode(const _AUTO_SIGNAL& signal)
 
 CString CoinDisplayName(const CString& strCode)
 {
+    CString code = strCode;
+    code.Trim();
+    code.MakeUpper();
     for (const CoinName& entry : kCoinNames)
-        if (strCode == entry.code)
+        if (code == entry.code)
             return entry.name;
     return CString();
 }
 
 void ReadSignalBody(const BYTE* pBody, _AUTO_SIGNAL& signal)
 {
-    ClearSignal(signal);
+    memset(&signal, 0, sizeof signal);
     CString code = FieldText(pBody + kBodyCode, 24);
-    PutText(signal.szCoinCode, sizeof signal.szCoinCode, code);
-    PutText(signal.szCoinName, sizeof signal.szCoinName, CoinDisplayName(code));
+    PutTerminated(signal.szCoinCode, code);
+    PutTerminated(signal.szCoinName, CoinDisplayName(code));
     signal.cKind = static_cast<char>(pBody[kBodyKind]);
-    PutText(signal.szSignalCode, sizeof signal.szSignalCode, FieldText(pBody + kBodySignal, 4));
-    PutText(signal.szDateTime, sizeof signal.szDateTime,
-            FieldText(pBody + kBodyDate, 8) + FieldText(pBody + kBodyTime, 6));
+    // "B001" fills the field: the code keeps all four bytes and is read by its width.
+    PutSignalText(signal.szSignalCode, sizeof signal.szSignalCode, sizeof signal.szSignalCode,
+                  FieldText(pBody + kBodySignal, 4));
+    PutTerminated(signal.szDateTime, FieldText(pBody + kBodyDate, 8) + FieldText(pBody + kBodyTime, 6));
     signal.nBuyPrice = FieldInt(pBody + kBodyBuyPrice, 24);
     signal.dPercent = FieldDouble(pBody + kBodyPercent, 6);
     signal.nField73 = FieldInt(pBody + kBody73, 24);
@@ -148,9 +163,9 @@ void ReadSignalBody(const BYTE* pBody, _AUTO_SIGNAL& signal)
 
 void MakeServerOrderSignal(const CString& strCode, char cKind, _AUTO_SIGNAL& signal)
 {
-    ClearSignal(signal);
-    PutText(signal.szCoinCode, sizeof signal.szCoinCode, strCode);
-    PutText(signal.szCoinName, sizeof signal.szCoinName, CoinDisplayName(strCode));
+    memset(&signal, 0, sizeof signal);
+    PutTerminated(signal.szCoinCode, strCode);
+    PutTerminated(signal.szCoinName, CoinDisplayName(strCode));
     signal.cKind = cKind;
 }
 

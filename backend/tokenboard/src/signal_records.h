@@ -29,10 +29,12 @@ CString BodyLogText(const BYTE* pBody, int nLen);
 // The signal's coin code, trimmed.
 CString SignalCoinCode(const _AUTO_SIGNAL& signal);
 
-// Display name of a coin code (upper case, exact); the empty text for an unknown code.
+// Display name of a coin code, its case and surrounding blanks ignored; the empty text for an
+// unknown code.
 CString CoinDisplayName(const CString& strCode);
 
-// The signal of a code-100 body of AUTO_SIGNAL_BODY_LEN bytes; ordered flag and mode 0.
+// The signal of a code-100 body of AUTO_SIGNAL_BODY_LEN bytes; ordered flag and mode 0. Its texts
+// are zero-filled; coin code, name and date-time always end in a zero byte.
 void ReadSignalBody(const BYTE* pBody, _AUTO_SIGNAL& signal);
 // A signal for an order the server ordered itself: zero numbers, the coin and its name.
 void MakeServerOrderSignal(const CString& strCode, char cKind, _AUTO_SIGNAL& signal);

@@ -214,7 +214,7 @@ TEST_F(Frames, ABuyOfAnotherKindThanB001IsStoredWithoutAnOrder)
     EXPECT_EQ("B002", Text(stored.szSignalCode, 4));
 }
 
-TEST(CoinNames, AreKnownForTheListedCoinsOnly)
+TEST(CoinNames, AreKnownForTheListedCoinsWhateverTheirCaseAndBlanks)
 {
     ASSERT_EQ(949u, GetACP());
     struct
@@ -225,7 +225,8 @@ TEST(CoinNames, AreKnownForTheListedCoinsOnly)
                  {"ETH", "이더리움(ETH)"}, {"ETC", "이더리움클래식(ETC)"}, {"XRP", "리플(XRP)"},
                  {"LTC", "라이트코인(LTC)"}, {"DASH", "대시(DASH)"}, {"XMR", "모네로(XMR)"},
                  {"ZEC", "지캐시(ZEC)"}, {"QTUM", "퀀텀(QTUM)"}, {"EOS", "이오스(EOS)"},
-                 {"SYN0001", ""}, {"btc", ""}};
+                 {"SYN0001", ""}, {"btc", "비트코인(BTC)"}, {" BTC ", "비트코인(BTC)"}, {" eos", "이오스(EOS)"},
+                 {"", ""}};
     for (const auto& c : cases)
         EXPECT_STREQ(c.name, CRcmdCoinManager::GetCoinName(c.code)) << c.code;
 }

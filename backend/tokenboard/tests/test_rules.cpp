@@ -279,6 +279,11 @@ std::string Padded(const std::string& text, size_t width)
     return text + std::string(width - text.size(), ' ');
 }
 
+std::string Zeroed(const std::string& text, size_t width)
+{
+    return text + std::string(width - text.size(), '\0');
+}
+
 // A code-100 body, numbers left-aligned and blank-filled.
 std::string SignalBody(const char* coin, char kind, const char* signal, const char* percent,
                        const char* buyPrice = "8000000", const char* target = "8800000")
@@ -297,11 +302,12 @@ TEST(SignalRecords, ACodeHundredBodyBecomesASignal)
     _AUTO_SIGNAL s;
     memset(&s, 0x55, sizeof s);
     ReadSignalBody(reinterpret_cast<const BYTE*>(body.data()), s);
-    EXPECT_EQ(Padded("BTC", 24), Field(s.szCoinCode, 24));
-    EXPECT_EQ(Padded("비트코인(BTC)", 50), Field(s.szCoinName, 50));
+    // The screens read code, name and date-time as zero-terminated texts.
+    EXPECT_EQ(Zeroed("BTC", 24), Field(s.szCoinCode, 24));
+    EXPECT_EQ(Zeroed("비트코인(BTC)", 50), Field(s.szCoinName, 50));
     EXPECT_EQ('1', s.cKind);
     EXPECT_EQ("B001", Field(s.szSignalCode, 4));
-    EXPECT_EQ(Padded("20261209093015", 16), Field(s.szDateTime, 16));
+    EXPECT_EQ(Zeroed("20261209093015", 16), Field(s.szDateTime, 16));
     EXPECT_EQ(8000000, s.nBuyPrice);
     EXPECT_DOUBLE_EQ(12.5, s.dPercent);
     EXPECT_EQ(73, s.nField73);
@@ -314,10 +320,55 @@ TEST(SignalRecords, ACodeHundredBodyBecomesASignal)
     EXPECT_EQ(0, s.nAutoMode);
 }
 
-TEST(SignalRecords, UnknownCoinsHaveNoName)
+TEST(SignalRecords, TextsThatFillTheirFieldStillEndInAZero)
 {
+    ASSERT_EQ(949u, GetACP());
+    struct
+    {
+        const char* what;
+        std::string code;  // in the body, 24 bytes
+        std::string kept;  // the signal's coin code before its zero bytes
+        const char* name;
+        std::string signal; // 4 bytes
+        std::string keptSignal;
+    } cases[] = {
+        {"code of 24 characters", "ABCDEFGHIJKLMNOPQRSTUVWX", "ABCDEFGHIJKLMNOPQRSTUVW", "", "B001", "B001"},
+        {"code of 23 characters", "ABCDEFGHIJKLMNOPQRSTUVW", "ABCDEFGHIJKLMNOPQRSTUVW", "", "S1", "S1"},
+        {"lower-case listed coin", "eth", "eth", "이더리움(ETH)", "", ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        std::string body = SignalBody("BTC", '0', "", "1");
+        body.replace(0, 24, Padded(c.code, 24));
+        body.replace(25, 4, Padded(c.signal, 4));
+        _AUTO_SIGNAL s;
+        memset(&s, 0x55, sizeof s);
+        ReadSignalBody(reinterpret_cast<const BYTE*>(body.data()), s);
+        EXPECT_EQ(Zeroed(c.kept, 24), Field(s.szCoinCode, 24));
+        EXPECT_EQ(Zeroed(c.name, 50), Field(s.szCoinName, 50));
+        EXPECT_EQ(Zeroed(c.keptSignal, 4), Field(s.szSignalCode, 4));
+        EXPECT_EQ(Zeroed("20261209093015", 16), Field(s.szDateTime, 16));
+    }
+    // A signal made for an order the server ordered: the same zero-filled texts.
+    _AUTO_SIGNAL s;
+    memset(&s, 0x55, sizeof s);
+    MakeServerOrderSignal("BTC", '2', s);
+    EXPECT_EQ(Zeroed("BTC", 24), Field(s.szCoinCode, 24));
+    EXPECT_EQ(Zeroed("비트코인(BTC)", 50), Field(s.szCoinName, 50));
+    EXPECT_EQ(std::string(4, '\0'), Field(s.szSignalCode, 4));
+    EXPECT_EQ(std::string(16, '\0'), Field(s.szDateTime, 16));
+}
+
+TEST(SignalRecords, CoinNamesIgnoreCaseAndBlanks)
+{
+    ASSERT_EQ(949u, GetACP());
     EXPECT_STREQ("", CoinDisplayName("SYN0001"));
-    EXPECT_STREQ("", CoinDisplayName("btc"));
+    EXPECT_STREQ("", CoinDisplayName(""));
+    EXPECT_STREQ("", CoinDisplayName("B TC"));
+    EXPECT_STREQ("비트코인(BTC)", CoinDisplayName("btc"));
+    EXPECT_STREQ("비트코인(BTC)", CoinDisplayName(" BTC "));
+    EXPECT_STREQ("퀀텀(QTUM)", CoinDisplayName("\tQtum "));
     EXPECT_STREQ("리플(XRP)", CoinDisplayName("XRP"));
 }
 

@@ -349,7 +349,22 @@ TEST_F(BaseViewTest, ViewWithoutALineIgnoresStatusTexts)
     EXPECT_EQ(nullptr, view->GetMsgCtrl());
 }
 
-TEST_F(BaseViewTest, PinAndTopButtonsToggleTheirState)
+// The title bar's pin and top buttons, reached through the bar's own members.
+struct TitleBarButtons : CTitleBar
+{
+    static const CSysButton& Pin(CTitleBar& bar) { return bar.*(&TitleBarButtons::m_btnPin); }
+    static const CSysButton& Top(CTitleBar& bar) { return bar.*(&TitleBarButtons::m_btnTop); }
+};
+
+// The button shows the three images of the map from `first` on (normal, over, pressed).
+void ExpectImages(const CSysButton& button, WORD first)
+{
+    EXPECT_EQ(CResourceMap::GetBitmap(first), button.m_pBmpNormal) << first;
+    EXPECT_EQ(CResourceMap::GetBitmap(first + 1), button.m_pBmpOver) << first;
+    EXPECT_EQ(CResourceMap::GetBitmap(first + 2), button.m_pBmpPressed) << first;
+}
+
+TEST_F(BaseViewTest, PinAndTopButtonsToggleTheirStateAndImages)
 {
     CTitleBar& bar = view->GetTitleBar();
     EXPECT_EQ(static_cast<UINT>(TITLEBAR_MINBUTTON | TITLEBAR_PINBUTTON), bar.GetWindowStyle());
@@ -357,15 +372,24 @@ TEST_F(BaseViewTest, PinAndTopButtonsToggleTheirState)
     {
         UINT message;
         BOOL (CTitleBar::*state)() const;
-    } const toggles[] = {{WM_TITLEBAR_PIN, &CTitleBar::IsNoMove}, {WM_TITLEBAR_TOP, &CTitleBar::IsStayOnTop}};
+        const CSysButton& (*button)(CTitleBar&);
+        WORD off, on; // first image of each look
+    } const toggles[] = {{WM_TITLEBAR_PIN, &CTitleBar::IsNoMove, &TitleBarButtons::Pin, 112, 121},
+                         {WM_TITLEBAR_TOP, &CTitleBar::IsStayOnTop, &TitleBarButtons::Top, 115, 124}};
     for (const auto& t : toggles) {
+        ASSERT_NE(nullptr, CResourceMap::GetBitmap(t.off));
+        ASSERT_NE(nullptr, CResourceMap::GetBitmap(t.on));
         EXPECT_FALSE((bar.*t.state)());
+        ExpectImages(t.button(bar), t.off);
         view->SendMessage(t.message);
         EXPECT_TRUE((bar.*t.state)());
-        if (t.message == WM_TITLEBAR_TOP)
+        ExpectImages(t.button(bar), t.on);
+        if (t.message == WM_TITLEBAR_TOP) {
             EXPECT_NE(0u, view->GetExStyle() & WS_EX_TOPMOST);
+        }
         view->SendMessage(t.message);
         EXPECT_FALSE((bar.*t.state)());
+        ExpectImages(t.button(bar), t.off);
     }
     view->SetDlgWindowStyle();
     EXPECT_EQ(0u, bar.GetWindowStyle());
@@ -390,17 +414,45 @@ TEST_F(BaseViewTest, SizeOperationsAndTrackingLimits)
     EXPECT_EQ(20u, strlen(CBaseView::s_szHelpBaseAddress));
 }
 
-TEST_F(BaseViewTest, SerializeCarriesOneInteger)
+// The integer a view holds, as its Serialize stores it.
+std::string StoredBytes(CBaseView& view)
 {
     CMemFile file;
     {
         CArchive store(&file, CArchive::store);
-        view->Serialize(store);
+        view.Serialize(store);
     }
-    EXPECT_EQ(4u, file.GetLength());
+    std::string stored(static_cast<size_t>(file.GetLength()), '\0');
     file.SeekToBegin();
-    CArchive load(&file, CArchive::load);
-    view->Serialize(load);
+    file.Read(&stored[0], static_cast<UINT>(stored.size()));
+    return stored;
+}
+
+TEST_F(BaseViewTest, SerializeCarriesOneInteger)
+{
+    EXPECT_EQ(std::string(4, '\0'), StoredBytes(*view)); // 0 at construction
+
+    // Loading takes exactly one little-endian integer, which the view then stores again.
+    const BYTE saved[] = {0x78, 0x56, 0x34, 0x12, 0xAB};
+    CMemFile file(const_cast<BYTE*>(saved), sizeof saved);
+    {
+        CArchive load(&file, CArchive::load);
+        view->Serialize(load);
+        BYTE next = 0;
+        load >> next;
+        EXPECT_EQ(0xAB, next); // what follows is left for the next reader
+    }
+    EXPECT_EQ(std::string("\x78\x56\x34\x12", 4), StoredBytes(*view));
+
+    // Another view reads what this one stored.
+    CTestView other(&owner);
+    const std::string bytes = StoredBytes(*view);
+    CMemFile again(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())), static_cast<UINT>(bytes.size()));
+    {
+        CArchive load(&again, CArchive::load);
+        other.Serialize(load);
+    }
+    EXPECT_EQ(bytes, StoredBytes(other));
 }
 
 TEST_F(BaseViewTest, BaseInterfaceAnswersEmpty)
