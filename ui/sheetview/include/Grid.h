@@ -178,6 +178,10 @@ protected:
     BOOL IsRange(UINT col1, UINT row1, UINT col2, UINT row2) const { return IsCell(col1, row1) && IsCell(col2, row2); }
     void InitCell(tagCell& cell);
     void FreeCellArrays();
+    // Sets the bits of mask to bits in one cell; redraw repaints it.
+    int SetCellBits(UINT col, UINT row, UINT mask, UINT bits, int redraw, BOOL erase);
+    template <class Fn>
+    int ForEachInRange(UINT col1, UINT row1, UINT col2, UINT row2, int redraw, Fn fn);
     void CreateFonts();
     void MeasureTextHeight();
     // Repaints a client rectangle (erasing or not) when the window exists.

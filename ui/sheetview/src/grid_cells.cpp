@@ -14,6 +14,31 @@ const UINT kMaxMergeSpan = 255;
 
 } // namespace
 
+// Applies fn to every cell of a range inside the grid; redraw repaints the range rectangle.
+template <class Fn>
+int CGrid::ForEachInRange(UINT col1, UINT row1, UINT col2, UINT row2, int redraw, Fn fn)
+{
+    if (!IsRange(col1, row1, col2, row2))
+        return 0;
+    for (UINT col = col1; col <= col2; ++col)
+        for (UINT row = row1; row <= row2; ++row)
+            fn(col, row, m_ppCells[col][row]);
+    if (redraw)
+        Repaint(GetRect(col1, row1, col2, row2), FALSE);
+    return 1;
+}
+
+int CGrid::SetCellBits(UINT col, UINT row, UINT mask, UINT bits, int redraw, BOOL erase)
+{
+    if (!IsCell(col, row))
+        return 0;
+    tagCell& cell = m_ppCells[col][row];
+    cell.nFlags = (cell.nFlags & ~mask) | (bits & mask);
+    if (redraw)
+        RepaintCell(col, row, erase);
+    return 1;
+}
+
 COLORREF CGrid::ColorOf(const CColorInfo* info, COLORREF fallback)
 {
     return info != NULL ? info->m_clrColor : fallback;
@@ -130,28 +155,14 @@ int CGrid::SetForeColor(UINT col, UINT row, WORD id, int redraw)
 
 int CGrid::SetBackColor(UINT col1, UINT row1, UINT col2, UINT row2, WORD id, int redraw)
 {
-    if (!IsRange(col1, row1, col2, row2))
-        return 0;
     CColorInfo* info = CColorMap::GetColorInfo(id);
-    for (UINT col = col1; col <= col2; ++col)
-        for (UINT row = row1; row <= row2; ++row)
-            m_ppCells[col][row].pBackColor = info;
-    if (redraw)
-        Repaint(GetRect(col1, row1, col2, row2), FALSE);
-    return 1;
+    return ForEachInRange(col1, row1, col2, row2, redraw, [info](UINT, UINT, tagCell& cell) { cell.pBackColor = info; });
 }
 
 int CGrid::SetForeColor(UINT col1, UINT row1, UINT col2, UINT row2, WORD id, int redraw)
 {
-    if (!IsRange(col1, row1, col2, row2))
-        return 0;
     CColorInfo* info = CColorMap::GetColorInfo(id);
-    for (UINT col = col1; col <= col2; ++col)
-        for (UINT row = row1; row <= row2; ++row)
-            m_ppCells[col][row].pForeColor = info;
-    if (redraw)
-        Repaint(GetRect(col1, row1, col2, row2), FALSE);
-    return 1;
+    return ForEachInRange(col1, row1, col2, row2, redraw, [info](UINT, UINT, tagCell& cell) { cell.pForeColor = info; });
 }
 
 void CGrid::SetHighlightColor(WORD id)
@@ -199,60 +210,30 @@ int CGrid::SetCellStyle(UINT col, UINT row, UINT style, int redraw)
 
 int CGrid::SetCellStyle(UINT col1, UINT row1, UINT col2, UINT row2, UINT style, int redraw)
 {
-    if (!IsRange(col1, row1, col2, row2))
-        return 0;
-    for (UINT col = col1; col <= col2; ++col)
-        for (UINT row = row1; row <= row2; ++row)
-            SetCellStyle(col, row, style, 0);
-    if (redraw)
-        Repaint(GetRect(col1, row1, col2, row2), FALSE);
-    return 1;
+    return ForEachInRange(col1, row1, col2, row2, redraw,
+                          [this, style](UINT col, UINT row, tagCell&) { SetCellStyle(col, row, style, 0); });
 }
 
 int CGrid::SetCellAlign(UINT col, UINT row, UINT align, int redraw)
 {
-    if (!IsCell(col, row))
-        return 0;
-    tagCell& cell = m_ppCells[col][row];
-    cell.nFlags = (cell.nFlags & ~GCF_ALIGN_MASK) | (align & GCF_ALIGN_MASK);
-    if (redraw)
-        RepaintCell(col, row, FALSE);
-    return 1;
+    return SetCellBits(col, row, GCF_ALIGN_MASK, align, redraw, FALSE);
 }
 
 int CGrid::SetCellAlign(UINT col1, UINT row1, UINT col2, UINT row2, UINT align, int redraw)
 {
-    if (!IsRange(col1, row1, col2, row2))
-        return 0;
-    for (UINT col = col1; col <= col2; ++col)
-        for (UINT row = row1; row <= row2; ++row)
-            SetCellAlign(col, row, align, 0);
-    if (redraw)
-        Repaint(GetRect(col1, row1, col2, row2), FALSE);
-    return 1;
+    return ForEachInRange(col1, row1, col2, row2, redraw,
+                          [this, align](UINT col, UINT row, tagCell&) { SetCellAlign(col, row, align, 0); });
 }
 
 int CGrid::SetBarAlign(UINT col, UINT row, UINT align, int redraw)
 {
-    if (!IsCell(col, row))
-        return 0;
-    tagCell& cell = m_ppCells[col][row];
-    cell.nFlags = (cell.nFlags & ~GCF_BARALIGN_MASK) | (align & GCF_BARALIGN_MASK);
-    if (redraw)
-        RepaintCell(col, row, FALSE);
-    return 1;
+    return SetCellBits(col, row, GCF_BARALIGN_MASK, align, redraw, FALSE);
 }
 
 int CGrid::SetBarAlign(UINT col1, UINT row1, UINT col2, UINT row2, UINT align, int redraw)
 {
-    if (!IsRange(col1, row1, col2, row2))
-        return 0;
-    for (UINT col = col1; col <= col2; ++col)
-        for (UINT row = row1; row <= row2; ++row)
-            SetBarAlign(col, row, align, 0);
-    if (redraw)
-        Repaint(GetRect(col1, row1, col2, row2), FALSE);
-    return 1;
+    return ForEachInRange(col1, row1, col2, row2, redraw,
+                          [this, align](UINT col, UINT row, tagCell&) { SetBarAlign(col, row, align, 0); });
 }
 
 int CGrid::SetSign(UINT col, UINT row, char sign)
@@ -298,36 +279,22 @@ void SetFlag(tagCell& cell, UINT flag, int on)
 
 int CGrid::SetCellBoldFont(UINT col, UINT row, int on)
 {
-    if (!IsCell(col, row))
-        return 0;
-    SetFlag(m_ppCells[col][row], GCF_BOLD, on);
-    return 1;
+    return SetCellBits(col, row, GCF_BOLD, on ? GCF_BOLD : 0, 0, FALSE);
 }
 
 int CGrid::SetCellMultiline(UINT col, UINT row, int on)
 {
-    if (!IsCell(col, row))
-        return 0;
-    SetFlag(m_ppCells[col][row], GCF_MULTILINE, on);
-    return 1;
+    return SetCellBits(col, row, GCF_MULTILINE, on ? GCF_MULTILINE : 0, 0, FALSE);
 }
 
 int CGrid::SetCellFixText(UINT col, UINT row, int on)
 {
-    if (!IsCell(col, row))
-        return 0;
-    SetFlag(m_ppCells[col][row], GCF_FIXTEXT, on);
-    return 1;
+    return SetCellBits(col, row, GCF_FIXTEXT, on ? GCF_FIXTEXT : 0, 0, FALSE);
 }
 
 int CGrid::SetCellHighlight(UINT col, UINT row, int on, int redraw)
 {
-    if (!IsCell(col, row))
-        return 0;
-    SetFlag(m_ppCells[col][row], GCF_HIGHLIGHT, on);
-    if (redraw)
-        RepaintCell(col, row, TRUE);
-    return 1;
+    return SetCellBits(col, row, GCF_HIGHLIGHT, on ? GCF_HIGHLIGHT : 0, redraw, TRUE);
 }
 
 int CGrid::IsCellHighlight(UINT col, UINT row)
@@ -342,14 +309,7 @@ int CGrid::IsChecked(UINT col, UINT row)
 
 int CGrid::SetNoSelect(UINT col1, UINT row1, UINT col2, UINT row2, int on, int redraw)
 {
-    if (!IsRange(col1, row1, col2, row2))
-        return 0;
-    for (UINT col = col1; col <= col2; ++col)
-        for (UINT row = row1; row <= row2; ++row)
-            SetFlag(m_ppCells[col][row], GCF_NOSELECT, on);
-    if (redraw)
-        Repaint(GetRect(col1, row1, col2, row2), FALSE);
-    return 1;
+    return ForEachInRange(col1, row1, col2, row2, redraw, [on](UINT, UINT, tagCell& cell) { SetFlag(cell, GCF_NOSELECT, on); });
 }
 
 int CGrid::SetCheckControl(UINT col, UINT row, int redraw)
@@ -377,12 +337,7 @@ int CGrid::SetButtonControl(UINT col, UINT row, int redraw)
 
 int CGrid::SetCheck(UINT col, UINT row, int check, int redraw)
 {
-    if (!IsCell(col, row))
-        return 0;
-    SetFlag(m_ppCells[col][row], GCF_CHECKED, check);
-    if (redraw)
-        RepaintCell(col, row, TRUE);
-    return 1;
+    return SetCellBits(col, row, GCF_CHECKED, check ? GCF_CHECKED : 0, redraw, TRUE);
 }
 
 // --- merges ------------------------------------------------------------------------------
