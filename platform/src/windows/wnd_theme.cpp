@@ -13,9 +13,9 @@ HRESULT CWnd::SetWindowTheme(LPCWSTR pszSubAppName, LPCWSTR pszSubIdList)
             fn = reinterpret_cast<SetWindowThemeFn>(::GetProcAddress(uxtheme, "SetWindowTheme"));
         looked = true;
     }
-    if (fn == NULL)
-        return E_NOTIMPL;
     if (!::IsWindow(m_hWnd))
         return E_HANDLE;
+    if (fn == NULL)
+        return E_NOTIMPL;
     return fn(m_hWnd, pszSubAppName, pszSubIdList);
 }

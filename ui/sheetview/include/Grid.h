@@ -171,6 +171,8 @@ protected:
     // Colour of an entry, or the fallback when the colour map has no such id.
     static COLORREF ColorOf(const CColorInfo* info, COLORREF fallback);
     CFont* CellFont(const tagCell* cell) { return (cell->nFlags & GCF_BOLD) ? &m_fontBold : &m_fontNormal; }
+    // Puts the cell's font into the DC unless it is there already (the DC keeps it).
+    void SelectCellFont(CDC* pDC, const tagCell* cell);
 
     // --- helpers ---
     static BOOL RegisterControl();

@@ -15,6 +15,10 @@ public:
     CGridEdit();
     virtual ~CGridEdit();
 
+    // The edit length that lets the user type `characters` bytes: the own-drawn edit keeps room
+    // for its terminator and stops typing one byte before that.
+    static int LengthFor(int characters) { return characters + 2; }
+
     void SetTarget(int col, int row);
     int GetTargetColumn() const { return m_nCol; }
     int GetTargetRow() const { return m_nRow; }

@@ -144,7 +144,7 @@ int CGrid::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (font != NULL)
         m_wndEdit.SetFont(font);
     m_wndEdit.SetMargins(0, 1, 0, 0);
-    m_wndEdit.SetMaxLength(kNewCellBuffer + 1);
+    m_wndEdit.SetMaxLength(CGridEdit::LengthFor(kNewCellBuffer));
     return 0;
 }
 

@@ -71,6 +71,8 @@ int CGrid::DrawCells(CDC* pDC, int firstCol, int firstRow, int endCol, int endRo
     if (endRow > (int)m_nRowCount)
         endRow = (int)m_nRowCount;
     int visited = 0;
+    // Cells switch between the two fonts only where they differ; the DC gets its own back.
+    const HGDIOBJ oldFont = ::GetCurrentObject(pDC->m_hDC, OBJ_FONT);
     for (int col = firstCol; col < endCol; ++col) {
         if (m_pColExt[col].nFlags & GEF_HIDDEN)
             continue;
@@ -104,7 +106,15 @@ int CGrid::DrawCells(CDC* pDC, int firstCol, int firstRow, int endCol, int endRo
             }
         }
     }
+    ::SelectObject(pDC->m_hDC, oldFont);
     return visited;
+}
+
+void CGrid::SelectCellFont(CDC* pDC, const tagCell* cell)
+{
+    const HGDIOBJ font = CellFont(cell)->GetSafeHandle();
+    if (font != NULL && ::GetCurrentObject(pDC->m_hDC, OBJ_FONT) != font)
+        ::SelectObject(pDC->m_hDC, font);
 }
 
 void CGrid::DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text)
@@ -162,7 +172,7 @@ void CGrid::DrawCell(CDC* pDC, tagCell* cell, CRect& rect)
         back = kShadeBack;
     }
 
-    CFont* oldFont = pDC->SelectObject(CellFont(cell));
+    SelectCellFont(pDC, cell);
     pDC->FillSolidRect(&rect, back);
 
     switch (flags & GCF_SIGN_MASK) {
@@ -212,12 +222,11 @@ void CGrid::DrawCell(CDC* pDC, tagCell* cell, CRect& rect)
         DrawCellText(pDC, 0, badge, BadgeLetter(cell->nBadge));
     }
 
-    pDC->SelectObject(oldFont);
 }
 
 void CGrid::DrawHeader(CDC* pDC, tagCell* cell, CRect& rect)
 {
-    CFont* oldFont = pDC->SelectObject(CellFont(cell));
+    SelectCellFont(pDC, cell);
     pDC->FillSolidRect(&rect, ColorOf(cell->pBackColor, kWhite));
     if (cell->pszText != NULL) {
         const UINT flags = cell->nFlags;
@@ -236,7 +245,6 @@ void CGrid::DrawHeader(CDC* pDC, tagCell* cell, CRect& rect)
             DrawCellText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText);
         }
     }
-    pDC->SelectObject(oldFont);
 }
 
 void CGrid::DrawCheckCell(CDC* pDC, tagCell* cell, CRect& rect)
@@ -252,7 +260,7 @@ void CGrid::DrawCheckCell(CDC* pDC, tagCell* cell, CRect& rect)
     CBitmap* box = (flags & GCF_CHECKED) ? m_pBmpCheck : m_pBmpUncheck;
     if (HasText(cell)) {
         CopyBitmap(pDC, box, rect.left + 5, rect.top + rect.Height() / 2 - m_nBoxHeight / 2);
-        CFont* oldFont = pDC->SelectObject(CellFont(cell));
+        SelectCellFont(pDC, cell);
         pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
         // The caption stays right of the box, whatever its alignment.
         CRect caption = rect;
@@ -261,8 +269,7 @@ void CGrid::DrawCheckCell(CDC* pDC, tagCell* cell, CRect& rect)
             DrawMultilineText(pDC, flags & GCF_ALIGN_MASK, caption, cell->pszText);
         else
             DrawCellText(pDC, flags & GCF_ALIGN_MASK, caption, cell->pszText);
-        pDC->SelectObject(oldFont);
-    } else {
+        } else {
         CopyBitmap(pDC, box, rect.left + rect.Width() / 2 - m_nBoxWidth / 2,
                    rect.top + rect.Height() / 2 - m_nBoxHeight / 2);
     }
@@ -270,7 +277,7 @@ void CGrid::DrawCheckCell(CDC* pDC, tagCell* cell, CRect& rect)
 
 void CGrid::DrawButtonCell(CDC* pDC, tagCell* cell, CRect& rect)
 {
-    CFont* oldFont = pDC->SelectObject(CellFont(cell));
+    SelectCellFont(pDC, cell);
     pDC->FillSolidRect(&rect, ColorOf(cell->pBackColor, kWhite));
     CRect edge = rect;
     pDC->DrawEdge(&edge, (cell->nFlags & GCF_PRESSED) ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_LEFT | BF_TOP);
@@ -278,32 +285,30 @@ void CGrid::DrawButtonCell(CDC* pDC, tagCell* cell, CRect& rect)
         pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, cell->nFlags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
-    pDC->SelectObject(oldFont);
 }
 
 void CGrid::DrawEditCell(CDC* pDC, tagCell* cell, CRect& rect)
 {
     const COLORREF back = (cell->nFlags & GCF_SELECTED) ? kSelectedBack : ColorOf(cell->pBackColor, kWhite);
-    CFont* oldFont = pDC->SelectObject(CellFont(cell));
+    SelectCellFont(pDC, cell);
     pDC->FillSolidRect(&rect, back);
     if (cell->pszText != NULL) {
         pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, cell->nFlags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
-    pDC->SelectObject(oldFont);
 }
 
 void CGrid::DrawBar(CDC* pDC, tagCell* cell, CRect& rect)
 {
-    DrawCell(pDC, cell, rect);
-
+    // A bar cell is a text cell filled over whole again: nothing of the text cell's own drawing
+    // (ground, sign, text, frame, badge) stays visible, so it is not drawn first.
     const UINT flags = cell->nFlags;
     COLORREF back = ColorOf(cell->pBackColor, kWhite);
     if (flags & GCF_HIGHLIGHT)
         back = ColorOf(m_pHighlightColor, back);
     if (flags & GCF_SELECTED)
         back = kSelectedBack;
-    CFont* oldFont = pDC->SelectObject(CellFont(cell));
+    SelectCellFont(pDC, cell);
     pDC->FillSolidRect(&rect, back);
 
     if (cell->dBarValue != 0) {
@@ -330,7 +335,6 @@ void CGrid::DrawBar(CDC* pDC, tagCell* cell, CRect& rect)
         pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
-    pDC->SelectObject(oldFont);
 }
 
 void CGrid::DrawPosState(CDC*, int, CRect, DWORD) {}

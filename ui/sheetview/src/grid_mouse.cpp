@@ -160,8 +160,7 @@ int CGrid::SetGridEdit(int col, int row)
     m_wndEdit.SetTarget(col, row);
     const UINT align = cell.nFlags & GCF_ALIGN_MASK;
     m_wndEdit.SetAlign(align == 0 ? CBaseEdit::ALIGN_LEFT : align == 1 ? CBaseEdit::ALIGN_CENTER : CBaseEdit::ALIGN_RIGHT);
-    // The editor's length counts its terminator.
-    m_wndEdit.SetMaxLength(std::max<int>(32, cell.nBufSize) + 1);
+    m_wndEdit.SetMaxLength(CGridEdit::LengthFor(std::max<int>(32, cell.nBufSize)));
     if (cell.pszText != NULL)
         m_wndEdit.SetData(cell.pszText);
     m_wndEdit.SetFocus();

@@ -141,3 +141,12 @@ int GridPicture::CountOther(const CRect& area, COLORREF colour) const
 {
     return area.Width() * area.Height() - Count(area, colour);
 }
+
+int GridPicture::CountWhere(const CRect& area, bool (*test)(COLORREF)) const
+{
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            n += test(Pixel(x, y)) ? 1 : 0;
+    return n;
+}

@@ -39,6 +39,21 @@ const COLORREF kShadeBack = RGB(0xF0, 0xF0, 0xF0);
 const COLORREF kBarFromRight = RGB(204, 235, 253);
 const COLORREF kBarFromLeft = RGB(251, 221, 211);
 
+// Text is smoothed, so its colour shows as a tint: pixels much redder (bluer) than they are
+// green, of the up (down) colour on a light ground; grey for the plain text colour.
+inline bool Reddish(COLORREF c)
+{
+    return GetRValue(c) > GetGValue(c) + 60 && GetRValue(c) > GetBValue(c) + 60;
+}
+inline bool Bluish(COLORREF c)
+{
+    return GetBValue(c) > GetGValue(c) + 60 && GetBValue(c) > GetRValue(c) + 60;
+}
+inline bool Dark(COLORREF c)
+{
+    return GetRValue(c) < 160 && GetGValue(c) < 160 && GetBValue(c) < 160;
+}
+
 // Loads the fixture skin for its lifetime (colour ids left out with `without`).
 class GridSkin
 {
@@ -100,6 +115,8 @@ public:
     int Count(const CRect& area, COLORREF colour) const;
     // The pixels of a rectangle that are not of the given colour.
     int CountOther(const CRect& area, COLORREF colour) const;
+    // The pixels of a rectangle for which test holds.
+    int CountWhere(const CRect& area, bool (*test)(COLORREF)) const;
 
 private:
     struct Impl;

@@ -173,15 +173,23 @@ TEST_F(GridDraw, SignedTextTakesTheSignColour)
     grid.SetColumnWidth(1, 120);
     grid.SetCellAlign(1, 2, 2);
     grid.SetCellText(1, 2, "8888");
-    GridPicture plain(grid);
     const CRect cell = grid.GetCellRect(1, 2);
-    const CRect text(cell.left + 20, cell.top, cell.right, cell.bottom);
-    EXPECT_GT(plain.Count(text, skin::kFore), 0);
-    EXPECT_EQ(0, plain.Count(text, skin::kUp));
-    grid.SetSign(1, 2, '2');
-    GridPicture up(grid);
-    EXPECT_GT(up.Count(text, skin::kUp), 0);
-    EXPECT_EQ(0, up.Count(text, skin::kFore));
+    const CRect text(cell.left + 20, cell.top, cell.right, cell.bottom); // clear of the sign
+    const struct
+    {
+        char sign;
+        bool (*tint)(COLORREF);
+    } cases[] = {{'2', &Reddish}, {'1', &Reddish}, {'5', &Bluish}, {'4', &Bluish}};
+    for (const auto& c : cases) {
+        grid.SetSign(1, 2, '3');
+        GridPicture plain(grid);
+        EXPECT_GT(plain.CountWhere(text, &Dark), 0);
+        EXPECT_EQ(0, plain.CountWhere(text, c.tint));
+        grid.SetSign(1, 2, c.sign);
+        GridPicture signed_(grid);
+        EXPECT_GT(signed_.CountWhere(text, c.tint), 0) << c.sign;
+        EXPECT_EQ(0, signed_.CountWhere(text, &Dark)) << c.sign;
+    }
 }
 
 TEST_F(GridDraw, FrameIsAOnePixelOutlineInColour102)
@@ -253,15 +261,23 @@ TEST_F(GridDraw, CheckCaptionNeverCoversItsBox)
 
 TEST_F(GridDraw, TextIsDrawnForEveryAlignmentCode)
 {
-    for (UINT align : {0u, 1u, 2u, 3u}) {
-        grid.SetCellAlign(3, 1, align);
-        grid.SetCellText(3, 1, "888");
+    grid.SetColumnWidth(3, 120);
+    grid.SetCellText(3, 1, "88");
+    const CRect r = grid.GetCellRect(3, 1);
+    const CRect leftThird(r.left, r.top, r.left + r.Width() / 3, r.bottom);
+    const CRect rightThird(r.right - r.Width() / 3, r.top, r.right, r.bottom);
+    const struct
+    {
+        UINT align;
+        bool left, right; // where the text shows
+    } cases[] = {{0, true, false}, {1, false, false}, {2, false, true},
+                 {3, true, false}}; // a code the cell should not hold is written left-aligned
+    for (const auto& c : cases) {
+        grid.SetCellAlign(3, 1, c.align);
         GridPicture pic(grid);
-        const CRect r = grid.GetCellRect(3, 1);
-        EXPECT_GT(pic.Count(r, skin::kFore), 0) << align;
-        // Code 3 is written like a left-aligned text, inside its own cell.
-        if (align == 3 || align == 0)
-            EXPECT_GT(pic.Count(CRect(r.left, r.top, r.CenterPoint().x, r.bottom), skin::kFore), 0);
+        EXPECT_GT(pic.CountWhere(r, &Dark), 0) << c.align;
+        EXPECT_EQ(c.left, pic.CountWhere(leftThird, &Dark) > 0) << c.align;
+        EXPECT_EQ(c.right, pic.CountWhere(rightThird, &Dark) > 0) << c.align;
     }
 }
 
@@ -302,7 +318,7 @@ TEST(GridDrawWithoutColours, MissingColoursDrawWithDefaults)
     EXPECT_EQ(RGB(255, 255, 255), pic.Pixel(62 + 60 * 2, 48 + 23)); // cell (3, 3) corner
     EXPECT_EQ(RGB(255, 255, 255), pic.Pixel(30, 10));               // header ground
     EXPECT_EQ(RGB(0, 0, 0), pic.Pixel(120, 30));                     // lines
-    EXPECT_GT(pic.Count(grid.GetCellRect(3, 2), RGB(0, 0, 0)), 0);   // text
+    EXPECT_GT(pic.CountWhere(grid.GetCellRect(3, 2), &Dark), 0);     // text
 }
 
 } // namespace
