@@ -241,6 +241,9 @@ public:
     void CenterWindow(CWnd* pAlternateOwner = NULL);
     int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
     int GetWindowRgn(HRGN hRgn) const;
+    // Visual styles of the window through the theme service; empty names switch them off.
+    // E_NOTIMPL where the theme service is missing.
+    HRESULT SetWindowTheme(LPCWSTR pszSubAppName, LPCWSTR pszSubIdList);
     BOOL IsIconic() const;
     BOOL IsZoomed() const;
 

@@ -35,6 +35,10 @@ HISTORY_OVER = ((106, 110, 132), (160, 165, 190), (255, 255, 255))
 HISTORY_PRESSED = ((34, 100, 190), (72, 142, 232), (255, 255, 255))
 HISTORY_SIZE = 19
 
+# The grids' check boxes (image ids 303 checked, 304 unchecked) on the grid ground.
+CHECK_BOX = ((255, 255, 255), (120, 128, 144), (34, 100, 190))  # inside, border, mark
+CHECK_SIZE = 13
+
 
 # --- BMP writing -----------------------------------------------------------------------
 def write_bmp24(path, width, height, pixel):
@@ -130,6 +134,25 @@ def button(folder, name, size, glyph, look, glyph_colour=None):
     write_bmp24(os.path.join(IMAGES, folder, name), size, size, pixel)
 
 
+# The check mark on the 13 x 13 box, '#' drawn.
+CHECK_MARK = [".............", ".............", ".............", "..........#..", ".........##..",
+              "..#.....###..", "..##...###...", "..###.###....", "...#####.....", "....###......",
+              ".....#.......", ".............", "............."]
+
+
+def check_box(name, checked):
+    inside, border, mark = CHECK_BOX
+
+    def pixel(x, y):
+        if x in (0, CHECK_SIZE - 1) or y in (0, CHECK_SIZE - 1):
+            return border
+        if checked and CHECK_MARK[y][x] == "#":
+            return mark
+        return inside
+
+    write_bmp24(os.path.join(IMAGES, "Grid", name), CHECK_SIZE, CHECK_SIZE, pixel)
+
+
 def main():
     caption("caption_view_active.bmp", CAPTION_VIEW_ACTIVE)
     caption("caption_view_inactive.bmp", CAPTION_VIEW_INACTIVE)
@@ -153,6 +176,9 @@ def main():
     history = {"n": HISTORY_NORMAL, "o": HISTORY_OVER, "p": HISTORY_PRESSED}
     for key, look in history.items():
         button("Frame", "msg_history_%s.bmp" % key, HISTORY_SIZE, "history", look)
+
+    check_box("check_on.bmp", True)
+    check_box("check_off.bmp", False)
 
 
 if __name__ == "__main__":
