@@ -65,6 +65,11 @@ SpinParse ParseSpinText(const CString& typed, int nCaret, int nDecimals)
     text.Trim();
     const int oldLength = text.GetLength();
     text.Remove(',');
+    if (text.IsEmpty() || text == "-") {
+        // Nothing typed yet: no value, and nothing added to the text.
+        SpinParse empty = {0, text, nCaret < text.GetLength() ? nCaret : text.GetLength()};
+        return empty;
+    }
 
     // Integer digits beyond what an int holds would overflow the parse: such a value is the
     // bound of its sign.

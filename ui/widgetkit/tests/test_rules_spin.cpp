@@ -76,6 +76,8 @@ TEST(SpinRules, TypedTexts)
         {"99999999999", 11, 0, INT_MAX, "99,999,999,999", 14},
         {"-99999999999999999999", 21, 0, INT_MIN, "-99,999,999,999,999,999,999", 27},
         {"9999999999.5", 12, 2, INT_MAX, "9,999,999,999.5", 15},
+        {"", 0, 2, 0, "", 0},   // emptied: no point appended
+        {"-", 1, 2, 0, "-", 1},
     };
     for (const auto& c : cases) {
         const SpinParse parse = ParseSpinText(c.typed, c.caret, c.decimals);
