@@ -65,3 +65,9 @@ COLORREF TestColour(WORD id)
 {
     return kTestColours.at(id);
 }
+
+HGDIOBJ TestImageBitmap(WORD id)
+{
+    CBitmap* bitmap = CResourceMap::GetBitmap(id);
+    return bitmap != nullptr ? bitmap->GetSafeHandle() : nullptr;
+}

@@ -14,3 +14,5 @@ extern const std::map<WORD, COLORREF> kTestImages;
 // Loads both maps once; later calls do nothing.
 void LoadTestSkin();
 COLORREF TestColour(WORD id);
+// The handle of the image map's bitmap of the id.
+HGDIOBJ TestImageBitmap(WORD id);
