@@ -163,7 +163,8 @@ TEST_F(BaseDialogTest, GreyForTheDialogStaticsAndButtonsThatAreNotPushButtons)
                  {WM_CTLCOLORSTATIC, IDC_TEST_LABEL, TRUE},
                  {WM_CTLCOLORSTATIC, IDC_TEST_CHECK, TRUE},
                  {WM_CTLCOLORBTN, IDC_TEST_GROUP, TRUE},
-                 {WM_CTLCOLORBTN, IDC_TEST_PUSH, FALSE}};
+                 // The image button is owner-drawn now, a style other than 0: grey as well.
+                 {WM_CTLCOLORBTN, IDC_TEST_PUSH, TRUE}};
     for (const auto& c : cases) {
         HWND control = c.id == 0 ? dialog->m_hWnd : dialog->GetDlgItem(c.id)->m_hWnd;
         HBRUSH brush = reinterpret_cast<HBRUSH>(

@@ -187,12 +187,19 @@ TEST_F(ImgButtonTest, HintIsToolOneFiftyOverTheWholeButton)
 
 TEST_F(ImgButtonTest, SubclassedButtonBecomesOwnerDrawn)
 {
-    CButton plain;
-    ASSERT_TRUE(plain.Create("x", WS_CHILD | BS_DEFPUSHBUTTON, CRect(0, 0, 20, 20), &parent, 7002));
-    HWND hWnd = plain.Detach();
+    // A button of the system's own, as a dialog template makes it.
+    HWND hWnd = ::CreateWindowA("BUTTON", "x", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 0, 0, 20, 20, parent.m_hWnd,
+                                reinterpret_cast<HMENU>(7002), NULL, NULL);
+    ASSERT_NE(nullptr, hWnd);
     CImgButton subclassed;
     ASSERT_TRUE(subclassed.SubclassWindow(hWnd));
     EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), subclassed.GetStyle() & BS_TYPEMASK);
+    // It paints itself now: the colour set fills it.
+    tagBtnColor fill = {RGB(0, 90, 0), RGB(0, 90, 0), 0, 0};
+    subclassed.LoadColors(&fill);
+    Canvas canvas(20, 20);
+    DrawInto(subclassed, canvas, DrawButton);
+    EXPECT_EQ(RGB(0, 90, 0), canvas.Pixel(3, 3));
     subclassed.DestroyWindow();
 }
 

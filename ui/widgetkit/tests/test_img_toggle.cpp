@@ -58,7 +58,7 @@ TEST_F(ToggleTest, RadioTogglesClearEachOtherAndNoOtherWindow)
     EXPECT_TRUE(foreign.userMessages.empty()) << "a control of another class got the radio message";
     EXPECT_TRUE(grandchild.userMessages.empty());
     EXPECT_EQ(BTN_STATE_PRESSED, radios[1]->GetCurState());
-    EXPECT_EQ(BTN_STATE_NORMAL, radios[0]->GetCurState());
+    EXPECT_EQ(BTN_STATE_OVER, radios[0]->GetCurState()) << "no longer pressed: the mouse left it over";
 }
 
 TEST_F(ToggleTest, ClickingACheckedRadioChangesNothing)

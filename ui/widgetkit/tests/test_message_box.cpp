@@ -13,7 +13,8 @@ namespace {
 
 // Ends the box with this when the scripted keys did not.
 const int kStillOpen = -5;
-const UINT WM_SCRIPT_END = WM_APP + 7;
+const UINT WM_SCRIPT_KEY = WM_APP + 7;
+const UINT WM_SCRIPT_END = WM_APP + 8;
 
 struct Seen
 {
@@ -39,6 +40,7 @@ public:
     };
     std::vector<Key> keys;
     Seen seen;
+    BOOL enterDownAtOpening = FALSE;
 
 protected:
     virtual BOOL OnInitDialog()
@@ -50,27 +52,29 @@ protected:
         seen.window = window.Size();
         seen.client = client.Size();
         GetWindowText(seen.caption);
-        seen.visible1 = GetDlgItem(IDOK)->IsWindowVisible();
-        seen.visible2 = GetDlgItem(IDCANCEL)->IsWindowVisible();
+        seen.visible1 = (GetDlgItem(IDOK)->GetStyle() & WS_VISIBLE) != 0;
+        seen.visible2 = (GetDlgItem(IDCANCEL)->GetStyle() & WS_VISIBLE) != 0;
         GetDlgItem(IDOK)->GetWindowRect(&seen.button1);
         GetDlgItem(IDCANCEL)->GetWindowRect(&seen.button2);
         ScreenToClient(&seen.button1);
         ScreenToClient(&seen.button2);
         seen.enterHeld = IsEnterHeld();
+        if (enterDownAtOpening)
+            m_bEnterHeld = TRUE;
         GetDlgItemText(IDOK, seen.text1);
         GetDlgItemText(IDCANCEL, seen.text2);
         for (const Key& k : keys) {
             if (k.focus != 0)
                 GetDlgItem(k.focus)->SetFocus();
             HWND target = ::GetFocus();
-            PostMessage(WM_APP + 8, reinterpret_cast<WPARAM>(target), MAKELPARAM(k.message, k.vk));
+            PostMessage(WM_SCRIPT_KEY, reinterpret_cast<WPARAM>(target), MAKELPARAM(k.message, k.vk));
         }
         PostMessage(WM_SCRIPT_END);
         return result;
     }
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (message == WM_APP + 8) {
+        if (message == WM_SCRIPT_KEY) {
             // Delivered through the modal loop like a typed key.
             ::PostMessageA(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam),
                            LOWORD(lParam) == WM_KEYUP ? 0xC0000001 : 1);
@@ -158,26 +162,22 @@ TEST_F(MessageBoxTest, TallerTextMakesATallerBox)
 
 TEST_F(MessageBoxTest, EnterHeldAtOpeningDoesNotCloseOnItsRelease)
 {
-    // Enter goes down before the box opens; its first release only clears the flag.
-    ::keybd_event(VK_RETURN, 0, 0, 0);
-    PumpPending();
+    // The box opened while Enter was down: that key's release only clears the flag.
     CScriptedBox box;
+    box.enterDownAtOpening = TRUE;
     box.keys.push_back({WM_KEYUP, VK_RETURN, 0});
-    const int answer = RunBox(box, "held", "", 1);
-    ::keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
-    PumpPending();
-    ASSERT_TRUE(box.seen.enterHeld) << "the key state was not seen as down";
-    EXPECT_EQ(kStillOpen, answer);
-    // A second release closes it.
-    ::keybd_event(VK_RETURN, 0, 0, 0);
-    PumpPending();
+    EXPECT_EQ(kStillOpen, RunBox(box, "held", "", 1));
+    // The next release closes it.
     CScriptedBox again;
+    again.enterDownAtOpening = TRUE;
     again.keys.push_back({WM_KEYUP, VK_RETURN, 0});
     again.keys.push_back({WM_KEYUP, VK_RETURN, 0});
-    const int second = RunBox(again, "held", "", 1);
-    ::keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
-    PumpPending();
-    EXPECT_EQ(IDOK, second);
+    EXPECT_EQ(IDOK, RunBox(again, "held", "", 1));
+    // Without Enter down at opening the first release closes it.
+    CScriptedBox fresh;
+    fresh.keys.push_back({WM_KEYUP, VK_RETURN, 0});
+    EXPECT_EQ(IDOK, RunBox(fresh, "not held", "", 1));
+    EXPECT_FALSE(fresh.seen.enterHeld) << "no key is down in the test";
 }
 
 TEST_F(MessageBoxTest, ShowGoesThroughTheLayersMessageBoxFunction)
