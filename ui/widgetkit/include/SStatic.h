@@ -69,6 +69,8 @@ protected:
     virtual void PreSubclassWindow();
     void ReconstructFont();
     void RedrawSurface();
+    // Stops a running flash timer and, when activate, starts it again; returns activate.
+    BOOL RestartFlash(BOOL activate);
     void DrawSign(CDC* dc, const CRect& client);
 
     COLORREF m_clrText;

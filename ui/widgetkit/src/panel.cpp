@@ -2,6 +2,7 @@
 #include "Panel.h"
 
 #include "ColorMap.h"
+#include "MemDC.h"
 #include "WidgetRules.h"
 
 IMPLEMENT_DYNAMIC(CPanel, CBaseWnd)
@@ -83,17 +84,8 @@ void CCandleCtrl::Paint(CDC* dc)
 void CCandleCtrl::OnPaint()
 {
     CPaintDC paint(this);
-    CRect client;
-    GetClientRect(&client);
-    CDC memDC;
-    memDC.CreateCompatibleDC(&paint);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&paint, client.Width() > 0 ? client.Width() : 1,
-                                  client.Height() > 0 ? client.Height() : 1);
-    CBitmap* old = memDC.SelectObject(&bitmap);
-    Paint(&memDC);
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &memDC, 0, 0, SRCCOPY);
-    memDC.SelectObject(old);
+    CMDC buffer(&paint);
+    Paint(&buffer);
 }
 
 BOOL CCandleCtrl::OnEraseBkgnd(CDC* pDC)

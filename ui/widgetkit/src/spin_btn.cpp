@@ -1,6 +1,7 @@
 // CSpinBtn: the skinned up-down button and its steps.
 #include "SpinEdit.h"
 
+#include "MemDC.h"
 #include "ResourceMap.h"
 
 IMPLEMENT_DYNAMIC(CSpinBtn, CSpinButtonCtrl)
@@ -101,20 +102,13 @@ void CSpinBtn::Paint(CDC* dc, CPoint cursor)
 void CSpinBtn::OnPaint()
 {
     CPaintDC paint(this);
-    CRect client;
-    GetClientRect(&client);
     const MSG* current = GetCurrentMessage();
     CPoint cursor(current != NULL ? current->pt : CPoint(0, 0));
     ScreenToClient(&cursor);
-    CDC memDC;
-    memDC.CreateCompatibleDC(&paint);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&paint, client.Width() > 0 ? client.Width() : 1,
-                                  client.Height() > 0 ? client.Height() : 1);
-    CBitmap* old = memDC.SelectObject(&bitmap);
-    Paint(&memDC, cursor);
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &memDC, 0, 0, SRCCOPY);
-    memDC.SelectObject(old);
+    {
+        CMDC buffer(&paint);
+        Paint(&buffer, cursor);
+    }
     m_bPressed = FALSE;
 }
 

@@ -196,7 +196,7 @@ CSStatic& CSStatic::SetTransparent(BOOL transparent)
     return *this;
 }
 
-CSStatic& CSStatic::FlashText(BOOL activate)
+BOOL CSStatic::RestartFlash(BOOL activate)
 {
     if (m_bTimer && m_hWnd != NULL)
         KillTimer(SSTATIC_FLASH_TIMER);
@@ -204,24 +204,22 @@ CSStatic& CSStatic::FlashText(BOOL activate)
     if (activate) {
         m_bState = FALSE;
         m_bTimer = m_hWnd != NULL && SetTimer(SSTATIC_FLASH_TIMER, 500, NULL) != 0;
-        m_nFlashKind = 1;
-    } else {
-        m_nFlashKind = 0;
     }
+    return activate;
+}
+
+CSStatic& CSStatic::FlashText(BOOL activate)
+{
+    m_nFlashKind = RestartFlash(activate) ? 1 : 0;
     RedrawSurface();
     return *this;
 }
 
 CSStatic& CSStatic::FlashBackground(BOOL activate)
 {
-    if (m_bTimer && m_hWnd != NULL)
-        KillTimer(SSTATIC_FLASH_TIMER);
-    m_bTimer = FALSE;
-    if (activate) {
-        m_bState = FALSE;
-        m_bTimer = m_hWnd != NULL && SetTimer(SSTATIC_FLASH_TIMER, 500, NULL) != 0;
+    // Switching off leaves the kind as it was.
+    if (RestartFlash(activate))
         m_nFlashKind = 2;
-    }
     RedrawSurface();
     return *this;
 }

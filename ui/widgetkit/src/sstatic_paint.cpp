@@ -2,6 +2,7 @@
 // rotation, 3D text and the price-change sign.
 #include "SStatic.h"
 
+#include "MemDC.h"
 #include "WidgetRules.h"
 
 namespace {
@@ -178,13 +179,6 @@ void CSStatic::OnPaint()
         return;
     }
     // Off-screen, copied in one piece.
-    CDC memDC;
-    memDC.CreateCompatibleDC(&paint);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&paint, client.Width() > 0 ? client.Width() : 1,
-                                  client.Height() > 0 ? client.Height() : 1);
-    CBitmap* old = memDC.SelectObject(&bitmap);
-    Paint(&memDC);
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &memDC, 0, 0, SRCCOPY);
-    memDC.SelectObject(old);
+    CMDC buffer(&paint, &client);
+    Paint(&buffer);
 }

@@ -2,6 +2,7 @@
 #include "UITabCtrl.h"
 
 #include "ColorMap.h"
+#include "MemDC.h"
 #include "WidgetRules.h"
 
 IMPLEMENT_DYNAMIC(CUITabCtrl, CTabCtrl)
@@ -142,38 +143,29 @@ void CUITabCtrl::Paint(CDC* dc)
 
     const int selected = GetCurSel();
     const int count = GetItemCount();
-    char text[100];
-    for (int i = 0; i < count; ++i) {
-        if (i == selected)
-            continue;
+    // One tab with its text (at most 99 characters).
+    auto drawTab = [this, dc](int index) {
+        char text[100] = "";
         TCITEMA item;
         memset(&item, 0, sizeof item);
         item.mask = TCIF_TEXT;
         item.pszText = text;
         item.cchTextMax = sizeof text - 1;
-        text[0] = '\0';
-        GetItem(i, &item);
+        GetItem(index, &item);
         CRect rect;
-        GetItemRect(i, &rect);
-        DrawTabButton(dc, rect, &item, i);
-    }
+        GetItemRect(index, &rect);
+        DrawTabButton(dc, rect, &item, index);
+    };
+    for (int i = 0; i < count; ++i)
+        if (i != selected)
+            drawTab(i);
 
     const tagBtnColor* own = selected >= 0 ? GetTabColours(selected) : NULL;
     CRect border(client.left, 23, client.right, client.bottom);
     DrawTabBoarder(dc, border, own != NULL ? own->clrBorder : m_clrLine);
 
-    if (selected >= 0) {
-        TCITEMA item;
-        memset(&item, 0, sizeof item);
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text - 1;
-        text[0] = '\0';
-        GetItem(selected, &item);
-        CRect rect;
-        GetItemRect(selected, &rect);
-        DrawTabButton(dc, rect, &item, selected);
-    }
+    if (selected >= 0)
+        drawTab(selected);
     if (oldFont != NULL)
         dc->SelectObject(oldFont);
 }
@@ -181,17 +173,8 @@ void CUITabCtrl::Paint(CDC* dc)
 void CUITabCtrl::OnPaint()
 {
     CPaintDC paint(this);
-    CRect client;
-    GetClientRect(&client);
-    CDC memDC;
-    memDC.CreateCompatibleDC(&paint);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&paint, client.Width() > 0 ? client.Width() : 1,
-                                  client.Height() > 0 ? client.Height() : 1);
-    CBitmap* old = memDC.SelectObject(&bitmap);
-    Paint(&memDC);
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &memDC, 0, 0, SRCCOPY);
-    memDC.SelectObject(old);
+    CMDC buffer(&paint);
+    Paint(&buffer);
 }
 
 BOOL CUITabCtrl::OnEraseBkgnd(CDC* pDC)
