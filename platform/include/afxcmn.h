@@ -131,3 +131,47 @@ public:
     CFont* GetMonthCalFont() const;
     void SetMonthCalFont(HFONT hFont, BOOL bRedraw = TRUE);
 };
+
+/////////////////////////////////////////////////////////////////////////////
+// CToolTipCtrl: comctl32's tooltip window. Tools are rectangles of a window (uId a number) or
+// whole windows (TTF_IDISHWND); the owner's mouse messages reach it through RelayEvent.
+
+// A tool's description with room for its text.
+class CToolInfo : public TOOLINFOA
+{
+public:
+    TCHAR szText[256];
+};
+
+class AFX_PLATFORM_API CToolTipCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CToolTipCtrl)
+public:
+    CToolTipCtrl() {}
+    virtual ~CToolTipCtrl();
+
+    // A pop-up owned by pParentWnd (WS_POPUP | TTS_NOPREFIX | dwStyle).
+    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwStyle = 0, DWORD dwStyleEx = 0);
+
+    // A rectangle tool of pWnd (the whole window when lpRectTool is null and nIDTool is 0).
+    BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText = LPSTR_TEXTCALLBACK, LPCRECT lpRectTool = NULL, UINT_PTR nIDTool = 0);
+    BOOL AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool = NULL, UINT_PTR nIDTool = 0);
+    void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
+    BOOL GetToolInfo(CToolInfo& ToolInfo, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
+    void SetToolInfo(LPTOOLINFO lpToolInfo);
+    void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect);
+    void UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool = 0);
+    void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
+    int GetToolCount() const;
+    void Activate(BOOL bActivate);
+    void RelayEvent(LPMSG lpMsg);
+    void Pop();
+    int SetMaxTipWidth(int iWidth);
+    int GetDelayTime(DWORD dwDuration) const;
+    void SetDelayTime(UINT nDelay);
+    void SetDelayTime(DWORD dwDuration, int iTime);
+
+private:
+    void FillInToolInfo(TOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
+};

@@ -71,6 +71,11 @@ typedef int(AFXAPI* AFX_MSGBOX_HANDLER)(HWND hWndOwner, LPCTSTR lpszText, LPCTST
 // Installs fn (null restores the default) for every thread; returns the previous handler.
 AFX_PLATFORM_API AFX_MSGBOX_HANDLER AFXAPI AfxSetMessageBoxHandler(AFX_MSGBOX_HANDLER fn);
 AFX_PLATFORM_API int AFXAPI AfxPlatformMessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType);
+// A box of the system's own making (a skinned dialog): pfnShow(pContext) shows it while the
+// default handler is installed; an installed handler answers for it instead, as for any box.
+typedef int(AFXAPI* AFX_OWNBOX_PROC)(void* pContext);
+AFX_PLATFORM_API int AFXAPI AfxPlatformOwnMessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption,
+                                                     UINT nType, AFX_OWNBOX_PROC pfnShow, void* pContext);
 
 // Through the application's DoMessageBox: owned by the main window, the application's name as
 // caption, and an icon by button set when nType has none.

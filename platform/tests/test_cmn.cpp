@@ -177,4 +177,34 @@ TEST_F(CommonControls, DateTimeValueRangeAndNone)
     EXPECT_TRUE(date.SetFormat("yyyy-MM-dd"));
 }
 
+TEST_F(CommonControls, ToolTipToolsTextsAndRectangles)
+{
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&m_host));
+    EXPECT_TRUE(tip.GetStyle() & WS_POPUP);
+    CRect area(0, 0, 40, 20);
+    ASSERT_TRUE(tip.AddTool(&m_host, "매수", &area, 150));
+    ASSERT_TRUE(tip.AddTool(&m_host, "whole window"));
+    EXPECT_EQ(tip.GetToolCount(), 2);
+    CString text;
+    tip.GetText(text, &m_host, 150);
+    EXPECT_STREQ(text.GetString(), "매수");
+    tip.UpdateTipText("매도", &m_host, 150);
+    tip.GetText(text, &m_host, 150);
+    EXPECT_STREQ(text.GetString(), "매도");
+    CRect moved(10, 10, 60, 30);
+    tip.SetToolRect(&m_host, 150, &moved);
+    CToolInfo info;
+    ASSERT_TRUE(tip.GetToolInfo(info, &m_host, 150));
+    EXPECT_EQ(CRect(info.rect), moved);
+    EXPECT_STREQ(info.szText, "매도");
+    MSG msg = {m_host.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0, {0, 0}};
+    tip.RelayEvent(&msg); // taken without complaint
+    tip.DelTool(&m_host, 150);
+    EXPECT_EQ(tip.GetToolCount(), 1);
+    tip.DelTool(&m_host);
+    EXPECT_EQ(tip.GetToolCount(), 0);
+    tip.DestroyWindow();
+}
+
 } // namespace

@@ -184,3 +184,34 @@ TEST(MessageBoxRecorder, ResourceIdFormLoadsTheText)
 }
 
 } // namespace
+
+// A box of the system's own making is answered by an installed handler like any other, and
+// shown by its own procedure only while the default handler is in place.
+int AFXAPI ShowOwnBox(void* pContext)
+{
+    ++*static_cast<int*>(pContext);
+    return 77;
+}
+
+TEST(OwnMessageBox, AnInstalledHandlerAnswersForIt)
+{
+    int shown = 0;
+    CMsgBoxRecorder recorder;
+    recorder.QueueAnswer(IDCANCEL);
+    EXPECT_EQ(AfxPlatformOwnMessageBox(NULL, "잔고가 부족합니다.", "알림", MB_OKCANCEL, &ShowOwnBox, &shown), IDCANCEL);
+    EXPECT_EQ(shown, 0);
+    ASSERT_EQ(recorder.Count(), 1u);
+    EXPECT_EQ(recorder.Last().text, "잔고가 부족합니다.");
+    EXPECT_EQ(recorder.Last().caption, "알림");
+    EXPECT_EQ(recorder.Last().nType, (UINT)MB_OKCANCEL);
+}
+
+TEST(OwnMessageBox, TheDefaultHandlerLetsItShowItself)
+{
+    int shown = 0;
+    AFX_MSGBOX_HANDLER previous = AfxSetMessageBoxHandler(NULL);
+    const int answer = AfxPlatformOwnMessageBox(NULL, "text", "caption", MB_OK, &ShowOwnBox, &shown);
+    AfxSetMessageBoxHandler(previous);
+    EXPECT_EQ(answer, 77);
+    EXPECT_EQ(shown, 1);
+}

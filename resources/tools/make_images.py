@@ -153,6 +153,42 @@ def check_box(name, checked):
     write_bmp24(os.path.join(IMAGES, "Grid", name), CHECK_SIZE, CHECK_SIZE, pixel)
 
 
+# Controls of the controls library: dialog push buttons, the combo box arrow, the spin arrows.
+PUSH_NORMAL = ((236, 238, 243), (150, 156, 170))
+PUSH_OVER = ((222, 232, 248), (72, 142, 232))
+PUSH_PRESSED = ((196, 214, 240), (34, 100, 190))
+PUSH_WIDTH, PUSH_HEIGHT = 60, 20
+ARROW_INK = (60, 66, 80)
+ARROW_GROUND = ((246, 247, 250), (214, 224, 240))  # normal, dropped or pressed
+
+
+def push_button(name, look):
+    ground, border = look
+
+    def pixel(x, y):
+        if x in (0, PUSH_WIDTH - 1) or y in (0, PUSH_HEIGHT - 1):
+            return border
+        return mix(ground, (255, 255, 255), 0.35 * (1 - y / PUSH_HEIGHT))
+
+    write_bmp24(os.path.join(IMAGES, "Controls", name), PUSH_WIDTH, PUSH_HEIGHT, pixel)
+
+
+def arrow(name, width, height, down, ground):
+    # A triangle of 4 rows centred in the picture.
+    top = (height - 4) // 2
+    cx = (width - 1) / 2
+
+    def pixel(x, y):
+        row = y - top
+        if 0 <= row < 4:
+            half = (3 - row) if down else row
+            if abs(x - cx) <= half + 0.5:
+                return ARROW_INK
+        return ground
+
+    write_bmp24(os.path.join(IMAGES, "Controls", name), width, height, pixel)
+
+
 def main():
     caption("caption_view_active.bmp", CAPTION_VIEW_ACTIVE)
     caption("caption_view_inactive.bmp", CAPTION_VIEW_INACTIVE)
@@ -172,6 +208,15 @@ def main():
         button("Common", "tb_%s_on_n.bmp" % glyph, BUTTON_SIZE, glyph, CHIP_NORMAL, AMBER)
         button("Common", "tb_%s_on_o.bmp" % glyph, BUTTON_SIZE, glyph, CHIP_OVER, AMBER)
         button("Common", "tb_%s_on_p.bmp" % glyph, BUTTON_SIZE, glyph, CHIP_PRESSED)
+
+    for key, look in {"n": PUSH_NORMAL, "o": PUSH_OVER, "p": PUSH_PRESSED}.items():
+        push_button("ctl_button_%s.bmp" % key, look)
+    arrow("ctl_combo_arrow_n.bmp", 16, 16, True, ARROW_GROUND[0])
+    arrow("ctl_combo_arrow_d.bmp", 16, 16, True, ARROW_GROUND[1])
+    arrow("ctl_spin_up_n.bmp", 16, 10, False, ARROW_GROUND[0])
+    arrow("ctl_spin_up_p.bmp", 16, 10, False, ARROW_GROUND[1])
+    arrow("ctl_spin_down_n.bmp", 16, 10, True, ARROW_GROUND[0])
+    arrow("ctl_spin_down_p.bmp", 16, 10, True, ARROW_GROUND[1])
 
     history = {"n": HISTORY_NORMAL, "o": HISTORY_OVER, "p": HISTORY_PRESSED}
     for key, look in history.items():

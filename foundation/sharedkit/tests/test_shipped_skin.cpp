@@ -54,7 +54,7 @@ CSize SizeOf(WORD id)
 
 TEST_F(ShippedSkin, HoldsEveryColourOfTheFoundationWithoutErrors)
 {
-    const WORD ids[] = {101, 102, 103, 201, 202, 203, 204, CLR_VIEW_BACKGROUND};
+    const WORD ids[] = {101, 102, 103, 201, 202, 203, 204, CLR_VIEW_BACKGROUND, 301, 631, 632, 633};
     for (WORD id : ids)
         EXPECT_NE(nullptr, CColorMap::GetColorInfo(id)) << id;
     EXPECT_EQ(0, GetColorMap()->GetLoadErrors().GetSize());
@@ -65,7 +65,8 @@ TEST_F(ShippedSkin, GridTextIsReadableOnItsGrounds)
     struct
     {
         WORD text, ground;
-    } const pairs[] = {{101, 201}, {102, 201}, {103, 201}, {101, 202}, {102, 203}, {103, 204}};
+    } const pairs[] = {{101, 201}, {102, 201}, {103, 201}, {101, 202}, {102, 203}, {103, 204},
+                       {633, 631}, {633, 632}}; // tab text on selected and unselected tabs
     for (const auto& p : pairs)
         EXPECT_GE(Contrast(CColorMap::GetColor(p.text), CColorMap::GetColor(p.ground)), 4.5)
             << p.text << " on " << p.ground;
@@ -77,6 +78,10 @@ TEST_F(ShippedSkin, EveryBitmapOfTheFoundationLoads)
     for (WORD id = 112; id <= 140; ++id)
         EXPECT_NE(0, SizeOf(id).cx) << id;
     for (WORD id = 501; id <= 503; ++id)
+        EXPECT_NE(0, SizeOf(id).cx) << id;
+    // The controls' push buttons, combo arrows and spin arrows.
+    const WORD controls[] = {913, 914, 915, 919, 920, 921, 922, 923, 924};
+    for (WORD id : controls)
         EXPECT_NE(0, SizeOf(id).cx) << id;
 }
 

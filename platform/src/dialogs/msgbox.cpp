@@ -27,6 +27,15 @@ int AFXAPI AfxPlatformMessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszC
     return fn(hWndOwner, lpszText != NULL ? lpszText : "", lpszCaption, nType);
 }
 
+int AFXAPI AfxPlatformOwnMessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType,
+                                   AFX_OWNBOX_PROC pfnShow, void* pContext)
+{
+    AFX_MSGBOX_HANDLER fn = g_pfnHandler.load();
+    if (fn == &ShowSystemMessageBox && pfnShow != NULL)
+        return pfnShow(pContext);
+    return fn(hWndOwner, lpszText != NULL ? lpszText : "", lpszCaption, nType);
+}
+
 namespace {
 
 // The framework's box: owned by the main window (whose top level is disabled meanwhile), with the

@@ -1,0 +1,136 @@
+// The rules of the controls as pure functions: the button's mouse states, the numeric input
+// filter, thousands separators, spin steps and their parsing and clamping, the label's gradient
+// bands, the tab colours, the message box geometry and the candle geometry.
+#pragma once
+
+#include <afxwin.h>
+
+#include <vector>
+
+#include "BtnColor.h"
+#include "WidgetKitApi.h"
+
+// --- image buttons -----------------------------------------------------------------------
+
+enum : int { BTN_STATE_NORMAL = 100, BTN_STATE_OVER = 101, BTN_STATE_PRESSED = 102, BTN_STATE_DISABLED = 104 };
+
+enum ButtonEvent { BTN_EVENT_HOVER, BTN_EVENT_LEAVE, BTN_EVENT_DOWN, BTN_EVENT_UP, BTN_EVENT_DBLCLK };
+
+struct ButtonStep
+{
+    int nState;          // the mouse state after the event
+    BOOL bPressedInside; // the left button went down on the button and is still held
+    BOOL bClick;         // the event clicks the button
+};
+
+// One mouse event of an image button; bInside tells whether a release happened over the button.
+WIDGETKIT_API ButtonStep NextButtonState(int nState, BOOL bPressedInside, ButtonEvent event, BOOL bInside);
+// The look a button paints: a disabled push button 104; a disabled toggle 100, a checked one 102.
+WIDGETKIT_API int ButtonLookState(int nMouseState, BOOL bDisabled, BOOL bToggle, BOOL bChecked);
+
+// --- numeric edits -------------------------------------------------------------------------
+
+struct NumericRules
+{
+    BOOL bReal;       // a decimal point is allowed
+    BOOL bMinus;      // a leading minus is allowed
+    BOOL bMinMax;     // the value must stay within dMin..dMax
+    double dMin;
+    double dMax;
+    int nDecimals;    // digits allowed after the point, 0 for no limit
+};
+
+WIDGETKIT_API NumericRules DefaultNumericRules();
+// Nonzero when the character typed into text (selection nStart..nEnd, commas included) is refused.
+WIDGETKIT_API BOOL IsNotInputChar(const NumericRules& rules, const CString& text, int nStart, int nEnd, UINT nChar);
+// The text (without commas) after typing nChar into text over the selection, as the edit shows
+// it once accepted; FALSE (out untouched) when refused. Backspace (8) and Delete (12) delete.
+WIDGETKIT_API BOOL TypeIntoNumber(const NumericRules& rules, const CString& text, int nStart, int nEnd, UINT nChar,
+                                  CString& out);
+// Pasting is typing every character in turn: TRUE with the text (without commas) when each one
+// is accepted, FALSE when any is refused (the edit then keeps its text).
+WIDGETKIT_API BOOL PasteIntoNumber(const NumericRules& rules, const CString& text, int nStart, int nEnd,
+                                   const CString& pasted, CString& out);
+
+// --- thousands separators ----------------------------------------------------------------------
+
+// The longest number text that gets separators; a longer one is cut to it first.
+#define WIDGETKIT_MAX_NUMBER_INPUT 99
+// Separators between groups of three integer digits (the text is cut to 99 characters; a text
+// too long for separators stays as it is). Never writes beyond its 100-byte buffer.
+WIDGETKIT_API CString SeparatorText(const CString& plain);
+WIDGETKIT_API CString StripSeparators(const CString& text);
+// Where the caret goes after the edit's text (plain, caret at nCaret) was given its separators.
+WIDGETKIT_API int CaretAfterSeparators(const CString& typed, int nCaret);
+
+// --- spin edits ----------------------------------------------------------------------------
+
+// The step the up-down takes for a delta of +1 or -1: kinds 'C' and 'P' step by 5 from 300
+// (301 going down), 'F' and 'S' by 5, others by nStep.
+WIDGETKIT_API LONGLONG SpinDelta(char kind, int nValue, int nDelta, int nStep);
+// The value plus the delta, within lower..upper (also when the sum leaves the int range).
+WIDGETKIT_API int SpinStep(int nValue, LONGLONG delta, int nLower, int nUpper);
+WIDGETKIT_API int ClampSpin(LONGLONG value, int nLower, int nUpper);
+// "%d", or the value / 10^decimals with that many decimals, with separators.
+WIDGETKIT_API CString SpinText(int nValue, int nDecimals);
+
+struct SpinParse
+{
+    int nValue;     // the value the text stands for, kept within the int range
+    CString strText; // the text to show (with separators)
+    int nCaret;     // the caret in strText
+};
+// A typed spin text (commas allowed) with the caret at nCaret: without decimals the integer; with
+// d decimals a text without a point gets ".00.." appended, extra decimals are cut.
+WIDGETKIT_API SpinParse ParseSpinText(const CString& typed, int nCaret, int nDecimals);
+
+// --- rich label ------------------------------------------------------------------------------
+
+struct GradientBand
+{
+    int nLeft;
+    int nRight;
+    COLORREF clr;
+};
+// Left-to-right bands from first to second colour: 100, or one per pixel when narrower.
+WIDGETKIT_API std::vector<GradientBand> GradientBands(int nWidth, COLORREF clrFirst, COLORREF clrSecond);
+
+// --- tab control -------------------------------------------------------------------------------
+
+struct TabColours
+{
+    COLORREF clrFill;
+    COLORREF clrLine;
+    COLORREF clrText;
+};
+// A selected tab with its own set takes fill, line and text from it; a selected one without
+// uses the selected fill and the line colour; the others the unselected fill and line colour.
+WIDGETKIT_API TabColours TabButtonColours(BOOL bSelected, const tagBtnColor* pSet, COLORREF clrSelectedFill,
+                                          COLORREF clrUnselectedFill, COLORREF clrLine);
+
+// --- message box -----------------------------------------------------------------------------
+
+struct MessageBoxLayout
+{
+    CSize sizeWindow;
+    CRect rcButton1; // client coordinates
+    CRect rcButton2;
+    BOOL bShow1;
+    BOOL bShow2;
+};
+// Sizes the box around its text (measured size without margins) and places its buttons.
+WIDGETKIT_API MessageBoxLayout LayoutMessageBox(CSize sizeText, CSize sizeNonClient, CSize sizeButton, int nType);
+
+// --- candle ------------------------------------------------------------------------------------
+
+struct CandleShape
+{
+    BOOL bDraw;   // all four prices nonzero
+    WORD nColor;  // colour-map id: 102 rise, 103 fall, 101 unchanged
+    CRect rcBody;
+    int nWickX;
+    int nWickTop;
+    int nWickBottom;
+};
+WIDGETKIT_API CandleShape CandleGeometry(const CRect& rcClient, int nMargin, int nOpen, int nClose, int nLow,
+                                         int nHigh);

@@ -1,0 +1,6 @@
+// The module handle of WidgetKit.dll, for its own bitmaps.
+#pragma once
+
+#include <windows.h>
+
+HINSTANCE WidgetKitInstance();

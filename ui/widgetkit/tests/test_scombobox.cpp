@@ -1,0 +1,162 @@
+// The combo box: selection by index, text and data with and without notices, the arrow from
+// the image map, the drop width and the edit field's notices.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ResourceMap.h"
+#include "SComboBox.h"
+#include "test_skin.h"
+#include "widget_host.h"
+
+namespace {
+
+class ComboTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        LoadTestSkin();
+        ASSERT_TRUE(parent.CreateHost());
+        combo.reset(new CSComboBox);
+        ASSERT_TRUE(combo->Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(10, 10, 130, 200),
+                                  &parent, 7401));
+        EXPECT_EQ(0, combo->AddString("BTC", 10));
+        EXPECT_EQ(1, combo->AddString("ETH", static_cast<DWORD>(-1)));
+        EXPECT_EQ(2, combo->AddString("XRP", 30));
+    }
+    void TearDown() override
+    {
+        combo.reset();
+        parent.DestroyWindow();
+    }
+    size_t SelChanges() const
+    {
+        size_t n = 0;
+        for (const RecordedMessage& m : parent.Of(WM_COMMAND))
+            if (m.wParam == MAKEWPARAM(7401, CBN_SELCHANGE) && m.lParam == reinterpret_cast<LPARAM>(combo->m_hWnd))
+                ++n;
+        return n;
+    }
+
+    CRecordingParent parent;
+    std::unique_ptr<CSComboBox> combo;
+};
+
+TEST_F(ComboTest, SelectionAndNotices)
+{
+    enum Op { BY_INDEX, BY_TEXT, BY_DATA };
+    const struct
+    {
+        const char* name;
+        int start; // selection before
+        Op op;
+        int index;
+        const char* text;
+        DWORD data;
+        BOOL notify;
+        int result;
+        int selected;
+        size_t notices;
+    } cases[] = {
+        {"index", -1, BY_INDEX, 2, nullptr, 0, TRUE, 2, 2, 1},
+        {"index quietly", -1, BY_INDEX, 1, nullptr, 0, FALSE, 1, 1, 0},
+        {"text", 0, BY_TEXT, 0, "XRP", 0, TRUE, 2, 2, 1},
+        {"missing text clears and still notifies", 0, BY_TEXT, 0, "DOGE", 0, TRUE, -1, -1, 1},
+        {"text compared exactly", 0, BY_TEXT, 0, "xrp", 0, FALSE, -1, -1, 0},
+        {"data", 0, BY_DATA, 0, nullptr, 30, TRUE, 2, 2, 1},
+        {"missing data changes nothing and says nothing", 1, BY_DATA, 0, nullptr, 99, TRUE, -1, 1, 0},
+    };
+    for (const auto& c : cases) {
+        combo->SetCurSel(c.start);
+        parent.Clear();
+        int result = 0;
+        switch (c.op) {
+        case BY_INDEX:
+            result = combo->SetCurSelEx(c.index, c.notify);
+            break;
+        case BY_TEXT:
+            result = combo->SetCurSelString(c.text, c.notify);
+            break;
+        case BY_DATA:
+            result = combo->SetCurSelData(c.data, c.notify);
+            break;
+        }
+        EXPECT_EQ(c.result, result) << c.name;
+        EXPECT_EQ(c.selected, combo->GetCurSel()) << c.name;
+        EXPECT_EQ(c.notices, SelChanges()) << c.name;
+    }
+}
+
+TEST_F(ComboTest, SelectedTextAndData)
+{
+    combo->SetCurSel(-1);
+    EXPECT_STREQ("", combo->GetCurSelString().GetString());
+    EXPECT_EQ(static_cast<DWORD>(-1), combo->GetCurSelData());
+    EXPECT_EQ(nullptr, combo->GetCurSelDataPtr());
+    combo->SetCurSel(0);
+    EXPECT_STREQ("BTC", combo->GetCurSelString().GetString());
+    EXPECT_EQ(10u, combo->GetCurSelData());
+    int value = 0;
+    combo->SetItemDataPtr(2, &value);
+    EXPECT_EQ(2, combo->SetCurSelDataPtr(&value, FALSE));
+    EXPECT_EQ(&value, combo->GetCurSelDataPtr());
+}
+
+TEST_F(ComboTest, ArrowFromTheImageMap)
+{
+    ASSERT_NE(nullptr, combo->GetArrowBitmap(FALSE));
+    EXPECT_EQ(CResourceMap::GetBitmap(919)->GetSafeHandle(), combo->GetArrowBitmap(FALSE));
+    EXPECT_EQ(CResourceMap::GetBitmap(920)->GetSafeHandle(), combo->GetArrowBitmap(TRUE));
+    Canvas canvas(120, 40, RGB(1, 2, 3));
+    combo->DrawBorder(canvas.DC());
+    const CRect arrow = combo->GetArrowRect();
+    EXPECT_EQ(::GetSystemMetrics(SM_CXHTHUMB), arrow.Width());
+    EXPECT_EQ(RGB(40, 40, 40), canvas.Pixel(arrow.CenterPoint().x, arrow.CenterPoint().y));
+    EXPECT_EQ(TestColour(301), canvas.Pixel(0, 0)) << "outline";
+    // Only one arrow given: the arrows stay as they were.
+    std::unique_ptr<CBitmap> one(SolidBitmap(RGB(9, 9, 9)));
+    combo->SetBitmap(one.get(), NULL);
+    EXPECT_EQ(CResourceMap::GetBitmap(919)->GetSafeHandle(), combo->GetArrowBitmap(FALSE));
+    // The image map's bitmaps are only borrowed.
+    HGDIOBJ handle = combo->GetArrowBitmap(FALSE);
+    combo->DestroyWindow();
+    combo.reset();
+    BITMAP info;
+    EXPECT_EQ(static_cast<int>(sizeof info), ::GetObject(handle, sizeof info, &info));
+}
+
+TEST_F(ComboTest, DroppedListIsAsWideAsTheLongestItem)
+{
+    combo->AddString("비트코인캐시(BCH) 비트코인캐시(BCH) 비트코인캐시");
+    combo->ShowDropDown(TRUE);
+    PumpPending();
+    CClientDC dc(combo.get());
+    CFont* old = dc.SelectObject(combo->GetFont());
+    const int text = dc.GetTextExtent("비트코인캐시(BCH) 비트코인캐시(BCH) 비트코인캐시").cx;
+    dc.SelectObject(old);
+    EXPECT_GE(combo->GetDroppedWidth(), text + ::GetSystemMetrics(SM_CXVSCROLL));
+    combo->ShowDropDown(FALSE);
+    PumpPending();
+}
+
+TEST(ComboEdit, EditFieldNoticesReachTheParent)
+{
+    LoadTestSkin();
+    CRecordingParent parent;
+    ASSERT_TRUE(parent.CreateHost());
+    CSComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(10, 10, 130, 200), &parent, 7402));
+    ASSERT_NE(nullptr, combo.GetEdit().m_hWnd) << "the edit field is a CSEdit";
+    combo.GetEdit().SendMessage(WM_CHAR, 'A', 1);
+    PumpPending();
+    const std::vector<RecordedMessage> notes = parent.Of(WM_SEDIT_CHAR);
+    ASSERT_EQ(1u, notes.size());
+    EXPECT_EQ(static_cast<WPARAM>('A'), notes[0].wParam);
+    EXPECT_EQ(reinterpret_cast<LPARAM>(&combo), notes[0].lParam);
+    combo.DestroyWindow();
+    EXPECT_EQ(nullptr, combo.GetEdit().m_hWnd);
+    parent.DestroyWindow();
+}
+
+} // namespace
