@@ -7,8 +7,9 @@
 #   scripts/fuzz.sh -l          lists the drivers
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${MOLVANE_BUILD:-$here/build}
-export MOLVANE_BUILD=$build
+# The target: MOLVANE_ARCH, else the first one this machine runs (i686 where it can).
+export MOLVANE_ARCH=${MOLVANE_ARCH:-$("$here/scripts/targets.sh" 2>/dev/null | head -n1)}
+build=${MOLVANE_BUILD:-$here/build}/$MOLVANE_ARCH
 inputs=100000 seed=1 chunk=20000 jobs=4 list=0
 while getopts "n:s:c:j:l" opt; do
   case $opt in
@@ -26,7 +27,7 @@ shift $((OPTIND - 1))
 "$here/scripts/build.sh" >/dev/null
 . "$here/scripts/wine-env.sh"
 export WINEPREFIX=$build/wineprefix
-exe=$build/stage/Bin/test_fuzz.exe
+exe=$build/testroot/Bin/test_fuzz.exe
 runs=$build/fuzz-runs
 mkdir -p "$runs"
 wineserver -p
@@ -34,7 +35,7 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 
 drivers=("$@")
 if [ ${#drivers[@]} -eq 0 ] || [ $list = 1 ]; then
-  mapfile -t all < <(cd "$runs" && xvfb-run -a wine "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' |
+  mapfile -t all < <(cd "$runs" && xvfb-run -a "$MOLVANE_WINE" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' |
                      sed -n 's/^  NoInputCrashesHangsOrBreaksARule\/\([a-z_]*\).*/\1/p')
   if [ $list = 1 ]; then printf '%s\n' "${all[@]}"; exit 0; fi
   drivers=("${all[@]}")
@@ -49,7 +50,7 @@ run_driver() {
     n=$(( inputs - first < chunk ? inputs - first : chunk ))
     set +e
     MOLVANE_FUZZ_SEED=$seed MOLVANE_FUZZ_FIRST=$first MOLVANE_FUZZ_COUNT=$n \
-      timeout 7200 wine "$exe" --gtest_color=no \
+      timeout 7200 "$MOLVANE_WINE" "$exe" --gtest_color=no \
       "--gtest_filter=Drivers/FuzzPass.NoInputCrashesHangsOrBreaksARule/$driver" >> "$log" 2>&1
     rc=$?
     set -e
@@ -63,7 +64,7 @@ run_driver() {
   echo "$driver: $inputs inputs (seed $seed), none crashed, hung or broke a rule"
 }
 export -f run_driver
-export runs seed inputs chunk exe
+export runs seed inputs chunk exe MOLVANE_WINE
 
 cd "$runs"
 printf '%s\n' "${drivers[@]}" | xvfb-run -a -s "-screen 0 1280x1024x24" \

@@ -84,8 +84,9 @@ void Balance(const std::string& in, fuzz::Random& random)
     const bool json = ParsesAsJson(reply, reply.GetLength());
     const char* coins[] = {"BTC", "ETH", "QTUM", "", "KRW"};
     tokenboard::BalanceReply r = tokenboard::ReadBalanceReply(reply, coins[random.Below(5)]);
-    if (!json)
+    if (!json) {
         EXPECT_EQ(tokenboard::REPLY_UNREADABLE, r.verdict);
+    }
 }
 
 void Order(const std::string& in, fuzz::Random&)
@@ -93,10 +94,12 @@ void Order(const std::string& in, fuzz::Random&)
     const CString reply(in.data(), int(in.size()));
     const bool json = ParsesAsJson(reply, reply.GetLength());
     tokenboard::OrderReply r = tokenboard::ReadOrderReply(reply);
-    if (!json)
+    if (!json) {
         EXPECT_EQ(tokenboard::REPLY_UNREADABLE, r.verdict);
-    if (r.verdict != tokenboard::REPLY_OK)
+    }
+    if (r.verdict != tokenboard::REPLY_OK) {
         EXPECT_TRUE(r.fills.empty());
+    }
 }
 
 const size_t kMaxReply = 64 * 1024;

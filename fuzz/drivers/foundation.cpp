@@ -147,20 +147,17 @@ void Ini(const std::string& in, fuzz::Random&)
         CIniFiles ini(path.c_str());
         CStringArray sections;
         ini.ReadSections(sections);
-        for (INT_PTR s = 0; s < sections.GetSize() && s < 16; ++s) {
+        for (INT_PTR s = 0; s < sections.GetSize() && s < 6; ++s) {
             const CString section = sections[s];
             CStringArray lines, values, names;
             ini.ReadSection(section, lines);
             ini.ReadSectionValues(section, values);
             CIniFiles::GetIniNames(path.c_str(), section, names);
             ini.SectionExists(section);
-            for (INT_PTR k = 0; k < names.GetSize() && k < 16; ++k) {
+            for (INT_PTR k = 0; k < names.GetSize() && k < 6; ++k) {
                 const CString key = names[k];
-                ini.ReadString(section, key, "");
                 ini.ReadInteger(section, key, -1);
-                ini.ReadBool(section, key, 0);
                 ini.ReadCOLORREF(section, key, RGB(1, 2, 3));
-                ini.ValueExists(section, key);
                 CStringArray parts;
                 ini.ReadSectionValueParsing(section, key, ',', parts);
             }
@@ -175,10 +172,10 @@ const std::vector<std::string> kIniTokens = {"[", "]", "=", "\r\n", "\n", "\r", 
                                              "[SERVER]", "PORT=", "\xB0\xA1", "\x81", std::string(1, '\0'),
                                              "\xFF\xFE", "\xEF\xBB\xBF"};
 
-fuzz::Registration xml({"foundation_xml", XmlFixtures, kXmlTokens, Begin, End, Xml, 64 * 1024, 1500});
-fuzz::Registration menu({"foundation_menu", XmlFixtures, kXmlTokens, Begin, End, Menu, 64 * 1024, 1500});
-fuzz::Registration colours({"foundation_colour_map", XmlFixtures, kXmlTokens, Begin, End, Colours, 64 * 1024, 1500});
-fuzz::Registration images({"foundation_image_map", XmlFixtures, kXmlTokens, Begin, End, Images, 64 * 1024, 1500});
-fuzz::Registration ini({"foundation_ini", IniFixtures, kIniTokens, Begin, End, Ini, 32 * 1024, 1500});
+fuzz::Registration xml({"foundation_xml", XmlFixtures, kXmlTokens, Begin, End, Xml, 64 * 1024, 800});
+fuzz::Registration menu({"foundation_menu", XmlFixtures, kXmlTokens, Begin, End, Menu, 64 * 1024, 800});
+fuzz::Registration colours({"foundation_colour_map", XmlFixtures, kXmlTokens, Begin, End, Colours, 64 * 1024, 800});
+fuzz::Registration images({"foundation_image_map", XmlFixtures, kXmlTokens, Begin, End, Images, 64 * 1024, 800});
+fuzz::Registration ini({"foundation_ini", IniFixtures, kIniTokens, Begin, End, Ini, 32 * 1024, 600});
 
 } // namespace

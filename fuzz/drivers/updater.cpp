@@ -60,8 +60,8 @@ std::vector<std::string> FrameFixtures()
     const std::string list = fuzz::EmbeddedFixture("UPDATER_VERSION_LIST");
     const std::string zip = MakeZip({{"Molvane.exe", std::string(3000, 'M')}});
     return {
-        Frame(1, 'M', list.substr(0, 100)) + Frame(1, 'L', list.substr(100)) + Frame(2, 'M', zip.substr(0, 200)) +
-            Frame(2, 'L', zip.substr(200)),
+        Frame(1, 'M', list.substr(0, list.size() / 2)) + Frame(1, 'L', list.substr(list.size() / 2)) +
+            Frame(2, 'M', zip.substr(0, zip.size() / 2)) + Frame(2, 'L', zip.substr(zip.size() / 2)),
         Frame(1, 'L', list) + Frame(2, 'L', zip) + Frame(2, 'L', zip) + Frame(2, 'L', "") + Frame(2, 'L', zip),
         Frame(1, 'L', list) + Frame(2, ' ', ""),
     };
@@ -179,7 +179,8 @@ void Zip(const std::string& in, fuzz::Random&)
     TreeSnapshot tree = SnapshotTree(g_box.root->Path());
     for (const auto& entry : tree) {
         const std::string& path = entry.first;
-        EXPECT_TRUE(path == "Temp" || path == "Temp\\update.zip" || path.compare(0, 11, "Temp\\stage") == 0)
+        EXPECT_TRUE(path == "Temp" || path == "Temp\\update.zip" || path == "Temp\\stage" ||
+                    path.compare(0, 11, "Temp\\stage\\") == 0)
             << "written outside the stage folder: " << path;
     }
     DeleteFileA(archivePath.c_str());

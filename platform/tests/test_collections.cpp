@@ -391,12 +391,12 @@ int LoadCause(CObject& collection, const std::vector<BYTE>& bytes)
 
 TEST(CollectionSerializeTest, ACountTheFileCannotHoldEndsEarlyWithLittleMemory)
 {
-    // 0x10000000 elements announced, three bytes present.
-    const std::vector<BYTE> huge = {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 1, 2, 3};
-    const std::vector<BYTE> largest = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1};
+    // 0x10000000 elements announced, none or three bytes of them present.
+    const std::vector<BYTE> huge = {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10};
+    const std::vector<BYTE> largest = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     CArray<Tally, const Tally&> tallies;
     Tally::made = 0;
-    EXPECT_EQ(LoadCause(tallies, huge), CArchiveException::endOfFile);
+    EXPECT_EQ(LoadCause(tallies, {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 1, 2, 3}), CArchiveException::endOfFile);
     EXPECT_LE(Tally::made, 0x10001) << "elements made before the file ran out";
 
     CObArray objects;
