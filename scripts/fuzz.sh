@@ -22,6 +22,11 @@ while getopts "n:s:c:j:l" opt; do
   esac
 done
 shift $((OPTIND - 1))
+# Every program of the run shares one virtual display.
+if [ -z "${MOLVANE_FUZZ_ON_DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" env MOLVANE_FUZZ_ON_DISPLAY=1 "$0" -n "$inputs" -s "$seed" \
+    -c "$chunk" -j "$jobs" $( [ $list = 1 ] && echo -l ) "$@"
+fi
 
 "$here/scripts/setup.sh" >/dev/null
 "$here/scripts/build.sh" >/dev/null
@@ -35,7 +40,7 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 
 drivers=("$@")
 if [ ${#drivers[@]} -eq 0 ] || [ $list = 1 ]; then
-  mapfile -t all < <(cd "$runs" && xvfb-run -a "$MOLVANE_WINE" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' |
+  mapfile -t all < <(cd "$runs" && "$MOLVANE_WINE" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' |
                      sed -n 's/^  NoInputCrashesHangsOrBreaksARule\/\([a-z_]*\).*/\1/p')
   if [ $list = 1 ]; then printf '%s\n' "${all[@]}"; exit 0; fi
   drivers=("${all[@]}")
@@ -44,7 +49,8 @@ fi
 # One driver from start to end, a process per chunk; a watchdog in the program ends a hung input,
 # and `timeout` stands behind it.
 run_driver() {
-  local driver=$1 first=0 n rc log="$runs/$driver-seed$seed.log"
+  local driver=$1 first=0 n rc log
+  log="$runs/$driver-seed$seed.log"
   : > "$log"
   while [ "$first" -lt "$inputs" ]; do
     n=$(( inputs - first < chunk ? inputs - first : chunk ))
@@ -67,5 +73,4 @@ export -f run_driver
 export runs seed inputs chunk exe MOLVANE_WINE
 
 cd "$runs"
-printf '%s\n' "${drivers[@]}" | xvfb-run -a -s "-screen 0 1280x1024x24" \
-  xargs -P "$jobs" -I{} bash -c 'run_driver "$@"' _ {}
+printf '%s\n' "${drivers[@]}" | xargs -P "$jobs" -I{} bash -c 'run_driver "$@"' _ {}

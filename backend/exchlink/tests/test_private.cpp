@@ -9,6 +9,7 @@
 #include "ZembraAPIAgent.h"
 #include "WebGrab.h"
 #include "ZembraSigner.h"
+#include "json_text.h"
 #include "peer_link.h"
 
 namespace {
@@ -16,14 +17,11 @@ namespace {
 const char kKey[] = "molvane-demo-key";
 const char kSecret[] = "molvane-demo-secret";
 
+// The reply as the agent's readers see it (null when it does not parse, however deep it nests).
 Json::Value ParseReply(const CString& text)
 {
     Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    std::string errors;
-    if (!reader->parse(text.GetString(), text.GetString() + text.GetLength(), &root, &errors))
-        return Json::Value();
+    ParseJson(text.GetString(), text.GetLength(), root);
     return root;
 }
 
