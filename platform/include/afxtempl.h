@@ -346,11 +346,27 @@ void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
     CObject::Serialize(ar);
     if (ar.IsStoring()) {
         ar.WriteCount(DWORD_PTR(m_nSize));
-    } else {
-        DWORD_PTR nNewSize = ar.ReadCount();
-        SetSize(INT_PTR(nNewSize), -1);
+        SerializeElements<TYPE>(ar, m_pData, m_nSize);
+        return;
     }
-    SerializeElements<TYPE>(ar, m_pData, m_nSize);
+    // The array grows as elements arrive, doubling from 64 KB of them: a count that the file
+    // cannot hold ends in endOfFile after little memory instead of one huge zero-filled block.
+    const ULONGLONG nCount = ar.ReadCount();
+    const ULONGLONG nFirst = 0x10000 / sizeof(TYPE) + 1;
+    const ULONGLONG nMaxIndex = ULONGLONG(~UINT_PTR(0) >> 1);
+    ULONGLONG nDone = 0;
+    if (nCount == 0)
+        SetSize(0, -1);
+    while (nDone < nCount) {
+        ULONGLONG nNext = nDone < nFirst ? nFirst : nDone * 2;
+        if (nNext > nCount)
+            nNext = nCount;
+        if (nNext > nMaxIndex)
+            AfxThrowMemoryException();
+        SetSize(INT_PTR(nNext), -1);
+        SerializeElements<TYPE>(ar, m_pData + nDone, INT_PTR(nNext - nDone));
+        nDone = nNext;
+    }
 }
 
 /////////////////////////////////////////////////////////////////////////////

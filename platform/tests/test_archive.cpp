@@ -48,6 +48,31 @@ class CTiny : public CObject
 };
 IMPLEMENT_SERIAL(CTiny, CObject, 1)
 
+// A group of objects in a CObArray, nesting as deep as the file says; it owns its members.
+class CNestedGroup : public CObject
+{
+    DECLARE_SERIAL(CNestedGroup)
+public:
+    ~CNestedGroup() override
+    {
+        for (INT_PTR i = 0; i < members.GetSize(); ++i)
+            delete members[i];
+    }
+    void Serialize(CArchive& ar) override { members.Serialize(ar); }
+    // Levels below and including this one, following the first member.
+    int Depth() const
+    {
+        int n = 1;
+        for (const CNestedGroup* g = this; g->members.GetSize() > 0;) {
+            g = static_cast<const CNestedGroup*>(g->members[0]);
+            ++n;
+        }
+        return n;
+    }
+    CObArray members;
+};
+IMPLEMENT_SERIAL(CNestedGroup, CObject, 1)
+
 class CNotCreatable : public CObject
 {
     DECLARE_DYNAMIC(CNotCreatable)
@@ -392,6 +417,55 @@ TEST(ArchiveTest, BadArchivesRaiseTheirCause)
     };
     for (const auto& c : cases)
         EXPECT_EQ(LoadFailure(c.bytes, c.read), c.cause) << c.what;
+}
+
+// Groups nested `depth` deep, written by hand: storing them would recurse as deep.
+Bytes NestedGroups(int depth)
+{
+    Bytes bytes = ClassRecord(1, "CNestedGroup"); // class index 1
+    for (int level = 1; level <= depth; ++level) {
+        if (level > 1)
+            bytes.insert(bytes.end(), {0x01, 0x80}); // class 1 again: a new group
+        bytes.insert(bytes.end(), {BYTE(level < depth ? 1 : 0), 0x00}); // its member count
+    }
+    return bytes;
+}
+
+TEST(ArchiveTest, NestingIsBoundedBeforeTheStackRunsOut)
+{
+    auto readGroup = [](int* depth) {
+        return [depth](CArchive& ar) {
+            CNestedGroup* g = nullptr;
+            ar >> g;
+            *depth = g ? g->Depth() : 0;
+            delete g;
+        };
+    };
+    int depth = 0;
+    EXPECT_EQ(LoadFailure(NestedGroups(500), readGroup(&depth)), -1);
+    EXPECT_EQ(depth, 500);
+    // Far past the stack: the bad-format error, not an overflow that ends the process.
+    for (int deep : {1001, 12000, 100000})
+        EXPECT_EQ(LoadFailure(NestedGroups(deep), readGroup(&depth)), CArchiveException::badIndex) << deep;
+
+    // The bound is on nesting, not on objects: two chains of 701 side by side load whole.
+    CNestedGroup top;
+    for (int side = 0; side < 2; ++side) {
+        CNestedGroup* g = new CNestedGroup;
+        top.members.Add(g);
+        for (int i = 0; i < 700; ++i) {
+            CNestedGroup* below = new CNestedGroup;
+            g->members.Add(below);
+            g = below;
+        }
+    }
+    Bytes wide = Store([&](CArchive& ar) { ar << &top; });
+    CNestedGroup* loaded = nullptr;
+    EXPECT_EQ(LoadFailure(wide, [&](CArchive& ar) { ar >> loaded; }), -1);
+    ASSERT_NE(loaded, nullptr);
+    ASSERT_EQ(loaded->members.GetSize(), 2);
+    EXPECT_EQ(static_cast<CNestedGroup*>(loaded->members[1])->Depth(), 701);
+    delete loaded;
 }
 
 TEST(ArchiveTest, EveryShortenedArchiveRaisesEndOfFile)

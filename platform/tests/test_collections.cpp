@@ -367,4 +367,76 @@ TEST(CollectionSerializeTest, ObjectArraysStoreTheObjects)
     delete got;
 }
 
+// An element that counts its constructions: how much of an array was ever made.
+struct Tally
+{
+    Tally() { ++made; }
+    BYTE b;
+    static LONGLONG made;
+};
+LONGLONG Tally::made = 0;
+
+// The cause of the CArchiveException that loading raises, or -1.
+int LoadCause(CObject& collection, const std::vector<BYTE>& bytes)
+{
+    try {
+        Load(collection, bytes);
+    } catch (CArchiveException* e) {
+        int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return -1;
+}
+
+TEST(CollectionSerializeTest, ACountTheFileCannotHoldEndsEarlyWithLittleMemory)
+{
+    // 0x10000000 elements announced, none or three bytes of them present.
+    const std::vector<BYTE> huge = {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10};
+    const std::vector<BYTE> largest = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    CArray<Tally, const Tally&> tallies;
+    Tally::made = 0;
+    EXPECT_EQ(LoadCause(tallies, {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 1, 2, 3}), CArchiveException::endOfFile);
+    EXPECT_LE(Tally::made, 0x10001) << "elements made before the file ran out";
+
+    CObArray objects;
+    CStringArray strings;
+    CByteArray bytes;
+    CWordArray words;
+    CDWordArray dwords;
+    for (CObject* a : std::initializer_list<CObject*>{&objects, &strings, &bytes, &words, &dwords, &tallies}) {
+        EXPECT_EQ(LoadCause(*a, huge), CArchiveException::endOfFile) << a->GetRuntimeClass()->m_lpszClassName;
+        EXPECT_EQ(LoadCause(*a, largest), CArchiveException::endOfFile) << a->GetRuntimeClass()->m_lpszClassName;
+    }
+}
+
+TEST(CollectionSerializeTest, ArraysLoadWholeOverWhateverTheyHeld)
+{
+    // Sizes around the first 64 KB step and the doublings after it, into arrays that held
+    // fewer or more elements before.
+    for (INT_PTR size : {0, 1, 16383, 16385, 70000, 300001}) {
+        for (INT_PTR before : {0, 5, 400000}) {
+            CDWordArray stored, loaded;
+            stored.SetSize(size);
+            for (INT_PTR i = 0; i < size; ++i)
+                stored[i] = DWORD(i * 2654435761u);
+            loaded.SetSize(before);
+            for (INT_PTR i = 0; i < before; ++i)
+                loaded[i] = 0xEEEEEEEE;
+            Load(loaded, Stored(stored));
+            ASSERT_EQ(loaded.GetSize(), size) << size << " over " << before;
+            EXPECT_TRUE(std::equal(stored.GetData(), stored.GetData() + size, loaded.GetData()))
+                << size << " over " << before;
+        }
+    }
+    CStringArray words, loadedWords;
+    for (int i = 0; i < 20000; ++i)
+        words.Add(CString(char('a' + i % 26), 1 + i % 7));
+    loadedWords.Add("old");
+    Load(loadedWords, Stored(words));
+    ASSERT_EQ(loadedWords.GetSize(), words.GetSize());
+    for (INT_PTR i = 0; i < words.GetSize(); ++i)
+        ASSERT_STREQ(loadedWords[i], words[i]) << i;
+}
+
 } // namespace

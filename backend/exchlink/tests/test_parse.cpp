@@ -4,6 +4,7 @@
 #include <string.h>
 #include <string>
 #include "ZembraParser.h"
+#include "json_text.h"
 #include "local_clock.h"
 
 namespace {
@@ -193,6 +194,33 @@ TEST(FeedParse, ExchangeErrorsCarryTheirMessageAndNoRecord)
     // A status that is not text reads as empty, which is 0: data.
     const char* numeric = "{\"status\":5600,\"data\":{\"order_currency\":\"BTC\"}}";
     EXPECT_EQ(ZEMBRA_PARSE_DATA, CZembraParser::ParseHoga(numeric, (int)strlen(numeric), hoga, code, msg));
+}
+
+TEST(FeedParse, NestingBeyondTheReadersDepthIsAReplyThatDoesNotParse)
+{
+    // The reader gives up on deep nesting by throwing; every reader must see "no JSON" instead.
+    const std::string deep[] = {std::string(1000, '['), "{\"a\":" + std::string(999, '['),
+                                "{\"status\":\"0000\",\"data\":" + std::string(5000, '{')};
+    for (const std::string& text : deep)
+    {
+        const int len = static_cast<int>(text.size());
+        tagTickerInfo recs[ZEMBRA_LISTED_COINS];
+        tagFillListInfo fill;
+        tagHogaInfo hoga;
+        int n = -1;
+        CString code, msg;
+        EXPECT_EQ(ZEMBRA_PARSE_DROPPED, CZembraParser::ParseTicker(text.data(), len, recs, ZEMBRA_LISTED_COINS, n, msg));
+        EXPECT_EQ(0, n);
+        EXPECT_EQ(ZEMBRA_PARSE_DROPPED, CZembraParser::ParseFillList(text.data(), len, fill, code, msg));
+        EXPECT_EQ(ZEMBRA_PARSE_DROPPED, CZembraParser::ParseHoga(text.data(), len, hoga, code, msg));
+        EXPECT_FALSE(ParsesAsJson(text.data(), len));
+        Json::Value root;
+        EXPECT_FALSE(ParseJson(text.data(), len, root));
+        EXPECT_TRUE(root.isNull());
+    }
+    // Nesting within the limit still parses.
+    const std::string shallow = std::string(100, '[') + std::string(100, ']');
+    EXPECT_TRUE(ParsesAsJson(shallow.data(), static_cast<int>(shallow.size())));
 }
 
 TEST(ErrorNotice, MessageIsAnsiBlankFilledAndCutOnACharacterBoundary)

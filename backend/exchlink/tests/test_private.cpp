@@ -9,6 +9,7 @@
 #include "ZembraAPIAgent.h"
 #include "WebGrab.h"
 #include "ZembraSigner.h"
+#include "json_text.h"
 #include "peer_link.h"
 
 namespace {
@@ -16,14 +17,11 @@ namespace {
 const char kKey[] = "molvane-demo-key";
 const char kSecret[] = "molvane-demo-secret";
 
+// The reply as the agent's readers see it (null when it does not parse, however deep it nests).
 Json::Value ParseReply(const CString& text)
 {
     Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    std::string errors;
-    if (!reader->parse(text.GetString(), text.GetString() + text.GetLength(), &root, &errors))
-        return Json::Value();
+    ParseJson(text.GetString(), text.GetLength(), root);
     return root;
 }
 
@@ -157,6 +155,7 @@ struct RepeatCase
     int posts;      // signed requests sent (distinct nonces)
     bool replyIsJson;
     bool afterFetch = false; // a market-data GET to the same server went first
+    const char* text = nullptr; // the body of a non_json reply, when not the peer's own
 };
 
 class Repeats : public PrivateRequests, public ::testing::WithParamInterface<RepeatCase>
@@ -173,7 +172,10 @@ TEST_P(Repeats, OrdersGoOutOnceAndReadsUpToFourTimes)
         CString body;
         ASSERT_TRUE(grab.GetFile((peer::BaseURL() + "/public/ticker/ALL").c_str(), body, "Ticker"));
     }
-    peer::Fault(c.fault, c.endpoint, c.faultTimes);
+    Json::Value extra(Json::objectValue);
+    if (c.text)
+        extra["text"] = c.text;
+    peer::Fault(c.fault, c.endpoint, c.faultTimes, extra);
     DWORD start = GetTickCount();
     CString reply = CZembraAPIAgent::RequestPrivateData(c.endpoint, c.params);
     DWORD took = GetTickCount() - start;
@@ -206,6 +208,9 @@ TEST_P(Repeats, OrdersGoOutOnceAndReadsUpToFourTimes)
     }
 }
 
+// Nesting beyond the JSON reader's depth: the reader gives up by throwing.
+const std::string kDeepReply(1000, '[');
+
 const RepeatCase kRepeatCases[] = {
     {"buy, never JSON", "/trade/market_buy", "units=0.001&currency=BTC", "non_json", -1, 1, false},
     {"sell, never JSON", "/trade/market_sell", "units=0.001&currency=BTC", "non_json", -1, 1, false},
@@ -223,6 +228,9 @@ const RepeatCase kRepeatCases[] = {
     {"read, connection closed", "/info/user_transactions", "offset=0&count=5&searchGb=0&currency=BTC", "close", -1,
      4, false},
     {"read, HTTP 401 with JSON is a reply", "/info/balance", "currency=BTC", "http_401", -1, 1, true},
+    {"read, nested too deep", "/info/balance", "currency=BTC", "non_json", -1, 4, false, false, kDeepReply.c_str()},
+    {"buy, nested too deep", "/trade/market_buy", "units=0.001&currency=BTC", "non_json", -1, 1, false, false,
+     kDeepReply.c_str()},
     {"order, HTTP 500 with JSON is a reply", "/trade/market_sell", "units=0.001&currency=BTC", "http_500", -1, 1,
      true},
 };

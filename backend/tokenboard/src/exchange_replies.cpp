@@ -1,3 +1,4 @@
+// Reading the exchange's balance and order replies into typed results.
 #include "exchange_replies.h"
 
 #include <json/json.h>
@@ -6,31 +7,16 @@
 #include <stdlib.h>
 
 #include <limits>
-#include <memory>
+
+#include "json_text.h"
 
 namespace tokenboard {
 
 namespace {
 
-bool ParseObject(const CString& strReply, Json::Value& root)
+bool ParseReplyObject(const CString& strReply, Json::Value& root)
 {
-    const char* begin = strReply;
-    const char* end = begin + strReply.GetLength();
-    if (begin == end)
-        return false;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    std::string errors;
-    return reader->parse(begin, end, &root, &errors) && root.isObject();
-}
-
-const Json::Value& Member(const Json::Value& object, const char* name)
-{
-    static const Json::Value none;
-    if (!object.isObject())
-        return none;
-    const Json::Value* found = object.find(name, name + strlen(name));
-    return found ? *found : none;
+    return ::ParseObject(strReply, strReply.GetLength(), root);
 }
 
 CString Text(const Json::Value& value)
@@ -108,8 +94,9 @@ ReplyVerdict StatusVerdict(const Json::Value& root)
             return REPLY_NO_STATUS;
         return code.SpanIncluding("0") == code ? REPLY_OK : REPLY_REFUSED;
     }
+    // Beyond 64-bit integers (1e19) a number is no zero either; the reader would throw.
     if (status.isIntegral())
-        return status.asLargestInt() == 0 ? REPLY_OK : REPLY_REFUSED;
+        return status.isInt64() && status.asInt64() == 0 ? REPLY_OK : REPLY_REFUSED;
     return REPLY_NO_STATUS;
 }
 
@@ -133,7 +120,7 @@ OrderFill ReadFill(const Json::Value& item)
 bool ReadHead(const CString& strReply, Json::Value& root, ReplyVerdict& verdict, CString& message)
 {
     verdict = REPLY_UNREADABLE;
-    if (!ParseObject(strReply, root))
+    if (!ParseReplyObject(strReply, root))
         return false;
     verdict = StatusVerdict(root);
     message = Text(Member(root, "message"));

@@ -142,6 +142,10 @@ struct BalanceCase
     double quantity;
 };
 
+// The reader throws at its depth limit; a reply nested so deep must read as unreadable.
+const std::string kDeepArrays(1000, '[');
+const std::string kDeepMember = "{\"a\":" + std::string(999, '[');
+
 class BalanceReplies : public ::testing::TestWithParam<BalanceCase>
 {
 };
@@ -189,7 +193,10 @@ INSTANTIATE_TEST_SUITE_P(
         BalanceCase{"not JSON", "<html>busy</html>", REPLY_UNREADABLE, false, 0, false, 0},
         BalanceCase{"empty", "", REPLY_UNREADABLE, false, 0, false, 0},
         BalanceCase{"JSON but no object", "[0,1]", REPLY_UNREADABLE, false, 0, false, 0},
-        BalanceCase{"a bare number", "5", REPLY_UNREADABLE, false, 0, false, 0}));
+        BalanceCase{"a bare number", "5", REPLY_UNREADABLE, false, 0, false, 0},
+        BalanceCase{"nested beyond the reader's depth", kDeepArrays.c_str(), REPLY_UNREADABLE, false, 0, false, 0},
+        BalanceCase{"a member nested beyond the reader's depth", kDeepMember.c_str(), REPLY_UNREADABLE, false, 0,
+                    false, 0}));
 
 // --- order replies -----------------------------------------------------------------------
 
@@ -243,7 +250,11 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderCase{"refused", R"({"status":"5600","message":"m"})", REPLY_REFUSED, 0},
                       OrderCase{"refused as a number", R"({"status":5600})", REPLY_REFUSED, 0},
                       OrderCase{"HTML", "<html><body>502</body></html>", REPLY_UNREADABLE, 0},
-                      OrderCase{"cut JSON", R"({"status":"0000","data":[{"cont)", REPLY_UNREADABLE, 0}));
+                      OrderCase{"cut JSON", R"({"status":"0000","data":[{"cont)", REPLY_UNREADABLE, 0},
+                      OrderCase{"nested beyond the reader's depth", kDeepArrays.c_str(), REPLY_UNREADABLE, 0},
+                      OrderCase{"status beyond 64 bits", R"({"status":18446744073709551615})", REPLY_REFUSED, 0},
+                      OrderCase{"status of 1e19", R"({"status":1e19})", REPLY_REFUSED, 0},
+                      OrderCase{"status 0 as a fraction-free real", R"({"status":0.0})", REPLY_OK, 0}));
 
 TEST(OrderReplies, FillMembersOfOtherTypesReadAsNothing)
 {

@@ -383,6 +383,20 @@ TEST_F(Trading, AnOrderReplyThatIsNoJsonIsPostedOnceAndReportedAsFailed)
     EXPECT_EQ(2, Status("BTC"));
 }
 
+TEST_F(Trading, AnOrderReplyNestedBeyondTheReadersDepthIsPostedOnceAndReportedAsFailed)
+{
+    Prepare(1000000, "0", 8000000);
+    Json::Value reply = Command("set_reply");
+    reply["path"] = "/trade/market_buy";
+    reply["text"] = "{\"status\":\"0000\",\"data\":" + std::string(1000, '[');
+    Rig().exchange.Must(reply);
+    Signal('1', "B001", "10");
+    ASSERT_EQ(1u, Orders(Rig().exchange).size());
+    ASSERT_EQ(1u, Rig().alarmHost.alarms.size());
+    EXPECT_EQ("매수주문 실패!!, 주문 응답을 해석할 수 없습니다.", Text(LastAlarm().szMessage, 256));
+    EXPECT_EQ(2, Status("BTC"));
+}
+
 TEST_F(Trading, AnOrderReplyWithoutStatusIsAFailure)
 {
     Prepare(1000000, "0", 8000000);

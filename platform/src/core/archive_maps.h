@@ -20,4 +20,6 @@ struct CArchiveMaps
     DWORD nextIndex = 1;
     // Loading: index to what was read.
     std::vector<LoadEntry> load{LoadEntry{nullptr, 0, false}};
+    // Loading: objects being read inside one another.
+    UINT depth = 0;
 };

@@ -13,6 +13,9 @@
 
 namespace {
 constexpr WORD kMaxClassNameLength = 64;
+// Objects nested deeper than this are a damaged file: each level costs stack, and an overflow
+// would end the process where no handler runs. Real object graphs nest a few levels.
+constexpr UINT kMaxObjectDepth = 1000;
 }
 
 void CRuntimeClass::Store(CArchive& ar) const
@@ -158,6 +161,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 
     if (pClassRef->m_pfnCreateObject == nullptr)
         AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+    if (m_pMaps->depth >= kMaxObjectDepth)
+        AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
     CObject* pOb = pClassRef->CreateObject();
     if (pOb == nullptr)
         AfxThrowMemoryException();
@@ -168,12 +173,15 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     loaded.push_back({pOb, nSchema, false});
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
+    ++m_pMaps->depth;
     try {
         pOb->Serialize(*this);
     } catch (...) {
+        --m_pMaps->depth;
         m_nObjectSchema = nSchemaSave;
         throw;
     }
+    --m_pMaps->depth;
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }

@@ -1,27 +1,43 @@
+// Safe reading of the exchange's JSON replies: parsing that never throws, typed member access.
 #include "json_text.h"
 
 #include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 
+#include <exception>
+
 // Json::Reader is the reader with the default features the exchange's replies are read with.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
-bool ParsesAsJson(const char* pText, int nLength)
+bool ParseJson(const char* pText, int nLength, Json::Value& root)
 {
+    root = Json::Value();
     if (!pText || nLength <= 0)
         return false;
+    try
+    {
+        Json::Reader reader;
+        if (reader.parse(pText, pText + nLength, root, false))
+            return true;
+    }
+    catch (const std::exception&)
+    {
+        // Json::Exception (the depth limit) or memory: a reply that does not parse either way.
+    }
+    root = Json::Value();
+    return false;
+}
+
+bool ParsesAsJson(const char* pText, int nLength)
+{
     Json::Value root;
-    Json::Reader reader;
-    return reader.parse(pText, pText + nLength, root, false);
+    return ParseJson(pText, nLength, root);
 }
 
 bool ParseObject(const char* pText, int nLength, Json::Value& root)
 {
-    if (!pText || nLength <= 0)
-        return false;
-    Json::Reader reader;
-    return reader.parse(pText, pText + nLength, root, false) && root.isObject();
+    return ParseJson(pText, nLength, root) && root.isObject();
 }
 
 const Json::Value& Member(const Json::Value& obj, const char* pszName)
