@@ -310,6 +310,36 @@ TEST_F(Dialogs, NestedModalDialogsDisableEachOwnerInTurn)
     EXPECT_TRUE(m_owner.IsWindowEnabled());
 }
 
+// A control or a socket that keeps posting to itself never lets the queue go idle: the dialog
+// still shows within a bounded number of messages instead of staying hidden over a disabled
+// owner.
+TEST_F(Dialogs, ModalDialogShowsUnderAFloodOfPostedMessages)
+{
+    const int kGiveUpAfter = 20000;
+    CTestDialog dlg(IDD_TEST_DIALOG, &m_owner);
+    int posted = 0;
+    int shownAfter = -1;
+    bool ownerDisabledWhenShown = false;
+    dlg.m_onInit = [](CTestDialog& d) { d.PostMessage(WM_APP); };
+    dlg.m_onApp = [&](CTestDialog& d) {
+        ++posted;
+        if (d.IsWindowVisible()) {
+            shownAfter = posted;
+            ownerDisabledWhenShown = !m_owner.IsWindowEnabled();
+            d.EndDialog(IDOK);
+        } else if (posted >= kGiveUpAfter) {
+            d.EndDialog(IDCANCEL);
+        } else {
+            d.PostMessage(WM_APP);
+        }
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK) << "never shown in " << kGiveUpAfter << " messages";
+    EXPECT_GT(shownAfter, 0);
+    EXPECT_LE(shownAfter, 100);
+    EXPECT_TRUE(ownerDisabledWhenShown);
+    EXPECT_TRUE(m_owner.IsWindowEnabled());
+}
+
 // In-memory templates
 
 std::vector<WORD> MakeTemplate(DWORD dwStyle, short cx, short cy)

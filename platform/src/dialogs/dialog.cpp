@@ -237,9 +237,21 @@ void CDialog::EndDialog(int nResult)
     ::EndDialog(m_hWnd, nResult);
 }
 
+namespace {
+
+// A window waiting for an idle queue stays hidden for as long as posted messages keep coming
+// (socket notices, a control reposting to itself) while its owner is already disabled: it is
+// shown after this many messages or this long at the latest.
+const int kShowAfterMessages = 64;
+const DWORD kShowAfterMs = 100;
+
+} // namespace
+
 int CWnd::RunModalLoop(DWORD dwFlags)
 {
     BOOL bIdle = TRUE;
+    int nPumped = 0;
+    const DWORD dwStarted = ::GetTickCount();
     LONG lIdleCount = 0;
     BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     HWND hWndParent = ::GetParent(m_hWnd);
@@ -266,7 +278,9 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return -1;
             }
-            if (bShowIdle && (pMsg->message == 0x0118 || pMsg->message == WM_SYSKEYDOWN)) {
+            if (bShowIdle && ContinueModal() &&
+                (pMsg->message == 0x0118 || pMsg->message == WM_SYSKEYDOWN || ++nPumped >= kShowAfterMessages ||
+                 ::GetTickCount() - dwStarted >= kShowAfterMs)) {
                 ShowWindow(SW_SHOWNORMAL);
                 UpdateWindow();
                 bShowIdle = FALSE;
