@@ -184,6 +184,36 @@ TEST(WindowCreation, PostNcDestroyMayDeleteTheObject)
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), (CWnd*)NULL);
 }
 
+// A derived WM_NCDESTROY handler that forgets the base one: the object still reaches
+// PostNcDestroy (and deletes itself there) and leaves the map.
+class CForgetfulSelfDeleting : public CSelfDeleting
+{
+public:
+    using CSelfDeleting::CSelfDeleting;
+    bool* m_pSawNcDestroy = nullptr;
+
+protected:
+    afx_msg void OnNcDestroy() { *m_pSawNcDestroy = true; } // no CWnd::OnNcDestroy
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CForgetfulSelfDeleting, CSelfDeleting)
+    ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+
+TEST(WindowCreation, PostNcDestroyRunsEvenWhenTheHandlerSkipsTheBase)
+{
+    bool bDeleted = false, bSawNcDestroy = false;
+    CForgetfulSelfDeleting* pWnd = new CForgetfulSelfDeleting(&bDeleted);
+    pWnd->m_pSawNcDestroy = &bSawNcDestroy;
+    ASSERT_TRUE(pWnd->CreateEx(0, NULL, "self", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    HWND hWnd = pWnd->m_hWnd;
+    EXPECT_TRUE(pWnd->DestroyWindow());
+    EXPECT_TRUE(bSawNcDestroy);
+    EXPECT_TRUE(bDeleted) << "a self-deleting object would leak";
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), (CWnd*)NULL);
+}
+
 // Handle map
 
 TEST(HandleMap, ForeignHandlesGetTemporaryObjects)
@@ -336,6 +366,29 @@ TEST(Subclassing, MessagesPassTheMapThenTheOriginalProcedure)
     EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), pfnOriginal);
     ::SendMessageA(hEdit, WM_CHAR, 'c', 1);
     EXPECT_EQ(edit.m_chars, 2);
+    ::DestroyWindow(hEdit);
+}
+
+// Detaching a subclassed control hands it back its own procedure: it keeps working as the
+// control it is, and the object hears nothing more.
+TEST(Subclassing, DetachGivesTheControlItsProcedureBack)
+{
+    HWND hEdit = CreateForeignWindow("EDIT", NULL, WS_POPUP | ES_AUTOHSCROLL);
+    ::SetWindowTextA(hEdit, "");
+    WNDPROC pfnOriginal = (WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
+    CUpperEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(hEdit));
+    ::SendMessageA(hEdit, WM_CHAR, 'a', 1);
+    EXPECT_EQ(edit.Detach(), hEdit);
+    EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), pfnOriginal);
+    EXPECT_EQ(edit.m_pfnSuper, (WNDPROC)NULL);
+    ::SendMessageA(hEdit, WM_CHAR, 'b', 1);
+    EXPECT_EQ(edit.m_chars, 1);
+    char text[16] = "";
+    ::GetWindowTextA(hEdit, text, sizeof(text));
+    EXPECT_STREQ(text, "Ab") << "the edit still takes characters";
+    EXPECT_TRUE(edit.SubclassWindow(hEdit)) << "and may be subclassed again";
+    edit.UnsubclassWindow();
     ::DestroyWindow(hEdit);
 }
 

@@ -108,8 +108,15 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != NULL)
+    if (hWnd != NULL && Permanent().Find(hWnd) == this) {
         Permanent().Remove(hWnd, this);
+        // The window goes on without this object: it gets back the procedure it had before,
+        // or the framework's procedure would find nobody and a control would stop working.
+        WNDPROC* ppfnSuper = GetSuperWndProcAddr();
+        if (*ppfnSuper != NULL && ::IsWindow(hWnd) && AfxIsFrameworkProc_(hWnd))
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)*ppfnSuper);
+        *ppfnSuper = NULL;
+    }
     m_hWnd = NULL;
     return hWnd;
 }

@@ -93,14 +93,14 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
 
     if (nMsg == WM_INITDIALOG)
         AfxPostInitDialog_(pWnd, rectOld, dwStyleOld);
+    state->m_lastSentMsg = saved;
     if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
         // A derived WM_NCDESTROY handler skipped the base one: still release the handle so that
-        // the map never points at a destroyed window.
-        if (pWnd->m_pfnSuper != NULL && AfxIsFrameworkProc_(hWnd))
-            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)pWnd->m_pfnSuper);
+        // the map never points at a destroyed window, and still end with PostNcDestroy, where
+        // objects that delete themselves do so (the last use of pWnd).
         pWnd->Detach();
+        pWnd->PostNcDestroy();
     }
-    state->m_lastSentMsg = saved;
     return lResult;
 }
 
