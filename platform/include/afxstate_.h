@@ -30,7 +30,7 @@ public:
 
     CWinThread* m_pCurrentWinThread;
 
-    // Temporary CWnd objects made by CWnd::FromHandle for handles nobody attached.
+    // Temporary CWnd, CMenu, CDC and GDI objects made by FromHandle for handles nobody attached.
     AfxTempWndMap_* m_pTempWnds;
     int m_nTempMapLock;
 
@@ -48,3 +48,5 @@ AFX_PLATFORM_API void AFXAPI AfxLockTempMaps();
 AFX_PLATFORM_API BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
 // Number of temporary CWnd objects the calling thread holds (diagnostics and tests).
 AFX_PLATFORM_API int AFXAPI AfxGetTempWndCount();
+// Number of temporary CDC and GDI objects alive in the whole process (diagnostics and tests).
+AFX_PLATFORM_API int AFXAPI AfxGetTempGdiCount();
