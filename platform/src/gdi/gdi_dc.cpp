@@ -54,6 +54,41 @@ void PASCAL CDC::DeleteTempMap()
     AfxDeleteTempDCs_(AfxGetThreadState()->m_pTempWnds);
 }
 
+namespace {
+
+void MoveDC(CDC& to, CDC& from) noexcept
+{
+    HDC hDC = from.m_hDC;
+    HDC hAttribDC = from.m_hAttribDC;
+    BOOL bPrinting = from.m_bPrinting;
+    if (hDC != NULL)
+        Map().RemovePermanent(hDC, &from);
+    from.m_hDC = from.m_hAttribDC = NULL;
+    from.m_bPrinting = FALSE;
+    to.m_hDC = hDC;
+    to.m_hAttribDC = hAttribDC;
+    to.m_bPrinting = bPrinting;
+    if (hDC != NULL)
+        Map().SetPermanent(hDC, &to);
+}
+
+} // namespace
+
+CDC::CDC(CDC&& other) noexcept : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE)
+{
+    MoveDC(*this, other);
+}
+
+CDC& CDC::operator=(CDC&& other) noexcept
+{
+    if (this != &other) {
+        if (m_hDC != NULL)
+            ::DeleteDC(Detach());
+        MoveDC(*this, other);
+    }
+    return *this;
+}
+
 BOOL CDC::Attach(HDC hDC)
 {
     if (hDC == NULL)

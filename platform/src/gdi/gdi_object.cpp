@@ -111,6 +111,22 @@ HGDIOBJ CGdiObject::Detach()
     return hObject;
 }
 
+void CGdiObject::MoveFrom_(CGdiObject& other) noexcept
+{
+    HGDIOBJ hObject = other.Detach();
+    if (hObject != NULL)
+        Attach(hObject);
+}
+
+CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
+{
+    if (this != &other) {
+        DeleteObject();
+        MoveFrom_(other);
+    }
+    return *this;
+}
+
 BOOL CGdiObject::DeleteObject()
 {
     if (m_hObject == NULL)
