@@ -1,4 +1,5 @@
-// CDialog: modeless and modal dialogs created from a template found through the resource chain.
+// CDialog: modeless and modal dialogs created from a template found through the resource chain
+// or in the dialog's own resource module.
 #include "afxwin.h"
 #include "wndimpl_.h"
 #include "afxdialogex.h"
@@ -29,6 +30,7 @@ void CDialog::CommonConstruct()
     m_hWndTop = NULL;
     m_nIDHelp = 0;
     m_nModalResult = -1;
+    m_hResourceModule = NULL;
 }
 
 CDialog::CDialog()
@@ -53,6 +55,15 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     m_nIDHelp = nIDTemplate;
 }
 
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd, HINSTANCE hResourceModule)
+{
+    CommonConstruct();
+    m_lpszTemplateName = MAKEINTRESOURCEA(nIDTemplate);
+    m_pParentWnd = pParentWnd;
+    m_nIDHelp = nIDTemplate;
+    m_hResourceModule = hResourceModule;
+}
+
 CDialog::~CDialog()
 {
     if (m_hWnd != NULL)
@@ -67,7 +78,7 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     if (lpDialogTemplate == NULL)
         return FALSE;
     if (hInst == NULL)
-        hInst = AfxGetResourceHandle();
+        hInst = m_hResourceModule != NULL ? m_hResourceModule : AfxGetResourceHandle();
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
 
@@ -89,12 +100,13 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
 
 namespace {
 
-// The template resource named lpszTemplateName, from the first module of the chain that has it.
-LPCDLGTEMPLATE FindTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInst)
+// The template resource named lpszTemplateName: from hModule when given, else from the first
+// module of the chain that has it.
+LPCDLGTEMPLATE FindTemplate(LPCTSTR lpszTemplateName, HINSTANCE hModule, HINSTANCE* phInst)
 {
     if (lpszTemplateName == NULL)
         return NULL;
-    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, (LPCSTR)RT_DIALOG);
+    HINSTANCE hInst = hModule != NULL ? hModule : AfxFindResourceHandle(lpszTemplateName, (LPCSTR)RT_DIALOG);
     HRSRC hResource = ::FindResourceA(hInst, lpszTemplateName, (LPCSTR)RT_DIALOG);
     if (hResource == NULL)
         return NULL;
@@ -111,7 +123,7 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
         m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
     HINSTANCE hInst = NULL;
-    LPCDLGTEMPLATE lpTemplate = FindTemplate(lpszTemplateName, &hInst);
+    LPCDLGTEMPLATE lpTemplate = FindTemplate(lpszTemplateName, m_hResourceModule, &hInst);
     if (lpTemplate == NULL)
         return FALSE;
     if (pParentWnd == NULL)
@@ -177,12 +189,12 @@ void CDialog::PostModal()
 
 INT_PTR CDialog::DoModal()
 {
-    HINSTANCE hInst = AfxGetResourceHandle();
+    HINSTANCE hInst = m_hResourceModule != NULL ? m_hResourceModule : AfxGetResourceHandle();
     LPCDLGTEMPLATE lpTemplate = m_lpDialogTemplate;
     if (lpTemplate == NULL && m_hDialogTemplate != NULL)
         lpTemplate = static_cast<LPCDLGTEMPLATE>(::GlobalLock(m_hDialogTemplate));
     if (lpTemplate == NULL && m_lpszTemplateName != NULL)
-        lpTemplate = FindTemplate(m_lpszTemplateName, &hInst);
+        lpTemplate = FindTemplate(m_lpszTemplateName, m_hResourceModule, &hInst);
     if (lpTemplate == NULL)
         return -1;
 
