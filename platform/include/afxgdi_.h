@@ -58,6 +58,10 @@ protected:
     void MoveFrom_(CGdiObject& other) noexcept;
 };
 
+// Number of temporary CDC and GDI object wrappers alive in the whole process (diagnostics and
+// tests).
+AFX_PLATFORM_API int AFXAPI AfxGetTempGdiCount();
+
 // Move operations of the typed wrappers: the same handle transfer as CGdiObject's.
 #define AFX_GDI_MOVABLE_(Class)                                                                            \
     Class(Class&& other) noexcept : CGdiObject(static_cast<CGdiObject&&>(other)) {}                       \

@@ -48,5 +48,3 @@ AFX_PLATFORM_API void AFXAPI AfxLockTempMaps();
 AFX_PLATFORM_API BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
 // Number of temporary CWnd objects the calling thread holds (diagnostics and tests).
 AFX_PLATFORM_API int AFXAPI AfxGetTempWndCount();
-// Number of temporary CDC and GDI objects alive in the whole process (diagnostics and tests).
-AFX_PLATFORM_API int AFXAPI AfxGetTempGdiCount();

@@ -16,7 +16,8 @@ bool Counted(bool value)
 }
 
 void AssertFalse() { ASSERT(Counted(false)); }
-void AssertValidNull() { ASSERT_VALID((CObject*)NULL); }
+CWnd* volatile g_pNothing = NULL; // a null the compiler cannot see through
+void AssertValidNull() { ASSERT_VALID(g_pNothing); }
 void AssertKindOfWrongClass()
 {
     CWnd wnd;
