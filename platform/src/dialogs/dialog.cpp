@@ -441,42 +441,6 @@ void AfxPostInitDialog_(CWnd* pWnd, const RECT& rectOld, DWORD dwStyleOld)
     pWnd->CenterWindow();
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// CDataExchange
-
-CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0), m_bEditLastControl(FALSE)
-{
-}
-
-HWND CDataExchange::PrepareCtrl(int nIDC)
-{
-    m_idLastControl = (UINT)nIDC;
-    m_bEditLastControl = FALSE;
-    return ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), nIDC);
-}
-
-HWND CDataExchange::PrepareEditCtrl(int nIDC)
-{
-    HWND hWnd = PrepareCtrl(nIDC);
-    m_bEditLastControl = TRUE;
-    return hWnd;
-}
-
-void CDataExchange::Fail()
-{
-    if (!m_bSaveAndValidate)
-        AfxThrowUserException();
-    // Put the focus on the control that failed before giving up.
-    HWND hCtrl = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), (int)m_idLastControl);
-    if (hCtrl != NULL) {
-        ::SetFocus(hCtrl);
-        if (m_bEditLastControl)
-            ::SendMessageA(hCtrl, EM_SETSEL, 0, -1);
-    }
-    AfxThrowUserException();
-}
-
 IMPLEMENT_DYNAMIC(CDialogEx, CDialog)
 BEGIN_MESSAGE_MAP(CDialogEx, CDialog)
 END_MESSAGE_MAP()
