@@ -157,6 +157,7 @@ struct Watched
     DWORD pid = 0;
     std::vector<Sample> samples; // the progress window, whenever it exists
     std::vector<std::string> boxes;
+    std::vector<HWND> answered; // a box stays a moment after it was answered
 };
 
 BOOL CALLBACK WatchWindow(HWND hwnd, LPARAM lParam)
@@ -175,11 +176,13 @@ BOOL CALLBACK WatchWindow(HWND hwnd, LPARAM lParam)
     }
     char className[64] = "";
     GetClassNameA(hwnd, className, sizeof(className));
-    if (IsWindowVisible(hwnd) && strcmp(className, "#32770") == 0)
+    if (IsWindowVisible(hwnd) && strcmp(className, "#32770") == 0 &&
+        std::find(watched.answered.begin(), watched.answered.end(), hwnd) == watched.answered.end())
     {
         char text[1024] = "";
         GetDlgItemTextA(hwnd, 0xFFFF, text, sizeof(text));
         watched.boxes.push_back(text);
+        watched.answered.push_back(hwnd);
         PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
     }
     return TRUE;
