@@ -30,7 +30,15 @@ public:
     CDialog();
     explicit CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL);
+    // The template (and the resources its controls name) comes from hResourceModule alone,
+    // never through the resource chain: a library's dialog is its own whatever other modules
+    // hold under the same id.
+    CDialog(UINT nIDTemplate, CWnd* pParentWnd, HINSTANCE hResourceModule);
     virtual ~CDialog();
+
+    // The module DoModal and Create take the template from; null: the resource chain.
+    void SetResourceModule(HINSTANCE hResourceModule) { m_hResourceModule = hResourceModule; }
+    HINSTANCE GetResourceModule() const { return m_hResourceModule; }
 
     // Modeless: a null parent means the main window. FALSE when the template is missing or
     // creation fails.
@@ -67,6 +75,7 @@ public:
     CWnd* m_pParentWnd;
     HWND m_hWndTop; // top-level window disabled for the modal run
     UINT m_nIDHelp;
+    HINSTANCE m_hResourceModule;
 
 protected:
     virtual void OnOK();

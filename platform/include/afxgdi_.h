@@ -33,6 +33,10 @@ public:
 
     CGdiObject() noexcept : m_hObject(NULL) {}
     virtual ~CGdiObject();
+    // Moving hands the handle (and its place in the handle map) to the new wrapper; the moved-from
+    // wrapper is empty. A wrapper moved onto deletes the object it held.
+    CGdiObject(CGdiObject&& other) noexcept : m_hObject(NULL) { MoveFrom_(other); }
+    CGdiObject& operator=(CGdiObject&& other) noexcept;
 
     operator HGDIOBJ() const { return AfxIsNullObject_(this) ? NULL : m_hObject; }
     HGDIOBJ GetSafeHandle() const { return AfxIsNullObject_(this) ? NULL : m_hObject; }
@@ -49,7 +53,23 @@ public:
     BOOL UnrealizeObject();
     BOOL operator==(const CGdiObject& obj) const { return obj.m_hObject == m_hObject; }
     BOOL operator!=(const CGdiObject& obj) const { return obj.m_hObject != m_hObject; }
+
+protected:
+    void MoveFrom_(CGdiObject& other) noexcept;
 };
+
+// Number of temporary CDC and GDI object wrappers alive in the whole process (diagnostics and
+// tests).
+AFX_PLATFORM_API int AFXAPI AfxGetTempGdiCount();
+
+// Move operations of the typed wrappers: the same handle transfer as CGdiObject's.
+#define AFX_GDI_MOVABLE_(Class)                                                                            \
+    Class(Class&& other) noexcept : CGdiObject(static_cast<CGdiObject&&>(other)) {}                       \
+    Class& operator=(Class&& other) noexcept                                                               \
+    {                                                                                                      \
+        CGdiObject::operator=(static_cast<CGdiObject&&>(other));                                           \
+        return *this;                                                                                      \
+    }
 
 class AFX_PLATFORM_API CPen : public CGdiObject
 {
@@ -60,6 +80,7 @@ public:
     CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
          const DWORD* lpStyle = NULL);
     virtual ~CPen();
+    AFX_GDI_MOVABLE_(CPen)
 
     static CPen* PASCAL FromHandle(HPEN hPen) { return (CPen*)CGdiObject::FromHandle(hPen); }
     operator HPEN() const { return (HPEN)(AfxIsNullObject_(this) ? NULL : m_hObject); }
@@ -81,6 +102,7 @@ public:
     CBrush(int nIndex, COLORREF crColor);       // hatched
     explicit CBrush(CBitmap* pBitmap);          // pattern
     virtual ~CBrush();
+    AFX_GDI_MOVABLE_(CBrush)
 
     static CBrush* PASCAL FromHandle(HBRUSH hBrush) { return (CBrush*)CGdiObject::FromHandle(hBrush); }
     operator HBRUSH() const { return (HBRUSH)(AfxIsNullObject_(this) ? NULL : m_hObject); }
@@ -100,6 +122,7 @@ class AFX_PLATFORM_API CFont : public CGdiObject
 public:
     CFont() noexcept {}
     virtual ~CFont();
+    AFX_GDI_MOVABLE_(CFont)
 
     static CFont* PASCAL FromHandle(HFONT hFont) { return (CFont*)CGdiObject::FromHandle(hFont); }
     operator HFONT() const { return (HFONT)(AfxIsNullObject_(this) ? NULL : m_hObject); }
@@ -120,6 +143,7 @@ class AFX_PLATFORM_API CBitmap : public CGdiObject
 public:
     CBitmap() noexcept {}
     virtual ~CBitmap();
+    AFX_GDI_MOVABLE_(CBitmap)
 
     static CBitmap* PASCAL FromHandle(HBITMAP hBitmap) { return (CBitmap*)CGdiObject::FromHandle(hBitmap); }
     operator HBITMAP() const { return (HBITMAP)(AfxIsNullObject_(this) ? NULL : m_hObject); }
@@ -146,6 +170,7 @@ class AFX_PLATFORM_API CPalette : public CGdiObject
 public:
     CPalette() noexcept {}
     virtual ~CPalette();
+    AFX_GDI_MOVABLE_(CPalette)
 
     static CPalette* PASCAL FromHandle(HPALETTE hPalette)
     {
@@ -167,6 +192,7 @@ class AFX_PLATFORM_API CRgn : public CGdiObject
 public:
     CRgn() noexcept {}
     virtual ~CRgn();
+    AFX_GDI_MOVABLE_(CRgn)
 
     static CRgn* PASCAL FromHandle(HRGN hRgn) { return (CRgn*)CGdiObject::FromHandle(hRgn); }
     operator HRGN() const { return (HRGN)(AfxIsNullObject_(this) ? NULL : m_hObject); }
@@ -211,6 +237,11 @@ public:
 
     CDC() noexcept : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE) {}
     virtual ~CDC();
+    // Moving hands the handles (and the handle-map entry) over; the moved-from wrapper is empty.
+    // A wrapper moved onto deletes the DC it held. Only plain CDCs move: paint, client and window
+    // DCs stay with the window they were taken from.
+    CDC(CDC&& other) noexcept;
+    CDC& operator=(CDC&& other) noexcept;
 
     HDC GetSafeHdc() const { return AfxIsNullObject_(this) ? NULL : m_hDC; }
     operator HDC() const { return AfxIsNullObject_(this) ? NULL : m_hDC; }
@@ -441,6 +472,45 @@ public:
 private:
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
+};
+
+// Selects one object into a DC for the guard's life and puts back what was selected before,
+// on the raw handles: no handle-map lookup and no temporary wrapper per selection (what
+// CDC::SelectObject returns costs both). Guards nest; destroy them in reverse order, as scopes do.
+class CDCSelectGuard
+{
+public:
+    CDCSelectGuard(HDC hDC, HGDIOBJ hObject) noexcept
+        : m_hDC(hDC), m_hOld(hDC != NULL && hObject != NULL ? ::SelectObject(hDC, hObject) : NULL)
+    {
+    }
+    CDCSelectGuard(CDC& dc, const CGdiObject& object) noexcept : CDCSelectGuard(dc.m_hDC, object.m_hObject) {}
+    CDCSelectGuard(CDC* pDC, const CGdiObject* pObject) noexcept
+        : CDCSelectGuard(pDC->GetSafeHdc(), pObject->GetSafeHandle())
+    {
+    }
+    CDCSelectGuard(CDCSelectGuard&& other) noexcept : m_hDC(other.m_hDC), m_hOld(other.m_hOld)
+    {
+        other.m_hOld = NULL;
+    }
+    ~CDCSelectGuard() { Restore(); }
+    CDCSelectGuard(const CDCSelectGuard&) = delete;
+    CDCSelectGuard& operator=(const CDCSelectGuard&) = delete;
+    CDCSelectGuard& operator=(CDCSelectGuard&&) = delete;
+
+    // What the DC held before (null when nothing was selected: a null DC or object, a failure).
+    HGDIOBJ GetOldObject() const { return m_hOld; }
+    // Puts the previous object back now; the guard then does nothing more.
+    void Restore() noexcept
+    {
+        if (m_hOld != NULL)
+            ::SelectObject(m_hDC, m_hOld);
+        m_hOld = NULL;
+    }
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
 };
 
 // BeginPaint/EndPaint around the wrapper's life.

@@ -7,6 +7,8 @@
 
 #include "afxplatform_.h"
 
+#include <type_traits>
+
 class CCmdTarget;
 class CWnd;
 class CWinThread;
@@ -16,6 +18,10 @@ typedef void (AFX_MSG_CALL CCmdTarget::*AFX_PMSG)(void);
 typedef void (AFX_MSG_CALL CWnd::*AFX_PMSGW)(void);
 typedef void (AFX_MSG_CALL CWinThread::*AFX_PMSGT)(void);
 
+// Calls a cracked window message's handler pfn on pWnd with the arguments taken from the
+// message; returns the message's result.
+typedef LRESULT (*AFX_PMSG_CRACKER)(CWnd* pWnd, AFX_PMSGW pfn, UINT nMsg, WPARAM wParam, LPARAM lParam);
+
 struct AFX_MSGMAP_ENTRY
 {
     UINT nMessage;   // window message, or WM_COMMAND / WM_NOTIFY (+ WM_REFLECT_BASE when reflected)
@@ -24,6 +30,7 @@ struct AFX_MSGMAP_ENTRY
     UINT nLastID;    // last id of a range (nID for a single id)
     UINT_PTR nSig;   // handler signature; for registered messages the address of the message number
     AFX_PMSG pfn;    // handler
+    AFX_PMSG_CRACKER pfnCrack; // cracked window messages (AfxSig_crack): the entry's own cracker
 };
 
 struct AFX_MSGMAP
@@ -32,62 +39,13 @@ struct AFX_MSGMAP
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-// Handler signatures (return type, then arguments).
+// Handler signatures of the entries that are not cracked window messages.
 enum AfxSig
 {
     AfxSig_end = 0,
-    AfxSig_lwl,        // LRESULT (WPARAM, LPARAM)
-    AfxSig_vv,         // void ()
-    AfxSig_bv,         // BOOL ()
-    AfxSig_wv,         // UINT ()
-    AfxSig_hv,         // HCURSOR ()
-    AfxSig_iCREATE,    // int (LPCREATESTRUCT)
-    AfxSig_bCREATE,    // BOOL (LPCREATESTRUCT)
-    AfxSig_bD,         // BOOL (CDC*)
-    AfxSig_vwii,       // void (UINT, int, int)
-    AfxSig_vii,        // void (int, int)
-    AfxSig_vt,         // void (UINT_PTR)
-    AfxSig_vwp,        // void (UINT, CPoint)
-    AfxSig_bwsp,       // BOOL (UINT, short, CPoint)
-    AfxSig_vwww,       // void (UINT, UINT, UINT)
-    AfxSig_vW,         // void (CWnd*)
-    AfxSig_hDWw,       // HBRUSH (CDC*, CWnd*, UINT)
-    AfxSig_hDw,        // HBRUSH (CDC*, UINT)         reflected colour
-    AfxSig_vDRAW,      // void (int, LPDRAWITEMSTRUCT)
-    AfxSig_vMEASURE,   // void (int, LPMEASUREITEMSTRUCT)
-    AfxSig_iCOMPARE,   // int (int, LPCOMPAREITEMSTRUCT)
-    AfxSig_vDELETE,    // void (int, LPDELETEITEMSTRUCT)
-    AfxSig_vDRAW_R,    // void (LPDRAWITEMSTRUCT)      reflected
-    AfxSig_vMEASURE_R, // void (LPMEASUREITEMSTRUCT)   reflected
-    AfxSig_iCOMPARE_R, // int (LPCOMPAREITEMSTRUCT)    reflected
-    AfxSig_vDELETE_R,  // void (LPDELETEITEMSTRUCT)    reflected
-    AfxSig_iwWw,       // int (UINT, CWnd*, UINT)      WM_VKEYTOITEM, WM_CHARTOITEM
-    AfxSig_iww,        // int (UINT, UINT)             reflected WM_VKEYTOITEM, WM_CHARTOITEM
-    AfxSig_lp,         // LRESULT (CPoint)
-    AfxSig_bb,         // BOOL (BOOL)
-    AfxSig_vb,         // void (BOOL)
-    AfxSig_vbNCCALC,   // void (BOOL, NCCALCSIZE_PARAMS*)
-    AfxSig_bWww,       // BOOL (CWnd*, UINT, UINT)
-    AfxSig_iWww,       // int (CWnd*, UINT, UINT)
-    AfxSig_vbw,        // void (BOOL, UINT)
-    AfxSig_vwWb,       // void (UINT, CWnd*, BOOL)
-    AfxSig_vbh,        // void (BOOL, DWORD)
-    AfxSig_vMINMAX,    // void (MINMAXINFO*)
-    AfxSig_vwwSCROLL,  // void (UINT, UINT, CScrollBar*)
-    AfxSig_vww,        // void (UINT, UINT)            reflected scroll
-    AfxSig_bWCDS,      // BOOL (CWnd*, COPYDATASTRUCT*)
-    AfxSig_vwl,        // void (UINT, LPARAM)
-    AfxSig_vPOS,       // void (WINDOWPOS*)
-    AfxSig_vWp,        // void (CWnd*, CPoint)
-    AfxSig_vws,        // void (UINT, LPCTSTR)
-    AfxSig_vwRECT,     // void (UINT, LPRECT)
-    AfxSig_vMwb,       // void (CMenu*, UINT, BOOL)
-    AfxSig_vwwh,       // void (UINT, UINT, HMENU)
-    AfxSig_bHELPINFO,  // BOOL (HELPINFO*)
-    AfxSig_viSTYLE,    // void (int, LPSTYLESTRUCT)
-    AfxSig_vwW,        // void (UINT, CWnd*)
-    AfxSig_vDROP,      // void (HDROP)
-    AfxSig_vWPLP,      // void (WPARAM, LPARAM)        thread messages
+    AfxSig_crack,      // any cracked window message: the entry carries its cracker (ON_WM_*)
+    AfxSig_lwl,        // LRESULT (WPARAM, LPARAM)   ON_MESSAGE, ON_REGISTERED_MESSAGE
+    AfxSig_vWPLP,      // void (WPARAM, LPARAM)      thread messages
 
     // Command routing (OnCmdMsg)
     AfxSigCmd_v,        // void ()
@@ -262,109 +220,144 @@ protected:                                                                      
 /////////////////////////////////////////////////////////////////////////////
 // Window messages with cracked arguments (handler names are the framework's)
 
-#define AFX_WM_(msg, sig, ret, args, fn) AFX_MSG_ENTRY_(msg, sig, ret(AFX_MSG_CALL CWnd::*) args, fn)
+// Adding a cracked message takes this one macro per message (and the handler's declaration in
+// CWnd): AFX_WM_(message, handler return type, (handler parameters), handler name, result of a
+// handler returning void, arguments made from nMsg, wParam and lParam...). The entry checks the
+// handler's type at compile time and carries the cracker that calls it.
+#define AFX_WM_(msg, ret, params, fn, voidResult, ...)                                                     \
+    {(UINT)(msg), 0, 0, 0, AfxSig_crack,                                                                   \
+     (AFX_PMSG)(AFX_PMSGW)(static_cast<ret(AFX_MSG_CALL CWnd::*) params>(&ThisClass::fn)),                 \
+     [](CWnd* pWnd, AFX_PMSGW pfn, UINT nMsg, WPARAM wParam, LPARAM lParam) -> LRESULT {                   \
+         (void)nMsg;                                                                                       \
+         (void)wParam;                                                                                     \
+         (void)lParam;                                                                                     \
+         return AfxCrackCall_(pWnd, reinterpret_cast<ret(AFX_MSG_CALL CWnd::*) params>(pfn),               \
+                              (LRESULT)(voidResult), ##__VA_ARGS__);                                       \
+     }},
 
-#define ON_WM_CREATE() AFX_WM_(WM_CREATE, AfxSig_iCREATE, int, (LPCREATESTRUCT), OnCreate)
-#define ON_WM_NCCREATE() AFX_WM_(WM_NCCREATE, AfxSig_bCREATE, BOOL, (LPCREATESTRUCT), OnNcCreate)
-#define ON_WM_DESTROY() AFX_WM_(WM_DESTROY, AfxSig_vv, void, (), OnDestroy)
-#define ON_WM_NCDESTROY() AFX_WM_(WM_NCDESTROY, AfxSig_vv, void, (), OnNcDestroy)
-#define ON_WM_CLOSE() AFX_WM_(WM_CLOSE, AfxSig_vv, void, (), OnClose)
-#define ON_WM_PAINT() AFX_WM_(WM_PAINT, AfxSig_vv, void, (), OnPaint)
-#define ON_WM_NCPAINT() AFX_WM_(WM_NCPAINT, AfxSig_vv, void, (), OnNcPaint)
-#define ON_WM_ERASEBKGND() AFX_WM_(WM_ERASEBKGND, AfxSig_bD, BOOL, (CDC*), OnEraseBkgnd)
-#define ON_WM_SIZE() AFX_WM_(WM_SIZE, AfxSig_vwii, void, (UINT, int, int), OnSize)
-#define ON_WM_MOVE() AFX_WM_(WM_MOVE, AfxSig_vii, void, (int, int), OnMove)
-#define ON_WM_SIZING() AFX_WM_(WM_SIZING, AfxSig_vwRECT, void, (UINT, LPRECT), OnSizing)
-#define ON_WM_MOVING() AFX_WM_(WM_MOVING, AfxSig_vwRECT, void, (UINT, LPRECT), OnMoving)
-#define ON_WM_TIMER() AFX_WM_(WM_TIMER, AfxSig_vt, void, (UINT_PTR), OnTimer)
-#define ON_WM_LBUTTONDOWN() AFX_WM_(WM_LBUTTONDOWN, AfxSig_vwp, void, (UINT, CPoint), OnLButtonDown)
-#define ON_WM_LBUTTONUP() AFX_WM_(WM_LBUTTONUP, AfxSig_vwp, void, (UINT, CPoint), OnLButtonUp)
-#define ON_WM_LBUTTONDBLCLK() AFX_WM_(WM_LBUTTONDBLCLK, AfxSig_vwp, void, (UINT, CPoint), OnLButtonDblClk)
-#define ON_WM_RBUTTONDOWN() AFX_WM_(WM_RBUTTONDOWN, AfxSig_vwp, void, (UINT, CPoint), OnRButtonDown)
-#define ON_WM_RBUTTONUP() AFX_WM_(WM_RBUTTONUP, AfxSig_vwp, void, (UINT, CPoint), OnRButtonUp)
-#define ON_WM_RBUTTONDBLCLK() AFX_WM_(WM_RBUTTONDBLCLK, AfxSig_vwp, void, (UINT, CPoint), OnRButtonDblClk)
-#define ON_WM_MBUTTONDOWN() AFX_WM_(WM_MBUTTONDOWN, AfxSig_vwp, void, (UINT, CPoint), OnMButtonDown)
-#define ON_WM_MBUTTONUP() AFX_WM_(WM_MBUTTONUP, AfxSig_vwp, void, (UINT, CPoint), OnMButtonUp)
-#define ON_WM_MBUTTONDBLCLK() AFX_WM_(WM_MBUTTONDBLCLK, AfxSig_vwp, void, (UINT, CPoint), OnMButtonDblClk)
-#define ON_WM_MOUSEMOVE() AFX_WM_(WM_MOUSEMOVE, AfxSig_vwp, void, (UINT, CPoint), OnMouseMove)
-#define ON_WM_MOUSEHOVER() AFX_WM_(WM_MOUSEHOVER, AfxSig_vwp, void, (UINT, CPoint), OnMouseHover)
-#define ON_WM_MOUSELEAVE() AFX_WM_(WM_MOUSELEAVE, AfxSig_vv, void, (), OnMouseLeave)
-#define ON_WM_MOUSEWHEEL() AFX_WM_(WM_MOUSEWHEEL, AfxSig_bwsp, BOOL, (UINT, short, CPoint), OnMouseWheel)
-#define ON_WM_MOUSEACTIVATE() AFX_WM_(WM_MOUSEACTIVATE, AfxSig_iWww, int, (CWnd*, UINT, UINT), OnMouseActivate)
-#define ON_WM_KEYDOWN() AFX_WM_(WM_KEYDOWN, AfxSig_vwww, void, (UINT, UINT, UINT), OnKeyDown)
-#define ON_WM_KEYUP() AFX_WM_(WM_KEYUP, AfxSig_vwww, void, (UINT, UINT, UINT), OnKeyUp)
-#define ON_WM_CHAR() AFX_WM_(WM_CHAR, AfxSig_vwww, void, (UINT, UINT, UINT), OnChar)
-#define ON_WM_SYSKEYDOWN() AFX_WM_(WM_SYSKEYDOWN, AfxSig_vwww, void, (UINT, UINT, UINT), OnSysKeyDown)
-#define ON_WM_SYSKEYUP() AFX_WM_(WM_SYSKEYUP, AfxSig_vwww, void, (UINT, UINT, UINT), OnSysKeyUp)
-#define ON_WM_SYSCHAR() AFX_WM_(WM_SYSCHAR, AfxSig_vwww, void, (UINT, UINT, UINT), OnSysChar)
-#define ON_WM_SETFOCUS() AFX_WM_(WM_SETFOCUS, AfxSig_vW, void, (CWnd*), OnSetFocus)
-#define ON_WM_KILLFOCUS() AFX_WM_(WM_KILLFOCUS, AfxSig_vW, void, (CWnd*), OnKillFocus)
-#define ON_WM_CAPTURECHANGED() AFX_WM_(WM_CAPTURECHANGED, AfxSig_vW, void, (CWnd*), OnCaptureChanged)
-#define ON_WM_CTLCOLOR() AFX_WM_(WM_CTLCOLOR, AfxSig_hDWw, HBRUSH, (CDC*, CWnd*, UINT), OnCtlColor)
-#define ON_WM_DRAWITEM() AFX_WM_(WM_DRAWITEM, AfxSig_vDRAW, void, (int, LPDRAWITEMSTRUCT), OnDrawItem)
-#define ON_WM_MEASUREITEM() AFX_WM_(WM_MEASUREITEM, AfxSig_vMEASURE, void, (int, LPMEASUREITEMSTRUCT), OnMeasureItem)
-#define ON_WM_COMPAREITEM() AFX_WM_(WM_COMPAREITEM, AfxSig_iCOMPARE, int, (int, LPCOMPAREITEMSTRUCT), OnCompareItem)
-#define ON_WM_DELETEITEM() AFX_WM_(WM_DELETEITEM, AfxSig_vDELETE, void, (int, LPDELETEITEMSTRUCT), OnDeleteItem)
-#define ON_WM_VKEYTOITEM() AFX_WM_(WM_VKEYTOITEM, AfxSig_iwWw, int, (UINT, CListBox*, UINT), OnVKeyToItem)
-#define ON_WM_CHARTOITEM() AFX_WM_(WM_CHARTOITEM, AfxSig_iwWw, int, (UINT, CListBox*, UINT), OnCharToItem)
-#define ON_WM_NCHITTEST() AFX_WM_(WM_NCHITTEST, AfxSig_lp, LRESULT, (CPoint), OnNcHitTest)
-#define ON_WM_NCACTIVATE() AFX_WM_(WM_NCACTIVATE, AfxSig_bb, BOOL, (BOOL), OnNcActivate)
-#define ON_WM_NCCALCSIZE() AFX_WM_(WM_NCCALCSIZE, AfxSig_vbNCCALC, void, (BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize)
-#define ON_WM_NCLBUTTONDOWN() AFX_WM_(WM_NCLBUTTONDOWN, AfxSig_vwp, void, (UINT, CPoint), OnNcLButtonDown)
-#define ON_WM_NCLBUTTONUP() AFX_WM_(WM_NCLBUTTONUP, AfxSig_vwp, void, (UINT, CPoint), OnNcLButtonUp)
-#define ON_WM_NCLBUTTONDBLCLK() AFX_WM_(WM_NCLBUTTONDBLCLK, AfxSig_vwp, void, (UINT, CPoint), OnNcLButtonDblClk)
-#define ON_WM_NCRBUTTONDOWN() AFX_WM_(WM_NCRBUTTONDOWN, AfxSig_vwp, void, (UINT, CPoint), OnNcRButtonDown)
-#define ON_WM_NCRBUTTONUP() AFX_WM_(WM_NCRBUTTONUP, AfxSig_vwp, void, (UINT, CPoint), OnNcRButtonUp)
-#define ON_WM_NCMOUSEMOVE() AFX_WM_(WM_NCMOUSEMOVE, AfxSig_vwp, void, (UINT, CPoint), OnNcMouseMove)
-#define ON_WM_NCMOUSEHOVER() AFX_WM_(WM_NCMOUSEHOVER, AfxSig_vwp, void, (UINT, CPoint), OnNcMouseHover)
-#define ON_WM_NCMOUSELEAVE() AFX_WM_(WM_NCMOUSELEAVE, AfxSig_vv, void, (), OnNcMouseLeave)
-#define ON_WM_SETCURSOR() AFX_WM_(WM_SETCURSOR, AfxSig_bWww, BOOL, (CWnd*, UINT, UINT), OnSetCursor)
-#define ON_WM_SHOWWINDOW() AFX_WM_(WM_SHOWWINDOW, AfxSig_vbw, void, (BOOL, UINT), OnShowWindow)
-#define ON_WM_ACTIVATE() AFX_WM_(WM_ACTIVATE, AfxSig_vwWb, void, (UINT, CWnd*, BOOL), OnActivate)
-#define ON_WM_ACTIVATEAPP() AFX_WM_(WM_ACTIVATEAPP, AfxSig_vbh, void, (BOOL, DWORD), OnActivateApp)
-#define ON_WM_GETMINMAXINFO() AFX_WM_(WM_GETMINMAXINFO, AfxSig_vMINMAX, void, (MINMAXINFO*), OnGetMinMaxInfo)
-#define ON_WM_HSCROLL() AFX_WM_(WM_HSCROLL, AfxSig_vwwSCROLL, void, (UINT, UINT, CScrollBar*), OnHScroll)
-#define ON_WM_VSCROLL() AFX_WM_(WM_VSCROLL, AfxSig_vwwSCROLL, void, (UINT, UINT, CScrollBar*), OnVScroll)
-#define ON_WM_COPYDATA() AFX_WM_(WM_COPYDATA, AfxSig_bWCDS, BOOL, (CWnd*, COPYDATASTRUCT*), OnCopyData)
-#define ON_WM_SYSCOMMAND() AFX_WM_(WM_SYSCOMMAND, AfxSig_vwl, void, (UINT, LPARAM), OnSysCommand)
-#define ON_WM_PARENTNOTIFY() AFX_WM_(WM_PARENTNOTIFY, AfxSig_vwl, void, (UINT, LPARAM), OnParentNotify)
-#define ON_WM_WINDOWPOSCHANGED() AFX_WM_(WM_WINDOWPOSCHANGED, AfxSig_vPOS, void, (WINDOWPOS*), OnWindowPosChanged)
-#define ON_WM_WINDOWPOSCHANGING() AFX_WM_(WM_WINDOWPOSCHANGING, AfxSig_vPOS, void, (WINDOWPOS*), OnWindowPosChanging)
-#define ON_WM_CONTEXTMENU() AFX_WM_(WM_CONTEXTMENU, AfxSig_vWp, void, (CWnd*, CPoint), OnContextMenu)
-#define ON_WM_SETTINGCHANGE() AFX_WM_(WM_SETTINGCHANGE, AfxSig_vws, void, (UINT, LPCTSTR), OnSettingChange)
-#define ON_WM_GETDLGCODE() AFX_WM_(WM_GETDLGCODE, AfxSig_wv, UINT, (), OnGetDlgCode)
-#define ON_WM_ENABLE() AFX_WM_(WM_ENABLE, AfxSig_vb, void, (BOOL), OnEnable)
-#define ON_WM_CANCELMODE() AFX_WM_(WM_CANCELMODE, AfxSig_vv, void, (), OnCancelMode)
-#define ON_WM_CHILDACTIVATE() AFX_WM_(WM_CHILDACTIVATE, AfxSig_vv, void, (), OnChildActivate)
-#define ON_WM_SYSCOLORCHANGE() AFX_WM_(WM_SYSCOLORCHANGE, AfxSig_vv, void, (), OnSysColorChange)
-#define ON_WM_TIMECHANGE() AFX_WM_(WM_TIMECHANGE, AfxSig_vv, void, (), OnTimeChange)
-#define ON_WM_ENTERSIZEMOVE() AFX_WM_(WM_ENTERSIZEMOVE, AfxSig_vv, void, (), OnEnterSizeMove)
-#define ON_WM_EXITSIZEMOVE() AFX_WM_(WM_EXITSIZEMOVE, AfxSig_vv, void, (), OnExitSizeMove)
-#define ON_WM_QUERYDRAGICON() AFX_WM_(WM_QUERYDRAGICON, AfxSig_hv, HCURSOR, (), OnQueryDragIcon)
-#define ON_WM_QUERYENDSESSION() AFX_WM_(WM_QUERYENDSESSION, AfxSig_bv, BOOL, (), OnQueryEndSession)
-#define ON_WM_ENDSESSION() AFX_WM_(WM_ENDSESSION, AfxSig_vb, void, (BOOL), OnEndSession)
-#define ON_WM_INITMENUPOPUP() AFX_WM_(WM_INITMENUPOPUP, AfxSig_vMwb, void, (CMenu*, UINT, BOOL), OnInitMenuPopup)
-#define ON_WM_MENUSELECT() AFX_WM_(WM_MENUSELECT, AfxSig_vwwh, void, (UINT, UINT, HMENU), OnMenuSelect)
-#define ON_WM_HELPINFO() AFX_WM_(WM_HELPINFO, AfxSig_bHELPINFO, BOOL, (HELPINFO*), OnHelpInfo)
-#define ON_WM_STYLECHANGED() AFX_WM_(WM_STYLECHANGED, AfxSig_viSTYLE, void, (int, LPSTYLESTRUCT), OnStyleChanged)
-#define ON_WM_STYLECHANGING() AFX_WM_(WM_STYLECHANGING, AfxSig_viSTYLE, void, (int, LPSTYLESTRUCT), OnStyleChanging)
-#define ON_WM_ENTERIDLE() AFX_WM_(WM_ENTERIDLE, AfxSig_vwW, void, (UINT, CWnd*), OnEnterIdle)
-#define ON_WM_DROPFILES() AFX_WM_(WM_DROPFILES, AfxSig_vDROP, void, (HDROP), OnDropFiles)
+// Helpers of the crackers.
+template <class R, class... P, class... A>
+inline LRESULT AfxCrackCall_(CWnd* pWnd, R (AFX_MSG_CALL CWnd::*pfn)(P...), LRESULT lVoidResult, A... args)
+{
+    if constexpr (std::is_void<R>::value) {
+        (pWnd->*pfn)(args...);
+        return lVoidResult;
+    } else {
+        return (LRESULT)(pWnd->*pfn)(args...);
+    }
+}
+inline POINT AfxPointOf_(LPARAM lParam)
+{
+    POINT pt = {(LONG)(short)LOWORD(lParam), (LONG)(short)HIWORD(lParam)};
+    return pt;
+}
+// The CTLCOLOR_* kind of a WM_CTLCOLORxxx message.
+inline UINT AfxCtlColorOf_(UINT nMsg)
+{
+    return nMsg >= WM_CTLCOLORMSGBOX && nMsg <= WM_CTLCOLORSTATIC ? nMsg - WM_CTLCOLORMSGBOX : 0;
+}
+
+#define ON_WM_CREATE() AFX_WM_(WM_CREATE, int, (LPCREATESTRUCT), OnCreate, 0, reinterpret_cast<LPCREATESTRUCT>(lParam))
+#define ON_WM_NCCREATE() AFX_WM_(WM_NCCREATE, BOOL, (LPCREATESTRUCT), OnNcCreate, 0, reinterpret_cast<LPCREATESTRUCT>(lParam))
+#define ON_WM_DESTROY() AFX_WM_(WM_DESTROY, void, (), OnDestroy, 0)
+#define ON_WM_NCDESTROY() AFX_WM_(WM_NCDESTROY, void, (), OnNcDestroy, 0)
+#define ON_WM_CLOSE() AFX_WM_(WM_CLOSE, void, (), OnClose, 0)
+#define ON_WM_PAINT() AFX_WM_(WM_PAINT, void, (), OnPaint, 0)
+#define ON_WM_NCPAINT() AFX_WM_(WM_NCPAINT, void, (), OnNcPaint, 0)
+#define ON_WM_ERASEBKGND() AFX_WM_(WM_ERASEBKGND, BOOL, (CDC*), OnEraseBkgnd, 0, CDC::FromHandle((HDC)wParam))
+#define ON_WM_SIZE() AFX_WM_(WM_SIZE, void, (UINT, int, int), OnSize, 0, (UINT)wParam, (int)LOWORD(lParam), (int)HIWORD(lParam))
+#define ON_WM_MOVE() AFX_WM_(WM_MOVE, void, (int, int), OnMove, 0, (int)(short)LOWORD(lParam), (int)(short)HIWORD(lParam))
+#define ON_WM_SIZING() AFX_WM_(WM_SIZING, void, (UINT, LPRECT), OnSizing, TRUE, (UINT)wParam, reinterpret_cast<LPRECT>(lParam))
+#define ON_WM_MOVING() AFX_WM_(WM_MOVING, void, (UINT, LPRECT), OnMoving, TRUE, (UINT)wParam, reinterpret_cast<LPRECT>(lParam))
+#define ON_WM_TIMER() AFX_WM_(WM_TIMER, void, (UINT_PTR), OnTimer, 0, (UINT_PTR)wParam)
+#define ON_WM_LBUTTONDOWN() AFX_WM_(WM_LBUTTONDOWN, void, (UINT, CPoint), OnLButtonDown, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_LBUTTONUP() AFX_WM_(WM_LBUTTONUP, void, (UINT, CPoint), OnLButtonUp, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_LBUTTONDBLCLK() AFX_WM_(WM_LBUTTONDBLCLK, void, (UINT, CPoint), OnLButtonDblClk, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_RBUTTONDOWN() AFX_WM_(WM_RBUTTONDOWN, void, (UINT, CPoint), OnRButtonDown, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_RBUTTONUP() AFX_WM_(WM_RBUTTONUP, void, (UINT, CPoint), OnRButtonUp, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_RBUTTONDBLCLK() AFX_WM_(WM_RBUTTONDBLCLK, void, (UINT, CPoint), OnRButtonDblClk, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_MBUTTONDOWN() AFX_WM_(WM_MBUTTONDOWN, void, (UINT, CPoint), OnMButtonDown, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_MBUTTONUP() AFX_WM_(WM_MBUTTONUP, void, (UINT, CPoint), OnMButtonUp, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_MBUTTONDBLCLK() AFX_WM_(WM_MBUTTONDBLCLK, void, (UINT, CPoint), OnMButtonDblClk, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_MOUSEMOVE() AFX_WM_(WM_MOUSEMOVE, void, (UINT, CPoint), OnMouseMove, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_MOUSEHOVER() AFX_WM_(WM_MOUSEHOVER, void, (UINT, CPoint), OnMouseHover, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_MOUSELEAVE() AFX_WM_(WM_MOUSELEAVE, void, (), OnMouseLeave, 0)
+#define ON_WM_MOUSEWHEEL() AFX_WM_(WM_MOUSEWHEEL, BOOL, (UINT, short, CPoint), OnMouseWheel, 0, (UINT)LOWORD(wParam), (short)HIWORD(wParam), AfxPointOf_(lParam))
+#define ON_WM_MOUSEACTIVATE() AFX_WM_(WM_MOUSEACTIVATE, int, (CWnd*, UINT, UINT), OnMouseActivate, 0, CWnd::FromHandle((HWND)wParam), (UINT)(int)(short)LOWORD(lParam), (UINT)HIWORD(lParam))
+#define ON_WM_KEYDOWN() AFX_WM_(WM_KEYDOWN, void, (UINT, UINT, UINT), OnKeyDown, 0, (UINT)wParam, (UINT)LOWORD(lParam), (UINT)HIWORD(lParam))
+#define ON_WM_KEYUP() AFX_WM_(WM_KEYUP, void, (UINT, UINT, UINT), OnKeyUp, 0, (UINT)wParam, (UINT)LOWORD(lParam), (UINT)HIWORD(lParam))
+#define ON_WM_CHAR() AFX_WM_(WM_CHAR, void, (UINT, UINT, UINT), OnChar, 0, (UINT)wParam, (UINT)LOWORD(lParam), (UINT)HIWORD(lParam))
+#define ON_WM_SYSKEYDOWN() AFX_WM_(WM_SYSKEYDOWN, void, (UINT, UINT, UINT), OnSysKeyDown, 0, (UINT)wParam, (UINT)LOWORD(lParam), (UINT)HIWORD(lParam))
+#define ON_WM_SYSKEYUP() AFX_WM_(WM_SYSKEYUP, void, (UINT, UINT, UINT), OnSysKeyUp, 0, (UINT)wParam, (UINT)LOWORD(lParam), (UINT)HIWORD(lParam))
+#define ON_WM_SYSCHAR() AFX_WM_(WM_SYSCHAR, void, (UINT, UINT, UINT), OnSysChar, 0, (UINT)wParam, (UINT)LOWORD(lParam), (UINT)HIWORD(lParam))
+#define ON_WM_SETFOCUS() AFX_WM_(WM_SETFOCUS, void, (CWnd*), OnSetFocus, 0, CWnd::FromHandle((HWND)wParam))
+#define ON_WM_KILLFOCUS() AFX_WM_(WM_KILLFOCUS, void, (CWnd*), OnKillFocus, 0, CWnd::FromHandle((HWND)wParam))
+#define ON_WM_CAPTURECHANGED() AFX_WM_(WM_CAPTURECHANGED, void, (CWnd*), OnCaptureChanged, 0, CWnd::FromHandle((HWND)lParam))
+#define ON_WM_CTLCOLOR() AFX_WM_(WM_CTLCOLOR, HBRUSH, (CDC*, CWnd*, UINT), OnCtlColor, 0, CDC::FromHandle((HDC)wParam), CWnd::FromHandle((HWND)lParam), AfxCtlColorOf_(nMsg))
+#define ON_WM_DRAWITEM() AFX_WM_(WM_DRAWITEM, void, (int, LPDRAWITEMSTRUCT), OnDrawItem, TRUE, (int)wParam, reinterpret_cast<LPDRAWITEMSTRUCT>(lParam))
+#define ON_WM_MEASUREITEM() AFX_WM_(WM_MEASUREITEM, void, (int, LPMEASUREITEMSTRUCT), OnMeasureItem, TRUE, (int)wParam, reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam))
+#define ON_WM_COMPAREITEM() AFX_WM_(WM_COMPAREITEM, int, (int, LPCOMPAREITEMSTRUCT), OnCompareItem, 0, (int)wParam, reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam))
+#define ON_WM_DELETEITEM() AFX_WM_(WM_DELETEITEM, void, (int, LPDELETEITEMSTRUCT), OnDeleteItem, TRUE, (int)wParam, reinterpret_cast<LPDELETEITEMSTRUCT>(lParam))
+#define ON_WM_VKEYTOITEM() AFX_WM_(WM_VKEYTOITEM, int, (UINT, CListBox*, UINT), OnVKeyToItem, 0, (UINT)LOWORD(wParam), reinterpret_cast<CListBox*>(CWnd::FromHandle((HWND)lParam)), (UINT)HIWORD(wParam))
+#define ON_WM_CHARTOITEM() AFX_WM_(WM_CHARTOITEM, int, (UINT, CListBox*, UINT), OnCharToItem, 0, (UINT)LOWORD(wParam), reinterpret_cast<CListBox*>(CWnd::FromHandle((HWND)lParam)), (UINT)HIWORD(wParam))
+#define ON_WM_NCHITTEST() AFX_WM_(WM_NCHITTEST, LRESULT, (CPoint), OnNcHitTest, 0, AfxPointOf_(lParam))
+#define ON_WM_NCACTIVATE() AFX_WM_(WM_NCACTIVATE, BOOL, (BOOL), OnNcActivate, 0, (BOOL)wParam)
+#define ON_WM_NCCALCSIZE() AFX_WM_(WM_NCCALCSIZE, void, (BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize, 0, (BOOL)wParam, reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam))
+#define ON_WM_NCLBUTTONDOWN() AFX_WM_(WM_NCLBUTTONDOWN, void, (UINT, CPoint), OnNcLButtonDown, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_NCLBUTTONUP() AFX_WM_(WM_NCLBUTTONUP, void, (UINT, CPoint), OnNcLButtonUp, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_NCLBUTTONDBLCLK() AFX_WM_(WM_NCLBUTTONDBLCLK, void, (UINT, CPoint), OnNcLButtonDblClk, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_NCRBUTTONDOWN() AFX_WM_(WM_NCRBUTTONDOWN, void, (UINT, CPoint), OnNcRButtonDown, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_NCRBUTTONUP() AFX_WM_(WM_NCRBUTTONUP, void, (UINT, CPoint), OnNcRButtonUp, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_NCMOUSEMOVE() AFX_WM_(WM_NCMOUSEMOVE, void, (UINT, CPoint), OnNcMouseMove, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_NCMOUSEHOVER() AFX_WM_(WM_NCMOUSEHOVER, void, (UINT, CPoint), OnNcMouseHover, 0, (UINT)wParam, AfxPointOf_(lParam))
+#define ON_WM_NCMOUSELEAVE() AFX_WM_(WM_NCMOUSELEAVE, void, (), OnNcMouseLeave, 0)
+#define ON_WM_SETCURSOR() AFX_WM_(WM_SETCURSOR, BOOL, (CWnd*, UINT, UINT), OnSetCursor, 0, CWnd::FromHandle((HWND)wParam), (UINT)(int)(short)LOWORD(lParam), (UINT)HIWORD(lParam))
+#define ON_WM_SHOWWINDOW() AFX_WM_(WM_SHOWWINDOW, void, (BOOL, UINT), OnShowWindow, 0, (BOOL)wParam, (UINT)lParam)
+#define ON_WM_ACTIVATE() AFX_WM_(WM_ACTIVATE, void, (UINT, CWnd*, BOOL), OnActivate, 0, (UINT)LOWORD(wParam), CWnd::FromHandle((HWND)lParam), (BOOL)HIWORD(wParam))
+#define ON_WM_ACTIVATEAPP() AFX_WM_(WM_ACTIVATEAPP, void, (BOOL, DWORD), OnActivateApp, 0, (BOOL)wParam, (DWORD)lParam)
+#define ON_WM_GETMINMAXINFO() AFX_WM_(WM_GETMINMAXINFO, void, (MINMAXINFO*), OnGetMinMaxInfo, 0, reinterpret_cast<MINMAXINFO*>(lParam))
+#define ON_WM_HSCROLL() AFX_WM_(WM_HSCROLL, void, (UINT, UINT, CScrollBar*), OnHScroll, 0, (UINT)LOWORD(wParam), (UINT)HIWORD(wParam), reinterpret_cast<CScrollBar*>(CWnd::FromHandle((HWND)lParam)))
+#define ON_WM_VSCROLL() AFX_WM_(WM_VSCROLL, void, (UINT, UINT, CScrollBar*), OnVScroll, 0, (UINT)LOWORD(wParam), (UINT)HIWORD(wParam), reinterpret_cast<CScrollBar*>(CWnd::FromHandle((HWND)lParam)))
+#define ON_WM_COPYDATA() AFX_WM_(WM_COPYDATA, BOOL, (CWnd*, COPYDATASTRUCT*), OnCopyData, 0, CWnd::FromHandle((HWND)wParam), reinterpret_cast<COPYDATASTRUCT*>(lParam))
+#define ON_WM_SYSCOMMAND() AFX_WM_(WM_SYSCOMMAND, void, (UINT, LPARAM), OnSysCommand, 0, (UINT)wParam, lParam)
+#define ON_WM_PARENTNOTIFY() AFX_WM_(WM_PARENTNOTIFY, void, (UINT, LPARAM), OnParentNotify, 0, (UINT)wParam, lParam)
+#define ON_WM_WINDOWPOSCHANGED() AFX_WM_(WM_WINDOWPOSCHANGED, void, (WINDOWPOS*), OnWindowPosChanged, 0, reinterpret_cast<WINDOWPOS*>(lParam))
+#define ON_WM_WINDOWPOSCHANGING() AFX_WM_(WM_WINDOWPOSCHANGING, void, (WINDOWPOS*), OnWindowPosChanging, 0, reinterpret_cast<WINDOWPOS*>(lParam))
+#define ON_WM_CONTEXTMENU() AFX_WM_(WM_CONTEXTMENU, void, (CWnd*, CPoint), OnContextMenu, 0, CWnd::FromHandle((HWND)wParam), AfxPointOf_(lParam))
+#define ON_WM_SETTINGCHANGE() AFX_WM_(WM_SETTINGCHANGE, void, (UINT, LPCTSTR), OnSettingChange, 0, (UINT)wParam, reinterpret_cast<LPCTSTR>(lParam))
+#define ON_WM_GETDLGCODE() AFX_WM_(WM_GETDLGCODE, UINT, (), OnGetDlgCode, 0)
+#define ON_WM_ENABLE() AFX_WM_(WM_ENABLE, void, (BOOL), OnEnable, 0, (BOOL)wParam)
+#define ON_WM_CANCELMODE() AFX_WM_(WM_CANCELMODE, void, (), OnCancelMode, 0)
+#define ON_WM_CHILDACTIVATE() AFX_WM_(WM_CHILDACTIVATE, void, (), OnChildActivate, 0)
+#define ON_WM_SYSCOLORCHANGE() AFX_WM_(WM_SYSCOLORCHANGE, void, (), OnSysColorChange, 0)
+#define ON_WM_TIMECHANGE() AFX_WM_(WM_TIMECHANGE, void, (), OnTimeChange, 0)
+#define ON_WM_ENTERSIZEMOVE() AFX_WM_(WM_ENTERSIZEMOVE, void, (), OnEnterSizeMove, 0)
+#define ON_WM_EXITSIZEMOVE() AFX_WM_(WM_EXITSIZEMOVE, void, (), OnExitSizeMove, 0)
+#define ON_WM_QUERYDRAGICON() AFX_WM_(WM_QUERYDRAGICON, HCURSOR, (), OnQueryDragIcon, 0)
+#define ON_WM_QUERYENDSESSION() AFX_WM_(WM_QUERYENDSESSION, BOOL, (), OnQueryEndSession, 0)
+#define ON_WM_ENDSESSION() AFX_WM_(WM_ENDSESSION, void, (BOOL), OnEndSession, 0, (BOOL)wParam)
+#define ON_WM_INITMENUPOPUP() AFX_WM_(WM_INITMENUPOPUP, void, (CMenu*, UINT, BOOL), OnInitMenuPopup, 0, CMenu::FromHandle((HMENU)wParam), (UINT)LOWORD(lParam), (BOOL)HIWORD(lParam))
+#define ON_WM_MENUSELECT() AFX_WM_(WM_MENUSELECT, void, (UINT, UINT, HMENU), OnMenuSelect, 0, (UINT)LOWORD(wParam), (UINT)HIWORD(wParam), (HMENU)lParam)
+#define ON_WM_HELPINFO() AFX_WM_(WM_HELPINFO, BOOL, (HELPINFO*), OnHelpInfo, 0, reinterpret_cast<HELPINFO*>(lParam))
+#define ON_WM_STYLECHANGED() AFX_WM_(WM_STYLECHANGED, void, (int, LPSTYLESTRUCT), OnStyleChanged, 0, (int)wParam, reinterpret_cast<LPSTYLESTRUCT>(lParam))
+#define ON_WM_STYLECHANGING() AFX_WM_(WM_STYLECHANGING, void, (int, LPSTYLESTRUCT), OnStyleChanging, 0, (int)wParam, reinterpret_cast<LPSTYLESTRUCT>(lParam))
+#define ON_WM_ENTERIDLE() AFX_WM_(WM_ENTERIDLE, void, (UINT, CWnd*), OnEnterIdle, 0, (UINT)wParam, CWnd::FromHandle((HWND)lParam))
+#define ON_WM_DROPFILES() AFX_WM_(WM_DROPFILES, void, (HDROP), OnDropFiles, 0, (HDROP)wParam)
 
 // Reflected to the control that sent the notification.
-#define ON_WM_CTLCOLOR_REFLECT() AFX_WM_(WM_CTLCOLOR + WM_REFLECT_BASE, AfxSig_hDw, HBRUSH, (CDC*, UINT), CtlColor)
-#define ON_WM_DRAWITEM_REFLECT() AFX_WM_(WM_DRAWITEM + WM_REFLECT_BASE, AfxSig_vDRAW_R, void, (LPDRAWITEMSTRUCT), DrawItem)
+#define ON_WM_CTLCOLOR_REFLECT() AFX_WM_(WM_CTLCOLOR + WM_REFLECT_BASE, HBRUSH, (CDC*, UINT), CtlColor, 0, CDC::FromHandle(reinterpret_cast<AFX_CTLCOLOR*>(lParam)->hDC), reinterpret_cast<AFX_CTLCOLOR*>(lParam)->nCtlType)
+#define ON_WM_DRAWITEM_REFLECT() AFX_WM_(WM_DRAWITEM + WM_REFLECT_BASE, void, (LPDRAWITEMSTRUCT), DrawItem, TRUE, reinterpret_cast<LPDRAWITEMSTRUCT>(lParam))
 #define ON_WM_MEASUREITEM_REFLECT()                                                                        \
-    AFX_WM_(WM_MEASUREITEM + WM_REFLECT_BASE, AfxSig_vMEASURE_R, void, (LPMEASUREITEMSTRUCT), MeasureItem)
+    AFX_WM_(WM_MEASUREITEM + WM_REFLECT_BASE, void, (LPMEASUREITEMSTRUCT), MeasureItem, TRUE, reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam))
 #define ON_WM_COMPAREITEM_REFLECT()                                                                        \
-    AFX_WM_(WM_COMPAREITEM + WM_REFLECT_BASE, AfxSig_iCOMPARE_R, int, (LPCOMPAREITEMSTRUCT), CompareItem)
+    AFX_WM_(WM_COMPAREITEM + WM_REFLECT_BASE, int, (LPCOMPAREITEMSTRUCT), CompareItem, 0, reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam))
 #define ON_WM_DELETEITEM_REFLECT()                                                                         \
-    AFX_WM_(WM_DELETEITEM + WM_REFLECT_BASE, AfxSig_vDELETE_R, void, (LPDELETEITEMSTRUCT), DeleteItem)
-#define ON_WM_VKEYTOITEM_REFLECT() AFX_WM_(WM_VKEYTOITEM + WM_REFLECT_BASE, AfxSig_iww, int, (UINT, UINT), VKeyToItem)
-#define ON_WM_CHARTOITEM_REFLECT() AFX_WM_(WM_CHARTOITEM + WM_REFLECT_BASE, AfxSig_iww, int, (UINT, UINT), CharToItem)
-#define ON_WM_HSCROLL_REFLECT() AFX_WM_(WM_HSCROLL + WM_REFLECT_BASE, AfxSig_vww, void, (UINT, UINT), HScroll)
-#define ON_WM_VSCROLL_REFLECT() AFX_WM_(WM_VSCROLL + WM_REFLECT_BASE, AfxSig_vww, void, (UINT, UINT), VScroll)
-#define ON_WM_PARENTNOTIFY_REFLECT() AFX_WM_(WM_PARENTNOTIFY + WM_REFLECT_BASE, AfxSig_vwl, void, (UINT, LPARAM), ParentNotify)
+    AFX_WM_(WM_DELETEITEM + WM_REFLECT_BASE, void, (LPDELETEITEMSTRUCT), DeleteItem, TRUE, reinterpret_cast<LPDELETEITEMSTRUCT>(lParam))
+#define ON_WM_VKEYTOITEM_REFLECT() AFX_WM_(WM_VKEYTOITEM + WM_REFLECT_BASE, int, (UINT, UINT), VKeyToItem, 0, (UINT)LOWORD(wParam), (UINT)HIWORD(wParam))
+#define ON_WM_CHARTOITEM_REFLECT() AFX_WM_(WM_CHARTOITEM + WM_REFLECT_BASE, int, (UINT, UINT), CharToItem, 0, (UINT)LOWORD(wParam), (UINT)HIWORD(wParam))
+#define ON_WM_HSCROLL_REFLECT() AFX_WM_(WM_HSCROLL + WM_REFLECT_BASE, void, (UINT, UINT), HScroll, 0, (UINT)LOWORD(wParam), (UINT)HIWORD(wParam))
+#define ON_WM_VSCROLL_REFLECT() AFX_WM_(WM_VSCROLL + WM_REFLECT_BASE, void, (UINT, UINT), VScroll, 0, (UINT)LOWORD(wParam), (UINT)HIWORD(wParam))
+#define ON_WM_PARENTNOTIFY_REFLECT() AFX_WM_(WM_PARENTNOTIFY + WM_REFLECT_BASE, void, (UINT, LPARAM), ParentNotify, 0, (UINT)wParam, lParam)
 
 // Carried in pExtra of OnCmdMsg for WM_NOTIFY entries.
 struct AFX_NOTIFY

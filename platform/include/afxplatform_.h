@@ -47,13 +47,30 @@
 #define PASCAL __stdcall
 #endif
 
-// Release build semantics: checks vanish, VERIFY still evaluates its argument, TRACE does not
-// evaluate its arguments at all.
+// Assertions. Checked when the build defines MOLVANE_ASSERTS (the default build does, so the
+// libraries' own checks run in the tests); a failed one goes to the assertion handler, which
+// tests turn into a test failure. Without it they vanish as in a release build. VERIFY always
+// evaluates its argument; TRACE does not evaluate its arguments at all.
+typedef BOOL(AFXAPI* AFX_ASSERT_HANDLER)(LPCSTR lpszFileName, int nLine);
+// Reports a failed assertion to the handler; TRUE asks the caller to break into a debugger.
+AFX_PLATFORM_API BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+// Replaces the handler (null: the default, which notes the failure for a debugger and goes on);
+// returns the previous one.
+AFX_PLATFORM_API AFX_ASSERT_HANDLER AFXAPI AfxSetAssertHandler(AFX_ASSERT_HANDLER pfnHandler);
+
+#ifdef MOLVANE_ASSERTS
+#define ASSERT(f) ((void)((f) || (AfxAssertFailedLine(__FILE__, __LINE__) && (::DebugBreak(), 0))))
+#define VERIFY(f) ASSERT(f)
+#define ASSERT_VALID(pOb) ((pOb) != NULL ? (pOb)->AssertValid() : (void)AfxAssertFailedLine(__FILE__, __LINE__))
+#define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
+#define ASSERT_POINTER(p, type) ASSERT((p) != NULL)
+#else
 #define ASSERT(f) ((void)0)
 #define VERIFY(f) ((void)(f))
 #define ASSERT_VALID(pOb) ((void)0)
 #define ASSERT_KINDOF(class_name, object) ((void)0)
 #define ASSERT_POINTER(p, type) ((void)0)
+#endif
 #define ASSERT_NULL_OR_POINTER(p, type) ((void)0)
 #define DEBUG_ONLY(f) ((void)0)
 #define TRACE(...) ((void)0)
@@ -62,7 +79,7 @@
 #define TRACE2(sz, p1, p2) ((void)0)
 #define TRACE3(sz, p1, p2, p3) ((void)0)
 #define ATLTRACE(...) ((void)0)
-#define ATLASSERT(f) ((void)0)
+#define ATLASSERT(f) ASSERT(f)
 #define UNUSED(x)
 #define UNUSED_ALWAYS(x) ((void)(x))
 #define DEBUG_NEW new

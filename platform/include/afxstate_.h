@@ -30,7 +30,7 @@ public:
 
     CWinThread* m_pCurrentWinThread;
 
-    // Temporary CWnd objects made by CWnd::FromHandle for handles nobody attached.
+    // Temporary CWnd, CMenu, CDC and GDI objects made by FromHandle for handles nobody attached.
     AfxTempWndMap_* m_pTempWnds;
     int m_nTempMapLock;
 

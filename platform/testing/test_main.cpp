@@ -1,5 +1,6 @@
 // Entry point of every test executable. No test may hang on a modal box: every message box of
-// the layer is printed to stderr and dismissed without being shown.
+// the layer is printed to stderr and dismissed without being shown. A failed ASSERT of any
+// module is a failure of the running test.
 #include <gtest/gtest.h>
 
 #include <stdio.h>
@@ -17,11 +18,18 @@ int AFXAPI DismissMessageBox(HWND, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT n
     return nAnswer;
 }
 
+BOOL AFXAPI FailTheTest(LPCSTR lpszFileName, int nLine)
+{
+    ADD_FAILURE_AT(lpszFileName != nullptr ? lpszFileName : "?", nLine) << "ASSERT failed";
+    return FALSE;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     AfxSetMessageBoxHandler(&DismissMessageBox);
+    AfxSetAssertHandler(&FailTheTest);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -191,6 +191,45 @@ TEST_F(Dialogs, ModelessKeysAreHandledThroughPreTranslation)
     dlg.DestroyWindow();
 }
 
+// Two libraries hold a template under the same id: a dialog given its own module takes that
+// module's template for Create and DoModal, whatever the chain would find first, and never
+// falls back to the chain.
+TEST_F(Dialogs, ExplicitResourceModuleWinsOverTheChain)
+{
+    HMODULE hSecond = ::LoadLibraryA("PlatformTestRes2.dll");
+    ASSERT_NE(hSecond, (HMODULE)NULL);
+    ASSERT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_TEST_DIALOG), (LPCSTR)RT_DIALOG), hSecond);
+
+    CTestDialog modeless;
+    modeless.SetResourceModule(m_hLib);
+    ASSERT_TRUE(modeless.Create(IDD_TEST_DIALOG, &m_owner));
+    EXPECT_STREQ(WindowText(modeless.m_hWnd), "First");
+    EXPECT_NE(modeless.GetDlgItem(IDC_TEST_CHECK), (CWnd*)NULL) << "the first library's controls";
+    modeless.DestroyWindow();
+
+    CString modalTitle;
+    CTestDialog modal(IDD_TEST_DIALOG, &m_owner);
+    modal.SetResourceModule(m_hLib);
+    modal.m_onInit = [&](CTestDialog& d) {
+        modalTitle = WindowText(d.m_hWnd);
+        d.PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    EXPECT_EQ(modal.DoModal(), IDCANCEL);
+    EXPECT_STREQ(modalTitle, "First");
+
+    CDialog viaConstructor(IDD_TEST_DIALOG, &m_owner, hSecond);
+    EXPECT_EQ(viaConstructor.GetResourceModule(), (HINSTANCE)hSecond);
+    ASSERT_TRUE(viaConstructor.Create(IDD_TEST_DIALOG, &m_owner));
+    EXPECT_STREQ(WindowText(viaConstructor.m_hWnd), "Second");
+    viaConstructor.DestroyWindow();
+
+    // Only the first library has NAMEDDLG: a dialog of the second does not borrow it.
+    CTestDialog missing;
+    missing.SetResourceModule(hSecond);
+    EXPECT_FALSE(missing.Create("NAMEDDLG", &m_owner));
+    ::FreeLibrary(hSecond);
+}
+
 TEST_F(Dialogs, MissingTemplateFails)
 {
     CTestDialog dlg(4999, &m_owner);
@@ -307,6 +346,36 @@ TEST_F(Dialogs, NestedModalDialogsDisableEachOwnerInTurn)
     EXPECT_EQ(outer.DoModal(), IDCANCEL);
     EXPECT_EQ(innerResult, IDOK);
     EXPECT_TRUE(bOuterDisabledDuringInner);
+    EXPECT_TRUE(m_owner.IsWindowEnabled());
+}
+
+// A control or a socket that keeps posting to itself never lets the queue go idle: the dialog
+// still shows within a bounded number of messages instead of staying hidden over a disabled
+// owner.
+TEST_F(Dialogs, ModalDialogShowsUnderAFloodOfPostedMessages)
+{
+    const int kGiveUpAfter = 20000;
+    CTestDialog dlg(IDD_TEST_DIALOG, &m_owner);
+    int posted = 0;
+    int shownAfter = -1;
+    bool ownerDisabledWhenShown = false;
+    dlg.m_onInit = [](CTestDialog& d) { d.PostMessage(WM_APP); };
+    dlg.m_onApp = [&](CTestDialog& d) {
+        ++posted;
+        if (d.IsWindowVisible()) {
+            shownAfter = posted;
+            ownerDisabledWhenShown = !m_owner.IsWindowEnabled();
+            d.EndDialog(IDOK);
+        } else if (posted >= kGiveUpAfter) {
+            d.EndDialog(IDCANCEL);
+        } else {
+            d.PostMessage(WM_APP);
+        }
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK) << "never shown in " << kGiveUpAfter << " messages";
+    EXPECT_GT(shownAfter, 0);
+    EXPECT_LE(shownAfter, 100);
+    EXPECT_TRUE(ownerDisabledWhenShown);
     EXPECT_TRUE(m_owner.IsWindowEnabled());
 }
 

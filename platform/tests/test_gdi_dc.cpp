@@ -1,6 +1,10 @@
 // CDC drawing checked pixel by pixel in a 32-bit memory DC.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
+#include "afxcontrolbarutil.h"
 #include "afxgdi_.h"
 
 namespace {
@@ -338,6 +342,108 @@ TEST_F(Canvas, TextSettersReturnPreviousValues)
     EXPECT_EQ(dc.GetPixel(extent.cx - 1, extent.cy - 1), kGreen);
     EXPECT_EQ(dc.GetPixel(extent.cx + 1, 1), kWhite);
     EXPECT_EQ(dc.GetPixel(1, extent.cy + 1), kWhite);
+}
+
+// The select-and-restore guard: what was selected comes back at the end of each scope, nested
+// guards unwinding in order, with no wrapper made for the previous object.
+TEST_F(Canvas, SelectGuardPutsBackWhatWasSelected)
+{
+    CPen red(PS_SOLID, 1, kRed), blue(PS_SOLID, 1, kBlue);
+    HGDIOBJ hOriginal = ::GetCurrentObject(dc.m_hDC, OBJ_PEN);
+    CGdiObject::DeleteTempMap();
+    const int tempsBefore = AfxGetTempGdiCount();
+    {
+        CDCSelectGuard outer(dc, red);
+        EXPECT_EQ(outer.GetOldObject(), hOriginal);
+        EXPECT_EQ(::GetCurrentObject(dc.m_hDC, OBJ_PEN), red.m_hObject);
+        {
+            CDCSelectGuard inner(&dc, &blue);
+            EXPECT_EQ(inner.GetOldObject(), red.m_hObject);
+            dc.MoveTo(0, 5);
+            dc.LineTo(20, 5);
+        }
+        EXPECT_EQ(::GetCurrentObject(dc.m_hDC, OBJ_PEN), red.m_hObject);
+        dc.MoveTo(0, 7);
+        dc.LineTo(20, 7);
+        CDCSelectGuard moved(std::move(outer));
+        EXPECT_EQ(outer.GetOldObject(), (HGDIOBJ)NULL) << "the moved-from guard restores nothing";
+    }
+    EXPECT_EQ(::GetCurrentObject(dc.m_hDC, OBJ_PEN), hOriginal);
+    EXPECT_EQ(AfxGetTempGdiCount(), tempsBefore) << "no temporary wrapper was made";
+    ExpectPixels("lines", {{10, 5, kBlue}, {10, 7, kRed}});
+    // Nothing to select, nothing to restore.
+    CDCSelectGuard none(dc.m_hDC, NULL);
+    EXPECT_EQ(none.GetOldObject(), (HGDIOBJ)NULL);
+}
+
+// Moving a wrapper moves the handle and its handle-map entry; moving onto a wrapper deletes
+// what it held.
+TEST(GdiMoves, WrappersHandTheirHandlesOver)
+{
+    CPen first(PS_SOLID, 1, kRed);
+    HGDIOBJ hFirst = first.m_hObject;
+    CPen second(std::move(first));
+    EXPECT_EQ(first.m_hObject, (HGDIOBJ)NULL);
+    EXPECT_EQ(second.m_hObject, hFirst);
+    EXPECT_EQ(CGdiObject::FromHandle(hFirst), &second);
+
+    CPen third(PS_SOLID, 2, kBlue);
+    HGDIOBJ hThird = third.m_hObject;
+    third = std::move(second);
+    EXPECT_EQ(third.m_hObject, hFirst);
+    EXPECT_EQ(::GetObjectType(hThird), 0u) << "the object moved onto was deleted";
+    EXPECT_EQ(CGdiObject::FromHandle(hFirst), &third);
+
+    std::vector<CBrush> brushes;
+    for (COLORREF c : {kRed, kGreen, kBlue}) {
+        CBrush brush;
+        ASSERT_TRUE(brush.CreateSolidBrush(c));
+        brushes.push_back(std::move(brush));
+    }
+    brushes.reserve(64); // reallocation moves them once more
+    for (CBrush& brush : brushes)
+        EXPECT_EQ(CGdiObject::FromHandle(brush.m_hObject), &brush);
+
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+    HDC hDC = dc.m_hDC;
+    CDC other(std::move(dc));
+    EXPECT_EQ(dc.m_hDC, (HDC)NULL);
+    EXPECT_EQ(other.m_hDC, hDC);
+    EXPECT_EQ(other.m_hAttribDC, hDC);
+    EXPECT_EQ(CDC::FromHandle(hDC), &other);
+    CDC last;
+    ASSERT_TRUE(last.CreateCompatibleDC(NULL));
+    HDC hLast = last.m_hDC;
+    last = std::move(other);
+    EXPECT_EQ(last.m_hDC, hDC);
+    EXPECT_EQ(::GetObjectType(hLast), 0u) << "the DC moved onto was deleted";
+}
+
+// CMemDC: drawing lands in the target only when the memory DC ends, at the same coordinates,
+// and only inside its area.
+TEST_F(Canvas, MemDCCopiesItsAreaToTheTargetAtTheEnd)
+{
+    CRect area(10, 8, 40, 30);
+    {
+        CMemDC mem(dc, area);
+        ASSERT_TRUE(mem.IsMemDC());
+        CDC& out = mem.GetDC();
+        EXPECT_NE(out.m_hDC, dc.m_hDC);
+        out.FillSolidRect(&area, kBlue);
+        out.FillSolidRect(20, 10, 5, 5, kRed);
+        ExpectPixels("before the end", {{15, 15, kWhite}, {22, 12, kWhite}});
+    }
+    ExpectPixels("after", {{10, 8, kBlue}, {39, 29, kBlue}, {22, 12, kRed}, {9, 8, kWhite}, {40, 29, kWhite},
+                           {39, 30, kWhite}});
+
+    CMemDC::m_bUseMemoryDC = FALSE;
+    {
+        CMemDC direct(dc, area);
+        EXPECT_FALSE(direct.IsMemDC());
+        EXPECT_EQ(direct.GetDC().m_hDC, dc.m_hDC);
+    }
+    CMemDC::m_bUseMemoryDC = TRUE;
 }
 
 } // namespace

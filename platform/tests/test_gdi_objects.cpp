@@ -86,6 +86,41 @@ TEST(GdiObjectTest, TemporaryWrappersAreCreatedPerThread)
     CGdiObject::DeleteTempMap();
 }
 
+// A thread that ends without an idle time (a worker painting into a memory DC) takes its
+// temporary wrappers with it.
+struct ThreadTemps
+{
+    HPEN hPen;
+    HDC hDC;
+    int countInside;
+};
+
+DWORD WINAPI WrapAndEnd(LPVOID p)
+{
+    ThreadTemps& t = *static_cast<ThreadTemps*>(p);
+    CGdiObject::FromHandle(t.hPen);
+    CDC* pDC = CDC::FromHandle(t.hDC);
+    pDC->SelectObject(CPen::FromHandle(t.hPen)); // the old pen comes back wrapped too
+    t.countInside = AfxGetTempGdiCount();
+    return 0; // no DeleteTempMap
+}
+
+TEST(GdiObjectTest, TemporaryWrappersAreFreedWhenTheirThreadEnds)
+{
+    CGdiObject::DeleteTempMap();
+    CDC::DeleteTempMap();
+    ThreadTemps t = {::CreatePen(PS_SOLID, 1, RGB(1, 2, 3)), ::CreateCompatibleDC(NULL), 0};
+    const int before = AfxGetTempGdiCount();
+    HANDLE thread = ::CreateThread(NULL, 0, WrapAndEnd, &t, 0, NULL);
+    ASSERT_NE(thread, (HANDLE)NULL);
+    ::WaitForSingleObject(thread, INFINITE);
+    ::CloseHandle(thread);
+    EXPECT_EQ(t.countInside, before + 3) << "pen, DC and the DC's first pen";
+    EXPECT_EQ(AfxGetTempGdiCount(), before);
+    ::DeleteDC(t.hDC);
+    ::DeleteObject(t.hPen);
+}
+
 TEST(GdiObjectTest, PenBrushAndFontReportTheirSettings)
 {
     CPen pen(PS_DASH, 1, RGB(10, 20, 30));

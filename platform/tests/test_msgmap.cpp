@@ -9,6 +9,7 @@
 namespace {
 
 HWND g_hOther = NULL; // a foreign window handed to handlers that take a CWnd*
+HMENU g_hMenu = NULL; // a menu handed to handlers that take a menu
 UINT g_nRegistered = ::RegisterWindowMessageA("Molvane.Test.Registered");
 
 std::string Who(const CWnd* pWnd)
@@ -125,6 +126,36 @@ protected:
         m_log = Fmt("OnMeasureItem %d %u", nID, p->itemID);
         p->itemHeight = 33;
     }
+    afx_msg int OnCompareItem(int nID, LPCOMPAREITEMSTRUCT p)
+    {
+        m_log = Fmt("OnCompareItem %d %u %u", nID, p->itemID1, p->itemID2);
+        return -1;
+    }
+    afx_msg void OnDeleteItem(int nID, LPDELETEITEMSTRUCT p) { m_log = Fmt("OnDeleteItem %d %u", nID, p->itemID); }
+    afx_msg int OnMouseActivate(CWnd* pDesktop, UINT nHit, UINT message)
+    {
+        m_log = Fmt("OnMouseActivate %s %u %u", Who(pDesktop).c_str(), nHit, message);
+        return MA_NOACTIVATE;
+    }
+    afx_msg void OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu)
+    {
+        m_log = Fmt("OnInitMenuPopup %s %u %d", pMenu != NULL && pMenu->m_hMenu == g_hMenu ? "MENU" : "?", nIndex,
+                    bSysMenu);
+    }
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hMenu)
+    {
+        m_log = Fmt("OnMenuSelect %u %u %s", nItemID, nFlags, hMenu == g_hMenu ? "MENU" : "?");
+    }
+    afx_msg void OnSizing(UINT fwSide, LPRECT pRect)
+    {
+        m_log = Fmt("OnSizing %u %ld %ld", fwSide, pRect->right, pRect->bottom);
+        pRect->right = 500;
+    }
+    afx_msg void OnMoving(UINT fwSide, LPRECT pRect)
+    {
+        m_log = Fmt("OnMoving %u %ld %ld", fwSide, pRect->left, pRect->top);
+        pRect->left = 50;
+    }
     afx_msg void OnClose() { m_log = "OnClose"; }
     afx_msg void OnParentNotify(UINT message, LPARAM lParam)
     {
@@ -182,6 +213,13 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
     ON_WM_CTLCOLOR()
     ON_WM_DRAWITEM()
     ON_WM_MEASUREITEM()
+    ON_WM_COMPAREITEM()
+    ON_WM_DELETEITEM()
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_INITMENUPOPUP()
+    ON_WM_MENUSELECT()
+    ON_WM_SIZING()
+    ON_WM_MOVING()
     ON_WM_CLOSE()
     ON_WM_PARENTNOTIFY()
     ON_WM_GETDLGCODE()
@@ -204,6 +242,8 @@ const LPARAM kDC = 0x7FFF0002;
 const LPARAM kStruct = 0x7FFF0003;
 const WPARAM kOtherW = 0x7FFF0001;
 const WPARAM kDCW = 0x7FFF0002;
+const WPARAM kMenuW = 0x7FFF0004;
+const LPARAM kMenu = 0x7FFF0004;
 const LRESULT kAny = 0x12345678;
 
 const MessageCase kCases[] = {
@@ -241,6 +281,14 @@ const MessageCase kCases[] = {
     {"CtlColorStatic", WM_CTLCOLORSTATIC, kDCW, kOther, "OnCtlColor DC OTHER 6", kAny},
     {"DrawItem", WM_DRAWITEM, 9, kStruct, "OnDrawItem 9 4", TRUE},
     {"MeasureItem", WM_MEASUREITEM, 9, kStruct, "OnMeasureItem 9 4", TRUE},
+    {"CompareItem", WM_COMPAREITEM, 9, kStruct, "OnCompareItem 9 1 2", -1},
+    {"DeleteItem", WM_DELETEITEM, 9, kStruct, "OnDeleteItem 9 4", TRUE},
+    {"MouseActivate", WM_MOUSEACTIVATE, kOtherW, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), "OnMouseActivate OTHER 1 513",
+     MA_NOACTIVATE},
+    {"InitMenuPopup", WM_INITMENUPOPUP, kMenuW, MAKELPARAM(2, TRUE), "OnInitMenuPopup MENU 2 1", 0},
+    {"MenuSelect", WM_MENUSELECT, MAKEWPARAM(105, MF_POPUP | MF_HILITE), kMenu, "OnMenuSelect 105 144 MENU", 0},
+    {"Sizing", WM_SIZING, WMSZ_BOTTOMRIGHT, kStruct, "OnSizing 8 300 400", TRUE},
+    {"Moving", WM_MOVING, 0, kStruct, "OnMoving 0 1 2", TRUE},
     {"Close", WM_CLOSE, 0, 0, "OnClose", 0},
     {"ParentNotify", WM_PARENTNOTIFY, MAKEWPARAM(WM_LBUTTONDOWN, 0), kOther, "OnParentNotify 513 OTHER", 0},
     {"GetDlgCode", WM_GETDLGCODE, 0, 0, "OnGetDlgCode", DLGC_WANTALLKEYS},
@@ -255,6 +303,7 @@ protected:
     {
         g_hOther = CreateForeignWindow();
         ASSERT_NE(g_hOther, (HWND)NULL);
+        g_hMenu = ::CreatePopupMenu();
         ASSERT_TRUE(m_wnd.CreateEx(0, NULL, "probe", WS_POPUP, 0, 0, 100, 100, NULL, NULL));
         m_hDC = ::GetDC(m_wnd.m_hWnd);
         m_wnd.m_hExpectedDC = m_hDC;
@@ -265,7 +314,9 @@ protected:
         ::ReleaseDC(m_wnd.m_hWnd, m_hDC);
         m_wnd.DestroyWindow();
         ::DestroyWindow(g_hOther);
+        ::DestroyMenu(g_hMenu);
         CWnd::DeleteTempMap();
+        CMenu::DeleteTempMap();
     }
     // Sends the case's message with its placeholders replaced by real values and structures.
     LRESULT SendCase(const MessageCase& c)
@@ -284,11 +335,28 @@ protected:
         mis.CtlType = ODT_LISTBOX;
         mis.CtlID = 9;
         mis.itemID = 4;
+        COMPAREITEMSTRUCT cis = {};
+        cis.CtlType = ODT_LISTBOX;
+        cis.CtlID = 9;
+        cis.hwndItem = g_hOther;
+        cis.itemID1 = 1;
+        cis.itemID2 = 2;
+        DELETEITEMSTRUCT del = {};
+        del.CtlType = ODT_LISTBOX;
+        del.CtlID = 9;
+        del.itemID = 4;
+        del.hwndItem = g_hOther;
+        RECT rect = {1, 2, 300, 400};
 
-        WPARAM wParam = c.wParam == kOtherW ? (WPARAM)g_hOther : c.wParam == kDCW ? (WPARAM)m_hDC : c.wParam;
+        WPARAM wParam = c.wParam == kOtherW ? (WPARAM)g_hOther
+                        : c.wParam == kDCW  ? (WPARAM)m_hDC
+                        : c.wParam == kMenuW ? (WPARAM)g_hMenu
+                                             : c.wParam;
         LPARAM lParam = c.lParam;
         if (lParam == kOther)
             lParam = (LPARAM)g_hOther;
+        else if (lParam == kMenu)
+            lParam = (LPARAM)g_hMenu;
         else if (lParam == kStruct) {
             switch (c.message) {
             case WM_NCCALCSIZE: lParam = (LPARAM)&ncc; break;
@@ -298,6 +366,10 @@ protected:
             case WM_SETTINGCHANGE: lParam = (LPARAM) "intl"; break;
             case WM_DRAWITEM: lParam = (LPARAM)&dis; break;
             case WM_MEASUREITEM: lParam = (LPARAM)&mis; break;
+            case WM_COMPAREITEM: lParam = (LPARAM)&cis; break;
+            case WM_DELETEITEM: lParam = (LPARAM)&del; break;
+            case WM_SIZING:
+            case WM_MOVING: lParam = (LPARAM)&rect; break;
             }
         }
         LRESULT lResult = ::SendMessageA(m_wnd.m_hWnd, c.message, wParam, lParam);
@@ -306,6 +378,12 @@ protected:
         }
         if (c.message == WM_MEASUREITEM) {
             EXPECT_EQ(mis.itemHeight, 33u);
+        }
+        if (c.message == WM_SIZING) {
+            EXPECT_EQ(rect.right, 500) << "the handler's rectangle reaches the sender";
+        }
+        if (c.message == WM_MOVING) {
+            EXPECT_EQ(rect.left, 50);
         }
         return lResult;
     }

@@ -1,6 +1,9 @@
 // Reflection: notifications a child sends its parent come back to the child's own map first.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "wnd_test_util.h"
 
 namespace {
@@ -236,5 +239,81 @@ TEST_F(Reflection, CButtonDrawItemIsCalledThroughReflection)
     button.UpdateWindow();
     EXPECT_EQ(button.m_draws, 1);
 }
+
+// Owner-drawn lists and combo boxes measure, sort and release their own items: the system sends
+// WM_MEASUREITEM, WM_COMPAREITEM and WM_DELETEITEM to the parent, and the parent's framework
+// handlers hand them back to the control's reflected entries, results included.
+class COwnerDrawnItems : public CWnd
+{
+public:
+    int m_measures = 0;
+    int m_compares = 0;
+    std::vector<DWORD_PTR> m_deleted;
+
+protected:
+    afx_msg void MeasureItem(LPMEASUREITEMSTRUCT p)
+    {
+        ++m_measures;
+        p->itemHeight = 21;
+    }
+    afx_msg int CompareItem(LPCOMPAREITEMSTRUCT p)
+    {
+        ++m_compares;
+        return p->itemData1 < p->itemData2 ? -1 : p->itemData1 > p->itemData2 ? 1 : 0;
+    }
+    afx_msg void DeleteItem(LPDELETEITEMSTRUCT p) { m_deleted.push_back(p->itemData); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(COwnerDrawnItems, CWnd)
+    ON_WM_MEASUREITEM_REFLECT()
+    ON_WM_COMPAREITEM_REFLECT()
+    ON_WM_DELETEITEM_REFLECT()
+END_MESSAGE_MAP()
+
+struct OwnerDrawCase
+{
+    const char* name;
+    const char* className;
+    DWORD dwStyle;
+    UINT nAdd, nReset, nGetData, nGetHeight;
+};
+
+const OwnerDrawCase kOwnerDrawCases[] = {
+    {"ListBox", "LISTBOX", LBS_OWNERDRAWFIXED | LBS_SORT, LB_ADDSTRING, LB_RESETCONTENT, LB_GETITEMDATA,
+     LB_GETITEMHEIGHT},
+    {"ComboBox", "COMBOBOX", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_SORT, CB_ADDSTRING, CB_RESETCONTENT,
+     CB_GETITEMDATA, CB_GETITEMHEIGHT},
+};
+
+class OwnerDrawReflection : public Reflection, public ::testing::WithParamInterface<OwnerDrawCase>
+{
+};
+
+TEST_P(OwnerDrawReflection, ItemsAreMeasuredSortedAndDeletedByTheControl)
+{
+    const OwnerDrawCase& c = GetParam();
+    COwnerDrawnItems items;
+    ASSERT_TRUE(items.CreateEx(0, c.className, "", WS_CHILD | WS_VISIBLE | c.dwStyle, 10, 50, 120, 100,
+                               m_parent.m_hWnd, (HMENU)(UINT_PTR)303));
+    EXPECT_GE(items.m_measures, 1) << "measured while it was created";
+    EXPECT_EQ(items.SendMessage(c.nGetHeight, 0), 21);
+
+    for (DWORD_PTR data : {30, 10, 20})
+        items.SendMessage(c.nAdd, 0, (LPARAM)data);
+    EXPECT_GE(items.m_compares, 2);
+    std::vector<DWORD_PTR> order;
+    for (int i = 0; i < 3; ++i)
+        order.push_back((DWORD_PTR)items.SendMessage(c.nGetData, i));
+    EXPECT_EQ(order, (std::vector<DWORD_PTR>{10, 20, 30})) << "the control's comparison sorted them";
+
+    items.SendMessage(c.nReset);
+    std::sort(items.m_deleted.begin(), items.m_deleted.end());
+    EXPECT_EQ(items.m_deleted, (std::vector<DWORD_PTR>{10, 20, 30}));
+    items.DestroyWindow();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OwnerDrawReflection, ::testing::ValuesIn(kOwnerDrawCases),
+                         [](const ::testing::TestParamInfo<OwnerDrawCase>& info) { return std::string(info.param.name); });
 
 } // namespace

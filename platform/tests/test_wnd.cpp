@@ -184,6 +184,36 @@ TEST(WindowCreation, PostNcDestroyMayDeleteTheObject)
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), (CWnd*)NULL);
 }
 
+// A derived WM_NCDESTROY handler that forgets the base one: the object still reaches
+// PostNcDestroy (and deletes itself there) and leaves the map.
+class CForgetfulSelfDeleting : public CSelfDeleting
+{
+public:
+    using CSelfDeleting::CSelfDeleting;
+    bool* m_pSawNcDestroy = nullptr;
+
+protected:
+    afx_msg void OnNcDestroy() { *m_pSawNcDestroy = true; } // no CWnd::OnNcDestroy
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CForgetfulSelfDeleting, CSelfDeleting)
+    ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+
+TEST(WindowCreation, PostNcDestroyRunsEvenWhenTheHandlerSkipsTheBase)
+{
+    bool bDeleted = false, bSawNcDestroy = false;
+    CForgetfulSelfDeleting* pWnd = new CForgetfulSelfDeleting(&bDeleted);
+    pWnd->m_pSawNcDestroy = &bSawNcDestroy;
+    ASSERT_TRUE(pWnd->CreateEx(0, NULL, "self", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    HWND hWnd = pWnd->m_hWnd;
+    EXPECT_TRUE(pWnd->DestroyWindow());
+    EXPECT_TRUE(bSawNcDestroy);
+    EXPECT_TRUE(bDeleted) << "a self-deleting object would leak";
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), (CWnd*)NULL);
+}
+
 // Handle map
 
 TEST(HandleMap, ForeignHandlesGetTemporaryObjects)
@@ -336,6 +366,29 @@ TEST(Subclassing, MessagesPassTheMapThenTheOriginalProcedure)
     EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), pfnOriginal);
     ::SendMessageA(hEdit, WM_CHAR, 'c', 1);
     EXPECT_EQ(edit.m_chars, 2);
+    ::DestroyWindow(hEdit);
+}
+
+// Detaching a subclassed control hands it back its own procedure: it keeps working as the
+// control it is, and the object hears nothing more.
+TEST(Subclassing, DetachGivesTheControlItsProcedureBack)
+{
+    HWND hEdit = CreateForeignWindow("EDIT", NULL, WS_POPUP | ES_AUTOHSCROLL);
+    ::SetWindowTextA(hEdit, "");
+    WNDPROC pfnOriginal = (WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
+    CUpperEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(hEdit));
+    ::SendMessageA(hEdit, WM_CHAR, 'a', 1);
+    EXPECT_EQ(edit.Detach(), hEdit);
+    EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), pfnOriginal);
+    EXPECT_EQ(edit.m_pfnSuper, (WNDPROC)NULL);
+    ::SendMessageA(hEdit, WM_CHAR, 'b', 1);
+    EXPECT_EQ(edit.m_chars, 1);
+    char text[16] = "";
+    ::GetWindowTextA(hEdit, text, sizeof(text));
+    EXPECT_STREQ(text, "Ab") << "the edit still takes characters";
+    EXPECT_TRUE(edit.SubclassWindow(hEdit)) << "and may be subclassed again";
+    edit.UnsubclassWindow();
     ::DestroyWindow(hEdit);
 }
 
@@ -549,6 +602,142 @@ TEST(HandlerFailures, StandardExceptionIsReportedNotPropagated)
     ASSERT_EQ(recorder.Count(), 1u);
     EXPECT_NE(recorder.Last().text.find("broken invariant"), std::string::npos);
 }
+
+// One policy for every kind of failure in every message: the thread's handler reports it once
+// (a box whose own loop paints the failing window again shows no second box), creation fails,
+// a command counts as handled and a paint leaves the window valid.
+enum class Thrown { Framework, Standard, Anything };
+enum class During { Create, Command, Paint };
+
+class CFailingWnd : public CWnd
+{
+public:
+    Thrown m_thrown = Thrown::Standard;
+    During m_during = During::Create;
+
+    void Fail()
+    {
+        switch (m_thrown) {
+        case Thrown::Framework:
+            throw new CNotSupportedException;
+        case Thrown::Standard:
+            throw std::runtime_error("broken invariant");
+        case Thrown::Anything:
+            throw 42;
+        }
+    }
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (m_during == During::Create)
+            Fail();
+        return CWnd::OnCreate(lpcs);
+    }
+    afx_msg void OnCommandX() { Fail(); }
+    afx_msg void OnPaint() { Fail(); } // before BeginPaint: the window stays invalid
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFailingWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_COMMAND(0x8501, OnCommandX)
+END_MESSAGE_MAP()
+
+// A box that, like the real one, runs a loop: it paints the window it reports over.
+struct PaintingBox
+{
+    static HWND s_hWnd;
+    static std::vector<std::string> s_texts;
+    static int s_depth;
+    static int s_deepest;
+    static int AFXAPI Show(HWND, LPCTSTR lpszText, LPCTSTR, UINT nType)
+    {
+        s_texts.push_back(lpszText != NULL ? lpszText : "");
+        ++s_depth;
+        s_deepest = s_depth > s_deepest ? s_depth : s_deepest;
+        if (s_depth < 4 && s_hWnd != NULL && ::IsWindow(s_hWnd)) { // bounded even when boxes nest
+            ::InvalidateRect(s_hWnd, NULL, FALSE);
+            ::UpdateWindow(s_hWnd);
+        }
+        --s_depth;
+        return AfxTestDismissAnswer(nType);
+    }
+};
+HWND PaintingBox::s_hWnd = NULL;
+std::vector<std::string> PaintingBox::s_texts;
+int PaintingBox::s_depth = 0;
+int PaintingBox::s_deepest = 0;
+
+struct PolicyCase
+{
+    const char* name;
+    Thrown thrown;
+    During during;
+    const char* text; // the report holds this
+};
+
+const PolicyCase kPolicyCases[] = {
+    {"FrameworkInCreate", Thrown::Framework, During::Create, ""},
+    {"StandardInCreate", Thrown::Standard, During::Create, "broken invariant"},
+    {"AnythingInCreate", Thrown::Anything, During::Create, "unknown exception"},
+    {"FrameworkInCommand", Thrown::Framework, During::Command, ""},
+    {"StandardInCommand", Thrown::Standard, During::Command, "broken invariant"},
+    {"AnythingInCommand", Thrown::Anything, During::Command, "unknown exception"},
+    {"FrameworkInPaint", Thrown::Framework, During::Paint, ""},
+    {"StandardInPaint", Thrown::Standard, During::Paint, "broken invariant"},
+    {"AnythingInPaint", Thrown::Anything, During::Paint, "unknown exception"},
+};
+
+class HandlerFailurePolicy : public ::testing::TestWithParam<PolicyCase>
+{
+protected:
+    void SetUp() override
+    {
+        PaintingBox::s_hWnd = NULL;
+        PaintingBox::s_texts.clear();
+        PaintingBox::s_depth = PaintingBox::s_deepest = 0;
+        m_pfnPrevious = AfxSetMessageBoxHandler(&PaintingBox::Show);
+    }
+    void TearDown() override { AfxSetMessageBoxHandler(m_pfnPrevious); }
+    AFX_MSGBOX_HANDLER m_pfnPrevious = NULL;
+};
+
+TEST_P(HandlerFailurePolicy, ReportedOnceWithTheMessagesOwnOutcome)
+{
+    const PolicyCase& c = GetParam();
+    CFailingWnd wnd;
+    wnd.m_thrown = c.thrown;
+    wnd.m_during = c.during;
+    BOOL bCreated = wnd.CreateEx(0, NULL, "x", WS_POPUP | (c.during == During::Paint ? WS_VISIBLE : 0), 0, 0,
+                                 40, 40, NULL, NULL);
+    switch (c.during) {
+    case During::Create:
+        EXPECT_FALSE(bCreated) << "a failed WM_CREATE fails the creation";
+        break;
+    case During::Command:
+        ASSERT_TRUE(bCreated);
+        EXPECT_EQ(::SendMessageA(wnd.m_hWnd, WM_COMMAND, 0x8501, 0), TRUE);
+        break;
+    case During::Paint: {
+        ASSERT_TRUE(bCreated);
+        PaintingBox::s_hWnd = wnd.m_hWnd;
+        ::InvalidateRect(wnd.m_hWnd, NULL, FALSE);
+        ::UpdateWindow(wnd.m_hWnd);
+        RECT rcUpdate;
+        EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, &rcUpdate, FALSE)) << "validated, or painted for ever";
+        break;
+    }
+    }
+    ASSERT_EQ(PaintingBox::s_texts.size(), 1u);
+    EXPECT_EQ(PaintingBox::s_deepest, 1) << "no box inside a box";
+    EXPECT_NE(PaintingBox::s_texts[0].find(c.text), std::string::npos) << PaintingBox::s_texts[0];
+    PaintingBox::s_hWnd = NULL;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HandlerFailurePolicy, ::testing::ValuesIn(kPolicyCases),
+                         [](const ::testing::TestParamInfo<PolicyCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 

@@ -79,6 +79,9 @@ bool MakeDownloadName(const std::string& folder, const std::string& fileName, st
 {
     if (folder.empty())
         return Refuse(&why, "no folder for \"" + fileName + "\"");
+    // A leading separator would otherwise show up as an empty first level.
+    if (folder[0] == '/' || folder[0] == '\\')
+        return Refuse(&why, "folder \"" + folder + "\": absolute path");
     std::string joined;
     for (const std::string& level : SplitLevels(folder, "@/"))
     {

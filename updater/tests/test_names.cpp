@@ -62,6 +62,7 @@ TEST(SafeNames, DownloadNames)
         const char* folder;
         const char* name;
         const char* download; // null: refused
+        const char* reason = nullptr; // the refusal names this
     } cases[] = {
         {"Bin", "TradePanel.dll.zip", "Bin@TradePanel.dll.zip"},
         {"System/map", "a.zip", "System@map@a.zip"},
@@ -82,6 +83,10 @@ TEST(SafeNames, DownloadNames)
         {"Bin", "..", nullptr},
         {"Bin", "", nullptr},
         {"CON", "a.zip", nullptr},
+        {"/Bin", "a.zip", nullptr, "absolute path"},
+        {"\\Windows", "a.zip", nullptr, "absolute path"},
+        {"/", "a.zip", nullptr, "absolute path"},
+        {"Bin@@map", "a.zip", nullptr, "empty name"},
     };
     for (const Case& c : cases)
     {
@@ -95,6 +100,10 @@ TEST(SafeNames, DownloadNames)
         if (!made)
         {
             EXPECT_FALSE(why.empty());
+        }
+        if (c.reason)
+        {
+            EXPECT_NE(std::string::npos, why.find(c.reason)) << c.folder << ": " << why;
         }
     }
 }

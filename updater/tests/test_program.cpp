@@ -2,6 +2,9 @@
 // version-server peer: it stops this install's main program, shows its progress window while
 // it fetches, installs the update and starts the main program again.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string.h>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -137,6 +140,159 @@ TEST(PatchRunnerProgram, UpdatesAStagedInstallAndRestartsTheMainProgram)
     {
         TerminateProcess(h, 0);
         CloseHandle(h);
+    }
+}
+
+// The progress window is on screen for the whole fetch, however busy the socket keeps the
+// queue: against a server that writes its frames of 1,000 bytes 777 bytes at a time, and one
+// that stalls in the middle of the list, run after run.
+struct Sample
+{
+    bool visible;
+    std::string text;
+};
+
+struct Watched
+{
+    DWORD pid = 0;
+    std::vector<Sample> samples; // the progress window, whenever it exists
+    std::vector<std::string> boxes;
+    std::vector<HWND> answered; // a box stays a moment after it was answered
+};
+
+BOOL CALLBACK WatchWindow(HWND hwnd, LPARAM lParam)
+{
+    Watched& watched = *reinterpret_cast<Watched*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != watched.pid)
+        return TRUE;
+    if (GetDlgItem(hwnd, kProgressId))
+    {
+        char text[256] = "";
+        GetDlgItemTextA(hwnd, kStatusId, text, sizeof(text));
+        watched.samples.push_back(Sample{IsWindowVisible(hwnd) != FALSE, text});
+        return TRUE;
+    }
+    char className[64] = "";
+    GetClassNameA(hwnd, className, sizeof(className));
+    if (IsWindowVisible(hwnd) && strcmp(className, "#32770") == 0 &&
+        std::find(watched.answered.begin(), watched.answered.end(), hwnd) == watched.answered.end())
+    {
+        char text[1024] = "";
+        GetDlgItemTextA(hwnd, 0xFFFF, text, sizeof(text));
+        watched.boxes.push_back(text);
+        watched.answered.push_back(hwnd);
+        PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}
+
+// The samples of the fetch: from the first progress text to the last look at a visible window
+// (the window hides as it ends).
+std::vector<Sample> DuringTheFetch(const std::vector<Sample>& samples)
+{
+    std::vector<Sample> fetch;
+    for (const Sample& s : samples)
+        if (s.text.find("개 파일중") != std::string::npos || !fetch.empty())
+            fetch.push_back(s);
+    while (!fetch.empty() && !fetch.back().visible)
+        fetch.pop_back();
+    return fetch;
+}
+
+TEST(PatchRunnerProgram, ProgressWindowIsShownThroughABusyOrStalledFetch)
+{
+    VersionPeer peer;
+    ASSERT_TRUE(peer.Available()) << "run under testbed/peers.py --peers version";
+    const int kRuns = 3;
+    std::string bigUpdater(400000, '\0');
+    unsigned seed = 12345;
+    for (char& c : bigUpdater)
+        c = (char)((seed = seed * 1103515245u + 12345u) >> 24); // incompressible
+    for (const char* mode : {"split", "stall"})
+    {
+        for (int run = 0; run < kRuns; ++run)
+        {
+            SCOPED_TRACE(std::string(mode) + " run " + std::to_string(run + 1));
+            const bool stall = strcmp(mode, "stall") == 0;
+            ASSERT_TRUE(peer.Reset());
+            ASSERT_TRUE(ServeUpdate(peer)) << peer.LastError();
+            // The first file fetched is large: hundreds of small writes, each a socket notice.
+            ASSERT_TRUE(peer.SetZip("Bin", "_PatchRunner.exe.zip", {ZipEntry{"_PatchRunner.exe", bigUpdater}}))
+                << peer.LastError();
+            ASSERT_TRUE(peer.SetChunk(1000 - 18)) << peer.LastError();
+            ASSERT_TRUE(peer.Fault("split", "\"chunk\":777,\"delay_ms\":1,\"code\":2")) << peer.LastError();
+            // The list's third file gets its first frame, then nothing more.
+            if (stall)
+                ASSERT_TRUE(peer.Fault("stall", "\"file\":\"MF_1000.xml.zip\",\"after\":1000")) << peer.LastError();
+
+            InstallTree tree("busy");
+            for (const char* file : {"PatchRunner.exe", "Platform.dll"})
+                ASSERT_TRUE(CopyFileA((ModuleFolder() + file).c_str(), (tree / "Bin\\" + file).c_str(), FALSE));
+            for (const std::string& runtime : GccRuntimeDlls(ModuleFolder()))
+                ASSERT_TRUE(CopyFileA((ModuleFolder() + runtime).c_str(), (tree / "Bin\\" + runtime).c_str(), FALSE))
+                    << runtime;
+            WriteBytes(tree / "User\\system.ini", "[VERSION]\r\nSERVER=127.0.0.1:" + std::to_string(peer.Port()) + "\r\n");
+            TreeSnapshot before = tree.Installed();
+
+            HANDLE updater = StartProcess(tree / "Bin\\PatchRunner.exe");
+            ASSERT_TRUE(updater);
+            Watched watched;
+            watched.pid = GetProcessId(updater);
+            DWORD started = GetTickCount();
+            DWORD stalledSince = 0;
+            bool disconnected = false;
+            while (WaitForSingleObject(updater, 5) == WAIT_TIMEOUT && GetTickCount() - started < 90000)
+            {
+                EnumWindows(WatchWindow, (LPARAM)&watched);
+                if (!stall || disconnected)
+                    continue;
+                // Watch the stalled fetch a while, then end it (the updater's own limit is 30 s).
+                if (!stalledSince)
+                {
+                    std::vector<std::string> names = peer.RequestedNames();
+                    if (std::find(names.begin(), names.end(), "MF_1000.xml.zip") != names.end())
+                        stalledSince = GetTickCount();
+                }
+                else if (GetTickCount() - stalledSince > 1500)
+                {
+                    disconnected = peer.Disconnect();
+                }
+            }
+            bool ended = WaitForSingleObject(updater, 0) == WAIT_OBJECT_0;
+            if (!ended)
+                TerminateProcess(updater, 1);
+            CloseHandle(updater);
+            ASSERT_TRUE(ended) << "PatchRunner did not finish";
+            tree.StopStandIns();
+
+            std::vector<Sample> fetch = DuringTheFetch(watched.samples);
+            ASSERT_FALSE(fetch.empty()) << "the window was never on screen during the fetch";
+            size_t hidden = 0, textChanges = 0;
+            for (size_t i = 0; i < fetch.size(); ++i)
+            {
+                hidden += fetch[i].visible ? 0 : 1;
+                textChanges += i > 0 && fetch[i].text != fetch[i - 1].text ? 1 : 0;
+            }
+            EXPECT_EQ(0u, hidden) << "of " << fetch.size() << " looks at the window during the fetch";
+            if (stall)
+            {
+                EXPECT_TRUE(disconnected);
+                ASSERT_EQ(1u, watched.boxes.size());
+                EXPECT_NE(std::string::npos, watched.boxes[0].find("연결이 끊어졌습니다")) << watched.boxes[0];
+                EXPECT_EQ("", DiffTrees(before, tree.Installed()));
+                EXPECT_GE(textChanges, 1u) << "the text advanced before the stall";
+            }
+            else
+            {
+                for (const std::string& box : watched.boxes)
+                    ADD_FAILURE() << "message box: " << box;
+                EXPECT_EQ("not as updated: Bin\\_PatchRunner.exe\n", CheckUpdated(tree));
+                EXPECT_TRUE(ReadBytes(tree / "Bin\\_PatchRunner.exe") == bigUpdater);
+                EXPECT_GE(textChanges, 3u) << "the text advanced file by file";
+            }
+        }
     }
 }
 

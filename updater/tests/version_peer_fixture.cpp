@@ -39,6 +39,16 @@ bool VersionPeer::Fault(const std::string& mode, const std::string& params)
                              "}");
 }
 
+bool VersionPeer::SetChunk(int size)
+{
+    return m_control.Command("{\"cmd\":\"set_chunk\",\"size\":" + std::to_string(size) + "}");
+}
+
+bool VersionPeer::Disconnect()
+{
+    return m_control.Command("{\"cmd\":\"disconnect\"}");
+}
+
 std::string VersionPeer::Requests()
 {
     return m_control.Call("{\"cmd\":\"requests\"}");

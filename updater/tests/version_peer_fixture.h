@@ -23,6 +23,10 @@ public:
     bool SetZip(const std::string& folder, const std::string& name, const std::vector<ZipEntry>& entries);
     // {"cmd":"fault","mode":mode, <params>}; params is JSON members without braces, or empty.
     bool Fault(const std::string& mode, const std::string& params = "");
+    // Content bytes per reply frame (1..102679).
+    bool SetChunk(int size);
+    // Closes every client connection now.
+    bool Disconnect();
     // The request log reply, and the file names requested in order ("version.dat" for lists).
     std::string Requests();
     std::vector<std::string> RequestedNames();

@@ -46,9 +46,8 @@ void CDrawImgBtn::Draw(CDC* pDC, DWORD state)
     if (bitmap->GetSafeHandle() != NULL && bitmap->GetBitmap(&bm)) {
         CDC memory;
         memory.CreateCompatibleDC(pDC);
-        CBitmap* old = memory.SelectObject(bitmap);
+        CDCSelectGuard select(memory, *bitmap);
         pDC->BitBlt(m_rect.left, m_rect.top, bm.bmWidth, bm.bmHeight, &memory, 0, 0, SRCCOPY);
-        memory.SelectObject(old);
     }
     if ((state & 0x10) && !m_strText.IsEmpty()) {
         CFont font;
@@ -60,14 +59,13 @@ void CDrawImgBtn::Draw(CDC* pDC, DWORD state)
             font.DeleteObject();
             font.CreateFontIndirect(&lf);
         }
-        CFont* oldFont = pDC->SelectObject(&font);
+        CDCSelectGuard select(pDC, &font);
         const int oldMode = pDC->SetBkMode(TRANSPARENT);
         const COLORREF oldColour = pDC->SetTextColor(m_clrFont);
         CRect text(m_rect.left + 4, m_rect.top + 4, m_rect.right - 3, m_rect.bottom - 3);
         pDC->DrawText(m_strText, &text, DT_VCENTER | DT_SINGLELINE);
         pDC->SetTextColor(oldColour);
         pDC->SetBkMode(oldMode);
-        pDC->SelectObject(oldFont);
     }
 }
 

@@ -89,9 +89,8 @@ void CBaseDropListBox::SetTopIdx(long index, BOOL updateScrollBar)
 void CBaseDropListBox::GetTextSize(CString text, CSize& size)
 {
     CClientDC dc(this);
-    CFont* old = dc.SelectObject(&m_font);
+    CDCSelectGuard select(dc, m_font);
     size = dc.GetTextExtent(text);
-    dc.SelectObject(old);
 }
 
 void CBaseDropListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

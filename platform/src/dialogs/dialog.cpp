@@ -1,4 +1,5 @@
-// CDialog: modeless and modal dialogs created from a template found through the resource chain.
+// CDialog: modeless and modal dialogs created from a template found through the resource chain
+// or in the dialog's own resource module.
 #include "afxwin.h"
 #include "wndimpl_.h"
 #include "afxdialogex.h"
@@ -29,6 +30,7 @@ void CDialog::CommonConstruct()
     m_hWndTop = NULL;
     m_nIDHelp = 0;
     m_nModalResult = -1;
+    m_hResourceModule = NULL;
 }
 
 CDialog::CDialog()
@@ -53,6 +55,15 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     m_nIDHelp = nIDTemplate;
 }
 
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd, HINSTANCE hResourceModule)
+{
+    CommonConstruct();
+    m_lpszTemplateName = MAKEINTRESOURCEA(nIDTemplate);
+    m_pParentWnd = pParentWnd;
+    m_nIDHelp = nIDTemplate;
+    m_hResourceModule = hResourceModule;
+}
+
 CDialog::~CDialog()
 {
     if (m_hWnd != NULL)
@@ -67,7 +78,7 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     if (lpDialogTemplate == NULL)
         return FALSE;
     if (hInst == NULL)
-        hInst = AfxGetResourceHandle();
+        hInst = m_hResourceModule != NULL ? m_hResourceModule : AfxGetResourceHandle();
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
 
@@ -89,12 +100,13 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
 
 namespace {
 
-// The template resource named lpszTemplateName, from the first module of the chain that has it.
-LPCDLGTEMPLATE FindTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInst)
+// The template resource named lpszTemplateName: from hModule when given, else from the first
+// module of the chain that has it.
+LPCDLGTEMPLATE FindTemplate(LPCTSTR lpszTemplateName, HINSTANCE hModule, HINSTANCE* phInst)
 {
     if (lpszTemplateName == NULL)
         return NULL;
-    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, (LPCSTR)RT_DIALOG);
+    HINSTANCE hInst = hModule != NULL ? hModule : AfxFindResourceHandle(lpszTemplateName, (LPCSTR)RT_DIALOG);
     HRSRC hResource = ::FindResourceA(hInst, lpszTemplateName, (LPCSTR)RT_DIALOG);
     if (hResource == NULL)
         return NULL;
@@ -111,7 +123,7 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
         m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
     HINSTANCE hInst = NULL;
-    LPCDLGTEMPLATE lpTemplate = FindTemplate(lpszTemplateName, &hInst);
+    LPCDLGTEMPLATE lpTemplate = FindTemplate(lpszTemplateName, m_hResourceModule, &hInst);
     if (lpTemplate == NULL)
         return FALSE;
     if (pParentWnd == NULL)
@@ -177,12 +189,12 @@ void CDialog::PostModal()
 
 INT_PTR CDialog::DoModal()
 {
-    HINSTANCE hInst = AfxGetResourceHandle();
+    HINSTANCE hInst = m_hResourceModule != NULL ? m_hResourceModule : AfxGetResourceHandle();
     LPCDLGTEMPLATE lpTemplate = m_lpDialogTemplate;
     if (lpTemplate == NULL && m_hDialogTemplate != NULL)
         lpTemplate = static_cast<LPCDLGTEMPLATE>(::GlobalLock(m_hDialogTemplate));
     if (lpTemplate == NULL && m_lpszTemplateName != NULL)
-        lpTemplate = FindTemplate(m_lpszTemplateName, &hInst);
+        lpTemplate = FindTemplate(m_lpszTemplateName, m_hResourceModule, &hInst);
     if (lpTemplate == NULL)
         return -1;
 
@@ -237,9 +249,21 @@ void CDialog::EndDialog(int nResult)
     ::EndDialog(m_hWnd, nResult);
 }
 
+namespace {
+
+// A window waiting for an idle queue stays hidden for as long as posted messages keep coming
+// (socket notices, a control reposting to itself) while its owner is already disabled: it is
+// shown after this many messages or this long at the latest.
+const int kShowAfterMessages = 64;
+const DWORD kShowAfterMs = 100;
+
+} // namespace
+
 int CWnd::RunModalLoop(DWORD dwFlags)
 {
     BOOL bIdle = TRUE;
+    int nPumped = 0;
+    const DWORD dwStarted = ::GetTickCount();
     LONG lIdleCount = 0;
     BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     HWND hWndParent = ::GetParent(m_hWnd);
@@ -266,7 +290,9 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return -1;
             }
-            if (bShowIdle && (pMsg->message == 0x0118 || pMsg->message == WM_SYSKEYDOWN)) {
+            if (bShowIdle && ContinueModal() &&
+                (pMsg->message == 0x0118 || pMsg->message == WM_SYSKEYDOWN || ++nPumped >= kShowAfterMessages ||
+                 ::GetTickCount() - dwStarted >= kShowAfterMs)) {
                 ShowWindow(SW_SHOWNORMAL);
                 UpdateWindow();
                 bShowIdle = FALSE;
@@ -413,42 +439,6 @@ void AfxPostInitDialog_(CWnd* pWnd, const RECT& rectOld, DWORD dwStyleOld)
     if (!pWnd->CheckAutoCenter())
         return;
     pWnd->CenterWindow();
-}
-
-/////////////////////////////////////////////////////////////////////////////
-// CDataExchange
-
-CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0), m_bEditLastControl(FALSE)
-{
-}
-
-HWND CDataExchange::PrepareCtrl(int nIDC)
-{
-    m_idLastControl = (UINT)nIDC;
-    m_bEditLastControl = FALSE;
-    return ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), nIDC);
-}
-
-HWND CDataExchange::PrepareEditCtrl(int nIDC)
-{
-    HWND hWnd = PrepareCtrl(nIDC);
-    m_bEditLastControl = TRUE;
-    return hWnd;
-}
-
-void CDataExchange::Fail()
-{
-    if (!m_bSaveAndValidate)
-        AfxThrowUserException();
-    // Put the focus on the control that failed before giving up.
-    HWND hCtrl = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), (int)m_idLastControl);
-    if (hCtrl != NULL) {
-        ::SetFocus(hCtrl);
-        if (m_bEditLastControl)
-            ::SendMessageA(hCtrl, EM_SETSEL, 0, -1);
-    }
-    AfxThrowUserException();
 }
 
 IMPLEMENT_DYNAMIC(CDialogEx, CDialog)

@@ -1,10 +1,69 @@
-// Dialog data exchange routines.
+// Dialog data exchange: CDataExchange, CWnd::UpdateData and the DDX_/DDV_ routines.
 #include "afxwin.h"
 
 #include <errno.h>
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
+
+/////////////////////////////////////////////////////////////////////////////
+// CDataExchange
+
+CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0), m_bEditLastControl(FALSE)
+{
+}
+
+HWND CDataExchange::PrepareCtrl(int nIDC)
+{
+    m_idLastControl = (UINT)nIDC;
+    m_bEditLastControl = FALSE;
+    return ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), nIDC);
+}
+
+HWND CDataExchange::PrepareEditCtrl(int nIDC)
+{
+    HWND hWnd = PrepareCtrl(nIDC);
+    m_bEditLastControl = TRUE;
+    return hWnd;
+}
+
+void CDataExchange::Fail()
+{
+    if (!m_bSaveAndValidate)
+        AfxThrowUserException();
+    // Put the focus on the control that failed before giving up.
+    HWND hCtrl = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), (int)m_idLastControl);
+    if (hCtrl != NULL) {
+        ::SetFocus(hCtrl);
+        if (m_bEditLastControl)
+            ::SendMessageA(hCtrl, EM_SETSEL, 0, -1);
+    }
+    AfxThrowUserException();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CWnd
+
+void CWnd::DoDataExchange(CDataExchange* pDX)
+{
+    (void)pDX;
+}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (CUserException* e) {
+        e->Delete(); // the exchange already told the user and focused the control
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Routines
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <stdlib.h>
 
 #include "gdi_dc_both.h"
-#include "gdi_handle_map.h"
+#include "wndimpl_.h"
 
 namespace {
 
-afx_gdi::HandleMap<HDC, CDC>& Map()
+AfxHandleMap_<HDC, CDC>& Map()
 {
-    static afx_gdi::HandleMap<HDC, CDC> map(
+    static AfxHandleMap_<HDC, CDC> map(
         [](HDC h) {
             CDC* dc = new CDC;
             dc->m_hDC = dc->m_hAttribDC = h;
@@ -26,6 +26,16 @@ afx_gdi::HandleMap<HDC, CDC>& Map()
 
 } // namespace
 
+void AfxDeleteTempDCs_(AfxTempWndMap_* map)
+{
+    Map().DeleteTemporaries(map->dcs);
+}
+
+int AFXAPI AfxGetTempGdiCount()
+{
+    return Map().TemporaryCount() + AfxGetTempGdiObjectCount_();
+}
+
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
 CDC::~CDC()
@@ -36,12 +46,47 @@ CDC::~CDC()
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)
 {
-    return Map().FromHandle(hDC);
+    return hDC == NULL ? NULL : Map().FromHandle(hDC, AfxGetThreadState()->m_pTempWnds->dcs);
 }
 
 void PASCAL CDC::DeleteTempMap()
 {
-    Map().DeleteTemporaries();
+    AfxDeleteTempDCs_(AfxGetThreadState()->m_pTempWnds);
+}
+
+namespace {
+
+void MoveDC(CDC& to, CDC& from) noexcept
+{
+    HDC hDC = from.m_hDC;
+    HDC hAttribDC = from.m_hAttribDC;
+    BOOL bPrinting = from.m_bPrinting;
+    if (hDC != NULL)
+        Map().RemovePermanent(hDC, &from);
+    from.m_hDC = from.m_hAttribDC = NULL;
+    from.m_bPrinting = FALSE;
+    to.m_hDC = hDC;
+    to.m_hAttribDC = hAttribDC;
+    to.m_bPrinting = bPrinting;
+    if (hDC != NULL)
+        Map().SetPermanent(hDC, &to);
+}
+
+} // namespace
+
+CDC::CDC(CDC&& other) noexcept : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE)
+{
+    MoveDC(*this, other);
+}
+
+CDC& CDC::operator=(CDC&& other) noexcept
+{
+    if (this != &other) {
+        if (m_hDC != NULL)
+            ::DeleteDC(Detach());
+        MoveDC(*this, other);
+    }
+    return *this;
 }
 
 BOOL CDC::Attach(HDC hDC)

@@ -1,7 +1,7 @@
 // CGdiObject: handle ownership and the handle map behind FromHandle.
 #include "afxgdi_.h"
 
-#include "gdi_handle_map.h"
+#include "wndimpl_.h"
 
 namespace {
 
@@ -47,9 +47,9 @@ bool WrapperFits(CGdiObject* w, HGDIOBJ h)
     return w->GetRuntimeClass() == WrapperClassFor(h);
 }
 
-afx_gdi::HandleMap<HGDIOBJ, CGdiObject>& Map()
+AfxHandleMap_<HGDIOBJ, CGdiObject>& Map()
 {
-    static afx_gdi::HandleMap<HGDIOBJ, CGdiObject> map(NewWrapperFor, WrapperFits, [](CGdiObject* w) {
+    static AfxHandleMap_<HGDIOBJ, CGdiObject> map(NewWrapperFor, WrapperFits, [](CGdiObject* w) {
         w->m_hObject = NULL;
         delete w;
     });
@@ -57,6 +57,16 @@ afx_gdi::HandleMap<HGDIOBJ, CGdiObject>& Map()
 }
 
 } // namespace
+
+void AfxDeleteTempGdiObjects_(AfxTempWndMap_* map)
+{
+    Map().DeleteTemporaries(map->gdiObjects);
+}
+
+int AfxGetTempGdiObjectCount_()
+{
+    return Map().TemporaryCount();
+}
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)
@@ -73,12 +83,12 @@ CGdiObject::~CGdiObject()
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
-    return Map().FromHandle(hObject);
+    return hObject == NULL ? NULL : Map().FromHandle(hObject, AfxGetThreadState()->m_pTempWnds->gdiObjects);
 }
 
 void PASCAL CGdiObject::DeleteTempMap()
 {
-    Map().DeleteTemporaries();
+    AfxDeleteTempGdiObjects_(AfxGetThreadState()->m_pTempWnds);
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
@@ -99,6 +109,22 @@ HGDIOBJ CGdiObject::Detach()
         Map().RemovePermanent(hObject, this);
     m_hObject = NULL;
     return hObject;
+}
+
+void CGdiObject::MoveFrom_(CGdiObject& other) noexcept
+{
+    HGDIOBJ hObject = other.Detach();
+    if (hObject != NULL)
+        Attach(hObject);
+}
+
+CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
+{
+    if (this != &other) {
+        DeleteObject();
+        MoveFrom_(other);
+    }
+    return *this;
 }
 
 BOOL CGdiObject::DeleteObject()

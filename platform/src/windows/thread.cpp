@@ -142,15 +142,15 @@ namespace {
 
 LRESULT DefaultWndProcException(CException* e, const MSG* pMsg)
 {
-    if (pMsg->message == WM_CREATE)
-        return -1; // the window is not created
-    if (pMsg->message == WM_PAINT) {
-        ::ValidateRect(pMsg->hwnd, NULL); // or it would be painted again and again
-        return 0;
-    }
+    // The outcome first: a paint left invalid would come back while the report is shown.
     LRESULT lResult = 0;
-    if (pMsg->message == WM_COMMAND)
+    if (pMsg->message == WM_CREATE)
+        lResult = -1; // the window is not created
+    else if (pMsg->message == WM_PAINT)
+        ::ValidateRect(pMsg->hwnd, NULL); // or it would be painted again and again
+    else if (pMsg->message == WM_COMMAND)
         lResult = TRUE; // handled, if unsuccessfully
+    // A user exception was reported where it was thrown.
     if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
         e->ReportError(e->IsKindOf(RUNTIME_CLASS(CMemoryException)) ? MB_ICONEXCLAMATION : MB_ICONSTOP);
     return lResult;

@@ -307,23 +307,6 @@ BOOL CWnd::PreTranslateInput(LPMSG lpMsg)
     return FALSE;
 }
 
-void CWnd::DoDataExchange(CDataExchange* pDX)
-{
-    (void)pDX;
-}
-
-BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange dx(this, bSaveAndValidate);
-    try {
-        DoDataExchange(&dx);
-    } catch (CUserException* e) {
-        e->Delete(); // the exchange already told the user and focused the control
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL CWnd::CheckAutoCenter()
 {
     return TRUE;

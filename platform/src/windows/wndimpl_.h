@@ -3,77 +3,22 @@
 
 #include "afxwin.h"
 
-#include <unordered_map>
+#include "handle_map_.h"
 
-// Temporary objects of one thread.
+// Temporary objects of one thread, one set per kind of handle (see handle_map_.h).
 struct AfxTempWndMap_
 {
-    std::unordered_map<HWND, CWnd*> wnds;
-    std::unordered_map<HMENU, CMenu*> menus;
+    AfxTempObjects_<HWND, CWnd> wnds;
+    AfxTempObjects_<HMENU, CMenu> menus;
+    AfxTempObjects_<HDC, CDC> dcs;
+    AfxTempObjects_<HGDIOBJ, CGdiObject> gdiObjects;
 };
+// Free one kind of the given thread's temporary objects (thread end passes its own state).
+void AfxDeleteTempWnds_(AfxTempWndMap_* map);
 void AfxDeleteTempMenus_(AfxTempWndMap_* map);
-
-// Handle to attached object, shared by all threads.
-template <class H, class T>
-class AfxPermanentMap_
-{
-public:
-    AfxPermanentMap_() { ::InitializeCriticalSection(&m_lock); }
-    ~AfxPermanentMap_() { ::DeleteCriticalSection(&m_lock); }
-    T* Find(H h)
-    {
-        ::EnterCriticalSection(&m_lock);
-        auto it = m_objects.find(h);
-        T* p = it == m_objects.end() ? NULL : it->second;
-        ::LeaveCriticalSection(&m_lock);
-        return p;
-    }
-    void Add(H h, T* p)
-    {
-        ::EnterCriticalSection(&m_lock);
-        m_objects[h] = p;
-        ::LeaveCriticalSection(&m_lock);
-    }
-    // Removes h only while it still names p.
-    void Remove(H h, T* p)
-    {
-        ::EnterCriticalSection(&m_lock);
-        auto it = m_objects.find(h);
-        if (it != m_objects.end() && it->second == p)
-            m_objects.erase(it);
-        ::LeaveCriticalSection(&m_lock);
-    }
-
-private:
-    CRITICAL_SECTION m_lock;
-    std::unordered_map<H, T*> m_objects;
-};
-
-// The thread's temporary object for h, made on first request.
-template <class H, class T>
-T* AfxFindOrMakeTemp_(std::unordered_map<H, T*>& temps, H h, H T::*pHandle)
-{
-    auto it = temps.find(h);
-    if (it != temps.end())
-        return it->second;
-    T* p = new T;
-    p->*pHandle = h;
-    temps[h] = p;
-    return p;
-}
-
-// Deletes the temporary objects; they never own their handles.
-template <class H, class T>
-void AfxDeleteTemps_(std::unordered_map<H, T*>& temps, H T::*pHandle)
-{
-    // Move them out first: a destructor may ask for another temporary object.
-    std::unordered_map<H, T*> doomed;
-    doomed.swap(temps);
-    for (auto& entry : doomed) {
-        entry.second->*pHandle = NULL;
-        delete entry.second;
-    }
-}
+void AfxDeleteTempDCs_(AfxTempWndMap_* map);
+void AfxDeleteTempGdiObjects_(AfxTempWndMap_* map);
+int AfxGetTempGdiObjectCount_();
 
 // The window's procedure is the framework's.
 inline bool AfxIsFrameworkProc_(HWND hWnd)

@@ -7,9 +7,19 @@
 
 namespace {
 
-AfxPermanentMap_<HWND, CWnd>& Permanent()
+AfxHandleMap_<HWND, CWnd>& Map()
 {
-    static AfxPermanentMap_<HWND, CWnd> map;
+    static AfxHandleMap_<HWND, CWnd> map(
+        [](HWND h) {
+            CWnd* p = new CWnd;
+            p->m_hWnd = h;
+            return p;
+        },
+        [](CWnd*, HWND) { return true; },
+        [](CWnd* p) {
+            p->m_hWnd = NULL;
+            delete p;
+        });
     return map;
 }
 
@@ -35,8 +45,11 @@ _AFX_THREAD_STATE::_AFX_THREAD_STATE()
 
 _AFX_THREAD_STATE::~_AFX_THREAD_STATE()
 {
-    AfxDeleteTemps_(m_pTempWnds->wnds, &CWnd::m_hWnd);
+    // The thread ends: its temporary objects of every kind go with it.
+    AfxDeleteTempWnds_(m_pTempWnds);
     AfxDeleteTempMenus_(m_pTempWnds);
+    AfxDeleteTempDCs_(m_pTempWnds);
+    AfxDeleteTempGdiObjects_(m_pTempWnds);
     delete m_pTempWnds;
     if (m_hHookOldCbtFilter != NULL)
         ::UnhookWindowsHookEx(m_hHookOldCbtFilter);
@@ -74,33 +87,34 @@ BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps)
 
 int AFXAPI AfxGetTempWndCount()
 {
-    return (int)AfxGetThreadState()->m_pTempWnds->wnds.size();
+    return (int)AfxGetThreadState()->m_pTempWnds->wnds.live.size();
 }
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd == NULL ? NULL : Permanent().Find(hWnd);
+    return Map().FindPermanent(hWnd);
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
 {
-    if (hWnd == NULL)
-        return NULL;
-    if (CWnd* pWnd = FromHandlePermanent(hWnd))
-        return pWnd;
-    return AfxFindOrMakeTemp_(AfxGetThreadState()->m_pTempWnds->wnds, hWnd, &CWnd::m_hWnd);
+    return hWnd == NULL ? NULL : Map().FromHandle(hWnd, AfxGetThreadState()->m_pTempWnds->wnds);
+}
+
+void AfxDeleteTempWnds_(AfxTempWndMap_* map)
+{
+    Map().DeleteTemporaries(map->wnds);
 }
 
 void PASCAL CWnd::DeleteTempMap()
 {
-    AfxDeleteTemps_(AfxGetThreadState()->m_pTempWnds->wnds, &CWnd::m_hWnd);
+    AfxDeleteTempWnds_(AfxGetThreadState()->m_pTempWnds);
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
     if (hWndNew == NULL)
         return FALSE;
-    Permanent().Add(hWndNew, this);
+    Map().SetPermanent(hWndNew, this);
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -108,8 +122,15 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != NULL)
-        Permanent().Remove(hWnd, this);
+    if (hWnd != NULL && Map().FindPermanent(hWnd) == this) {
+        Map().RemovePermanent(hWnd, this);
+        // The window goes on without this object: it gets back the procedure it had before,
+        // or the framework's procedure would find nobody and a control would stop working.
+        WNDPROC* ppfnSuper = GetSuperWndProcAddr();
+        if (*ppfnSuper != NULL && ::IsWindow(hWnd) && AfxIsFrameworkProc_(hWnd))
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)*ppfnSuper);
+        *ppfnSuper = NULL;
+    }
     m_hWnd = NULL;
     return hWnd;
 }

@@ -6,9 +6,19 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
 
-AfxPermanentMap_<HMENU, CMenu>& Permanent()
+AfxHandleMap_<HMENU, CMenu>& Map()
 {
-    static AfxPermanentMap_<HMENU, CMenu> map;
+    static AfxHandleMap_<HMENU, CMenu> map(
+        [](HMENU h) {
+            CMenu* p = new CMenu;
+            p->m_hMenu = h;
+            return p;
+        },
+        [](CMenu*, HMENU) { return true; },
+        [](CMenu* p) {
+            p->m_hMenu = NULL;
+            delete p;
+        });
     return map;
 }
 
@@ -16,7 +26,7 @@ AfxPermanentMap_<HMENU, CMenu>& Permanent()
 
 void AfxDeleteTempMenus_(AfxTempWndMap_* map)
 {
-    AfxDeleteTemps_(map->menus, &CMenu::m_hMenu);
+    Map().DeleteTemporaries(map->menus);
 }
 
 CMenu::CMenu() : m_hMenu(NULL)
@@ -30,16 +40,12 @@ CMenu::~CMenu()
 
 CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
 {
-    return hMenu == NULL ? NULL : Permanent().Find(hMenu);
+    return Map().FindPermanent(hMenu);
 }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
-    if (hMenu == NULL)
-        return NULL;
-    if (CMenu* pMenu = FromHandlePermanent(hMenu))
-        return pMenu;
-    return AfxFindOrMakeTemp_(AfxGetThreadState()->m_pTempWnds->menus, hMenu, &CMenu::m_hMenu);
+    return hMenu == NULL ? NULL : Map().FromHandle(hMenu, AfxGetThreadState()->m_pTempWnds->menus);
 }
 
 void PASCAL CMenu::DeleteTempMap()
@@ -51,7 +57,7 @@ BOOL CMenu::Attach(HMENU hMenu)
 {
     if (hMenu == NULL)
         return FALSE;
-    Permanent().Add(hMenu, this);
+    Map().SetPermanent(hMenu, this);
     m_hMenu = hMenu;
     return TRUE;
 }
@@ -60,7 +66,7 @@ HMENU CMenu::Detach()
 {
     HMENU hMenu = m_hMenu;
     if (hMenu != NULL)
-        Permanent().Remove(hMenu, this);
+        Map().RemovePermanent(hMenu, this);
     m_hMenu = NULL;
     return hMenu;
 }

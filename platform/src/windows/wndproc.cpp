@@ -10,6 +10,53 @@ WNDPROC AFXAPI AfxGetAfxWndProc()
     return &AfxWndProc;
 }
 
+namespace {
+
+// A failure that is not the framework's (a standard exception or anything else thrown), carried
+// to the thread's handler as a framework exception with its text.
+class CForeignFailure : public CException
+{
+public:
+    explicit CForeignFailure(const CString& strText) : CException(FALSE), m_strText(strText) {}
+    BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override
+    {
+        if (pnHelpContext != NULL)
+            *pnHelpContext = 0;
+        if (lpszError == NULL || nMaxError == 0)
+            return FALSE;
+        lstrcpynA(lpszError, m_strText, (int)nMaxError);
+        return TRUE;
+    }
+
+private:
+    CString m_strText;
+};
+
+// Depth of failures being handled on this thread: a report's message box runs a loop, and a
+// handler failing again inside it (a paint that throws before it validates) must not stack
+// box on box.
+thread_local int t_nFailuresHandled = 0;
+
+LRESULT HandleWndProcFailure(CException* e, const MSG* pMsg)
+{
+    if (t_nFailuresHandled > 0) {
+        // Only the outcome the message needs, without a second report.
+        if (pMsg->message == WM_CREATE)
+            return -1;
+        if (pMsg->message == WM_PAINT)
+            ::ValidateRect(pMsg->hwnd, NULL);
+        return pMsg->message == WM_COMMAND ? TRUE : 0;
+    }
+    struct Depth
+    {
+        Depth() { ++t_nFailuresHandled; }
+        ~Depth() { --t_nFailuresHandled; }
+    } depth;
+    return AfxProcessWndProcException(e, pMsg);
+}
+
+} // namespace
+
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     _AFX_THREAD_STATE* state = AfxGetThreadState();
@@ -26,30 +73,34 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
         ::GetWindowRect(hWnd, &rectOld);
     }
 
-    // Nothing may unwind through the system's window procedures: failures end here.
+    // Nothing may unwind through the system's window procedures: failures end here, every kind
+    // under one policy.
     LRESULT lResult = 0;
     try {
         lResult = pWnd->WindowProc(nMsg, wParam, lParam);
     } catch (CException* e) {
-        lResult = AfxProcessWndProcException(e, &state->m_lastSentMsg);
+        lResult = HandleWndProcFailure(e, &state->m_lastSentMsg);
         e->Delete();
     } catch (const std::exception& e) {
         CString text;
         text.Format("Internal failure: %s", e.what());
-        AfxMessageBox(text, MB_ICONSTOP);
-        lResult = nMsg == WM_CREATE ? -1 : 0;
+        CForeignFailure failure(text);
+        lResult = HandleWndProcFailure(&failure, &state->m_lastSentMsg);
+    } catch (...) {
+        CForeignFailure failure("Internal failure: an unknown exception");
+        lResult = HandleWndProcFailure(&failure, &state->m_lastSentMsg);
     }
 
     if (nMsg == WM_INITDIALOG)
         AfxPostInitDialog_(pWnd, rectOld, dwStyleOld);
+    state->m_lastSentMsg = saved;
     if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
         // A derived WM_NCDESTROY handler skipped the base one: still release the handle so that
-        // the map never points at a destroyed window.
-        if (pWnd->m_pfnSuper != NULL && AfxIsFrameworkProc_(hWnd))
-            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)pWnd->m_pfnSuper);
+        // the map never points at a destroyed window, and still end with PostNcDestroy, where
+        // objects that delete themselves do so (the last use of pWnd).
         pWnd->Detach();
+        pWnd->PostNcDestroy();
     }
-    state->m_lastSentMsg = saved;
     return lResult;
 }
 
