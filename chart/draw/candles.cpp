@@ -1,0 +1,305 @@
+// CJapan: candles, bid/ask range bars, their selection squares and the hit test.
+#include <algorithm>
+
+#include "DrawObject.h"
+#include "KindRecords.h"
+#include "draw_geometry.h"
+
+CJapan::CJapan()
+    : m_nFallFill(1), m_nRiseFill(1), m_clrFall(CCtlColor::Rgb(0xFF0000)), m_clrRise(CCtlColor::Rgb(0x0000FF)),
+      m_pRisePen(nullptr), m_pFallPen(nullptr), m_pCurrentPen(nullptr), m_pFallBrush(nullptr), m_pRiseBrush(nullptr),
+      m_nPriceBand(0), m_nBidAskMode(0), m_nSwap(0), m_pOwner(nullptr)
+{
+    CreateTools();
+}
+
+CJapan::~CJapan()
+{
+    DeleteTools();
+}
+
+void CJapan::CreateTools()
+{
+    m_pRisePen = new CPen(PS_SOLID, 1, m_clrRise.GetColor());
+    m_pFallPen = new CPen(PS_SOLID, 1, m_clrFall.GetColor());
+    m_pFallBrush = new CBrush(m_clrFall.GetColor());
+    m_pRiseBrush = new CBrush(m_clrRise.GetColor());
+    m_pCurrentPen = m_pFallPen;
+}
+
+void CJapan::UpdateTools()
+{
+    bool rising = m_pCurrentPen == m_pRisePen;
+    DeleteTools();
+    CreateTools();
+    m_pCurrentPen = rising ? m_pRisePen : m_pFallPen;
+}
+
+void CJapan::DeleteTools()
+{
+    delete m_pRisePen;
+    delete m_pFallPen;
+    delete m_pFallBrush;
+    delete m_pRiseBrush;
+    m_pRisePen = m_pFallPen = m_pCurrentPen = nullptr;
+    m_pFallBrush = m_pRiseBrush = nullptr;
+}
+
+void CJapan::SetProperty(const DJAPANPROP& record)
+{
+    m_nFallFill = record.FallFill;
+    m_nRiseFill = record.RiseFill;
+    m_clrFall = record.FallColor;
+    m_clrRise = record.RiseColor;
+    m_nPriceBand = record.PriceBand;
+    m_nBidAskMode = record.BidAskMode;
+    m_nSwap = record.BidAskSwap;
+    UpdateTools();
+}
+
+void CJapan::SetStyle(int fallingFill, int risingFill, COLORREF fallingColour, COLORREF risingColour, int priceBands)
+{
+    m_nFallFill = fallingFill;
+    m_nRiseFill = risingFill;
+    m_clrFall = CCtlColor::Rgb(fallingColour);
+    m_clrRise = CCtlColor::Rgb(risingColour);
+    m_nPriceBand = priceBands;
+    UpdateTools();
+}
+
+void CJapan::FillOrFrame(CDC* pDC, CRect body, CBrush* brush, int fill)
+{
+    if (body.top == body.bottom)
+        body.bottom = body.top + 1;
+    body.NormalizeRect();
+    if (fill)
+        pDC->FillRect(&body, brush);
+    else
+        pDC->FrameRect(&body, brush);
+}
+
+// How the bars from index on lean, for a doji's colour: the rising or the falling pen, or null
+// when nothing older decides. known/knownPen carry the answer for index + 1 from the candle
+// drawn just before, so a run of dojis is decided without walking it again.
+static CPen* Lean(const int* open, const int* close, int index, int length, int known, CPen* knownPen, CPen* rise,
+                  CPen* fall)
+{
+    for (int k = index; k < length; ++k)
+    {
+        if (open[k] > close[k])
+            return fall;
+        if (open[k] < close[k])
+            return rise;
+        if (k + 1 >= length)
+            return nullptr;
+        if (close[k] > close[k + 1])
+            return rise;
+        if (close[k] < close[k + 1])
+            return fall;
+        if (k + 1 == known)
+            return knownPen;
+    }
+    return nullptr;
+}
+
+void CJapan::Draw(CRect rect, CDC* pDC, BOOL inverted)
+{
+    CDrawObject* obj = m_pOwner;
+    int length = obj ? obj->GetSeriesLength() : 0;
+    if (length <= 0)
+        return;
+    const int* s0 = obj->GetS0();
+    const int* s1 = obj->GetS1();
+    const int* s2 = obj->GetS2();
+    const int* s3 = obj->GetS3();
+    if (!s0 || !s1 || (!m_nBidAskMode && (!s2 || !s3)))
+        return;
+    if (!m_nBidAskMode && m_nPriceBand)
+        DrawPriceBands(rect, pDC);
+    float w = obj->GetXStep(), k = obj->GetYScale();
+    int m = obj->GetMinimum();
+    int first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
+    int width = -1;
+    int known = -1;
+    CPen* knownPen = nullptr;
+    CGdiObject* saved = pDC->SelectStockObject(BLACK_PEN);
+    for (int i = first; i < first + visible; ++i)
+    {
+        int index = obj->IndexAt(i);
+        if (index < 0)
+            continue;
+        int p = i - first;
+        int xLeft = SlotX(p, w, rect.left), xRight = SlotX(p + 1, w, rect.left);
+        if (width < 0)
+            width = xRight - xLeft;
+        else
+            xRight = xLeft + width;
+        if (m_nBidAskMode)
+        {
+            if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]))
+                continue;
+            DrawRangeBar(pDC, index, xLeft, xRight, ValueRow(s0[index], m, k, rect, inverted),
+                         ValueRow(s1[index], m, k, rect, inverted));
+            continue;
+        }
+        // A bar with a reserved value has nothing to show.
+        if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]) || IsEmptyValue(s2[index]) || IsEmptyValue(s3[index]))
+            continue;
+        if (s0[index] == s3[index])
+        {
+            CPen* pen = index + 1 >= length
+                            ? m_pFallPen
+                            : Lean(s0, s3, index, length, known, knownPen, m_pRisePen, m_pFallPen);
+            if (pen)
+                m_pCurrentPen = pen;
+            known = index;
+            // The oldest bar's own colour decides nothing for the bars after it.
+            knownPen = index + 1 >= length ? nullptr : pen;
+        }
+        else
+        {
+            known = index;
+            knownPen = s0[index] > s3[index] ? m_pFallPen : m_pRisePen;
+        }
+        DrawCandle(pDC, index, xLeft, xRight, ValueRow(s0[index], m, k, rect, inverted),
+                   ValueRow(s1[index], m, k, rect, inverted), ValueRow(s2[index], m, k, rect, inverted),
+                   ValueRow(s3[index], m, k, rect, inverted), inverted);
+    }
+    pDC->SelectObject(saved);
+}
+
+void CJapan::DrawCandle(CDC* pDC, int index, int xLeft, int xRight, int yOpen, int yHigh, int yLow, int yClose,
+                        BOOL inverted)
+{
+    const int* open = m_pOwner->GetS0();
+    const int* close = m_pOwner->GetS3();
+    int r = xRight - ((xRight - xLeft + 1) % 2);
+    int c = (xLeft + r) / 2;
+    if (open[index] > close[index])
+    {
+        m_pCurrentPen = m_pFallPen;
+        FillOrFrame(pDC, CRect(xLeft, yOpen, r, yClose + 1), m_pFallBrush, m_nFallFill);
+        pDC->SelectObject(m_pCurrentPen);
+        pDC->MoveTo(c, yOpen);
+        pDC->LineTo(c, yHigh);
+        pDC->MoveTo(c, yLow);
+        pDC->LineTo(c, inverted ? yClose + 1 : yClose);
+    }
+    else if (open[index] < close[index])
+    {
+        m_pCurrentPen = m_pRisePen;
+        FillOrFrame(pDC, CRect(xLeft, yOpen, r, yClose), m_pRiseBrush, m_nRiseFill);
+        pDC->SelectObject(m_pCurrentPen);
+        pDC->MoveTo(c, yOpen);
+        pDC->LineTo(c, yLow);
+        pDC->MoveTo(c, yHigh);
+        pDC->LineTo(c, inverted ? yClose - 1 : yClose);
+    }
+    else
+    {
+        // The doji's pen was chosen by the caller, which sees the bars before it.
+        pDC->SelectObject(m_pCurrentPen);
+        pDC->MoveTo(xLeft, yOpen);
+        pDC->LineTo(r, yOpen);
+        pDC->MoveTo(c, yHigh);
+        pDC->LineTo(c, yLow);
+    }
+}
+
+void CJapan::DrawRangeBar(CDC* pDC, int index, int xLeft, int xRight, int y0, int y1)
+{
+    const int* s2 = m_pOwner->GetS2();
+    const int* s3 = m_pOwner->GetS3();
+    int r = xRight - ((xRight - xLeft + 1) % 2);
+    bool lower = !s2 || !s3 || s2[index] <= s3[index];
+    if (lower)
+    {
+        if (m_nSwap)
+            FillOrFrame(pDC, CRect(xLeft, y0, r, y1), m_pRiseBrush, m_nRiseFill);
+        else
+            FillOrFrame(pDC, CRect(xLeft, y0, r, y1), m_pFallBrush, m_nFallFill);
+    }
+    else
+    {
+        if (m_nSwap)
+            FillOrFrame(pDC, CRect(xLeft, y0, r, y1 + 1), m_pFallBrush, m_nFallFill);
+        else
+            FillOrFrame(pDC, CRect(xLeft, y0, r, y1 + 1), m_pRiseBrush, m_nRiseFill);
+    }
+}
+
+void CJapan::DrawSelection(CRect rect, CDC* pDC)
+{
+    CDrawObject* obj = m_pOwner;
+    if (!obj || obj->GetSeriesLength() <= 0 || !obj->GetS0() || !obj->GetS1() ||
+        (!m_nBidAskMode && !obj->GetS3()))
+        return;
+    const int* a = obj->GetS0();
+    const int* b = m_nBidAskMode ? obj->GetS1() : obj->GetS3();
+    float w = obj->GetXStep(), k = obj->GetYScale();
+    int m = obj->GetMinimum(), first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
+    int step = SelectionStep(w);
+    CPen pen(PS_SOLID, 1, RGB(0xC8, 0xC8, 0xC8));
+    CBrush brush(RGB(0xC8, 0xC8, 0xC8));
+    CToolScope tools(pDC, &pen, &brush);
+    int oldMode = pDC->SetROP2(R2_XORPEN);
+    for (int i = first; i <= first + visible - 1; i += step)
+    {
+        int index = obj->IndexAt(i);
+        if (index < 0 || IsEmptyValue(a[index]) || IsEmptyValue(b[index]))
+            continue;
+        int p = i - first;
+        int cx = (SlotX(p, w, rect.left) + SlotX(p + 1, w, rect.left)) / 2;
+        int cy = (ValueRow(a[index], m, k, rect, FALSE) + ValueRow(b[index], m, k, rect, FALSE)) / 2;
+        pDC->Rectangle(cx - 3, cy - 3, cx + 3, cy + 3);
+    }
+    pDC->SetROP2(oldMode);
+}
+
+int CJapan::HitTest(CRect rect, int x, int y, BOOL inverted)
+{
+    CDrawObject* obj = m_pOwner;
+    float w = obj ? obj->GetXStep() : 0;
+    // With no width per position no bar stands anywhere.
+    if (w == 0)
+        return 0;
+    int length = obj->GetSeriesLength();
+    int p = TruncPixel(float(x - rect.left) / w);
+    long long index = (long long)length - 1 +
+                      ((long long)obj->GetAxisLength() - obj->GetViewFirst() - 1 - p - obj->GetFirstVisible());
+    if (index < 0 || index >= length)
+        return 0;
+    const int* s0 = obj->GetS0();
+    const int* s1 = obj->GetS1();
+    const int* s2 = obj->GetS2();
+    const int* s3 = obj->GetS3();
+    if (!s0 || !s1 || (!m_nBidAskMode && (!s2 || !s3)))
+        return 0;
+    int m = obj->GetMinimum();
+    float k = obj->GetYScale();
+    int xLeft = SlotX(p, w, rect.left), xRight = SlotX(p + 1, w, rect.left);
+    int bodyA, bodyB, spanA, spanB;
+    if (m_nBidAskMode)
+    {
+        if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]))
+            return 0;
+        bodyA = spanA = ValueRow(s0[index], m, k, rect, inverted);
+        bodyB = spanB = ValueRow(s1[index], m, k, rect, inverted);
+    }
+    else
+    {
+        if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]) || IsEmptyValue(s2[index]) || IsEmptyValue(s3[index]))
+            return 0;
+        bodyA = ValueRow(s0[index], m, k, rect, inverted);
+        bodyB = ValueRow(s3[index], m, k, rect, inverted);
+        spanA = ValueRow(s1[index], m, k, rect, inverted);
+        spanB = ValueRow(s2[index], m, k, rect, inverted);
+    }
+    CRect body(std::min(xLeft, xRight) - 3, std::min(bodyA, bodyB) - 3, std::max(xLeft, xRight) + 3,
+               std::max(bodyA, bodyB) + 3);
+    if (x >= body.left && x <= body.right && y >= body.top && y <= body.bottom)
+        return 1;
+    int c = (xLeft + xRight) / 2;
+    return x >= c - 3 && x <= c + 3 && y >= std::min(spanA, spanB) - 3 &&
+                   y <= std::max(spanA, spanB) + 3 ? 1 : 0;
+}

@@ -1,0 +1,63 @@
+// Pixel geometry shared by the drawers: slot edges and value rows in 32-bit floating point.
+#pragma once
+
+#include <afxwin.h>
+
+#include "SeriesValues.h"
+
+// Truncates towards zero, holding results far off any device to a range GDI still draws.
+inline int TruncPixel(float v)
+{
+    if (!(v > -1e8f))
+        return -100000000;
+    if (v > 1e8f)
+        return 100000000;
+    return int(v);
+}
+
+// Left edge of slot p.
+inline int SlotX(int p, float step, int left)
+{
+    return TruncPixel(float(p) * step + float(left));
+}
+
+// Row of value v on a scale from m with k pixels per unit.
+inline int ValueRow(int v, int m, float k, const CRect& rect, BOOL inverted)
+{
+    float d = float((long long)v - m) * k;
+    return inverted ? TruncPixel(d + float(rect.top)) : TruncPixel(float(rect.bottom) - d);
+}
+
+// The step between selection squares: about 30 pixels apart.
+inline int SelectionStep(float step)
+{
+    return step == 0 ? 10 : 1 + TruncPixel(30.0f / step);
+}
+
+inline bool IsEmptyValue(int v)
+{
+    return v == SERIES_NODATA || v == SERIES_NOTCOMPUTED;
+}
+
+// Selects and restores a pen and a brush for one scope.
+class CToolScope
+{
+public:
+    CToolScope(CDC* pDC, CPen* pen, CBrush* brush) : m_pDC(pDC)
+    {
+        m_pOldPen = pen ? pDC->SelectObject(pen) : nullptr;
+        m_pOldBrush = brush ? pDC->SelectObject(brush) : nullptr;
+    }
+    ~CToolScope()
+    {
+        if (m_pOldPen)
+            m_pDC->SelectObject(m_pOldPen);
+        if (m_pOldBrush)
+            m_pDC->SelectObject(m_pOldBrush);
+    }
+
+private:
+    CDC* m_pDC;
+    CPen* m_pOldPen;
+    CBrush* m_pOldBrush;
+};

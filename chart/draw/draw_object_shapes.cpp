@@ -1,0 +1,72 @@
+// CDrawObject: the point shapes of lines and symbols, and the name label's edge.
+#include "DrawObject.h"
+
+void CDrawObject::DrawPointShape(int x, int y, int style, COLORREF colour, CDC* pDC)
+{
+    if (style < 1 || style > 7)
+        return;
+    CPen pen(PS_SOLID, style == 4 ? 2 : 1, colour);
+    CPen* oldPen = pDC->SelectObject(&pen);
+    POINT triangle[3] = {{x, y - 5}, {x + 5, y + 5}, {x - 5, y + 5}};
+    POINT square[4] = {{x - 4, y - 4}, {x + 4, y - 4}, {x + 4, y + 4}, {x - 4, y + 4}};
+    CBrush brush(colour);
+    switch (style)
+    {
+    case 1:
+    case 5:
+    case 2:
+    case 6:
+    {
+        bool tri = style == 1 || style == 5;
+        CRgn region;
+        region.CreatePolygonRgn(tri ? triangle : square, tri ? 3 : 4, ALTERNATE);
+        if (style >= 5)
+            pDC->FillRgn(&region, &brush);
+        else
+            pDC->FrameRgn(&region, &brush, 1, 1);
+        break;
+    }
+    case 3:
+    {
+        CGdiObject* oldBrush = pDC->SelectStockObject(NULL_BRUSH);
+        pDC->Ellipse(x - 4, y - 4, x + 4, y + 4);
+        pDC->SelectObject(oldBrush);
+        break;
+    }
+    case 4:
+        pDC->MoveTo(x - 3, y - 3);
+        pDC->LineTo(x + 3, y + 3);
+        pDC->MoveTo(x + 3, y - 3);
+        pDC->LineTo(x - 3, y + 3);
+        break;
+    case 7:
+    {
+        CBrush* oldBrush = pDC->SelectObject(&brush);
+        pDC->Ellipse(x - 4, y - 4, x + 4, y + 4);
+        pDC->SelectObject(oldBrush);
+        break;
+    }
+    }
+    pDC->SelectObject(oldPen);
+}
+
+void CDrawObject::DrawLabelEdge(CDC* pDC)
+{
+    if (!m_bLabelPressed && !m_bLabelHover)
+        return;
+    CRect edge(m_rcLabel.left - 3, m_rcLabel.top - 6, m_rcLabel.right, m_rcLabel.bottom - 3);
+    pDC->DrawEdge(&edge, m_bLabelPressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+}
+
+void CDrawObject::OnLabelHover(int x, int y, CRect)
+{
+    m_bLabelHover = m_rcLabel.PtInRect(CPoint(x, y)) ? 1 : 0;
+}
+
+void CDrawObject::OnLabelClick(int x, int y, CRect)
+{
+    if (!m_rcLabel.PtInRect(CPoint(x, y)))
+        return;
+    m_bLabelPressed = m_bLabelPressed ? 0 : 1;
+    m_nEmphasis = m_bLabelPressed;
+}

@@ -1,0 +1,42 @@
+// A chart object over a small store with a fixed scale, for drawing tests in memory pictures.
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+#include "DataCell.h"
+#include "DrawObject.h"
+#include "SeriesValues.h"
+
+const int EMPTY = SERIES_NODATA;
+
+// Series are given newest first, as the store keeps them; all have one length.
+struct DrawFixture
+{
+    CDataCell store;
+    CDrawObject object;
+
+    DrawFixture(int kind, std::initializer_list<std::vector<int>> series, float xStep, float yScale = 1.0f,
+                int minimum = 0)
+    {
+        store.AllocSeriesTable(int(series.size()));
+        int n = 0, length = 0;
+        for (const std::vector<int>& s : series)
+        {
+            length = int(s.size());
+            store.SetSeriesDataRaw(s.data(), length, n++);
+        }
+        store.m_nLength = length;
+        store.SetViewRange(length - 1, 0);
+        object.SetStore(&store);
+        object.SetKind(kind);
+        object.AttachDrawer();
+        object.SetAxisLength(length);
+        object.SetFirstVisible(0);
+        object.SetVisibleCount(length);
+        object.SetXStep(xStep);
+        object.SetYScale(yScale);
+        object.SetMinimum(minimum);
+        object.SetMaximum(minimum + 100);
+    }
+};
