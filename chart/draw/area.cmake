@@ -6,8 +6,10 @@ list(APPEND GRAPHKIT_SOURCES
   draw/candle_bands.cpp
   draw/line_chart.cpp
   draw/line_levels.cpp
+  draw/high_low_close.cpp
 )
 
 molvane_test(test_graphkit_draw
   SOURCES draw/tests/test_draw_object.cpp draw/tests/test_candles.cpp draw/tests/test_line_chart.cpp
+          draw/tests/test_high_low_close.cpp
   LINKS graphkit)

@@ -308,6 +308,9 @@ void CDrawObject::AttachDrawer()
     case DRAWKIND_LINE:
         CLine::SetOwner(this);
         break;
+    case DRAWKIND_AMERICA:
+        CAmerica::SetOwner(this);
+        break;
     default:
         break;
     }
@@ -336,6 +339,9 @@ void CDrawObject::Draw(CRect rect, CDC* pDC, BOOL inverted)
         CLine::Draw(rect, pDC, inverted);
         DrawLabelEdge(pDC);
         break;
+    case DRAWKIND_AMERICA:
+        CAmerica::Draw(rect, pDC, inverted);
+        break;
     default:
         break;
     }
@@ -353,6 +359,9 @@ void CDrawObject::DrawSelection(CRect rect, CDC* pDC)
     case DRAWKIND_LINE:
         CLine::DrawSelection(rect, pDC);
         break;
+    case DRAWKIND_AMERICA:
+        CAmerica::DrawSelection(rect, pDC);
+        break;
     default:
         break;
     }
@@ -366,6 +375,8 @@ int CDrawObject::HitTest(CRect rect, int x, int y, BOOL inverted)
         return CJapan::HitTest(rect, x, y, inverted);
     case DRAWKIND_LINE:
         return CLine::HitTest(rect, x, y, inverted);
+    case DRAWKIND_AMERICA:
+        return CAmerica::HitTest(rect, x, y, inverted);
     default:
         return 0;
     }

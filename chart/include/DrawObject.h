@@ -5,6 +5,7 @@
 #include <afxcoll.h>
 #include <afxwin.h>
 
+#include "America.h"
 #include "GraphKitApi.h"
 #include "Japan.h"
 #include "LineChart.h"
@@ -37,7 +38,7 @@ struct GRAPHKIT_API CReferenceValue
 };
 typedef CArray<CReferenceValue, const CReferenceValue&> CReferenceList;
 
-class GRAPHKIT_API CDrawObject : public CJapan, public CLine
+class GRAPHKIT_API CDrawObject : public CJapan, public CLine, public CAmerica
 {
 public:
     explicit CDrawObject(CWnd* owner = nullptr);

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include <msgbox_recorder.h>
+
 #include "../../series/tests/picture.h"
 #include "KindRecords.h"
 #include "draw_fixture.h"
@@ -102,6 +104,50 @@ TEST(CandleBinding, FollowsTheStoreWhenItsSeriesMove)
     int fresh[] = {1, 2, 3};
     f.store.SetSeriesDataRaw(fresh, 3, 4);
     EXPECT_EQ(f.store.m_ppSeries[4], f.object.GetS3());
+}
+
+TEST(SeriesBinding, ReferencesAndTheSecondBarSeries)
+{
+    CReferenceList references;
+    CReferenceValue entry;
+    entry.m_strName = "base";
+    entry.m_nValue = 4200;
+    references.Add(entry);
+
+    DrawFixture line(DRAWKIND_LINE, {{1, 2}}, 5);
+    DLINEPROP lineRecord;
+    lineRecord.BaseLine = 1;
+    lineRecord.BaseName = "base";
+    lineRecord.Title = "MA5";
+    ASSERT_EQ(1, line.object.BindSeries(DRAWKIND_LINE, &lineRecord, references));
+    EXPECT_EQ(4200, line.object.GetS4Number());
+    EXPECT_EQ(line.store.m_ppSeries[0], line.object.GetS0());
+    EXPECT_STREQ("MA5", line.object.GetObjectName());
+
+    DrawFixture bars(DRAWKIND_BAR, {{1, 2}, {3, 4}}, 5);
+    bars.store.m_arNames.Add("vol");
+    bars.store.m_arNames.Add("sell");
+    DBARPROP barRecord;
+    barRecord.BarMode = 1;
+    barRecord.RefName = "nothing";
+    EXPECT_EQ(1, bars.object.BindSeries(DRAWKIND_BAR, &barRecord, references));
+    EXPECT_EQ(0, bars.object.GetS4Number());
+
+    barRecord.BarMode = 2;
+    barRecord.RefName = "sell";
+    EXPECT_EQ(1, bars.object.BindSeries(DRAWKIND_BAR, &barRecord, references));
+    EXPECT_EQ(bars.store.m_ppSeries[1], bars.object.GetS1());
+
+    CMsgBoxRecorder boxes;
+    barRecord.RefName = "missing";
+    EXPECT_EQ(0, bars.object.BindSeries(DRAWKIND_BAR, &barRecord, references));
+    barRecord.RefName = "";
+    EXPECT_EQ(0, bars.object.BindSeries(DRAWKIND_BAR, &barRecord, references));
+    ASSERT_EQ(2u, boxes.Boxes().size());
+    EXPECT_EQ("거래량차트 데이터 missing을 찾을수 없습니다.", boxes.Boxes()[0].text);
+    EXPECT_EQ("거래량차트의 데이터가 정의되지 않았습니다.", boxes.Boxes()[1].text);
+
+    EXPECT_EQ(0, bars.object.BindSeries(DRAWKIND_PIE, &barRecord, references));
 }
 
 TEST(Kinds, VolumeAtPriceDrawsNothingAndIsNeverHit)

@@ -1,0 +1,182 @@
+// GraphKit drawing: a paint of candles with three moving averages into a 32-bit memory picture,
+// for several series lengths, fitted to 1,600 pixels and as a 200-bar window; and a flat series
+// of dojis against a normal one.
+#include <windows.h>
+
+#include <stdio.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "DataCell.h"
+#include "DrawObject.h"
+
+namespace
+{
+
+double Now()
+{
+    static LARGE_INTEGER f = [] {
+        LARGE_INTEGER v;
+        QueryPerformanceFrequency(&v);
+        return v;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return double(t.QuadPart) / double(f.QuadPart);
+}
+
+const int kWidth = 1600, kHeight = 600;
+
+struct Object
+{
+    CDataCell store;
+    CDrawObject object;
+};
+
+// Candles and three averages over bars newest first, each an object of its own store.
+struct Chart
+{
+    Object candles;
+    Object averages[3];
+    int bars;
+
+    Chart(int count, bool flat) : bars(count)
+    {
+        std::vector<int> open(count), high(count), low(count), close(count);
+        for (int i = 0; i < count; ++i)
+        {
+            int c = flat ? 50000 : 50000 + int(i * 7919LL % 2000) - 1000;
+            int o = flat ? 50000 : c + int(i * 104729LL % 600) - 300;
+            open[i] = o;
+            close[i] = c;
+            high[i] = std::max(o, c) + (flat ? 0 : 150);
+            low[i] = std::min(o, c) - (flat ? 0 : 150);
+        }
+        CDataCell& s = candles.store;
+        s.AllocSeriesTable(5);
+        s.SetSeriesDataRaw(close.data(), count, 0);
+        s.SetSeriesDataRaw(open.data(), count, 1);
+        s.SetSeriesDataRaw(high.data(), count, 2);
+        s.SetSeriesDataRaw(low.data(), count, 3);
+        s.SetSeriesDataRaw(close.data(), count, 4);
+        s.m_nLength = count;
+        Place(candles, DRAWKIND_CANDLE);
+        candles.object.BindCandleSeries();
+        const int periods[3] = {5, 20, 60};
+        for (int a = 0; a < 3; ++a)
+        {
+            std::vector<int> average(count, 99999999);
+            long long sum = 0;
+            for (int i = count - 1; i >= 0; --i)
+            {
+                sum += close[i];
+                if (i + periods[a] < count)
+                    sum -= close[i + periods[a]];
+                if (i + periods[a] <= count)
+                    average[i] = int(sum / periods[a]);
+            }
+            averages[a].store.AllocSeriesTable(1);
+            averages[a].store.SetSeriesDataRaw(average.data(), count, 0);
+            averages[a].store.m_nLength = count;
+            Place(averages[a], DRAWKIND_LINE);
+            averages[a].object.m_pS0 = averages[a].store.m_ppSeries[0];
+            averages[a].object.m_clrLine = CCtlColor::Rgb(RGB(0, 128 * a, 200));
+        }
+    }
+
+    void Place(Object& o, int kind)
+    {
+        o.store.SetViewRange(bars - 1, 0);
+        o.object.SetStore(&o.store);
+        o.object.SetKind(kind);
+        o.object.AttachDrawer();
+        o.object.SetAxisLength(bars);
+    }
+
+    // What the region does before a paint: the window, then the scale over what it shows.
+    void Window(int first, int count)
+    {
+        Object* all[4] = {&candles, &averages[0], &averages[1], &averages[2]};
+        for (Object* o : all)
+        {
+            o->object.SetFirstVisible(first);
+            o->object.SetVisibleCount(count);
+        }
+        int hi = candles.object.GetMaxValue(1), lo = candles.object.GetMinValue(1);
+        float k = hi > lo ? float(kHeight - 20) / float(hi - lo) : 1.0f;
+        for (Object* o : all)
+        {
+            o->object.SetXStep(float(kWidth) / float(count));
+            o->object.SetYScale(k);
+            o->object.SetMinimum(lo);
+            o->object.SetMaximum(hi);
+        }
+    }
+
+    void Paint(CDC* dc)
+    {
+        CRect area(0, 10, kWidth, kHeight - 10);
+        dc->FillSolidRect(0, 0, kWidth, kHeight, RGB(255, 255, 255));
+        candles.object.Draw(area, dc, FALSE);
+        for (Object& a : averages)
+            a.object.Draw(area, dc, FALSE);
+    }
+};
+
+// Milliseconds of one paint, the median of several.
+double PaintMs(Chart& chart, CDC* dc)
+{
+    std::vector<double> runs;
+    for (int r = 0; r < 15; ++r)
+    {
+        double t = Now();
+        chart.Paint(dc);
+        GdiFlush();
+        runs.push_back((Now() - t) * 1e3);
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs[runs.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    CDC dc;
+    dc.CreateCompatibleDC(NULL);
+    HGDIOBJ old = SelectObject(dc.GetSafeHdc(), bitmap);
+
+    for (int bars : {200, 2000, 20000, 50000})
+    {
+        Chart chart(bars, false);
+        chart.Window(0, bars);
+        double fitted = PaintMs(chart, &dc);
+        chart.Window(bars - 200, 200);
+        double window = PaintMs(chart, &dc);
+        printf("paint of candles and 3 averages, %d bars: fitted to %d px %.2f ms; 200-bar window %.2f ms\n", bars,
+               kWidth, fitted, window);
+    }
+    for (bool flat : {false, true})
+    {
+        Chart chart(50000, flat);
+        chart.Window(0, 50000);
+        double fitted = PaintMs(chart, &dc);
+        chart.Window(50000 - 200, 200);
+        double window = PaintMs(chart, &dc);
+        printf("%s series of 50000 bars: fitted %.2f ms; 200-bar window %.2f ms\n", flat ? "flat (all dojis)" : "normal",
+               fitted, window);
+    }
+    SelectObject(dc.GetSafeHdc(), old);
+    DeleteObject(bitmap);
+    return 0;
+}
