@@ -29,6 +29,10 @@ struct DrawFixture
         store.m_nLength = length;
         store.SetViewRange(length - 1, 0);
         object.SetStore(&store);
+        // Sk reads series k until a binding says otherwise.
+        int** slots[5] = {&object.m_pS0, &object.m_pS1, &object.m_pS2, &object.m_pS3, &object.m_pS4};
+        for (int k = 0; k < 5 && k < n; ++k)
+            *slots[k] = store.m_ppSeries[k];
         object.SetKind(kind);
         object.AttachDrawer();
         object.SetAxisLength(length);
