@@ -1,6 +1,7 @@
 // CLine: polylines with point shapes, shadow and base line; their selection squares and hit test.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "ChartText.h"
 #include "DataCell.h"
@@ -116,6 +117,30 @@ struct SegmentPainter
     }
 };
 
+// Joined segments collected for one Polyline call.
+struct PolylineRun
+{
+    CDC* dc;
+    std::vector<POINT> points;
+
+    void Add(CPoint from, CPoint to)
+    {
+        if (points.empty() || points.back().x != from.x || points.back().y != from.y)
+        {
+            Flush();
+            points.push_back(from);
+        }
+        points.push_back(to);
+    }
+
+    void Flush()
+    {
+        if (points.size() >= 2)
+            dc->Polyline(points.data(), int(points.size()));
+        points.clear();
+    }
+};
+
 } // namespace
 
 void CLine::DrawSeries(CRect rect, CDC* pDC, const int* series, int seriesNumber, BOOL inverted)
@@ -150,6 +175,10 @@ void CLine::DrawSeries(CRect rect, CDC* pDC, const int* series, int seriesNumber
         pDC->SelectObject(&pen);
     }
 
+    // A plain one-pixel line without shapes goes out as polylines, which paint the same pixels as its
+    // segments one by one at a fraction of the calls.
+    bool plain = !m_nBaseLine && !m_nShadow && !m_nPointStyle && width == 1;
+    PolylineRun run{pDC, {}};
     bool whole = seriesNumber < 0;
     int first = whole ? 0 : obj->GetFirstVisible();
     int count = whole ? length : obj->GetVisibleCount();
@@ -178,13 +207,19 @@ void CLine::DrawSeries(CRect rect, CDC* pDC, const int* series, int seriesNumber
             started = true;
         }
         if (broken)
+        {
             broken = false;
+            run.Flush();
+        }
+        else if (plain)
+            run.Add(previous, point);
         else
             painter.Draw(previous.x, previous.y, point.x, point.y);
         previous = point;
         if (m_nPointStyle)
             obj->DrawPointShape(point.x, point.y, m_nPointStyle, m_clrLine.GetColor(), pDC);
     }
+    run.Flush();
     pDC->SelectObject(oldPen);
 }
 
