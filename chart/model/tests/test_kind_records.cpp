@@ -1,18 +1,18 @@
 // Kind records: initial values, copies, and their archive forms in every version.
 #include <gtest/gtest.h>
 
-#include "kind_record_specs.h"
+#include "kind_record_fields.h"
 
 namespace {
 
-TEST(KindRecordArchive, Japan) { CheckRecordArchive(JapanSpecs(), 3); }
-TEST(KindRecordArchive, America) { CheckRecordArchive(AmericaSpecs(), 1); }
-TEST(KindRecordArchive, Line) { CheckRecordArchive(LineSpecs(), 4); }
-TEST(KindRecordArchive, Bar) { CheckRecordArchive(BarSpecs(), 3); }
-TEST(KindRecordArchive, Bar2) { CheckRecordArchive(Bar2Specs(), 1); }
-TEST(KindRecordArchive, HBar) { CheckRecordArchive(HBarSpecs(), 0); }
-TEST(KindRecordArchive, Pie) { CheckRecordArchive(PieSpecs(), 1); }
-TEST(KindRecordArchive, Meamul) { CheckRecordArchive(MeamulSpecs(), 3); }
+TEST(KindRecordArchive, Japan) { CheckRecordArchive(JapanFields(), 3); }
+TEST(KindRecordArchive, America) { CheckRecordArchive(AmericaFields(), 1); }
+TEST(KindRecordArchive, Line) { CheckRecordArchive(LineFields(), 4); }
+TEST(KindRecordArchive, Bar) { CheckRecordArchive(BarFields(), 3); }
+TEST(KindRecordArchive, Bar2) { CheckRecordArchive(Bar2Fields(), 1); }
+TEST(KindRecordArchive, HBar) { CheckRecordArchive(HBarFields(), 0); }
+TEST(KindRecordArchive, Pie) { CheckRecordArchive(PieFields(), 1); }
+TEST(KindRecordArchive, Meamul) { CheckRecordArchive(MeamulFields(), 3); }
 
 TEST(KindRecords, InitialValues)
 {

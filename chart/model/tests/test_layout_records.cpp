@@ -1,13 +1,13 @@
 // Layout records: initial values, assignments that leave run-time fields alone, archive forms.
 #include <gtest/gtest.h>
 
-#include "layout_record_specs.h"
+#include "layout_record_fields.h"
 
 namespace {
 
-TEST(LayoutRecordArchive, DrawObj) { CheckRecordArchive(DrawObjSpecs(), 2); }
-TEST(LayoutRecordArchive, Time) { CheckRecordArchive(TimeSpecs(), 3); }
-TEST(LayoutRecordArchive, Side) { CheckRecordArchive(SideSpecs(), 1); }
+TEST(LayoutRecordArchive, DrawObj) { CheckRecordArchive(DrawObjFields(), 2); }
+TEST(LayoutRecordArchive, Time) { CheckRecordArchive(TimeFields(), 3); }
+TEST(LayoutRecordArchive, Side) { CheckRecordArchive(SideFields(), 1); }
 
 // A region is its three ints and both sides, each side with its own version byte.
 Bytes RegionFixture(BYTE version, int i1, int tagOff, int reverse, const Bytes& left, const Bytes& right)

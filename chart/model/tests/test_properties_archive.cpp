@@ -8,8 +8,8 @@
 
 #include "Properties.h"
 #include "model_with_lists.h"
-#include "kind_record_specs.h"
-#include "layout_record_specs.h"
+#include "kind_record_fields.h"
+#include "layout_record_fields.h"
 
 namespace {
 
@@ -55,9 +55,9 @@ void Fill(Model& m)
 }
 
 template <class R>
-void ExpectSameRecord(const std::vector<FieldSpec<R>>& specs, const DDRAWOBJDATA& a, const DDRAWOBJDATA& b)
+void ExpectSameRecord(const std::vector<FieldLayout<R>>& fields, const DDRAWOBJDATA& a, const DDRAWOBJDATA& b)
 {
-    ExpectSameFields(specs, *static_cast<const R*>(a.KindProp), *static_cast<const R*>(b.KindProp),
+    ExpectSameFields(fields, *static_cast<const R*>(a.KindProp), *static_cast<const R*>(b.KindProp),
                      "kind " + std::to_string(a.Kind));
 }
 
@@ -112,17 +112,17 @@ TEST(PropertiesArchive, FullModelRoundTrip)
     while (posA != NULL) {
         const DDRAWOBJDATA& a = *m.props.m_ObjectList.GetNext(posA);
         const DDRAWOBJDATA& b = *p.m_ObjectList.GetNext(posB);
-        ExpectSameFields(DrawObjSpecs(), a, b, "header");
+        ExpectSameFields(DrawObjFields(), a, b, "header");
         switch (a.Kind) {
         case 0:
-        case 5: ExpectSameRecord(LineSpecs(), a, b); break;
-        case 1: ExpectSameRecord(JapanSpecs(), a, b); break;
-        case 2: ExpectSameRecord(AmericaSpecs(), a, b); break;
-        case 3: ExpectSameRecord(BarSpecs(), a, b); break;
-        case 4: ExpectSameRecord(Bar2Specs(), a, b); break;
-        case 6: ExpectSameRecord(PieSpecs(), a, b); break;
-        case 7: ExpectSameRecord(MeamulSpecs(), a, b); break;
-        case 8: ExpectSameRecord(HBarSpecs(), a, b); break;
+        case 5: ExpectSameRecord(LineFields(), a, b); break;
+        case 1: ExpectSameRecord(JapanFields(), a, b); break;
+        case 2: ExpectSameRecord(AmericaFields(), a, b); break;
+        case 3: ExpectSameRecord(BarFields(), a, b); break;
+        case 4: ExpectSameRecord(Bar2Fields(), a, b); break;
+        case 6: ExpectSameRecord(PieFields(), a, b); break;
+        case 7: ExpectSameRecord(MeamulFields(), a, b); break;
+        case 8: ExpectSameRecord(HBarFields(), a, b); break;
         default: EXPECT_EQ(NULL, b.KindProp); break;
         }
     }

@@ -11,7 +11,7 @@
 #include "archive_bytes.h"
 
 template <class R>
-struct FieldSpec
+struct FieldLayout
 {
     int minVersion;
     int maxVersion;
@@ -22,25 +22,25 @@ struct FieldSpec
 };
 
 template <class R>
-FieldSpec<R> IntF(int R::*p, int minV = 0, int maxV = 255)
+FieldLayout<R> IntF(int R::*p, int minV = 0, int maxV = 255)
 {
-    return FieldSpec<R>{minV, maxV, p, nullptr, nullptr};
+    return FieldLayout<R>{minV, maxV, p, nullptr, nullptr};
 }
 template <class R>
-FieldSpec<R> TextF(CString R::*p, int minV = 0, int maxV = 255)
+FieldLayout<R> TextF(CString R::*p, int minV = 0, int maxV = 255)
 {
-    return FieldSpec<R>{minV, maxV, nullptr, p, nullptr};
+    return FieldLayout<R>{minV, maxV, nullptr, p, nullptr};
 }
 template <class R>
-FieldSpec<R> ColorF(CCtlColor R::*p, int minV = 0, int maxV = 255)
+FieldLayout<R> ColorF(CCtlColor R::*p, int minV = 0, int maxV = 255)
 {
-    return FieldSpec<R>{minV, maxV, nullptr, nullptr, p};
+    return FieldLayout<R>{minV, maxV, nullptr, nullptr, p};
 }
 // A text that the given versions carry and the reader drops.
 template <class R>
-FieldSpec<R> DroppedTextF(int minV, int maxV)
+FieldLayout<R> DroppedTextF(int minV, int maxV)
 {
-    return FieldSpec<R>{minV, maxV, nullptr, nullptr, nullptr};
+    return FieldLayout<R>{minV, maxV, nullptr, nullptr, nullptr};
 }
 
 // Distinct values for the k-th field: colours keep index 0 so that loading keeps their RGB.
@@ -50,12 +50,12 @@ inline DWORD MarkerRgb(int k) { return DWORD(0x010203 * (k + 1)) & 0xFFFFFF; }
 
 // The record's bytes of version v with the markers.
 template <class R>
-Bytes SpecFixture(const std::vector<FieldSpec<R>>& specs, int v)
+Bytes FieldFixture(const std::vector<FieldLayout<R>>& fields, int v)
 {
     ByteWriter w;
     w.Byte(BYTE(v));
-    for (size_t k = 0; k < specs.size(); ++k) {
-        const FieldSpec<R>& s = specs[k];
+    for (size_t k = 0; k < fields.size(); ++k) {
+        const FieldLayout<R>& s = fields[k];
         if (!s.InVersion(v))
             continue;
         if (s.pInt)
@@ -70,10 +70,10 @@ Bytes SpecFixture(const std::vector<FieldSpec<R>>& specs, int v)
 
 // Sets the fields version v carries to their markers.
 template <class R>
-void SetMarkers(const std::vector<FieldSpec<R>>& specs, int v, R& r)
+void SetMarkers(const std::vector<FieldLayout<R>>& fields, int v, R& r)
 {
-    for (size_t k = 0; k < specs.size(); ++k) {
-        const FieldSpec<R>& s = specs[k];
+    for (size_t k = 0; k < fields.size(); ++k) {
+        const FieldLayout<R>& s = fields[k];
         if (!s.InVersion(v))
             continue;
         if (s.pInt)
@@ -88,11 +88,11 @@ void SetMarkers(const std::vector<FieldSpec<R>>& specs, int v, R& r)
 // Every archived field equal; colours with a nonzero index by index only (loading gives them
 // their palette colour).
 template <class R>
-void ExpectSameFields(const std::vector<FieldSpec<R>>& specs, const R& expected, const R& actual,
+void ExpectSameFields(const std::vector<FieldLayout<R>>& fields, const R& expected, const R& actual,
                       const std::string& context)
 {
-    for (size_t k = 0; k < specs.size(); ++k) {
-        const FieldSpec<R>& s = specs[k];
+    for (size_t k = 0; k < fields.size(); ++k) {
+        const FieldLayout<R>& s = fields[k];
         if (s.pInt) {
             EXPECT_EQ(expected.*s.pInt, actual.*s.pInt) << context << ", field " << k;
         } else if (s.pText) {
@@ -111,7 +111,7 @@ void ExpectSameFields(const std::vector<FieldSpec<R>>& specs, const R& expected,
 // The checks every archived record passes: the writer's layout, every older version read
 // field by field and to its last byte, newer versions refused, short data refused.
 template <class R>
-void CheckRecordArchive(const std::vector<FieldSpec<R>>& specs, int nWritten)
+void CheckRecordArchive(const std::vector<FieldLayout<R>>& fields, int nWritten)
 {
     // Default, stored, loaded into a new record: the same fields.
     {
@@ -123,35 +123,35 @@ void CheckRecordArchive(const std::vector<FieldSpec<R>>& specs, int nWritten)
         size_t consumed = 0;
         EXPECT_EQ(-1, LoadRecord(bytes, loaded, &consumed));
         EXPECT_EQ(bytes.size(), consumed);
-        ExpectSameFields(specs, original, loaded, "default round trip");
+        ExpectSameFields(fields, original, loaded, "default round trip");
     }
     // The writer's order: a record holding the markers stores as the fixture does.
     {
         R marked;
-        SetMarkers(specs, nWritten, marked);
-        EXPECT_EQ(SpecFixture(specs, nWritten), StoreRecord(marked));
+        SetMarkers(fields, nWritten, marked);
+        EXPECT_EQ(FieldFixture(fields, nWritten), StoreRecord(marked));
     }
     // Every version: its fields read, the others keep their values, nothing left over.
     for (int v = 0; v <= nWritten; ++v) {
-        Bytes bytes = SpecFixture(specs, v);
+        Bytes bytes = FieldFixture(fields, v);
         R loaded;
         size_t consumed = 0;
         EXPECT_EQ(-1, LoadRecord(bytes, loaded, &consumed)) << "version " << v;
         EXPECT_EQ(bytes.size(), consumed) << "version " << v;
         R expected;
-        SetMarkers(specs, v, expected);
-        ExpectSameFields(specs, expected, loaded, "version " + std::to_string(v));
+        SetMarkers(fields, v, expected);
+        ExpectSameFields(fields, expected, loaded, "version " + std::to_string(v));
     }
     // A newer version is refused rather than misread.
     {
-        Bytes bytes = SpecFixture(specs, nWritten);
+        Bytes bytes = FieldFixture(fields, nWritten);
         bytes[0] = BYTE(nWritten + 1);
         R loaded;
         EXPECT_EQ(CArchiveException::badSchema, LoadRecord(bytes, loaded));
     }
     // Cut anywhere: end of file.
     {
-        Bytes bytes = SpecFixture(specs, nWritten);
+        Bytes bytes = FieldFixture(fields, nWritten);
         for (size_t n = 0; n < bytes.size(); ++n) {
             R loaded;
             EXPECT_EQ(CArchiveException::endOfFile, LoadRecord(Bytes(bytes.begin(), bytes.begin() + n), loaded))

@@ -2,15 +2,15 @@
 #pragma once
 
 #include "LayoutRecords.h"
-#include "record_specs.h"
+#include "record_fields.h"
 
-inline std::vector<FieldSpec<DDRAWOBJDATA>> DrawObjSpecs()
+inline std::vector<FieldLayout<DDRAWOBJDATA>> DrawObjFields()
 {
     typedef DDRAWOBJDATA R;
     return {IntF(&R::Kind), IntF(&R::I2), IntF(&R::I3), IntF(&R::I4, 1), IntF(&R::I5, 2)};
 }
 
-inline std::vector<FieldSpec<DTIMEDATA>> TimeSpecs()
+inline std::vector<FieldLayout<DTIMEDATA>> TimeFields()
 {
     typedef DTIMEDATA R;
     return {IntF(&R::TimeKind),    IntF(&R::ViewCount), TextF(&R::S1),       TextF(&R::S2),
@@ -21,7 +21,7 @@ inline std::vector<FieldSpec<DTIMEDATA>> TimeSpecs()
             IntF(&R::XDivisor, 2), IntF(&R::XDecimals, 2), TextF(&R::XName, 3)};
 }
 
-inline std::vector<FieldSpec<DREGIONSIDEDATA>> SideSpecs()
+inline std::vector<FieldLayout<DREGIONSIDEDATA>> SideFields()
 {
     typedef DREGIONSIDEDATA R;
     return {IntF(&R::I1),       IntF(&R::I2),      IntF(&R::EmptyValue), TextF(&R::Unit),

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "KindRecords.h"
-#include "record_specs.h"
+#include "record_fields.h"
 
-inline std::vector<FieldSpec<DJAPANPROP>> JapanSpecs()
+inline std::vector<FieldLayout<DJAPANPROP>> JapanFields()
 {
     typedef DJAPANPROP R;
     return {IntF(&R::FallFill),    IntF(&R::RiseFill),   TextF(&R::S1),        TextF(&R::S2),
@@ -19,7 +19,7 @@ inline std::vector<FieldSpec<DJAPANPROP>> JapanSpecs()
             TextF(&R::S27, 3),     TextF(&R::S28, 3)};
 }
 
-inline std::vector<FieldSpec<DAMERICAPROP>> AmericaSpecs()
+inline std::vector<FieldLayout<DAMERICAPROP>> AmericaFields()
 {
     typedef DAMERICAPROP R;
     return {TextF(&R::S3),     TextF(&R::S1),     TextF(&R::S2),     TextF(&R::S6),     TextF(&R::S4),
@@ -27,7 +27,7 @@ inline std::vector<FieldSpec<DAMERICAPROP>> AmericaSpecs()
             TextF(&R::S12, 1), TextF(&R::S10, 1), TextF(&R::S11, 1)};
 }
 
-inline std::vector<FieldSpec<DLINEPROP>> LineSpecs()
+inline std::vector<FieldLayout<DLINEPROP>> LineFields()
 {
     typedef DLINEPROP R;
     return {IntF(&R::Thick),       IntF(&R::Shadow),     IntF(&R::I3),         IntF(&R::I5),
@@ -42,7 +42,7 @@ inline std::vector<FieldSpec<DLINEPROP>> LineSpecs()
             IntF(&R::I4, 3)};
 }
 
-inline std::vector<FieldSpec<DBARPROP>> BarSpecs()
+inline std::vector<FieldLayout<DBARPROP>> BarFields()
 {
     typedef DBARPROP R;
     return {IntF(&R::Shade),       TextF(&R::DataName),  TextF(&R::S2),        IntF(&R::BarMode),
@@ -54,7 +54,7 @@ inline std::vector<FieldSpec<DBARPROP>> BarSpecs()
             TextF(&R::S17, 3),     TextF(&R::S18, 3),    TextF(&R::S19, 3),    TextF(&R::S20, 3)};
 }
 
-inline std::vector<FieldSpec<DBARPROP2>> Bar2Specs()
+inline std::vector<FieldLayout<DBARPROP2>> Bar2Fields()
 {
     typedef DBARPROP2 R;
     return {IntF(&R::I1),      IntF(&R::I2),      IntF(&R::I3),      IntF(&R::I4),      TextF(&R::S1),
@@ -65,7 +65,7 @@ inline std::vector<FieldSpec<DBARPROP2>> Bar2Specs()
             TextF(&R::S11, 1), TextF(&R::S12, 1), TextF(&R::S13, 1), TextF(&R::S14, 1)};
 }
 
-inline std::vector<FieldSpec<DHBARPROP>> HBarSpecs()
+inline std::vector<FieldLayout<DHBARPROP>> HBarFields()
 {
     typedef DHBARPROP R;
     return {TextF(&R::S1), TextF(&R::S2),         TextF(&R::S3),           TextF(&R::Title),
@@ -73,7 +73,7 @@ inline std::vector<FieldSpec<DHBARPROP>> HBarSpecs()
             TextF(&R::S6), TextF(&R::S7),         TextF(&R::S8),           TextF(&R::S9)};
 }
 
-inline std::vector<FieldSpec<DPIEPROP>> PieSpecs()
+inline std::vector<FieldLayout<DPIEPROP>> PieFields()
 {
     typedef DPIEPROP R;
     return {TextF(&R::S1), TextF(&R::S2), IntF(&R::I1),  IntF(&R::I2),   IntF(&R::I3),   IntF(&R::I4),
@@ -82,7 +82,7 @@ inline std::vector<FieldSpec<DPIEPROP>> PieSpecs()
             TextF(&R::S4, 1)};
 }
 
-inline std::vector<FieldSpec<DMEAMULPROP>> MeamulSpecs()
+inline std::vector<FieldLayout<DMEAMULPROP>> MeamulFields()
 {
     typedef DMEAMULPROP R;
     return {IntF(&R::RIndexMargin), IntF(&R::LIndexMargin), IntF(&R::FontSize),    TextF(&R::S2),
