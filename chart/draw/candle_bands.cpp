@@ -74,7 +74,7 @@ void CJapan::DrawPriceBands(CRect rect, CDC* pDC)
     CPen pen(PS_SOLID, 1, RGB(0x80, 0x80, 0x82));
     CBrush brush(RGB(0x00, 0xC8, 0x00));
     CFont* oldFont = pDC->SelectObject(&font);
-    CToolScope tools(pDC, &pen, &brush);
+    CDCSelectGuard penGuard(pDC, &pen), brushGuard(pDC, &brush);
     int m = obj->GetMinimum();
     float k = obj->GetYScale();
     int previous = ValueRow(int(lower[0]), m, k, rect, FALSE);

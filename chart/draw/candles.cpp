@@ -236,24 +236,7 @@ void CJapan::DrawSelection(CRect rect, CDC* pDC)
         return;
     const int* a = obj->GetS0();
     const int* b = m_nBidAskMode ? obj->GetS1() : obj->GetS3();
-    float w = obj->GetXStep(), k = obj->GetYScale();
-    int m = obj->GetMinimum(), first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
-    int step = SelectionStep(w);
-    CPen pen(PS_SOLID, 1, RGB(0xC8, 0xC8, 0xC8));
-    CBrush brush(RGB(0xC8, 0xC8, 0xC8));
-    CToolScope tools(pDC, &pen, &brush);
-    int oldMode = pDC->SetROP2(R2_XORPEN);
-    for (int i = first; i <= first + visible - 1; i += step)
-    {
-        int index = obj->IndexAt(i);
-        if (index < 0 || IsEmptyValue(a[index]) || IsEmptyValue(b[index]))
-            continue;
-        int p = i - first;
-        int cx = (SlotX(p, w, rect.left) + SlotX(p + 1, w, rect.left)) / 2;
-        int cy = (ValueRow(a[index], m, k, rect, FALSE) + ValueRow(b[index], m, k, rect, FALSE)) / 2;
-        pDC->Rectangle(cx - 3, cy - 3, cx + 3, cy + 3);
-    }
-    pDC->SetROP2(oldMode);
+    DrawSelectionSquares(pDC, rect, obj, a, b);
 }
 
 int CJapan::HitTest(CRect rect, int x, int y, BOOL inverted)

@@ -39,25 +39,8 @@ inline bool IsEmptyValue(int v)
     return v == SERIES_NODATA || v == SERIES_NOTCOMPUTED;
 }
 
-// Selects and restores a pen and a brush for one scope.
-class CToolScope
-{
-public:
-    CToolScope(CDC* pDC, CPen* pen, CBrush* brush) : m_pDC(pDC)
-    {
-        m_pOldPen = pen ? pDC->SelectObject(pen) : nullptr;
-        m_pOldBrush = brush ? pDC->SelectObject(brush) : nullptr;
-    }
-    ~CToolScope()
-    {
-        if (m_pOldPen)
-            m_pDC->SelectObject(m_pOldPen);
-        if (m_pOldBrush)
-            m_pDC->SelectObject(m_pOldBrush);
-    }
+class CDrawObject;
 
-private:
-    CDC* m_pDC;
-    CPen* m_pOldPen;
-    CBrush* m_pOldBrush;
-};
+// The selection marks of a bar drawer: XOR squares about 30 pixels apart, each halfway between
+// the rows of a and b at the middle of its slot; drawn twice they leave the picture as it was.
+void DrawSelectionSquares(CDC* pDC, const CRect& rect, CDrawObject* obj, const int* a, const int* b);

@@ -1,5 +1,6 @@
 // CDrawObject: the point shapes of lines and symbols, and the name label's edge.
 #include "DrawObject.h"
+#include "draw_geometry.h"
 
 void CDrawObject::DrawPointShape(int x, int y, int style, COLORREF colour, CDC* pDC)
 {
@@ -69,4 +70,26 @@ void CDrawObject::OnLabelClick(int x, int y, CRect)
         return;
     m_bLabelPressed = m_bLabelPressed ? 0 : 1;
     m_nEmphasis = m_bLabelPressed;
+}
+
+void DrawSelectionSquares(CDC* pDC, const CRect& rect, CDrawObject* obj, const int* a, const int* b)
+{
+    const float w = obj->GetXStep(), k = obj->GetYScale();
+    const int m = obj->GetMinimum(), first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
+    const int step = SelectionStep(w);
+    CPen pen(PS_SOLID, 1, RGB(0xC8, 0xC8, 0xC8));
+    CBrush brush(RGB(0xC8, 0xC8, 0xC8));
+    CDCSelectGuard penGuard(pDC, &pen), brushGuard(pDC, &brush);
+    const int oldMode = pDC->SetROP2(R2_XORPEN);
+    for (int i = first; i <= first + visible - 1; i += step)
+    {
+        const int index = obj->IndexAt(i);
+        if (index < 0 || IsEmptyValue(a[index]) || IsEmptyValue(b[index]))
+            continue;
+        const int p = i - first;
+        const int cx = (SlotX(p, w, rect.left) + SlotX(p + 1, w, rect.left)) / 2;
+        const int cy = (ValueRow(a[index], m, k, rect, FALSE) + ValueRow(b[index], m, k, rect, FALSE)) / 2;
+        pDC->Rectangle(cx - 3, cy - 3, cx + 3, cy + 3);
+    }
+    pDC->SetROP2(oldMode);
 }

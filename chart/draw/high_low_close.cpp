@@ -72,23 +72,7 @@ void CAmerica::DrawSelection(CRect rect, CDC* pDC)
         return;
     const int* high = obj->GetS0();
     const int* low = obj->GetS1();
-    float w = obj->GetXStep(), k = obj->GetYScale();
-    int m = obj->GetMinimum(), first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
-    CPen pen(PS_SOLID, 1, RGB(0xC8, 0xC8, 0xC8));
-    CBrush brush(RGB(0xC8, 0xC8, 0xC8));
-    CToolScope tools(pDC, &pen, &brush);
-    int oldMode = pDC->SetROP2(R2_XORPEN);
-    for (int i = first; i <= first + visible - 1; i += SelectionStep(w))
-    {
-        int index = obj->IndexAt(i);
-        if (index < 0 || IsEmptyValue(high[index]) || IsEmptyValue(low[index]))
-            continue;
-        int p = i - first;
-        int cx = (SlotX(p, w, rect.left) + SlotX(p + 1, w, rect.left)) / 2;
-        int cy = (ValueRow(high[index], m, k, rect, FALSE) + ValueRow(low[index], m, k, rect, FALSE)) / 2;
-        pDC->Rectangle(cx - 3, cy - 3, cx + 3, cy + 3);
-    }
-    pDC->SetROP2(oldMode);
+    DrawSelectionSquares(pDC, rect, obj, high, low);
 }
 
 int CAmerica::HitTest(CRect rect, int x, int y, BOOL inverted)

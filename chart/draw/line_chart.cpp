@@ -247,7 +247,7 @@ void CLine::DrawSelection(CRect rect, CDC* pDC)
         return;
     CPen pen(PS_SOLID, 1, RGB(0xC8, 0xC8, 0xC8));
     CBrush brush(RGB(0xC8, 0xC8, 0xC8));
-    CToolScope tools(pDC, &pen, &brush);
+    CDCSelectGuard penGuard(pDC, &pen), brushGuard(pDC, &brush);
     int oldMode = pDC->SetROP2(R2_XORPEN);
     if (DrawsAllSeries(obj))
     {

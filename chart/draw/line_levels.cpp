@@ -80,7 +80,7 @@ void CLine::DrawPriceLevels(CRect rect, CDC* pDC)
     font.CreateFont(-MulDiv(9, pDC->GetDeviceCaps(LOGPIXELSY), 72), 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
                     FF_SWISS, "굴림체");
     CFont* oldFont = pDC->SelectObject(&font);
-    CToolScope tools(pDC, &pen, nullptr);
+    CDCSelectGuard penGuard(pDC, &pen);
     auto barEnd = [&](double amount) {
         return rect.left + width - int((100 - amount / largest * 100) / 100 * width);
     };
