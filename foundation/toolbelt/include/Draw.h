@@ -32,6 +32,8 @@ public:
     static BOOL LoadBitmapA(const char* path, CBitmap& bitmap);
     // The size and depth of a bitmap file; 1 when it could be read.
     static BOOL GetBitmapInfo(CString path, BITMAP& info);
+    // Stretches the whole of a bitmap over rect (COLORONCOLOR); nothing for a null bitmap.
+    static void StretchBitmap(CDC* pDC, const CRect& rect, HBITMAP hBitmap);
     // The extent of text in a client DC of the window, with the window's font.
     static CSize GetTextSize(CWnd* pWnd, CString text);
 

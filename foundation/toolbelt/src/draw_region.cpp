@@ -157,3 +157,16 @@ CSize CDraw::GetTextSize(CWnd* pWnd, CString text)
     ::ReleaseDC(hWnd, hDC);
     return size;
 }
+
+void CDraw::StretchBitmap(CDC* pDC, const CRect& rect, HBITMAP hBitmap)
+{
+    BITMAP info;
+    if (hBitmap == NULL || ::GetObject(hBitmap, sizeof info, &info) == 0)
+        return;
+    CDC memDC;
+    memDC.CreateCompatibleDC(pDC);
+    CDCSelectGuard bitmapGuard(memDC.GetSafeHdc(), hBitmap);
+    pDC->SetStretchBltMode(COLORONCOLOR);
+    pDC->StretchBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memDC, 0, 0, info.bmWidth, info.bmHeight,
+                    SRCCOPY);
+}

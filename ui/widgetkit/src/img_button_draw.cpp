@@ -1,4 +1,5 @@
 // CImgButton::DrawItem: the state's bitmap or colour set, the text and the focus rectangle.
+#include "Draw.h"
 #include "ImgButton.h"
 
 namespace {
@@ -48,17 +49,7 @@ void CImgButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         HBITMAP bitmap = GetLookBitmap(look);
         if (bitmap == NULL)
             bitmap = GetLookBitmap(LOOK_NORMAL);
-        if (bitmap != NULL) {
-            BITMAP info;
-            ::GetObject(bitmap, sizeof info, &info);
-            CDC memDC;
-            memDC.CreateCompatibleDC(dc);
-            HGDIOBJ old = ::SelectObject(memDC.GetSafeHdc(), bitmap);
-            dc->SetStretchBltMode(COLORONCOLOR);
-            dc->StretchBlt(client.left, client.top, client.Width(), client.Height(), &memDC, 0, 0, info.bmWidth,
-                           info.bmHeight, SRCCOPY);
-            ::SelectObject(memDC.GetSafeHdc(), old);
-        }
+        CDraw::StretchBitmap(dc, client, bitmap);
     } else {
         const tagBtnColor& colours = (m_nColorMask & (1u << look)) ? m_colours[look] : m_colours[LOOK_NORMAL];
         dc->FillSolidRect(&client, colours.clrFill);
