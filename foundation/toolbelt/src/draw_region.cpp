@@ -1,4 +1,4 @@
-// Regions from a bitmap's opaque pixels.
+// Regions from a bitmap's opaque pixels, and a bitmap stretched over a rectangle.
 #include "Draw.h"
 
 #include <string.h>
