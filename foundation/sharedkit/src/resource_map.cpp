@@ -14,6 +14,26 @@ namespace {
 const char kDefaultGroup[] = "default";
 const UINT kLoadFlags = LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION;
 
+// An entry names a file below the image folder: no drive, no root, no ".." step out of it.
+// No CP949 trail byte is a backslash, slash, dot or colon, so a byte scan is safe.
+bool StaysInImageFolder(const char* relative)
+{
+    if (relative[0] == '\\' || relative[0] == '/')
+        return false;
+    const char* part = relative;
+    for (const char* p = relative;; ++p) {
+        if (*p == ':')
+            return false;
+        if (*p == '\\' || *p == '/' || *p == '\0') {
+            if (p - part == 2 && part[0] == '.' && part[1] == '.')
+                return false;
+            if (*p == '\0')
+                return true;
+            part = p + 1;
+        }
+    }
+}
+
 } // namespace
 
 CResourceItem::CResourceItem() : m_pBitmap(NULL) {}
@@ -73,9 +93,18 @@ int CResourceMap::Load(CString path, CString group)
                 errors.Add(error);
                 return;
             }
-            CString full;
-            full.Format("%s%s\\%s", GetImageDir(), static_cast<const char*>(node.GetValue("path")),
-                        static_cast<const char*>(node.GetValue("file")));
+            const CString folder = node.GetValue("path");
+            CString relative = node.GetValue("file");
+            if (!folder.IsEmpty())
+                relative = folder + "\\" + relative;
+            if (!StaysInImageFolder(relative)) {
+                CString error;
+                error.Format("id %u: \"%s\" is outside the image folder", id, static_cast<const char*>(relative));
+                errors.Add(error);
+                return;
+            }
+            CString full(GetImageDir());
+            full += relative;
             CResourceItem* item = NULL;
             if (loaded.Lookup(id, item))
                 item->SetPath(full); // a later entry with the same id answers

@@ -139,6 +139,46 @@ TEST_F(ResourceMapTest, BadBitmapFilesGiveABitmapWithoutAHandle)
     }
 }
 
+TEST_F(ResourceMapTest, EntriesReachingOutsideTheImageFolderAreRefused)
+{
+    // A bitmap one level above the image folder, which an entry must not be able to name.
+    WriteSolidBmp(std::string(GetImageDir()) + "..\\outside.bmp", 1, 1, RGB(0, 255, 0));
+    const struct
+    {
+        const char* id;
+        std::string path;
+        std::string file;
+        bool accepted;
+    } entries[] = {
+        {"30", images.Name(), "red.bmp", true},
+        {"31", "..", "outside.bmp", false},
+        {"32", images.Name() + "\\..\\..", "outside.bmp", false},
+        {"33", images.Name(), "..\\..\\outside.bmp", false},
+        {"34", images.Name() + "/../..", "outside.bmp", false},
+        {"35", "C:", "outside.bmp", false},
+        {"36", "\\Windows", "outside.bmp", false},
+        {"37", images.Name(), "..red.bmp", true}, // dots inside a name are no step out
+        {"38", "", images.Name() + "\\red.bmp", true},
+    };
+    std::string xml = "<RESOURCEMAP><GROUP text=\"default\">";
+    for (const auto& e : entries)
+        xml += Image(e.id, e.path, e.file.c_str());
+    xml += "</GROUP></RESOURCEMAP>";
+    WriteSolidBmp(images.File("..red.bmp"), 1, 1, RGB(255, 0, 0));
+    WriteFileBytes(dir.File("escape.xml"), xml);
+    ASSERT_TRUE(GetResourceMap()->Load(dir.File("escape.xml").c_str(), "default"));
+    int refused = 0;
+    for (const auto& e : entries) {
+        const WORD id = static_cast<WORD>(std::stoi(e.id));
+        CBitmap* bitmap = CResourceMap::GetBitmap(id);
+        EXPECT_EQ(e.accepted, bitmap != nullptr) << e.id;
+        if (bitmap != nullptr)
+            EXPECT_EQ(RGB(255, 0, 0), PixelOf(static_cast<HBITMAP>(bitmap->GetSafeHandle()), 0, 0)) << e.id;
+        refused += e.accepted ? 0 : 1;
+    }
+    EXPECT_EQ(refused, GetResourceMap()->GetLoadErrors().GetSize());
+}
+
 TEST_F(ResourceMapTest, AFileThatCannotBeReadKeepsThePreviousImages)
 {
     ASSERT_TRUE(GetResourceMap()->Load(Path(), "default"));
