@@ -20,7 +20,8 @@ BOOL IsOwnWindow(HWND window)
            process == GetCurrentProcessId();
 }
 
-// A destroyed window gives up its token before a new window could come by its handle.
+// Run before every hand-out and lookup: the token of a destroyed window leads nowhere, and a
+// new window gets a new token (its handle comes back only after the reuse counter wraps).
 void ForgetDead()
 {
     Tokens().ForgetIf([](HWND window) { return !IsWindow(window); });
