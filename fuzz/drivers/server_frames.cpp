@@ -28,6 +28,7 @@ struct Receiver
 };
 Receiver g_receiver;
 CTRAgent* g_agent = nullptr;
+std::string g_windowToken = kWindowMark;
 
 LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -136,6 +137,23 @@ std::vector<std::string> Fixtures()
     };
 }
 
+// The number the agent wrote for the receiver into its request, which the server echoes. The
+// request never left (no connection), so the number is found by offering replies to the agent.
+void FindWindowToken()
+{
+    for (int number = 1; number <= 1000; ++number) {
+        std::string reply = QueryReply(1200, 'I', "0000");
+        reply.replace(reply.find(kWindowMark), 8, Number8(number));
+        const int before = g_receiver.deliveries;
+        Sink(nullptr, reinterpret_cast<const BYTE*>(reply.data()), int(reply.size()));
+        if (g_receiver.deliveries != before) {
+            g_windowToken = Number8(number);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no reply reached the receiver";
+}
+
 void Begin()
 {
     WNDCLASSA wc = {};
@@ -149,6 +167,7 @@ void Begin()
     ASSERT_EQ(1, g_agent->Create());
     // Not connected: the link refuses the frames, but the agent knows the window and the keys.
     CTRAgent::RequestQueryData(1110, 'I', g_receiver.hwnd, NULL, NULL, 0);
+    FindWindowToken();
     for (WORD code : {100, 200, 300}) {
         BYTE keys[] = "BTC         ,ETH         ,SETTLE      ";
         CTRAgent::SetRealData(code, 'A', g_receiver.hwnd, keys, int(sizeof keys - 1));
@@ -170,10 +189,8 @@ void Feed(const std::string& mutated, fuzz::Random& random)
 {
     // The reply window's number as the agent wrote it into its request.
     std::string stream = mutated;
-    char window[16];
-    snprintf(window, sizeof window, "%08d", int(reinterpret_cast<INT_PTR>(g_receiver.hwnd)));
-    for (size_t at = stream.find(kWindowMark); at != std::string::npos; at = stream.find(kWindowMark, at))
-        stream.replace(at, 8, window, 8);
+    for (size_t at = stream.find(kWindowMark); at != std::string::npos; at = stream.find(kWindowMark, at + 8))
+        stream.replace(at, 8, g_windowToken);
 
     CFrameAssembler assembler;
     size_t at = 0;

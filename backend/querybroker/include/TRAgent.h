@@ -35,7 +35,7 @@ struct _IQ_HEADER
     char reserved1[8];  // [18,26)
     char szConnNo[8];   // [26,34) connection number, at least 1
     char reserved2[16]; // [34,50)
-    char szWindow[8];   // [50,58) the reply window as a decimal number
+    char szWindow[8];   // [50,58) the reply window's token, which the server echoes
     char cReserved2;    // [58]
     BYTE cKeyLength;    // [59] key length as one raw byte
     char szKey[190];    // [60,250)

@@ -19,6 +19,8 @@ public:
     // The windows of (code, key), or null.
     CHandleArray* Find(WORD code, const char* key) const;
     BOOL Contains(WORD code, const char* key, HWND window) const;
+    // TRUE when window is registered for any code and key.
+    BOOL HasWindow(HWND window) const;
     // Adds window to (code, key) unless it is there; TRUE when the key was new for the code.
     BOOL Add(WORD code, const char* key, HWND window);
     // Takes window off (code, key); TRUE when that left the key without windows (the key, and

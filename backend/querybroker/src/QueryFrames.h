@@ -24,8 +24,9 @@ Frame Build(WORD code, BYTE type, const void* body, int len);
 // code and the data behind the header of `headerSize` bytes.
 void Deliver(HWND window, WORD code, BYTE* frame, int len, int headerSize);
 
-// The window a reply names in its header (bytes [50,58)).
-HWND ReplyWindow(const BYTE* frame);
-void PutWindow(_IQ_HEADER* header, HWND window);
+// The window field (bytes [50,58)) holds the window's token, never its handle
+// (WindowTokens.h).
+int ReadWindowToken(const BYTE* frame);
+void PutWindowToken(_IQ_HEADER* header, int token);
 
 } // namespace query_frames

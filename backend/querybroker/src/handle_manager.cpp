@@ -101,6 +101,16 @@ void CHandleManager::ForEachKey(Visit visit) const
     }
 }
 
+BOOL CHandleManager::HasWindow(HWND window) const
+{
+    BOOL found = FALSE;
+    ForEachKey([&](WORD, const CString&, CHandleArray* windows) {
+        for (INT_PTR i = 0; windows != NULL && !found && i < windows->GetSize(); ++i)
+            found = windows->GetAt(i) == window;
+    });
+    return found;
+}
+
 void CHandleManager::GetPairs(CArray<WORD, WORD>& codes, CStringArray& keys) const
 {
     codes.RemoveAll();

@@ -46,14 +46,14 @@ void Deliver(HWND window, WORD code, BYTE* frame, int len, int headerSize)
     ::SendMessage(window, WM_COPYDATA, reinterpret_cast<WPARAM>(frame), reinterpret_cast<LPARAM>(&cds));
 }
 
-HWND ReplyWindow(const BYTE* frame)
+int ReadWindowToken(const BYTE* frame)
 {
-    return reinterpret_cast<HWND>(static_cast<INT_PTR>(ReadNumber(frame + offsetof(_IQ_HEADER, szWindow), 8)));
+    return ReadNumber(frame + offsetof(_IQ_HEADER, szWindow), 8);
 }
 
-void PutWindow(_IQ_HEADER* header, HWND window)
+void PutWindowToken(_IQ_HEADER* header, int token)
 {
-    PutNumber(header->szWindow, static_cast<int>(reinterpret_cast<INT_PTR>(window)));
+    PutNumber(header->szWindow, token);
 }
 
 } // namespace query_frames

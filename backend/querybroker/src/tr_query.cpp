@@ -3,9 +3,9 @@
 
 #include <cstring>
 
+#include "AgentWindows.h"
 #include "NetCourier.h"
 #include "QueryFrames.h"
-#include "ReplyWindows.h"
 #include "SharedData.h"
 
 namespace {
@@ -24,9 +24,9 @@ int CTRAgent::RequestQueryData(WORD trCode, BYTE type, HWND reply, const char* k
     if (m_szID[0] == '\0')
         CSharedData::GetUserID(m_szID, sizeof m_szID - 1);
 
-    // The reply may come back before SendMessage below returns to the caller's loop.
-    reply_windows::ForgetDead();
-    reply_windows::Remember(reply);
+    // The token first: the reply may come back before SendMessage below returns to the
+    // caller's loop.
+    const int replyToken = agent_windows::Ask(reply);
     SendMsgToControl(reply, type == 'O' ? kOrderDone : kSearching);
 
     if (conn == -1)
@@ -37,7 +37,7 @@ int CTRAgent::RequestQueryData(WORD trCode, BYTE type, HWND reply, const char* k
     query_frames::Frame frame = query_frames::Build(trCode, type, data, len);
     _IQ_HEADER* header = reinterpret_cast<_IQ_HEADER*>(frame.data);
     query_frames::PutNumber(header->szConnNo, conn > 0 ? conn : 1);
-    query_frames::PutWindow(header, reply);
+    query_frames::PutWindowToken(header, replyToken);
     // The key field holds 190 bytes, its length byte at most 127.
     const size_t keyLength = key == NULL ? 0 : strnlen(key, IQ_KEY_MAX);
     header->cKeyLength = static_cast<BYTE>(keyLength);
@@ -63,9 +63,8 @@ void CTRAgent::ReceiveQueryData(BYTE* frame, int len)
     if (frame == NULL || len < IQ_HEADER_SIZE)
         return;
     const WORD code = static_cast<WORD>(query_frames::ReadNumber(frame + offsetof(_IQ_HEADER, szTrCode), 8));
-    const HWND window = query_frames::ReplyWindow(frame);
-    reply_windows::ForgetDead();
-    if (!reply_windows::IsHandedOut(window))
+    const HWND window = agent_windows::ReplyWindow(query_frames::ReadWindowToken(frame));
+    if (window == NULL)
         return;
     const char type = static_cast<char>(frame[offsetof(_IQ_HEADER, cDataType)]);
     SendMsgToControl(window, type == 'I' ? kQueryDone : (type == 'O' ? kOrderDone : kOtherDone));

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "AgentWindows.h"
 #include "HandleManager.h"
 #include "NetCourier.h"
 #include "QueryFrames.h"
@@ -42,12 +43,12 @@ CString Join(const CStringArray& keys)
     return joined;
 }
 
-void SendRegistration(WORD code, BYTE type, HWND window, const CString& body, const char* tag)
+void SendRegistration(WORD code, BYTE type, int windowToken, const CString& body, const char* tag)
 {
     query_frames::Frame frame = query_frames::Build(code, type, (LPCTSTR)body, body.GetLength());
     _IQ_HEADER* header = reinterpret_cast<_IQ_HEADER*>(frame.data);
     query_frames::PutNumber(header->szConnNo, 1);
-    query_frames::PutWindow(header, window);
+    query_frames::PutWindowToken(header, windowToken);
     header->cKeyLength = 0;
     LCM_RequestQueryData(0, static_cast<char>(type), reinterpret_cast<const char*>(frame.data), frame.length);
     CTRAgent::LogData(tag, frame.data, frame.length);
@@ -64,13 +65,16 @@ void CTRAgent::SetRealData(WORD code, BYTE type, HWND window, BYTE* keys, int le
     // The keys end at the first NUL within len.
     const char* text = reinterpret_cast<const char*>(keys);
     SplitKeys(CString(text, static_cast<int>(strnlen(text, len))), pieces);
+    if (pieces.GetSize() == 0)
+        return;
     CStringArray added;
     for (INT_PTR i = 0; i < pieces.GetSize(); ++i)
         if (m_Manager->Add(code, pieces[i], window))
             added.Add(pieces[i]);
+    const int token = agent_windows::Register(window);
     // Recorded locally even when the link refuses the frame.
     if (added.GetSize() > 0)
-        SendRegistration(code, type, window, Join(added), "ADV_REAL");
+        SendRegistration(code, type, token, Join(added), "ADV_REAL");
 }
 
 void CTRAgent::ResetRealData(WORD code, const CString& keys, HWND window)
@@ -83,13 +87,15 @@ void CTRAgent::ResetRealData(WORD code, const CString& keys, HWND window)
     for (INT_PTR i = 0; i < pieces.GetSize(); ++i)
         if (m_Manager->Remove(code, pieces[i], window))
             emptied.Add(pieces[i]);
+    if (!m_Manager->HasWindow(window))
+        agent_windows::Unregister(window);
     if (emptied.GetSize() > 0)
         DeleteTRCodeKey(code, Join(emptied));
 }
 
 void CTRAgent::DeleteTRCodeKey(WORD code, const CString& keys)
 {
-    SendRegistration(code, 'F', NULL, keys, "UNADV_REAL");
+    SendRegistration(code, 'F', 0, keys, "UNADV_REAL");
 }
 
 void CTRAgent::ResetAll()
@@ -103,6 +109,7 @@ void CTRAgent::ResetAll()
         DeleteTRCodeKey(codes[i], keys[i]);
     // The server has been told: the store starts empty again.
     m_Manager->RemoveEverything();
+    agent_windows::UnregisterAll();
 }
 
 void CTRAgent::SetRealAll()

@@ -3,6 +3,7 @@
 #include "AgentFixture.h"
 
 #include <cstring>
+#include <memory>
 
 #include "SharedData.h"
 
@@ -19,6 +20,13 @@ protected:
         CSharedData::SetUserID("USER012345");
         CTRAgent::m_szID[0] = '\0';
         AgentTest::SetUpTestSuite();
+    }
+
+    static std::string Field8(int number)
+    {
+        char text[16];
+        snprintf(text, sizeof text, "%08d", number);
+        return text;
     }
 
     static Json::Value OnlyQuery(int code)
@@ -51,6 +59,46 @@ TEST_F(Query, ReplyReachesTheAskingWindowAfterItsStatusTexts)
     EXPECT_EQ("00001200", reply.frame.substr(8, 8));
 }
 
+// Windows are made and dropped until one's handle needs more than the field's eight digits,
+// as happens in a long run with one Wine server: each reuse of a handle slot raises the
+// handle's upper word.
+std::unique_ptr<RecordingWindow> WindowBeyondEightDigits()
+{
+    for (int i = 0; i < 0x10000; ++i) {
+        std::unique_ptr<RecordingWindow> window(new RecordingWindow);
+        if (reinterpret_cast<UINT_PTR>(window->Handle()) > 99999999)
+            return window;
+    }
+    return nullptr;
+}
+
+TEST_F(Query, RepliesReachWindowsWhoseHandlesOutgrowTheField)
+{
+    std::unique_ptr<RecordingWindow> first = WindowBeyondEightDigits();
+    ASSERT_TRUE(first != nullptr);
+    std::unique_ptr<RecordingWindow> second = WindowBeyondEightDigits();
+    ASSERT_TRUE(second != nullptr);
+    RecordingWindow small;
+    struct
+    {
+        RecordingWindow* window;
+        WORD code;
+    } asks[] = {{first.get(), 1301}, {second.get(), 1110}, {&small, 1201}};
+    BYTE body = 'x';
+    for (const auto& ask : asks)
+        ASSERT_EQ(1, CTRAgent::RequestQueryData(ask.code, 'I', ask.window->Handle(), NULL, &body, 1));
+    for (const auto& ask : asks) {
+        ASSERT_TRUE(PumpUntil([&] { return !ask.window->DataRecords().empty(); })) << ask.code;
+        const std::vector<CopyRecord> replies = ask.window->DataRecords();
+        ASSERT_EQ(1u, replies.size()) << ask.code;
+        EXPECT_EQ(ask.code, replies[0].dwData);
+        EXPECT_EQ("조회가 완료되었습니다.", ask.window->StatusTexts().back()) << ask.code;
+        const int token = OnlyQuery(ask.code)["window"].asInt();
+        EXPECT_GE(token, 1);
+        EXPECT_EQ(Field8(token), replies[0].frame.substr(50, 8));
+    }
+}
+
 TEST_F(Query, TheServerReceivesTheHeaderAsLaidDown)
 {
     RecordingWindow window;
@@ -66,9 +114,20 @@ TEST_F(Query, TheServerReceivesTheHeaderAsLaidDown)
     EXPECT_EQ("I ", header.substr(16, 2));
     EXPECT_EQ(std::string(8, ' '), header.substr(18, 8));
     EXPECT_EQ("00000001", header.substr(26, 8));
-    char window8[16];
-    snprintf(window8, sizeof window8, "%08d", static_cast<int>(reinterpret_cast<INT_PTR>(window.Handle())));
-    EXPECT_EQ(std::string(window8, 8), header.substr(50, 8));
+    // The window's token: eight digits, the same for each request of the window, another for
+    // another window.
+    const int token = record["window"].asInt();
+    EXPECT_EQ(Field8(token), header.substr(50, 8));
+    EXPECT_GE(token, 1);
+    RecordingWindow other;
+    ASSERT_EQ(1, CTRAgent::RequestQueryData(1110, 'I', window.Handle(), NULL, &body, 1, -1));
+    ASSERT_EQ(1, CTRAgent::RequestQueryData(1110, 'I', other.Handle(), NULL, &body, 1, -1));
+    Settle();
+    const Json::Value again = s_peer->Records("query", 1110);
+    ASSERT_EQ(3u, again.size());
+    EXPECT_EQ(token, again[1]["window"].asInt());
+    EXPECT_NE(token, again[2]["window"].asInt());
+    EXPECT_GE(again[2]["window"].asInt(), 1);
     EXPECT_EQ(' ', header[58]);
     EXPECT_EQ('\0', header[59]);
     EXPECT_EQ(std::string(190, ' '), header.substr(60, 190));
@@ -122,19 +181,53 @@ TEST_F(Query, AReplyNamingAWindowThatNeverAskedIsDropped)
 {
     RecordingWindow asking;
     RecordingWindow bystander; // of this process, but it never asked
-    const INT_PTR others[] = {reinterpret_cast<INT_PTR>(bystander.Handle()),
-                              reinterpret_cast<INT_PTR>(GetDesktopWindow()), 99999999};
-    for (INT_PTR other : others) {
+    RecordingWindow listener;  // registered for real-time frames, but it never asked
+    // A reply that names `number` in place of the asking window's token reaches nobody.
+    auto expectDropped = [&](INT_PTR number, const char* what) {
         asking.Clear();
         bystander.Clear();
+        listener.Clear();
         // Another code than Settle's, which must be answered as usual.
-        s_peer->Must("{\"cmd\":\"set_reply\",\"tr\":1301,\"window\":" + std::to_string(other) + "}");
+        s_peer->Must("{\"cmd\":\"set_reply\",\"tr\":1301,\"window\":" + std::to_string(number) + "}");
         BYTE body = 'x';
         ASSERT_EQ(1, CTRAgent::RequestQueryData(1301, 'I', asking.Handle(), NULL, &body, 1));
         Settle();
-        EXPECT_EQ(1u, asking.copies.size()) << other; // its own "조회중입니다....." only
-        EXPECT_TRUE(bystander.copies.empty()) << other;
-    }
+        EXPECT_EQ(1u, asking.copies.size()) << what; // its own "조회중입니다....." only
+        EXPECT_TRUE(bystander.copies.empty()) << what;
+        EXPECT_TRUE(listener.copies.empty()) << what;
+    };
+    expectDropped(reinterpret_cast<INT_PTR>(bystander.Handle()), "a handle");
+    expectDropped(reinterpret_cast<INT_PTR>(GetDesktopWindow()), "the desktop's handle");
+    expectDropped(99999999, "the largest number");
+    expectDropped(0, "no number");
+
+    BYTE key[] = "BTC";
+    CTRAgent::SetRealData(100, 'G', listener.Handle(), key, 3);
+    Settle();
+    const Json::Value registrations = s_peer->Records("register");
+    ASSERT_EQ(1u, registrations.size());
+    const int registered = registrations[0]["window"].asInt();
+    ASSERT_GE(registered, 1);
+    expectDropped(registered, "a registered window's token");
+    CTRAgent::ResetRealData(100, "BTC", listener.Handle());
+    expectDropped(registered, "the token of a window that has unregistered");
+
+    RecordingWindow* gone = new RecordingWindow;
+    BYTE body = 'x';
+    ASSERT_EQ(1, CTRAgent::RequestQueryData(1110, 'I', gone->Handle(), NULL, &body, 1));
+    Settle();
+    const int stale = OnlyQuery(1110)["window"].asInt();
+    ASSERT_GE(stale, 1);
+    delete gone;
+    expectDropped(stale, "the token of a window that asked and was destroyed");
+    // New windows, whatever handles they come by, get new tokens.
+    RecordingWindow fresh;
+    ASSERT_EQ(1, CTRAgent::RequestQueryData(1110, 'I', fresh.Handle(), NULL, &body, 1));
+    Settle();
+    const Json::Value asked = s_peer->Records("query", 1110);
+    ASSERT_EQ(2u, asked.size());
+    EXPECT_NE(stale, asked[1]["window"].asInt());
+    EXPECT_NE(registered, asked[1]["window"].asInt());
 }
 
 TEST_F(Query, AReplyForADestroyedWindowIsDropped)
@@ -170,9 +263,12 @@ TEST_F(Query, FramesHandedToTheAgentDirectlyAreCheckedTooAtEveryLength)
     BYTE body = 'x';
     ASSERT_EQ(1, CTRAgent::RequestQueryData(1200, 'I', window.Handle(), NULL, &body, 1));
     ASSERT_TRUE(PumpUntil([&] { return !window.DataRecords().empty(); }));
+    // The window's token as the server echoed it.
+    const std::string token = window.DataRecords()[0].frame.substr(50, 8);
     window.Clear();
     // The same reply cut shorter and shorter, as a broken link would hand it over.
-    std::string frame = QueryFrame(1200, 'I', window.Handle(), "0000");
+    std::string frame = QueryFrame(1200, 'I', NULL, "0000");
+    frame.replace(50, 8, token);
     for (int len : {296, 60, 17, 16, 1, 0}) {
         COPYDATASTRUCT cds = {1200, static_cast<DWORD>(len), &frame[0]};
         ::SendMessage(s_agent->GetSafeHwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));

@@ -55,7 +55,8 @@ TEST_F(RealTime, TheFirstWindowOfAKeyRegistersItAndEveryWindowGetsItsFrames)
     EXPECT_EQ("BTC", registrations[0]["body_text"].asString());
     EXPECT_EQ(100, registrations[0]["code"].asInt());
     EXPECT_EQ("G", registrations[0]["type"].asString());
-    EXPECT_EQ(reinterpret_cast<INT_PTR>(first.Handle()), registrations[0]["window"].asInt());
+    const int token = registrations[0]["window"].asInt();
+    EXPECT_GE(token, 1);
     const std::string header = FromHexField(registrations[0], "header_hex");
     EXPECT_EQ("00000001", header.substr(26, 8));
     EXPECT_EQ('\0', header[59]);
@@ -74,6 +75,16 @@ TEST_F(RealTime, TheFirstWindowOfAKeyRegistersItAndEveryWindowGetsItsFrames)
         EXPECT_EQ("03BTC", r.frame.substr(18, 5));
     }
     EXPECT_TRUE(first.StatusTexts().empty()) << "no status texts for real-time frames";
+
+    // The registration named the first window by the token its requests carry.
+    BYTE body = 'x';
+    ASSERT_EQ(1, CTRAgent::RequestQueryData(1301, 'I', first.Handle(), NULL, &body, 1));
+    ASSERT_EQ(1, CTRAgent::RequestQueryData(1301, 'I', second.Handle(), NULL, &body, 1));
+    Settle();
+    const Json::Value queries = s_peer->Records("query", 1301);
+    ASSERT_EQ(2u, queries.size());
+    EXPECT_EQ(token, queries[0]["window"].asInt());
+    EXPECT_NE(token, queries[1]["window"].asInt());
 }
 
 TEST_F(RealTime, EmptyPiecesAreSkippedAndNewKeysGoInOneFrame)
