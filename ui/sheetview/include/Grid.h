@@ -154,6 +154,8 @@ public:
 
 protected:
     // --- drawing of one cell (DC, cell, rectangle) ---
+    // Draws the cell as its style says.
+    void DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect);
     void DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text);
     void DrawMultilineText(CDC* pDC, UINT align, CRect rect, const char* text);
     void DrawCell(CDC* pDC, tagCell* cell, CRect& rect);

@@ -82,32 +82,37 @@ int CGrid::DrawCells(CDC* pDC, int firstCol, int firstRow, int endCol, int endRo
             CRect rect = GetCellRect(col, row);
             if (rect.IsRectEmpty() || (cell->nFlags & GCF_COVERED) || !pDC->RectVisible(&rect))
                 continue;
-            switch (cell->nFlags & GCF_STYLE_MASK) {
-            case GCS_TEXT:
-                DrawCell(pDC, cell, rect);
-                break;
-            case GCS_HEADER:
-                DrawHeader(pDC, cell, rect);
-                break;
-            case GCS_CHECK:
-                DrawCheckCell(pDC, cell, rect);
-                break;
-            case GCS_BUTTON:
-                DrawButtonCell(pDC, cell, rect);
-                break;
-            case GCS_BAR:
-                DrawBar(pDC, cell, rect);
-                break;
-            case GCS_EDIT:
-                DrawEditCell(pDC, cell, rect);
-                break;
-            default:
-                break;
-            }
+            DrawCellByStyle(pDC, cell, rect);
         }
     }
     ::SelectObject(pDC->m_hDC, oldFont);
     return visited;
+}
+
+void CGrid::DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect)
+{
+    switch (cell->nFlags & GCF_STYLE_MASK) {
+    case GCS_TEXT:
+        DrawCell(pDC, cell, rect);
+        break;
+    case GCS_HEADER:
+        DrawHeader(pDC, cell, rect);
+        break;
+    case GCS_CHECK:
+        DrawCheckCell(pDC, cell, rect);
+        break;
+    case GCS_BUTTON:
+        DrawButtonCell(pDC, cell, rect);
+        break;
+    case GCS_BAR:
+        DrawBar(pDC, cell, rect);
+        break;
+    case GCS_EDIT:
+        DrawEditCell(pDC, cell, rect);
+        break;
+    default:
+        break;
+    }
 }
 
 void CGrid::SelectCellFont(CDC* pDC, const tagCell* cell)
