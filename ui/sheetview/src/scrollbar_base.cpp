@@ -84,6 +84,7 @@ BOOL CXeScrollBarBase::Create(DWORD style, const CRect& rect, CWnd* notify, UINT
     m_bEnabled = (style & WS_DISABLED) == 0;
     if (!CWnd::CreateEx(0, kClassName, "", style, rect, notify, id))
         return FALSE;
+    GetClientRect(&m_rectClient);
     RecalcLayout();
     return TRUE;
 }
@@ -144,8 +145,6 @@ int CXeScrollBarBase::ChannelStart() const
 
 void CXeScrollBarBase::RecalcLayout()
 {
-    if (m_hWnd != NULL)
-        GetClientRect(&m_rectClient);
     const CRect& c = m_rectClient;
     const int length = m_bHorizontal ? c.Width() : c.Height();
     const int thick = m_bHorizontal ? c.Height() : c.Width();
@@ -223,6 +222,7 @@ void CXeScrollBarBase::Redraw()
 void CXeScrollBarBase::OnSize(UINT nType, int cx, int cy)
 {
     CScrollBar::OnSize(nType, cx, cy);
+    GetClientRect(&m_rectClient);
     RecalcLayout();
     Redraw();
 }
@@ -329,8 +329,10 @@ BOOL CXeScrollBarBase::ApplyScrollInfo(const SCROLLINFO& info, BOOL redraw)
     if (info.fMask & SIF_POS)
         m_nPos = info.nPos;
     m_nPos = ClampPos(m_nPos);
+    // Lists refresh their bar with every record: only a bar that looks different is repainted.
+    const CRect thumb = m_rectThumb, before = m_rectPageBefore;
     RecalcLayout();
-    if (redraw)
+    if (redraw && (thumb != m_rectThumb || before != m_rectPageBefore))
         Redraw();
     return TRUE;
 }
