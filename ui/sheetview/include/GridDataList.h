@@ -168,8 +168,16 @@ protected:
     void LayOutOwnBars();
     void MeasureVisibleRows();
     int OwnBarPos(CXeScrollBar& bar, SCROLLINFO& info);
+    // The records a scroll code moves by from pos, kept within the bar's range.
+    static bool RecordDelta(const SCROLLINFO& info, UINT code, int pos, long long& delta);
     void ScrollRecords(UINT code);
-    void ScrollColumns(UINT code, CScrollBar* bar);
+    void ScrollColumns(UINT code);
+    // The grid cells of a range in record coordinates that are on screen; false for none.
+    bool VisiblePart(int col1, int row1, int col2, int row2, CRect& cells) const;
+    // Orders a range and widens it to the body's columns under row select.
+    void NormaliseRange(int& col1, int& row1, int& col2, int& row2) const;
+    // Repaints grid cells (left, top) to (right, bottom) where they show.
+    void RepaintCells(const CRect& cells, BOOL erase);
     // Writes a committed text into the record's field by the field's type.
     void WriteBack(int record, const tagGridDataInfo& d, const char* text);
 

@@ -61,7 +61,14 @@ protected:
     // Strip of the client the body columns (rows) cover.
     CRect BodyColumnsStrip();
     CRect BodyRowsStrip();
+    // The delta of a line, page or thumb-track code (line: the size of one line); false for
+    // any other code.
+    static bool CodeDelta(const SCROLLINFO& info, UINT code, int line, int current, long long& delta);
     void ScrollBodyBy(int dx, int dy);
+    // Scroll info over 0..max with the page, for the window's standard bar `bar` or, when given,
+    // a bar control of the list's own.
+    void SetBodyScrollInfo(int bar, CScrollBar* own, int max, int page, int position);
+    void StartColumnResize(int col, int row);
     void EndEditForScroll();
 
     tagGRDHITTEST m_hoverHit;

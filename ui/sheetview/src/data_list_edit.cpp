@@ -185,7 +185,7 @@ LRESULT CGridDataList::OnNextEditFocus(WPARAM, LPARAM)
         if (col > (int)m_nColCount - 1) {
             if (m_nLeftRecord >= GetMaxScrollPosition(0))
                 return 0;
-            ScrollColumns(SB_LINEDOWN, NULL);
+            ScrollColumns(SB_LINEDOWN);
             col -= m_nRepeatCount;
         }
         SetGridEdit(ColShift() + col, row);

@@ -102,39 +102,38 @@ void CGridDataList::SetVScrollInfo(int position)
     }
     if (m_wndVScroll.m_hWnd == NULL)
         return;
-    SCROLLINFO info;
-    memset(&info, 0, sizeof info);
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    info.nMin = 0;
-    info.nMax = std::max((int)m_records.size() - 1, 0);
-    info.nPage = m_nVisibleRows > 0 ? (UINT)std::max<int>(0, (m_nVisibleRows - (int)m_nRowHeadCount) / m_nRepeatCount) : 0;
-    info.nPos = position;
-    m_wndVScroll.SetScrollInfo(&info, TRUE);
+    const int page = m_nVisibleRows > 0 ? (m_nVisibleRows - (int)m_nRowHeadCount) / m_nRepeatCount : 0;
+    SetBodyScrollInfo(SB_CTL, &m_wndVScroll, (int)m_records.size() - 1, page, position);
 }
 
 void CGridDataList::SetHScrollInfo(int position)
 {
     if (m_wndHScroll.m_hWnd == NULL)
         return;
-    SCROLLINFO info;
-    memset(&info, 0, sizeof info);
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    info.nMin = 0;
     if (m_nUpdateStyle) {
+        // Pixels of the body columns, the own vertical bar's width not counted as page.
         const CRect body = GetDataRect();
         CRect client;
         GetClientRect(&client);
         const int right = client.right - (m_wndVScroll.m_hWnd != NULL ? 16 : 0);
-        info.nMax = std::max<int>(0, body.right - m_nBorderWidth - body.left);
-        info.nPage = (UINT)std::max<int>(0, std::min<int>(body.right, right) - body.left);
+        SetBodyScrollInfo(SB_CTL, &m_wndHScroll, body.right - m_nBorderWidth - body.left,
+                          std::min<int>(body.right, right) - body.left, position);
     } else {
-        info.nMax = std::max((int)m_records.size() - 1, 0);
-        info.nPage = (UINT)std::max<int>(0, ((int)m_nColCount - (int)m_nColHeadCount) / m_nRepeatCount);
+        SetBodyScrollInfo(SB_CTL, &m_wndHScroll, (int)m_records.size() - 1,
+                          ((int)m_nColCount - (int)m_nColHeadCount) / m_nRepeatCount, position);
     }
-    info.nPos = position;
-    m_wndHScroll.SetScrollInfo(&info, TRUE);
+}
+
+bool CGridDataList::RecordDelta(const SCROLLINFO& info, UINT code, int pos, long long& delta)
+{
+    if (code == SB_TOP)
+        delta = -pos;
+    else if (!CodeDelta(info, code, 1, pos, delta))
+        return false;
+    // Within the records: from the first to the last full page.
+    delta = std::min<long long>(delta, (long long)info.nMax - (long long)info.nPage - pos + 1);
+    delta = std::max<long long>(delta, -pos);
+    return true;
 }
 
 int CGridDataList::OwnBarPos(CXeScrollBar& bar, SCROLLINFO& info)
@@ -153,30 +152,8 @@ void CGridDataList::ScrollRecords(UINT code)
         return;
     const int pos = m_nTopRecord + m_nOverscroll;
     long long delta;
-    switch (code) {
-    case SB_LINEUP:
-        delta = -1;
-        break;
-    case SB_LINEDOWN:
-        delta = 1;
-        break;
-    case SB_PAGEUP:
-        delta = -(long long)info.nPage;
-        break;
-    case SB_PAGEDOWN:
-        delta = info.nPage;
-        break;
-    case SB_THUMBTRACK:
-        delta = (long long)info.nTrackPos - pos;
-        break;
-    case SB_TOP:
-        delta = -pos;
-        break;
-    default:
+    if (!RecordDelta(info, code, pos, delta))
         return;
-    }
-    delta = std::min<long long>(delta, (long long)info.nMax - (long long)info.nPage - pos + 1);
-    delta = std::max<long long>(delta, -pos);
     if (delta <= 0) {
         if (m_nOverscroll + delta >= 0) {
             m_nOverscroll += (int)delta;
@@ -218,7 +195,7 @@ void CGridDataList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
     ScrollRecords(nSBCode);
 }
 
-void CGridDataList::ScrollColumns(UINT code, CScrollBar*)
+void CGridDataList::ScrollColumns(UINT code)
 {
     SCROLLINFO info;
     if (!OwnBarPos(m_wndHScroll, info))
@@ -232,44 +209,21 @@ void CGridDataList::ScrollColumns(UINT code, CScrollBar*)
         m_wndHScroll.SetScrollPos(m_nHScroll, TRUE);
         return;
     }
-    const int pos = m_nLeftRecord;
     long long delta;
-    switch (code) {
-    case SB_LINEUP:
-        delta = -1;
-        break;
-    case SB_LINEDOWN:
-        delta = 1;
-        break;
-    case SB_PAGEUP:
-        delta = -(long long)info.nPage;
-        break;
-    case SB_PAGEDOWN:
-        delta = info.nPage;
-        break;
-    case SB_THUMBTRACK:
-        delta = (long long)info.nTrackPos - pos;
-        break;
-    case SB_TOP:
-        delta = -pos;
-        break;
-    default:
+    if (!RecordDelta(info, code, m_nLeftRecord, delta))
         return;
-    }
-    delta = std::min<long long>(delta, (long long)info.nMax - (long long)info.nPage - pos + 1);
-    delta = std::max<long long>(delta, -pos);
     m_nLeftRecord += (int)delta;
     UpdateHorzList(-1, -1);
     RepaintBody(TRUE);
     m_wndHScroll.SetScrollPos(m_nLeftRecord, TRUE);
 }
 
-void CGridDataList::OnHScroll(UINT nSBCode, UINT, CScrollBar* pScrollBar)
+void CGridDataList::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
 {
     if (m_nOwnBars == 0)
         return;
     EndEditForScroll();
-    ScrollColumns(nSBCode, pScrollBar);
+    ScrollColumns(nSBCode);
 }
 
 void CGridDataList::SetScrollPosition(int vertical, int position)

@@ -38,70 +38,68 @@ int CGridDataList::SelectCell(UINT col, UINT row, int redraw)
     return 1;
 }
 
+void CGridDataList::NormaliseRange(int& col1, int& row1, int& col2, int& row2) const
+{
+    if (col1 > col2)
+        std::swap(col1, col2);
+    if (row1 > row2)
+        std::swap(row1, row2);
+    if (m_bRowSelect) {
+        col1 = (int)m_nColHeadCount + ColShift();
+        col2 = (int)m_nColCount - 1 + ColShift();
+    }
+}
+
+bool CGridDataList::VisiblePart(int col1, int row1, int col2, int row2, CRect& cells) const
+{
+    cells.SetRect(std::max(col1 - ColShift(), (int)m_nColHeadCount), std::max(row1 - RowShift(), (int)m_nRowHeadCount),
+                  std::min(col2 - ColShift(), (int)m_nColCount - 1), std::min(row2 - RowShift(), (int)m_nRowCount - 1));
+    return m_ppCells != NULL && cells.left <= cells.right && cells.top <= cells.bottom;
+}
+
 void CGridDataList::AddSelection(int col1, int row1, int col2, int row2, int redraw)
 {
     if (!m_bUseCellSelect || m_ppCells == NULL)
         return;
     m_nSelectRow = row1;
-    if (col1 > col2)
-        std::swap(col1, col2);
-    if (row1 > row2)
-        std::swap(row1, row2);
-    if (m_bRowSelect) {
-        col1 = (int)m_nColHeadCount + ColShift();
-        col2 = (int)m_nColCount - 1 + ColShift();
-    }
+    NormaliseRange(col1, row1, col2, row2);
     for (int row = row1; row <= row2; ++row)
         for (int col = col1; col <= col2; ++col)
             m_setSelected.insert(Key(col, row));
-    // The part on screen: the range in grid cells, kept to the body.
-    const int gc1 = std::max(col1 - ColShift(), (int)m_nColHeadCount);
-    const int gc2 = std::min(col2 - ColShift(), (int)m_nColCount - 1);
-    const int gr1 = std::max(row1 - RowShift(), (int)m_nRowHeadCount);
-    const int gr2 = std::min(row2 - RowShift(), (int)m_nRowCount - 1);
-    if (gc1 > gc2 || gr1 > gr2)
+    CRect cells;
+    if (!VisiblePart(col1, row1, col2, row2, cells))
         return;
-    for (int col = gc1; col <= gc2; ++col)
-        for (int row = gr1; row <= gr2; ++row)
+    for (int col = cells.left; col <= cells.right; ++col)
+        for (int row = cells.top; row <= cells.bottom; ++row)
             m_ppCells[col][row].nFlags |= GCF_SELECTED;
-    if (redraw) {
-        CRect area = GetRect(gc1, gr1, gc2, gr2);
-        area.OffsetRect(-m_nHScroll, -m_nVScroll);
-        area.InflateRect(0, 1, 0, 0);
-        Repaint(area, FALSE);
-    }
+    if (redraw)
+        RepaintCells(cells, FALSE);
 }
 
 void CGridDataList::DeleteSelection(int col1, int row1, int col2, int row2, int redraw)
 {
-    if (m_ppCells == NULL)
-        return;
-    if (col1 > col2)
-        std::swap(col1, col2);
-    if (row1 > row2)
-        std::swap(row1, row2);
-    if (m_bRowSelect) {
-        col1 = (int)m_nColHeadCount + ColShift();
-        col2 = (int)m_nColCount - 1 + ColShift();
-    }
+    NormaliseRange(col1, row1, col2, row2);
     for (int row = row1; row <= row2; ++row)
         for (int col = col1; col <= col2; ++col)
             m_setSelected.erase(Key(col, row));
-    const int gc1 = std::max(col1 - ColShift(), (int)m_nColHeadCount);
-    const int gc2 = std::min(col2 - ColShift(), (int)m_nColCount - 1);
-    const int gr1 = std::max(row1 - RowShift(), (int)m_nRowHeadCount);
-    const int gr2 = std::min(row2 - RowShift(), (int)m_nRowCount - 1);
-    if (gc1 > gc2 || gr1 > gr2)
+    CRect cells;
+    if (!VisiblePart(col1, row1, col2, row2, cells))
         return;
-    for (int col = gc1; col <= gc2; ++col)
-        for (int row = gr1; row <= gr2; ++row)
+    for (int col = cells.left; col <= cells.right; ++col)
+        for (int row = cells.top; row <= cells.bottom; ++row)
             m_ppCells[col][row].nFlags &= ~GCF_SELECTED;
-    if (redraw) {
-        CRect area = GetRect(gc1, gr1, gc2, gr2);
-        area.OffsetRect(-m_nHScroll, -m_nVScroll);
-        area.InflateRect(0, 1, 0, 0);
-        Repaint(area, TRUE);
-    }
+    if (redraw)
+        RepaintCells(cells, TRUE);
+}
+
+void CGridDataList::RepaintCells(const CRect& cells, BOOL erase)
+{
+    // The range where it shows: moved by the pixel offsets, with the line above it that text
+    // cells cover.
+    CRect area = GetRect(cells.left, cells.top, cells.right, cells.bottom);
+    area.OffsetRect(-m_nHScroll, -m_nVScroll);
+    area.top -= 1;
+    Repaint(area, erase);
 }
 
 void CGridDataList::ResetSelection()
@@ -130,13 +128,7 @@ void CGridDataList::OnLButtonDown(UINT nFlags, CPoint point)
     const int gr = hit.nRow >= (int)m_nRowHeadCount ? hit.nRow - RowShift() : hit.nRow;
 
     if (m_nCursorState == CURSOR_RES1) {
-        int col = gc;
-        const tagCell* cell = GetCellPtr(gc, gr);
-        if (cell != NULL && (cell->nFlags & GCF_MERGED))
-            col += HIBYTE(cell->nMerge);
-        m_nResizeCol = col;
-        SetCapture();
-        m_bCapturing = 1;
+        StartColumnResize(gc, gr);
         return;
     }
 

@@ -2,8 +2,6 @@
 // rectangles under scrolling, and the double-buffered paint of headers and scrolled body.
 #include "GridList.h"
 
-#include "ColorMap.h"
-
 IMPLEMENT_DYNAMIC(CGridList, CGrid)
 
 BEGIN_MESSAGE_MAP(CGridList, CGrid)
@@ -93,48 +91,16 @@ CRect CGridList::GetCellRect(UINT col, UINT row)
 
 int CGridList::DrawCells(CDC* pDC, int firstCol, int firstRow, int endCol, int endRow)
 {
-    if (m_ppCells == NULL || pDC == NULL)
-        return 0;
-    if (firstCol < 0)
-        firstCol = 0;
-    if (firstRow < 0)
-        firstRow = 0;
-    if (endCol > (int)m_nColCount)
-        endCol = (int)m_nColCount;
-    if (endRow > (int)m_nRowCount)
-        endRow = (int)m_nRowCount;
-    int visited = 0;
-    const HGDIOBJ oldFont = ::GetCurrentObject(pDC->m_hDC, OBJ_FONT);
-    for (int col = firstCol; col < endCol; ++col) {
-        if (m_pColExt[col].nFlags & GEF_HIDDEN)
-            continue;
-        for (int row = firstRow; row < endRow; ++row) {
-            visited = 1;
-            tagCell* cell = &m_ppCells[col][row];
-            const UINT style = cell->nFlags & GCF_STYLE_MASK;
-            if (style == GCS_BAR || (cell->nFlags & GCF_COVERED))
-                continue; // a list shows no bars: their ground stays
-            CRect rect = GetCellRect(col, row);
-            // Text cells cover the line above them, so body rows read as one band.
-            if (m_bRemoveRowLine && style == GCS_TEXT && row != firstRow)
-                rect.top -= 1;
-            if (rect.IsRectEmpty() || !pDC->RectVisible(&rect))
-                continue;
-            DrawCellByStyle(pDC, cell, rect);
-        }
-    }
-    ::SelectObject(pDC->m_hDC, oldFont);
-    return visited;
+    // A list shows no bars (their ground stays); text cells cover the line above them, so body
+    // rows read as one band.
+    return DrawCellRange(pDC, firstCol, firstRow, endCol, endRow, TRUE, m_bRemoveRowLine);
 }
 
 void CGridList::Paint(CDC* pDC, const CRect& clip)
 {
     const int saved = pDC->SaveDC();
     pDC->IntersectClipRect(&clip);
-    pDC->FillSolidRect(&clip, ColorOf(m_pHeaderLineColor, RGB(0, 0, 0)));
-    const CRect body = GetDataRect();
-    if (!body.IsRectEmpty() && pDC->RectVisible(&body))
-        pDC->FillSolidRect(&body, ColorOf(m_pBorderColor, RGB(0, 0, 0)));
+    PaintGround(pDC, clip);
 
     const int cols = (int)m_nColCount, rows = (int)m_nRowCount;
     const int headCols = (int)m_nColHeadCount, headRows = (int)m_nRowHeadCount;
@@ -153,19 +119,5 @@ void CGridList::Paint(CDC* pDC, const CRect& clip)
 
 void CGridList::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect clip;
-    dc.GetClipBox(&clip);
-    if (clip.IsRectEmpty())
-        return;
-    CDC mem;
-    CBitmap bitmap;
-    if (!mem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, clip.Width(), clip.Height()))
-        return;
-    CBitmap* old = mem.SelectObject(&bitmap);
-    mem.SetViewportOrg(-clip.left, -clip.top);
-    Paint(&mem, clip);
-    mem.SetViewportOrg(0, 0);
-    dc.BitBlt(clip.left, clip.top, clip.Width(), clip.Height(), &mem, 0, 0, SRCCOPY);
-    mem.SelectObject(old);
+    PaintBuffered([this](CDC* pDC, const CRect& clip) { Paint(pDC, clip); });
 }

@@ -25,13 +25,7 @@ void CGridList::OnMouseMove(UINT nFlags, CPoint point)
 void CGridList::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (m_nCursorState == CURSOR_RES1) {
-        int col = m_hoverHit.nCol;
-        const tagCell* cell = GetCellPtr(m_hoverHit.nCol, m_hoverHit.nRow);
-        if (cell != NULL && (cell->nFlags & GCF_MERGED))
-            col += HIBYTE(cell->nMerge);
-        m_nResizeCol = col;
-        SetCapture();
-        m_bCapturing = 1;
+        StartColumnResize(m_hoverHit.nCol, m_hoverHit.nRow);
         return;
     }
     if (m_nCursorState != CURSOR_ARROW) {
@@ -39,12 +33,18 @@ void CGridList::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     CGrid::OnLButtonDown(nFlags, point);
-    if (!m_bUseCellSelect || !m_bRowSelect)
-        return;
-    tagGRDHITTEST hit;
-    HitTest(point, &hit);
-    if ((hit.nFlags & GHT_BODY) && m_nColCount > m_nColHeadCount)
-        SelectCell(m_nColHeadCount, hit.nRow, m_nColCount - 1, hit.nRow, 1);
+    SelectClickedRow(point, m_bRowSelect);
+}
+
+void CGridList::StartColumnResize(int col, int row)
+{
+    // Over a merge origin the edge is that of the merge's last column.
+    const tagCell* cell = GetCellPtr(col, row);
+    if (cell != NULL && (cell->nFlags & GCF_MERGED))
+        col += HIBYTE(cell->nMerge);
+    m_nResizeCol = col;
+    SetCapture();
+    m_bCapturing = 1;
 }
 
 void CGridList::OnLButtonUp(UINT nFlags, CPoint point)

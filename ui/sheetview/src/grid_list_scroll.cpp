@@ -5,22 +5,28 @@
 #include <algorithm>
 #include <cstring>
 
-void CGridList::SetVScrollInfo(int position)
+void CGridList::SetBodyScrollInfo(int bar, CScrollBar* own, int max, int page, int position)
 {
-    if (m_hWnd == NULL)
-        return;
-    const CRect body = GetDataRect();
-    CRect client;
-    GetClientRect(&client);
     SCROLLINFO info;
     memset(&info, 0, sizeof info);
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
     info.nMin = 0;
-    info.nMax = std::max<int>(0, body.bottom - m_nBorderWidth - body.top);
-    info.nPage = (UINT)std::max<int>(0, std::min<int>(body.bottom, client.bottom) - body.top);
+    info.nMax = std::max(0, max);
+    info.nPage = (UINT)std::max(0, page);
     info.nPos = position;
-    CWnd::SetScrollInfo(SB_VERT, &info, TRUE);
+    if (own != NULL)
+        own->SetScrollInfo(&info, TRUE);
+    else
+        CWnd::SetScrollInfo(bar, &info, TRUE);
+}
+
+void CGridList::SetVScrollInfo(int position)
+{
+    if (m_hWnd == NULL)
+        return;
+    const CRect body = GetDataRect();
+    SetBodyScrollInfo(SB_VERT, NULL, body.bottom - m_nBorderWidth - body.top, GetPageSize(1), position);
 }
 
 void CGridList::SetHScrollInfo(int position)
@@ -28,17 +34,7 @@ void CGridList::SetHScrollInfo(int position)
     if (m_hWnd == NULL)
         return;
     const CRect body = GetDataRect();
-    CRect client;
-    GetClientRect(&client);
-    SCROLLINFO info;
-    memset(&info, 0, sizeof info);
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    info.nMin = 0;
-    info.nMax = std::max<int>(0, body.right - m_nBorderWidth - body.left);
-    info.nPage = (UINT)std::max<int>(0, std::min<int>(body.right, client.right) - body.left);
-    info.nPos = position;
-    CWnd::SetScrollInfo(SB_HORZ, &info, TRUE);
+    SetBodyScrollInfo(SB_HORZ, NULL, body.right - m_nBorderWidth - body.left, GetPageSize(0), position);
 }
 
 void CGridList::SetScroll()
@@ -63,32 +59,35 @@ int CGridList::GetPageSize(int vertical)
                     : std::max<int>(0, std::min<int>(body.right, client.right) - body.left);
 }
 
-bool CGridList::ScrollTarget(const SCROLLINFO& info, UINT code, int line, int current, bool otherCodesMove,
-                             int& target)
+bool CGridList::CodeDelta(const SCROLLINFO& info, UINT code, int line, int current, long long& delta)
 {
-    long long delta;
     switch (code) {
     case SB_LINEUP:
         delta = -line;
-        break;
+        return true;
     case SB_LINEDOWN:
         delta = line;
-        break;
+        return true;
     case SB_PAGEUP:
         delta = -(long long)info.nPage;
-        break;
+        return true;
     case SB_PAGEDOWN:
         delta = info.nPage;
-        break;
+        return true;
     case SB_THUMBTRACK:
-        delta = (long long)info.nTrackPos - info.nPos;
-        break;
+        delta = (long long)info.nTrackPos - current;
+        return true;
     default:
-        if (!otherCodesMove)
-            return false;
-        delta = 0;
-        break;
+        return false;
     }
+}
+
+bool CGridList::ScrollTarget(const SCROLLINFO& info, UINT code, int line, int current, bool otherCodesMove,
+                             int& target)
+{
+    long long delta = 0;
+    if (!CodeDelta(info, code, line, current, delta) && !otherCodesMove)
+        return false;
     long long pos = current + delta;
     if (pos < info.nMin)
         pos = 0;

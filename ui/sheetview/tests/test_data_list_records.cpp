@@ -283,3 +283,48 @@ TEST_F(DataListTest, PositioningOnARecord)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DataListHorizontal, OneRecordPerColumnScrollsByRecords)
+{
+    GridSkin skin;
+    ListHost<CGridDataList> host(6, 3, 1, 1, 0, CSize(400, 3 * 23 + 20), [](CGridDataList& l) {
+        l.SetUpdateStyle(0);
+        l.SetRecordSize(rec::kSize);
+        l.SetDataListScrollbar(GDL_SCROLL_HORZ);
+        l.AddColumnDataInfo(rec::kCode, rec::kCodeLen, DT_TEXT, 1, GDF_TEXT, 0, NULL, 0);
+        l.AddColumnDataInfo(rec::kQty, 4, DT_INT, 2, GDF_QUANTITY, 0, NULL, 0);
+    });
+    CGridDataList& l = host.list;
+    for (int i = 0; i < 12; ++i) {
+        Record r = Numbered(i);
+        l.AddRecord(r.data(), r.size(), 1);
+    }
+    auto text = [&l](UINT col, UINT row) { return std::string((const char*)l.GetCellText(col, row)); };
+    EXPECT_EQ("C000", text(1, 1));
+    EXPECT_EQ("4", text(5, 2));
+    EXPECT_EQ(7, l.GetMaxScrollPosition(0)); // 12 records, 5 a page
+    const struct
+    {
+        UINT code;
+        int repeat, left;
+    } steps[] = {{SB_LINEDOWN, 1, 1}, {SB_PAGEDOWN, 1, 6}, {SB_PAGEDOWN, 1, 7}, {SB_LINEUP, 2, 5}, {SB_TOP, 1, 0}};
+    for (const auto& s : steps) {
+        for (int i = 0; i < s.repeat; ++i)
+            l.SendMessage(WM_HSCROLL, s.code, 0);
+        EXPECT_EQ(s.left, l.GetLeftRecord()) << s.code;
+        EXPECT_EQ(s.left, l.GetOwnScrollBar(0)->GetScrollPos());
+        char code[16];
+        snprintf(code, sizeof code, "C%03d", s.left);
+        EXPECT_EQ(code, text(1, 1));
+    }
+    l.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
+    EXPECT_EQ(1, l.GetLeftRecord());
+    tagGRDHITTEST hit;
+    l.HitTest(l.GetCellRect(2, 1).CenterPoint(), &hit);
+    EXPECT_EQ(3, hit.nCol); // record coordinates
+    EXPECT_EQ(1, hit.nRow);
+}
+
+} // namespace
