@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CellText.h"
 #include "NumberFormat.h"
 #include "TextUtils.h"
 
@@ -123,7 +124,13 @@ LRESULT CGridDataList::OnSetEditData(WPARAM wParam, LPARAM lParam)
 {
     const UINT col = LOWORD(wParam), row = HIWORD(wParam);
     const std::string text = lParam != 0 ? (const char*)lParam : "";
-    SetCellText(col, row, text.c_str(), 0);
+    // The cell keeps a buffer that fits what the format writes back into it: a shorter text
+    // goes into the one it has.
+    tagCell* cell = GetCellPtr(col, row);
+    if (cell != NULL && cell->pszText != NULL && text.size() <= cell->nBufSize)
+        PutText(cell, text.c_str());
+    else
+        SetCellText(col, row, text.c_str(), 0);
     const tagGridDataInfo* d = DescriptionAt(col, row);
     const int record = RecordAtCell(col, row);
     if (d != NULL && record >= 0)

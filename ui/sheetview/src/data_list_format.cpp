@@ -247,7 +247,8 @@ void CGridDataList::UpdateVertList(int firstRow, int lastRow)
         return;
     const int rows = (int)m_nRowCount;
     const int head = (int)m_nRowHeadCount;
-    const int first = firstRow == -1 ? head : std::max(firstRow, head);
+    int first = firstRow == -1 ? head : std::max(firstRow, head);
+    first = head + (first - head) / m_nRepeatCount * m_nRepeatCount; // a record's first row
     const int last = lastRow == -1 ? rows - 1 : std::min(lastRow, rows - 1);
     int record = RowIndexToDataIndex(first);
     int row = first;
@@ -272,7 +273,8 @@ void CGridDataList::UpdateHorzList(int firstColumn, int lastColumn)
         return;
     const int cols = (int)m_nColCount;
     const int head = (int)m_nColHeadCount;
-    const int first = firstColumn == -1 ? head : std::max(firstColumn, head);
+    int first = firstColumn == -1 ? head : std::max(firstColumn, head);
+    first = head + (first - head) / m_nRepeatCount * m_nRepeatCount;
     const int last = lastColumn == -1 ? cols - 1 : std::min(lastColumn, cols - 1);
     int record = ColIndexToDataIndex(first);
     for (int col = first; col <= last && record < (int)m_records.size(); col += m_nRepeatCount, ++record)

@@ -74,9 +74,11 @@ TEST_F(DataListEditTest, CommitReformatsTheRowAndTellsTheParentInRecordCoordinat
     EXPECT_EQ(12345, *(const int*)(Bytes(4) + rec::kQty));
     EXPECT_EQ("12,345", Text(2, 3));
     ASSERT_FALSE(host.parent.m_messages.empty());
-    const GridMessage& m = host.parent.m_messages.back();
+    const GridMessage m = host.parent.m_messages.back();
     EXPECT_EQ((UINT)WM_GRID_SETEDITDATA, m.message);
     EXPECT_EQ(((WPARAM)5 << 16) | 2, m.wParam); // (top + row) << 16 | column
+    Commit(2, 4, "1000000"); // the formatted text is longer than the typed one
+    EXPECT_EQ("1,000,000", Text(2, 4));
     // A row past the records keeps the text in the cell and writes nothing.
     list.ClearData(1);
     Commit(2, 3, "9");

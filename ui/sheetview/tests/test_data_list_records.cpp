@@ -328,3 +328,51 @@ TEST(DataListHorizontal, OneRecordPerColumnScrollsByRecords)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DataListRepeat, RecordsOfTwoRowsRefreshSelectAndCommitByRecord)
+{
+    GridSkin skin;
+    ListHost<CGridDataList> host(3, 11, 1, 1, 0, CSize(300, 11 * 23 + 2), [](CGridDataList& l) {
+        l.SetRecordSize(rec::kSize);
+        l.SetRepeatCount(2);
+        l.SetDataListScrollbar(GDL_SCROLL_VERT);
+        l.AddColumnDataInfo(rec::kCode, rec::kCodeLen, DT_TEXT, 1, GDF_TEXT, 0, NULL, 0);
+        l.AddColumnDataInfo(rec::kQty, 4, DT_INT, 1, GDF_QUANTITY, 1, NULL, 0);
+    });
+    CGridDataList& l = host.list;
+    auto text = [&l](UINT row) { return std::string((const char*)l.GetCellText(1, row)); };
+    for (int i = 0; i < 20; ++i) {
+        Record r = Numbered(i);
+        l.AddRecord(r.data(), r.size(), 1);
+    }
+    EXPECT_EQ("C003", text(7)); // record 3 takes rows 7 and 8
+    EXPECT_EQ("3", text(8));
+    EXPECT_EQ(15, l.GetMaxScrollPosition(1)); // 20 records, 5 a page
+    l.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(1, l.GetTopRecord());
+    EXPECT_EQ("C001", text(1));
+    EXPECT_EQ("C004", text(7));
+
+    Record changed = Numbered(90);
+    ASSERT_EQ(1, l.UpdateRecord(3, changed.data(), changed.size()));
+    EXPECT_EQ("C090", text(5)); // record 3 is now on rows 5 and 6
+    EXPECT_EQ("90", text(6));
+    EXPECT_EQ("C002", text(3));
+
+    const CPoint p = l.GetCellRect(1, 4).CenterPoint(); // record 2's second row
+    host.Mouse(WM_LBUTTONDOWN, p.x, p.y, MK_LBUTTON);
+    host.Mouse(WM_LBUTTONUP, p.x, p.y);
+    l.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_TRUE(l.GetCellPtr(1, 2)->nFlags & GCF_SELECTED); // still record 2's second row
+    EXPECT_FALSE(l.GetCellPtr(1, 4)->nFlags & GCF_SELECTED);
+
+    l.SendMessage(WM_GRID_SETEDITDATA, ((WPARAM)2 << 16) | 1, (LPARAM) "77");
+    EXPECT_EQ(77, *(const int*)(l.GetRecordPtr(2) + rec::kQty));
+    EXPECT_EQ(90, *(const int*)(l.GetRecordPtr(3) + rec::kQty));
+    EXPECT_EQ("C002", text(1));
+    EXPECT_EQ("77", text(2));
+}
+
+} // namespace

@@ -276,6 +276,24 @@ TEST_F(ScrollBarTest, PartsAreDrawnFromTheBitmapOfTheirState)
     }
 }
 
+TEST_F(ScrollBarTest, TheGripBlinksOnlyWhileTheBarHasTheFocus)
+{
+    Make(SBS_HORZ, 100, 0, 99, 40, 0); // a 40-pixel thumb: room for the grip
+    const CRect thumb = bar.GetThumbRect();
+    const int gripLine = thumb.left + thumb.Width() / 2 - 4 + 1; // the grip's first dark line
+    const COLORREF grip = BarBitmapPixel(IDB_XSB_HORZ_NORMAL, 27 + 9, 8);
+    const COLORREF fill = BarBitmapPixel(IDB_XSB_HORZ_NORMAL, 27 + 5, 8);
+    ASSERT_NE(grip, fill);
+    EXPECT_EQ(grip, ListPicture(bar).Pixel(gripLine, 8));
+    bar.SendMessage(WM_TIMER, CXeScrollBarBase::TIMER_BLINK);
+    EXPECT_EQ(fill, ListPicture(bar).Pixel(gripLine, 8));
+    bar.SendMessage(WM_TIMER, CXeScrollBarBase::TIMER_BLINK);
+    EXPECT_EQ(grip, ListPicture(bar).Pixel(gripLine, 8));
+    bar.SendMessage(WM_TIMER, CXeScrollBarBase::TIMER_BLINK);
+    bar.SendMessage(WM_KILLFOCUS, 0, 0); // without the focus the grip stays
+    EXPECT_EQ(grip, ListPicture(bar).Pixel(gripLine, 8));
+}
+
 TEST_F(ScrollBarTest, VerticalBarsUseTheirOwnBitmaps)
 {
     Make(SBS_VERT, 100, 0, 99, 10, 0);
