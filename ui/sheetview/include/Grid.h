@@ -153,7 +153,22 @@ public:
     static CString m_strClassName;
 
 protected:
+    // The cell loop of DrawCells: bar cells left out with skipBars (their ground stays), text
+    // cells past the first row raised over the line above with raiseText.
+    int DrawCellRange(CDC* pDC, int firstCol, int firstRow, int endCol, int endRow, BOOL skipBars, BOOL raiseText);
+    // Fills clip with the header line colour and the body with the border colour: the lines
+    // between cells.
+    void PaintGround(CDC* pDC, const CRect& clip);
+    // WM_PAINT through an off-screen bitmap of the clip box: paint(pDC, clip) draws in client
+    // coordinates.
+    template <class Fn>
+    void PaintBuffered(Fn paint);
+    // With cell selection and row select on, a click on a body cell selects its row's body.
+    void SelectClickedRow(CPoint point, int rowSelect);
+
     // --- drawing of one cell (DC, cell, rectangle) ---
+    // Draws the cell as its style says.
+    void DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect);
     void DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text);
     void DrawMultilineText(CDC* pDC, UINT align, CRect rect, const char* text);
     void DrawCell(CDC* pDC, tagCell* cell, CRect& rect);
@@ -254,3 +269,23 @@ protected:
     afx_msg LRESULT OnIdentify(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
+
+template <class Fn>
+void CGrid::PaintBuffered(Fn paint)
+{
+    CPaintDC dc(this);
+    CRect clip;
+    dc.GetClipBox(&clip);
+    if (clip.IsRectEmpty())
+        return;
+    CDC mem;
+    CBitmap bitmap;
+    if (!mem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, clip.Width(), clip.Height()))
+        return;
+    CBitmap* old = mem.SelectObject(&bitmap);
+    mem.SetViewportOrg(-clip.left, -clip.top);
+    paint(&mem, clip);
+    mem.SetViewportOrg(0, 0);
+    dc.BitBlt(clip.left, clip.top, clip.Width(), clip.Height(), &mem, 0, 0, SRCCOPY);
+    mem.SelectObject(old);
+}

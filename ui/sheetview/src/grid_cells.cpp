@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "ColorMap.h"
+#include "GridCellProcs.h"
 
 namespace {
 
@@ -240,28 +241,9 @@ int CGrid::SetSign(UINT col, UINT row, char sign)
 {
     if (!IsCell(col, row))
         return 0;
-    UINT bits;
-    switch (sign) {
-    case '1':
-        bits = GCF_SIGN_CEILING;
-        break;
-    case '2':
-        bits = GCF_SIGN_UP;
-        break;
-    case '3':
-        bits = 0;
-        break;
-    case '4':
-        bits = GCF_SIGN_FLOOR;
-        break;
-    case '5':
-        bits = GCF_SIGN_DOWN;
-        break;
-    default:
-        return 1;
-    }
-    tagCell& cell = m_ppCells[col][row];
-    cell.nFlags = (cell.nFlags & ~GCF_SIGN_MASK) | bits;
+    DWORD flags = m_ppCells[col][row].nFlags;
+    ::SetSign(sign, &flags);
+    m_ppCells[col][row].nFlags = (UINT)flags;
     return 1;
 }
 

@@ -60,6 +60,11 @@ void CopyBitmap(CDC* pDC, CBitmap* bitmap, int x, int y)
 
 int CGrid::DrawCells(CDC* pDC, int firstCol, int firstRow, int endCol, int endRow)
 {
+    return DrawCellRange(pDC, firstCol, firstRow, endCol, endRow, FALSE, FALSE);
+}
+
+int CGrid::DrawCellRange(CDC* pDC, int firstCol, int firstRow, int endCol, int endRow, BOOL skipBars, BOOL raiseText)
+{
     if (m_ppCells == NULL || pDC == NULL)
         return 0;
     if (firstCol < 0)
@@ -79,35 +84,53 @@ int CGrid::DrawCells(CDC* pDC, int firstCol, int firstRow, int endCol, int endRo
         for (int row = firstRow; row < endRow; ++row) {
             visited = 1;
             tagCell* cell = &m_ppCells[col][row];
-            CRect rect = GetCellRect(col, row);
-            if (rect.IsRectEmpty() || (cell->nFlags & GCF_COVERED) || !pDC->RectVisible(&rect))
+            const UINT style = cell->nFlags & GCF_STYLE_MASK;
+            if ((cell->nFlags & GCF_COVERED) || (skipBars && style == GCS_BAR))
                 continue;
-            switch (cell->nFlags & GCF_STYLE_MASK) {
-            case GCS_TEXT:
-                DrawCell(pDC, cell, rect);
-                break;
-            case GCS_HEADER:
-                DrawHeader(pDC, cell, rect);
-                break;
-            case GCS_CHECK:
-                DrawCheckCell(pDC, cell, rect);
-                break;
-            case GCS_BUTTON:
-                DrawButtonCell(pDC, cell, rect);
-                break;
-            case GCS_BAR:
-                DrawBar(pDC, cell, rect);
-                break;
-            case GCS_EDIT:
-                DrawEditCell(pDC, cell, rect);
-                break;
-            default:
-                break;
-            }
+            CRect rect = GetCellRect(col, row);
+            if (raiseText && style == GCS_TEXT && row != firstRow)
+                rect.top -= 1;
+            if (rect.IsRectEmpty() || !pDC->RectVisible(&rect))
+                continue;
+            DrawCellByStyle(pDC, cell, rect);
         }
     }
     ::SelectObject(pDC->m_hDC, oldFont);
     return visited;
+}
+
+void CGrid::PaintGround(CDC* pDC, const CRect& clip)
+{
+    pDC->FillSolidRect(&clip, ColorOf(m_pHeaderLineColor, RGB(0, 0, 0)));
+    const CRect body = GetDataRect();
+    if (!body.IsRectEmpty() && pDC->RectVisible(&body))
+        pDC->FillSolidRect(&body, ColorOf(m_pBorderColor, RGB(0, 0, 0)));
+}
+
+void CGrid::DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect)
+{
+    switch (cell->nFlags & GCF_STYLE_MASK) {
+    case GCS_TEXT:
+        DrawCell(pDC, cell, rect);
+        break;
+    case GCS_HEADER:
+        DrawHeader(pDC, cell, rect);
+        break;
+    case GCS_CHECK:
+        DrawCheckCell(pDC, cell, rect);
+        break;
+    case GCS_BUTTON:
+        DrawButtonCell(pDC, cell, rect);
+        break;
+    case GCS_BAR:
+        DrawBar(pDC, cell, rect);
+        break;
+    case GCS_EDIT:
+        DrawEditCell(pDC, cell, rect);
+        break;
+    default:
+        break;
+    }
 }
 
 void CGrid::SelectCellFont(CDC* pDC, const tagCell* cell)

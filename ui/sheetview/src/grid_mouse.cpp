@@ -175,3 +175,13 @@ LRESULT CGrid::OnSetEditData(WPARAM wParam, LPARAM lParam)
     m_bEditing = 0;
     return 0;
 }
+
+void CGrid::SelectClickedRow(CPoint point, int rowSelect)
+{
+    if (!m_bUseCellSelect || !rowSelect)
+        return;
+    tagGRDHITTEST hit;
+    HitTest(point, &hit);
+    if ((hit.nFlags & GHT_BODY) && m_nColCount > m_nColHeadCount)
+        SelectCell(m_nColHeadCount, hit.nRow, m_nColCount - 1, hit.nRow, 1);
+}
