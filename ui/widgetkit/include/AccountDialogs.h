@@ -8,6 +8,7 @@
 #include <afxwin.h>
 
 #include "BaseView.h"
+#include "GridRowWindow.h"
 #include "GridTable.h"
 #include "ImgButton.h"
 #include "SessionRecords.h"
@@ -69,7 +70,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// Posted by CDlgAccCfm to itself to check the next part of a batch.
+// Posted by CDlgAccCfm to itself to check the next step of a batch.
 #define WM_ACCCFM_NEXTSTEP (WM_USER + 94)
 
 // One row of CDlgAccCfm (92 bytes, each text NUL-terminated in its field).
@@ -101,7 +102,7 @@ public:
 
     const tagACCOUNTLIST& GetRow(int index) const { return m_rows[index]; }
     int GetRowCount() const { return static_cast<int>(m_rows.GetSize()); }
-    int GetSelectedRow() const { return m_nSelected; }
+    int GetSelectedRow() const { return m_window.Selected(); }
     void SelectRow(int index);
     BOOL IsRunning() const { return m_bRunning; }
     int GetEntryCount() const { return m_nEntries; }
@@ -121,14 +122,12 @@ protected:
     void CheckOne(int index);
     void CopyPasswordToAll();
     void StartBatch();
-    // Answers the next part of the batch on this machine, as a server would answer it.
+    // Answers the next step of the batch on this machine, as a server would answer it.
     void RunBatchStep();
     void Close();
-    int RowAtGridRow(int gridRow) const;
 
     CArray<tagACCOUNTLIST, tagACCOUNTLIST&> m_rows;
-    int m_nTop;
-    int m_nSelected;
+    CGridRowWindow m_window;
     BOOL m_bRunning;
     char m_szEntries[ACCCFM_MAX_ENTRIES * ACCCFM_ENTRY_SIZE];
     int m_nEntries;

@@ -15,6 +15,7 @@
 #include "ImgButton.h"
 #include "SessionRecords.h"
 #include "WidgetKitApi.h"
+#include "GridRowWindow.h"
 
 #pragma pack(push, 1)
 // One row of the code search dialog: [0,4) type, [4,10) code, [10,50) name (fields not
@@ -55,8 +56,8 @@ public:
 
     const std::vector<tagSTOCKCODEROW>& GetRows() const { return m_rows; }
     _API_CODE_INFO* GetChoice() const { return m_pChoice; }
-    int GetTopRow() const { return m_nTop; }
-    int GetSelectedRow() const { return m_nSelected; }
+    int GetTopRow() const { return m_window.Top(); }
+    int GetSelectedRow() const { return m_window.Selected(); }
     CGridTable& GetGrid() { return m_grid; }
     static const char* PrefixText(int index);
 
@@ -71,15 +72,13 @@ protected:
     // Writes the visible window of rows into the grid, marking the selected one.
     void ShowRows();
     void SelectRow(int index);
-    int RowAtGridRow(int gridRow) const;
 
     CWnd* m_pOwnerCtrl;
     CPoint m_ptPlace;
     BOOL m_bPlace;
     std::vector<tagSTOCKCODEROW> m_rows;
     _API_CODE_INFO* m_pChoice;
-    int m_nTop;
-    int m_nSelected;
+    CGridRowWindow m_window;
     CGridTable m_grid;
     CImgButton m_btnOk;
     CImgButton m_btnCancel;

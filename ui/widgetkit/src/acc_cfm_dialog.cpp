@@ -48,7 +48,7 @@ void SetResult(tagACCOUNTLIST& row, const char* text, char state)
 } // namespace
 
 CDlgAccCfm::CDlgAccCfm(CWnd* parent)
-    : CBaseView(IDD, parent), m_nTop(0), m_nSelected(-1), m_bRunning(FALSE), m_nEntries(0), m_nPos(0), m_nStep(0)
+    : CBaseView(IDD, parent), m_window(VISIBLE_ROWS), m_bRunning(FALSE), m_nEntries(0), m_nPos(0), m_nStep(0)
 {
     SetResourceModule(WidgetKitInstance());
     memset(m_szEntries, ' ', sizeof m_szEntries);
@@ -121,8 +121,7 @@ void CDlgAccCfm::FillRows()
         }
         m_rows.Add(row);
     }
-    m_nTop = 0;
-    m_nSelected = -1;
+    m_window.Reset(GetRowCount());
     ShowRows();
 }
 
@@ -136,7 +135,7 @@ void CDlgAccCfm::ShowRows()
 {
     m_grid.ClearSelection(1);
     for (int i = 0; i < VISIBLE_ROWS; ++i) {
-        const int index = m_nTop + i;
+        const int index = m_window.Top() + i;
         const UINT gridRow = static_cast<UINT>(i + 1);
         if (index < GetRowCount()) {
             const tagACCOUNTLIST& row = m_rows[index];
@@ -150,30 +149,17 @@ void CDlgAccCfm::ShowRows()
                 m_grid.SetCellText(c, gridRow, "");
         }
     }
-    if (m_nSelected >= m_nTop && m_nSelected < m_nTop + VISIBLE_ROWS)
-        m_grid.SelectCell(0, m_nSelected - m_nTop + 1, 3, m_nSelected - m_nTop + 1, 0);
+    const int selected = m_window.SelectedGridRow();
+    if (selected > 0)
+        m_grid.SelectCell(0, selected, 3, selected, 0);
     if (m_grid.m_hWnd != NULL)
         m_grid.Invalidate(FALSE);
 }
 
 void CDlgAccCfm::SelectRow(int index)
 {
-    if (index < 0 || index >= GetRowCount())
-        return;
-    m_nSelected = index;
-    if (index < m_nTop)
-        m_nTop = index;
-    else if (index >= m_nTop + VISIBLE_ROWS)
-        m_nTop = index - VISIBLE_ROWS + 1;
-    ShowRows();
-}
-
-int CDlgAccCfm::RowAtGridRow(int gridRow) const
-{
-    if (gridRow < 1 || gridRow > VISIBLE_ROWS)
-        return -1;
-    const int index = m_nTop + gridRow - 1;
-    return index < GetRowCount() ? index : -1;
+    if (m_window.Select(index))
+        ShowRows();
 }
 
 BOOL CDlgAccCfm::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -181,7 +167,7 @@ BOOL CDlgAccCfm::OnCommand(WPARAM wParam, LPARAM lParam)
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
         case IDC_CHECK_ONE:
-            CheckOne(m_nSelected);
+            CheckOne(m_window.Selected());
             return TRUE;
         case IDC_BATCH_INPUT:
             CopyPasswordToAll();
@@ -219,8 +205,9 @@ void CDlgAccCfm::CheckOne(int index)
 void CDlgAccCfm::CopyPasswordToAll()
 {
     char password[sizeof(tagACCOUNTLIST::szPassword)] = "";
-    if (m_nSelected >= 0 && m_nSelected < GetRowCount())
-        memcpy(password, m_rows[m_nSelected].szPassword, sizeof password);
+    const int selected = m_window.Selected();
+    if (selected >= 0 && selected < GetRowCount())
+        memcpy(password, m_rows[selected].szPassword, sizeof password);
     for (int i = 0; i < GetRowCount(); ++i)
         memcpy(m_rows[i].szPassword, password, sizeof password);
     ShowRows();
@@ -312,9 +299,7 @@ LRESULT CDlgAccCfm::OnGridLButtonDown(WPARAM wParam, LPARAM lParam)
         return 0;
     tagGRDHITTEST hit;
     m_grid.HitTest(*reinterpret_cast<CPoint*>(lParam), &hit);
-    const int index = (hit.nFlags & GHT_BODY) ? RowAtGridRow(hit.nRow) : -1;
-    if (index >= 0)
-        m_nSelected = index;
+    m_window.Select(m_window.RecordAt(hit));
     return 0;
 }
 
@@ -322,12 +307,9 @@ LRESULT CDlgAccCfm::OnGridDblClk(WPARAM wParam, LPARAM lParam)
 {
     if (wParam != IDC_GRID || lParam == 0)
         return 0;
-    const tagGRDHITTEST* hit = reinterpret_cast<const tagGRDHITTEST*>(lParam);
-    const int index = (hit->nFlags & GHT_BODY) ? RowAtGridRow(hit->nRow) : -1;
-    if (index >= 0) {
-        m_nSelected = index;
+    const int index = m_window.RecordAt(*reinterpret_cast<const tagGRDHITTEST*>(lParam));
+    if (m_window.Select(index))
         CheckOne(index);
-    }
     return 0;
 }
 
@@ -336,7 +318,7 @@ LRESULT CDlgAccCfm::OnGridEdited(WPARAM wParam, LPARAM lParam)
     if (wParam != IDC_GRID)
         return 0;
     const int column = LOWORD(lParam);
-    const int index = RowAtGridRow(HIWORD(lParam));
+    const int index = m_window.RecordAt(HIWORD(lParam));
     if (column != 2 || index < 0)
         return 0;
     CString typed = m_grid.GetCellText(2, HIWORD(lParam));
@@ -352,8 +334,7 @@ BOOL CDlgAccCfm::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
     (void)nFlags;
     (void)pt;
-    const int last = std::max(0, GetRowCount() - VISIBLE_ROWS);
-    m_nTop = std::min(last, std::max(0, m_nTop + (zDelta > 0 ? -1 : 1)));
+    m_window.Scroll(zDelta > 0 ? -1 : 1);
     ShowRows();
     return TRUE;
 }

@@ -4,6 +4,7 @@
 
 #include "SharedData.h"
 #include "WidgetRules.h"
+#include "code_dialog_support.h"
 
 IMPLEMENT_DYNAMIC(CCodeSearchList, CWnd)
 
@@ -47,20 +48,15 @@ BOOL CCodeSearchList::CreateList(CWnd* control)
 void CCodeSearchList::Fill(const char* typed)
 {
     m_list.ResetContent();
-    CAPICodeMap& master = CSharedData::GetStockMap();
-    POSITION pos = master.GetStartPosition();
-    while (pos != NULL) {
-        CString key;
-        _API_CODE_INFO* record = NULL;
-        master.GetNextAssoc(pos, key, record);
-        if (record == NULL || !CodeMatchesTyped(record->strCode, record->strName, typed))
-            continue;
+    ForEachStockRecord([this, typed](_API_CODE_INFO* record) {
+        if (!CodeMatchesTyped(record->strCode, record->strName, typed))
+            return;
         CString text;
         text.Format("%s %s", static_cast<const char*>(record->strCode), static_cast<const char*>(record->strName));
         const int index = m_list.AddString(text);
         if (index >= 0)
             m_list.SetItemDataPtr(index, record);
-    }
+    });
 }
 
 void CCodeSearchList::ShowAt(const CRect& screen)

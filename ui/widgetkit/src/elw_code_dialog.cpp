@@ -10,6 +10,7 @@
 #include "SharedData.h"
 #include "WidgetKitModule.h"
 #include "WidgetRules.h"
+#include "code_dialog_support.h"
 
 IMPLEMENT_DYNAMIC(CCELWCodectrlDlg, CBaseView)
 
@@ -228,13 +229,7 @@ int CCELWCodectrlDlg::OnKeyDown(MSG* msg)
 
 void CCELWCodectrlDlg::OnOK()
 {
-    if (m_pChoice == NULL) {
-        EndDialog(IDCANCEL);
-        return;
-    }
-    if (m_pOwnerCtrl != NULL && m_pOwnerCtrl->m_hWnd != NULL)
-        m_pOwnerCtrl->SendMessage(WM_CODE_CHOSEN, reinterpret_cast<WPARAM>(m_pChoice));
-    EndDialog(IDOK);
+    EndWithChoice(this, m_pOwnerCtrl, m_pChoice);
 }
 
 void CCELWCodectrlDlg::OnCancel()

@@ -9,6 +9,7 @@
 #include "ResourceMap.h"
 #include "SharedData.h"
 #include "WidgetKitModule.h"
+#include "code_dialog_support.h"
 #include "WidgetRules.h"
 
 IMPLEMENT_DYNAMIC(CSTOCKCodectrlDlg, CBaseView)
@@ -76,8 +77,8 @@ const char* CSTOCKCodectrlDlg::PrefixText(int index)
 }
 
 CSTOCKCodectrlDlg::CSTOCKCodectrlDlg(CWnd* owner)
-    : CBaseView(IDD, owner), m_pOwnerCtrl(owner), m_ptPlace(0, 0), m_bPlace(FALSE), m_pChoice(NULL), m_nTop(0),
-      m_nSelected(-1)
+    : CBaseView(IDD, owner), m_pOwnerCtrl(owner), m_ptPlace(0, 0), m_bPlace(FALSE), m_pChoice(NULL),
+      m_window(VISIBLE_ROWS)
 {
     SetResourceModule(WidgetKitInstance());
 }
@@ -146,21 +147,12 @@ BOOL CSTOCKCodectrlDlg::OnInitDialog()
 void CSTOCKCodectrlDlg::FillRows()
 {
     m_rows.clear();
-    CAPICodeMap& master = CSharedData::GetStockMap();
-    POSITION pos = master.GetStartPosition();
-    while (pos != NULL) {
-        CString key;
-        _API_CODE_INFO* record = NULL;
-        master.GetNextAssoc(pos, key, record);
-        if (record != NULL)
-            m_rows.push_back(MakeStockCodeRow(record));
-    }
+    ForEachStockRecord([this](_API_CODE_INFO* record) { m_rows.push_back(MakeStockCodeRow(record)); });
     // By name, ascending; equal names keep the master's order.
     std::stable_sort(m_rows.begin(), m_rows.end(), [](const tagSTOCKCODEROW& a, const tagSTOCKCODEROW& b) {
         return strncmp(a.szName, b.szName, tagSTOCKCODEROW::NAME_LENGTH) < 0;
     });
-    m_nTop = 0;
-    m_nSelected = -1;
+    m_window.Reset(static_cast<int>(m_rows.size()));
     ShowRows();
 }
 
@@ -168,7 +160,7 @@ void CSTOCKCodectrlDlg::ShowRows()
 {
     m_grid.ClearSelection(1);
     for (int i = 0; i < VISIBLE_ROWS; ++i) {
-        const int index = m_nTop + i;
+        const int index = m_window.Top() + i;
         const UINT gridRow = static_cast<UINT>(i + 1);
         if (index < static_cast<int>(m_rows.size())) {
             const tagSTOCKCODEROW& row = m_rows[index];
@@ -180,31 +172,19 @@ void CSTOCKCodectrlDlg::ShowRows()
             m_grid.SetCellText(1, gridRow, "");
         }
     }
-    if (m_nSelected >= m_nTop && m_nSelected < m_nTop + VISIBLE_ROWS)
-        m_grid.SelectCell(0, m_nSelected - m_nTop + 1, 1, m_nSelected - m_nTop + 1, 0);
+    const int selected = m_window.SelectedGridRow();
+    if (selected > 0)
+        m_grid.SelectCell(0, selected, 1, selected, 0);
     if (m_grid.m_hWnd != NULL)
         m_grid.Invalidate(FALSE);
 }
 
 void CSTOCKCodectrlDlg::SelectRow(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_rows.size()))
+    if (!m_window.Select(index))
         return;
-    m_nSelected = index;
-    if (index < m_nTop)
-        m_nTop = index;
-    else if (index >= m_nTop + VISIBLE_ROWS)
-        m_nTop = index - VISIBLE_ROWS + 1;
     m_pChoice = m_rows[index].pRecord;
     ShowRows();
-}
-
-int CSTOCKCodectrlDlg::RowAtGridRow(int gridRow) const
-{
-    if (gridRow < 1 || gridRow > VISIBLE_ROWS)
-        return -1;
-    const int index = m_nTop + gridRow - 1;
-    return index < static_cast<int>(m_rows.size()) ? index : -1;
 }
 
 int CSTOCKCodectrlDlg::ItemCodeStringSrch(CString text)
@@ -254,9 +234,7 @@ LRESULT CSTOCKCodectrlDlg::OnGridLButtonDown(WPARAM wParam, LPARAM lParam)
         return 0;
     tagGRDHITTEST hit;
     m_grid.HitTest(*reinterpret_cast<CPoint*>(lParam), &hit);
-    const int index = (hit.nFlags & GHT_BODY) ? RowAtGridRow(hit.nRow) : -1;
-    if (index >= 0)
-        SelectRow(index);
+    SelectRow(m_window.RecordAt(hit));
     return 0;
 }
 
@@ -264,8 +242,7 @@ LRESULT CSTOCKCodectrlDlg::OnGridDblClk(WPARAM wParam, LPARAM lParam)
 {
     if (wParam != IDC_GRID || lParam == 0)
         return 0;
-    const tagGRDHITTEST* hit = reinterpret_cast<const tagGRDHITTEST*>(lParam);
-    const int index = (hit->nFlags & GHT_BODY) ? RowAtGridRow(hit->nRow) : -1;
+    const int index = m_window.RecordAt(*reinterpret_cast<const tagGRDHITTEST*>(lParam));
     if (index < 0)
         return 0;
     SelectRow(index);
@@ -277,21 +254,14 @@ BOOL CSTOCKCodectrlDlg::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
     (void)nFlags;
     (void)pt;
-    const int last = std::max(0, static_cast<int>(m_rows.size()) - VISIBLE_ROWS);
-    m_nTop = std::min(last, std::max(0, m_nTop + (zDelta > 0 ? -3 : 3)));
+    m_window.Scroll(zDelta > 0 ? -3 : 3);
     ShowRows();
     return TRUE;
 }
 
 void CSTOCKCodectrlDlg::OnOK()
 {
-    if (m_pChoice == NULL) {
-        EndDialog(IDCANCEL);
-        return;
-    }
-    if (m_pOwnerCtrl != NULL && m_pOwnerCtrl->m_hWnd != NULL)
-        m_pOwnerCtrl->SendMessage(WM_CODE_CHOSEN, reinterpret_cast<WPARAM>(m_pChoice));
-    EndDialog(IDOK);
+    EndWithChoice(this, m_pOwnerCtrl, m_pChoice);
 }
 
 void CSTOCKCodectrlDlg::OnCancel()

@@ -21,29 +21,46 @@ struct Found
 BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
 {
     Found* found = reinterpret_cast<Found*>(lParam);
-    if (::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) && ::GetDlgItem(hWnd, found->marker) != NULL) {
+    if (::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, found->marker) != NULL) {
         found->dialog = hWnd;
         return FALSE;
     }
     return TRUE;
 }
 
+bool g_running = false;
+
 void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
 {
-    Found found = {g_marker, NULL};
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&found));
-    if (found.dialog == NULL)
+    // A step that opens a dialog of its own runs its loop: the ticks inside it wait.
+    if (g_running)
         return;
+    const HWND dialog = FindThreadDialog(g_marker);
+    if (dialog == NULL)
+        return;
+    Found found = {g_marker, dialog};
     if (::GetTickCount() - g_start > g_limit) {
         g_stalled = true;
         ::PostMessageA(found.dialog, WM_COMMAND, IDCANCEL, 0);
         return;
     }
-    if (g_next < g_steps.size() && g_steps[g_next](found.dialog))
-        ++g_next;
+    if (g_next < g_steps.size()) {
+        g_running = true;
+        const bool done = g_steps[g_next](found.dialog);
+        g_running = false;
+        if (done)
+            ++g_next;
+    }
 }
 
 } // namespace
+
+HWND FindThreadDialog(int markerId)
+{
+    Found found = {markerId, NULL};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&found));
+    return found.dialog;
+}
 
 ModalScriptResult RunModalScript(const std::function<INT_PTR()>& run, int markerId, std::vector<ModalStep> steps,
                                  DWORD limitMs)

@@ -22,6 +22,8 @@ struct ModalScriptResult
 ModalScriptResult RunModalScript(const std::function<INT_PTR()>& run, int markerId, std::vector<ModalStep> steps,
                                  DWORD limitMs = 8000);
 
+// The visible window of this thread that has a child of that id, or null.
+HWND FindThreadDialog(int markerId);
 std::string DlgText(HWND dialog, int id);
 // A click on a dialog button as the button reports it (WM_COMMAND BN_CLICKED to the dialog).
 void ClickDlgButton(HWND dialog, int id);

@@ -214,6 +214,45 @@ TEST_F(AccountDialogTest, ListChecksOneAccountAndCopiesAPassword)
     EXPECT_EQ((std::vector<std::string>{"****"}), shown) << "passwords are masked";
 }
 
+TEST_F(AccountDialogTest, DoubleClickOnARowAsksForItsPassword)
+{
+    CDlgAccCfm dialog(&owner);
+    std::string asked;
+    const ModalScriptResult run = RunModalScript(
+        [&] { return dialog.DoModal(); }, kGrid,
+        {
+            [&](HWND) {
+                CRect cell = dialog.GetGrid().GetCellRect(1, 3);
+                dialog.GetGrid().PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(cell.left + 3, cell.top + 3));
+                return true;
+            },
+            [&](HWND) {
+                HWND ask = FindThreadDialog(kEdit);
+                if (ask == NULL)
+                    return false;
+                asked = DlgText(ask, CDlgAccPwd::IDC_ACCOUNT_TEXT);
+                TypeInto(::GetDlgItem(ask, kEdit), "3030");
+                return true;
+            },
+            [&](HWND) {
+                ClickDlgButton(FindThreadDialog(kEdit), IDOK);
+                return true;
+            },
+            [&](HWND hwnd) {
+                if (FindThreadDialog(kEdit) != NULL)
+                    return false;
+                ClickDlgButton(hwnd, CDlgAccCfm::IDC_CLOSE);
+                return true;
+            },
+        });
+    EXPECT_FALSE(run.stalled);
+    EXPECT_EQ("333-01-33333 (다계좌)", asked);
+    EXPECT_EQ(2, dialog.GetSelectedRow());
+    EXPECT_STREQ("3030", dialog.GetRow(2).szPassword);
+    EXPECT_EQ(ACCSTATE_CONFIRMED, dialog.GetRow(2).cState);
+    EXPECT_STREQ("3030", Session(2)->strPassword.GetString());
+}
+
 TEST_F(AccountDialogTest, BatchIsCheckedInStepsAndEnds)
 {
     Session(0)->strPassword = "1111";
