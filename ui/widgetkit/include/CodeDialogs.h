@@ -133,3 +133,48 @@ protected:
 // The warrant search's test: text and item, upper-cased and cut to the text's length, are equal,
 // or the text is all digits and both read as the same number.
 WIDGETKIT_API BOOL WarrantTextMatches(const char* itemText, const char* text);
+
+// The grid of CCdeCtrlDlg: besides the grid's own messages it posts WM_COMMAND with its id to
+// its parent on a left press (code 0) and on a double click (code 5).
+class WIDGETKIT_API CCdeGridList : public CGridTable
+{
+    DECLARE_DYNAMIC(CCdeGridList)
+public:
+    enum { NOTIFY_PRESS = 0, NOTIFY_DBLCLK = 5 };
+    CCdeGridList();
+    virtual ~CCdeGridList();
+
+protected:
+    void PostToParent(int code);
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+};
+
+// A second code search of the securities terminal this system grew from: nothing opens it and
+// nothing fills its grid; OK sends the chosen record to the owner with WM_CODE_CHOSEN.
+class WIDGETKIT_API CCdeCtrlDlg : public CBaseView
+{
+    DECLARE_DYNAMIC(CCdeCtrlDlg)
+public:
+    enum { IDD = 7213 };
+    enum { IDC_GRID = 2000 };
+
+    explicit CCdeCtrlDlg(CWnd* owner);
+    virtual ~CCdeCtrlDlg();
+
+    CCdeGridList& GetGrid() { return m_grid; }
+    _API_CODE_INFO* GetChoice() const { return m_pChoice; }
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+
+    CWnd* m_pOwnerCtrl;
+    _API_CODE_INFO* m_pChoice;
+    CCdeGridList m_grid;
+    CImgButton m_btnCancel;
+};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CdeCtrl.h"
+#include "canvas.h"
 #include "SharedData.h"
 #include "code_master_fixture.h"
 #include "modal_script.h"
@@ -130,6 +131,26 @@ TEST_F(CdeCtrlTest, CreatedParts)
     // A narrow control gives the combo all but the button's width.
     Make(CRect(10, 40, 90, 60));
     EXPECT_EQ(60, ComboWidth());
+}
+
+TEST_F(CdeCtrlTest, NameLabelAndListColours)
+{
+    CRect client;
+    ctrl->GetNameLabel()->GetClientRect(&client);
+    Canvas label(client.Width(), client.Height(), RGB(1, 2, 3));
+    ctrl->GetNameLabel()->Paint(label.DC());
+    EXPECT_EQ(TestColour(301), label.Pixel(0, client.Height() / 2)) << "the outline of colour 301";
+    EXPECT_EQ(TestColour(301), label.Pixel(client.Width() / 2, client.Height() - 1));
+    EXPECT_EQ(RGB(255, 255, 255), label.Pixel(client.Width() / 2, client.Height() / 2)) << "on white";
+
+    Type("b");
+    ASSERT_TRUE(ListShown());
+    CRect list;
+    ctrl->GetSearchList()->GetClientRect(&list);
+    Canvas ground(list.Width(), list.Height(), RGB(1, 2, 3));
+    ctrl->GetSearchList()->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(ground.Handle()));
+    EXPECT_EQ(list.Width() * list.Height(), ground.Count(list, RGB(0x7F, 0x7F, 0x7F))) << "a grey ground";
+    Key(VK_ESCAPE);
 }
 
 TEST_F(CdeCtrlTest, FreeUserHasNoFindButton)

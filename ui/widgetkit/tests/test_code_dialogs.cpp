@@ -255,3 +255,43 @@ TEST(ELWCodeDialogTest, SearchesItsListAndSendsTheChoice)
 }
 
 } // namespace
+
+namespace {
+
+// Records what the second code search's grid tells it.
+class CRecordingCdeDlg : public CCdeCtrlDlg
+{
+public:
+    explicit CRecordingCdeDlg(CWnd* owner) : CCdeCtrlDlg(owner) {}
+    std::vector<WPARAM> commands;
+
+protected:
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
+    {
+        if (LOWORD(wParam) == IDC_GRID)
+            commands.push_back(wParam);
+        return CCdeCtrlDlg::OnCommand(wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST_F(CodeDialogTest, SecondCodeSearchGridNoticesAndNoChoice)
+{
+    CRecordingCdeDlg dialog(ctrl.get());
+    CRect window;
+    const ModalScriptResult run = RunModalScript([&] { return dialog.DoModal(); }, CCdeCtrlDlg::IDC_GRID,
+                                                 {[&](HWND hwnd) {
+                                                     ::GetWindowRect(hwnd, &window);
+                                                     CGridTable& grid = dialog.GetGrid();
+                                                     grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+                                                     grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
+                                                     grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 30));
+                                                     return true;
+                                                 }});
+    EXPECT_FALSE(run.stalled);
+    EXPECT_EQ(IDCANCEL, run.result) << "a double click presses OK, which without a choice cancels";
+    EXPECT_EQ((std::vector<WPARAM>{MAKEWPARAM(CCdeCtrlDlg::IDC_GRID, 0), MAKEWPARAM(CCdeCtrlDlg::IDC_GRID, 5)}),
+              dialog.commands);
+    EXPECT_EQ(CSize(540, 300), window.Size());
+}
