@@ -102,6 +102,8 @@ GLYPHS = {
             ".########.", "....##....", "....##....", "....##....", ".........."],
     "help": ["...####...", "..##..##..", "......##..", ".....##...", "....##....",
              "....##....", "..........", "....##....", "....##....", ".........."],
+    "find": ["..####....", ".#....#...", "#......#..", "#......#..", "#......#..",
+             "#......#..", ".#....#...", "..####.#..", ".......##.", "........##"],
     "history": ["..........", ".########.", "..........", ".########.", "..........",
                 ".########.", "..........", "..######..", "...####...", "....##...."],
 }
@@ -162,15 +164,36 @@ ARROW_INK = (60, 66, 80)
 ARROW_GROUND = ((246, 247, 250), (214, 224, 240))  # normal, dropped or pressed
 
 
-def push_button(name, look):
+def push_button(name, look, width=PUSH_WIDTH, height=PUSH_HEIGHT):
     ground, border = look
 
     def pixel(x, y):
-        if x in (0, PUSH_WIDTH - 1) or y in (0, PUSH_HEIGHT - 1):
+        if x in (0, width - 1) or y in (0, height - 1):
             return border
-        return mix(ground, (255, 255, 255), 0.35 * (1 - y / PUSH_HEIGHT))
+        return mix(ground, (255, 255, 255), 0.35 * (1 - y / height))
 
-    write_bmp24(os.path.join(IMAGES, "Controls", name), PUSH_WIDTH, PUSH_HEIGHT, pixel)
+    write_bmp24(os.path.join(IMAGES, "Controls", name), width, height, pixel)
+
+
+# The code control's find button: a magnifier on a push-button ground, 20 x 20.
+FIND_SIZE = 20
+FIND_INK = (60, 66, 80)
+
+
+def find_button(name, look):
+    ground, border = look
+    rows = GLYPHS["find"]
+    off = (FIND_SIZE - 10) // 2
+
+    def pixel(x, y):
+        if x in (0, FIND_SIZE - 1) or y in (0, FIND_SIZE - 1):
+            return border
+        gx, gy = x - off, y - off
+        if 0 <= gx < 10 and 0 <= gy < 10 and rows[gy][gx] == "#":
+            return FIND_INK
+        return mix(ground, (255, 255, 255), 0.35 * (1 - y / FIND_SIZE))
+
+    write_bmp24(os.path.join(IMAGES, "Controls", name), FIND_SIZE, FIND_SIZE, pixel)
 
 
 def arrow(name, width, height, down, ground):
@@ -211,6 +234,10 @@ def main():
 
     for key, look in {"n": PUSH_NORMAL, "o": PUSH_OVER, "p": PUSH_PRESSED}.items():
         push_button("ctl_button_%s.bmp" % key, look)
+        find_button("ctl_find_%s.bmp" % key, look)
+        push_button("ctl_search_button_%s.bmp" % key, look, 60, 20)   # warrant search: OK, Cancel
+        push_button("ctl_initial_%s.bmp" % key, look, 25, 20)         # code search: initial letters
+        push_button("ctl_search_ok_%s.bmp" % key, look, 71, 26)       # code search: OK, Cancel
     arrow("ctl_combo_arrow_n.bmp", 16, 16, True, ARROW_GROUND[0])
     arrow("ctl_combo_arrow_d.bmp", 16, 16, True, ARROW_GROUND[1])
     arrow("ctl_spin_up_n.bmp", 16, 10, False, ARROW_GROUND[0])

@@ -134,3 +134,43 @@ struct CandleShape
 };
 WIDGETKIT_API CandleShape CandleGeometry(const CRect& rcClient, int nMargin, int nOpen, int nClose, int nLow,
                                          int nHigh);
+
+// --- account selector and password dialogs -----------------------------------------------------
+
+// The account number as the selector lists it: without '-', cut to 11 characters, then '-'
+// inserted at 5 and at 3 ("12345678901" -> "123-45-678901").
+WIDGETKIT_API CString AccountDisplayNumber(const char* accountNo);
+// The account number without its '-' separators.
+WIDGETKIT_API CString AccountWithoutDashes(const char* accountNo);
+// The kind mask of an account number by its second '-'-separated field: 0 -> 0; 1, 33, 55, 75,
+// 76, 77 -> 1; 11 -> 0x100; 21, 22, 23 -> 0x10; 88 -> 0x1000; anything else or none -> -1.
+WIDGETKIT_API int AccountTypeOfNumber(const char* accountNo);
+// 1 when the second '-'-separated field is exactly "11".
+WIDGETKIT_API int IsFutOptNumber(const char* accountNo);
+
+#define ACCPWD_REQUEST_SIZE 33
+#define ACCCFM_ENTRY_SIZE 29
+// The password check of one account (33 bytes, blank-filled): "00001", the account number
+// without '-' in 20 bytes, the password in 8.
+WIDGETKIT_API void MakePasswordRequest(const char* accountNo, const char* password, char out[ACCPWD_REQUEST_SIZE]);
+// One entry of a batch check (29 bytes, blank-filled): '1' for account kind '9' else '2', the
+// account number without '-' in 20 bytes, the password in 8.
+WIDGETKIT_API void MakeBatchEntry(char kind, const char* accountNo, const char* password,
+                                  char out[ACCCFM_ENTRY_SIZE]);
+
+// --- item codes ------------------------------------------------------------------------------------
+
+// Code page of the item names (Korean names are double-byte).
+#define WIDGETKIT_TEXT_CODEPAGE 949
+// At most nBytes bytes of the text, never ending inside a double-byte character.
+WIDGETKIT_API CString CutOnCharBoundary(const char* text, int nBytes);
+// Single-byte letters upper-cased; double-byte characters left as they are.
+WIDGETKIT_API CString UpperSingleByte(const char* text);
+// The search list's test: the code or the name, cut to the typed length and upper-cased,
+// equals the upper-cased typed text.
+WIDGETKIT_API BOOL CodeMatchesTyped(const char* code, const char* name, const char* typed);
+// Whether the text holds a digit (the search dialog then searches codes).
+WIDGETKIT_API BOOL HasDigit(const char* text);
+// The name search of the code dialog: the name, upper-cased and cut to the text's length, is not
+// less than the upper-cased text.
+WIDGETKIT_API BOOL NameReachesText(const char* name, const char* text);
