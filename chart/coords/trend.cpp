@@ -101,8 +101,8 @@ int CTrend::PickValue(int y)
     float factor = 0;
     int divisor = 0, decimals = 0;
     GetRightScale(factor, divisor, decimals);
-    CLocationUtil util(GetTrendRect());
-    return util.ValueFromY(y, GetRightMax(), GetRightMin(), factor, IsLogScale(), IsReversedScale());
+    return CLocationUtil(GetTrendRect())
+        .ValueFromY(y, GetRightMax(), GetRightMin(), factor, IsLogScale(), IsReversedScale());
 }
 
 int CTrend::PickLeftValue(int y)
@@ -110,8 +110,7 @@ int CTrend::PickLeftValue(int y)
     float factor = 0;
     int divisor = 0, decimals = 0;
     GetLeftScale(factor, divisor, decimals);
-    CLocationUtil util(GetTrendRect());
-    return util.ValueFromY(y, GetLeftMax(), GetLeftMin(), factor, IsLogScale(), IsReversedScale());
+    return CLocationUtil(GetTrendRect()).ValueFromY(y, GetLeftMax(), GetLeftMin(), factor, IsLogScale(), IsReversedScale());
 }
 
 void CTrend::AddTrend(CPoint p1, CPoint p2, int kind, int first, int last, float pixelsPerSlot, BOOL area,

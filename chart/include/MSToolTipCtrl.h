@@ -58,6 +58,11 @@ private:
     void ShowAt(CPoint point, CSize size, BOOL left);
     void PassKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags);
     void PassButton(UINT clientMessage, UINT ncMessage, UINT nFlags, CPoint point);
+    // The window under the screen point, the owner when that is the tooltip itself.
+    HWND WindowBeneath(CPoint screen) const;
+    // The mouse message to that window: in its client coordinates, or as the non-client message
+    // with the hit-test code.
+    static void PostMouse(HWND under, UINT clientMessage, UINT ncMessage, UINT nFlags, CPoint screen);
     void MakeFont();
 
     CWnd* m_pOwnerWnd;

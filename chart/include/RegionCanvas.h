@@ -123,6 +123,7 @@ private:
     struct Range;
     struct Side;
     void ResetScales();
+    void ScaleOf(bool right, float& factor, int& divisor, int& decimals) const;
     Range ObjectRange(CDrawObject* object, int mode) const;
     void SetLastValueTag(CDrawObject* object, int mode);
     void HandScale(const CArray<CDrawObject*, CDrawObject*>& members, bool right) const;

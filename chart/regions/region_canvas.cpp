@@ -69,12 +69,20 @@ int CRegionCanvas::GetLeftMin()
     return m_nLeftMin == INT_MAX ? m_nRightMin : m_nLeftMin;
 }
 
-void CRegionCanvas::GetLeftScale(float& factor, int& divisor, int& decimals)
+void CRegionCanvas::ScaleOf(bool right, float& factor, int& divisor, int& decimals) const
 {
-    const DREGIONSIDEDATA& side = m_fLeftFactor != 0 ? m_RegionData.LeftSide : m_RegionData.RightSide;
-    factor = m_fLeftFactor != 0 ? m_fLeftFactor : m_fRightFactor;
+    // A side without a factor answers with the other side's scale.
+    float own = right ? m_fRightFactor : m_fLeftFactor;
+    bool mine = own != 0;
+    const DREGIONSIDEDATA& side = right == mine ? m_RegionData.RightSide : m_RegionData.LeftSide;
+    factor = mine ? own : (right ? m_fLeftFactor : m_fRightFactor);
     divisor = side.Divisor;
     decimals = side.Decimals;
+}
+
+void CRegionCanvas::GetLeftScale(float& factor, int& divisor, int& decimals)
+{
+    ScaleOf(false, factor, divisor, decimals);
 }
 
 int CRegionCanvas::IsLogScale()
@@ -84,10 +92,7 @@ int CRegionCanvas::IsLogScale()
 
 void CRegionCanvas::GetRightScale(float& factor, int& divisor, int& decimals)
 {
-    const DREGIONSIDEDATA& side = m_fRightFactor != 0 ? m_RegionData.RightSide : m_RegionData.LeftSide;
-    factor = m_fRightFactor != 0 ? m_fRightFactor : m_fLeftFactor;
-    divisor = side.Divisor;
-    decimals = side.Decimals;
+    ScaleOf(true, factor, divisor, decimals);
 }
 
 int CRegionCanvas::IsReversedScale()

@@ -20,22 +20,6 @@ struct CRegionCanvas::Range
 namespace
 {
 
-// The price-level margin of a line, by its minimum.
-long long PriceLevelStep(long long minimum)
-{
-    if (minimum < 5000)
-        return 5;
-    if (minimum < 10000)
-        return 10;
-    if (minimum < 50000)
-        return 50;
-    if (minimum < 100000)
-        return 100;
-    if (minimum < 500000)
-        return 500;
-    return 1000;
-}
-
 // Within the int range, clear of the values that mark an unset scale.
 int ClampMax(long long v)
 {
@@ -107,7 +91,7 @@ CRegionCanvas::Range CRegionCanvas::ObjectRange(CDrawObject* object, int mode) c
     }
     if (kind == DRAWKIND_LINE && object->m_nPriceLevel)
     {
-        long long step = PriceLevelStep(range.minimum);
+        long long step = CLine::PriceLevelStep(range.minimum);
         range.minimum -= step;
         range.maximum += step;
     }

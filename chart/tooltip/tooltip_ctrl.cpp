@@ -138,6 +138,27 @@ void CMSToolTipCtrl::OnPaint()
     }
 }
 
+HWND CMSToolTipCtrl::WindowBeneath(CPoint screen) const
+{
+    HWND under = ::WindowFromPoint(screen);
+    if (!under || under == m_hWnd)
+        under = m_pOwnerWnd ? m_pOwnerWnd->GetSafeHwnd() : NULL;
+    return under;
+}
+
+void CMSToolTipCtrl::PostMouse(HWND under, UINT clientMessage, UINT ncMessage, UINT nFlags, CPoint screen)
+{
+    LRESULT hit = ::SendMessage(under, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+    if (hit == HTCLIENT)
+    {
+        CPoint client = screen;
+        ::ScreenToClient(under, &client);
+        ::PostMessage(under, clientMessage, nFlags, MAKELPARAM(client.x, client.y));
+    }
+    else
+        ::PostMessage(under, ncMessage, WPARAM(hit), MAKELPARAM(screen.x, screen.y));
+}
+
 void CMSToolTipCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
     CPoint screen = point;
@@ -145,21 +166,11 @@ void CMSToolTipCtrl::OnMouseMove(UINT nFlags, CPoint point)
     if (m_rcTip.PtInRect(screen))
         return;
     HideTip();
-    HWND under = ::WindowFromPoint(screen);
-    if (!under || under == m_hWnd)
-        under = m_pOwnerWnd ? m_pOwnerWnd->GetSafeHwnd() : NULL;
+    HWND under = WindowBeneath(screen);
     if (!under)
         return;
     ::SendMessage(under, WM_TOOLTIP_LEFT, 0, 0);
-    LRESULT hit = ::SendMessage(under, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-    if (hit == HTCLIENT)
-    {
-        CPoint client = screen;
-        ::ScreenToClient(under, &client);
-        ::PostMessage(under, WM_MOUSEMOVE, nFlags, MAKELPARAM(client.x, client.y));
-    }
-    else
-        ::PostMessage(under, WM_NCMOUSEMOVE, WPARAM(hit), MAKELPARAM(screen.x, screen.y));
+    PostMouse(under, WM_MOUSEMOVE, WM_NCMOUSEMOVE, nFlags, screen);
 }
 
 void CMSToolTipCtrl::PassKey(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -184,20 +195,9 @@ void CMSToolTipCtrl::PassButton(UINT clientMessage, UINT ncMessage, UINT nFlags,
     CPoint screen = point;
     ClientToScreen(&screen);
     HideTip();
-    HWND under = ::WindowFromPoint(screen);
-    if (!under || under == m_hWnd)
-        under = m_pOwnerWnd ? m_pOwnerWnd->GetSafeHwnd() : NULL;
-    if (!under)
-        return;
-    LRESULT hit = ::SendMessage(under, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-    if (hit == HTCLIENT)
-    {
-        CPoint client = screen;
-        ::ScreenToClient(under, &client);
-        ::PostMessage(under, clientMessage, nFlags, MAKELPARAM(client.x, client.y));
-    }
-    else
-        ::PostMessage(under, ncMessage, WPARAM(hit), MAKELPARAM(screen.x, screen.y));
+    HWND under = WindowBeneath(screen);
+    if (under)
+        PostMouse(under, clientMessage, ncMessage, nFlags, screen);
 }
 
 void CMSToolTipCtrl::OnLButtonDown(UINT nFlags, CPoint point)
