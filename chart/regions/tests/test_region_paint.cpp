@@ -180,3 +180,71 @@ TEST(RegionPaint, HighlightedSlotIsAColumnWithItsCaptionBeside)
 }
 
 } // namespace
+
+namespace
+{
+
+// Two flat lines on a fixed right scale of 0 to 100 (one pixel a unit): 50 at row 80, 70 at 60.
+struct TwoLines : RegionFixture
+{
+    CDrawObject* low;
+    CDrawObject* high;
+    TwoLines() : RegionFixture(CRect(100, 20, 300, 134))
+    {
+        DREGIONSIDEDATA& right = region.GetRegionData().RightSide;
+        right.Fixed = 1;
+        right.FixedMax = 100;
+        right.FixedMin = 0;
+        low = Add(DRAWKIND_LINE, 1, {std::vector<int>(20, 50)});
+        high = Add(DRAWKIND_LINE, 1, {std::vector<int>(20, 70)});
+        region.ComputeScales();
+    }
+};
+
+TEST(RegionHit, FirstVisibleObjectUnderThePoint)
+{
+    TwoLines f;
+    EXPECT_EQ(0, f.region.HitTest(150, 80));
+    EXPECT_EQ(1, f.region.HitTest(150, 60));
+    EXPECT_EQ(-1, f.region.HitTest(150, 100));
+    f.low->m_bShown = 0;
+    EXPECT_EQ(-1, f.region.HitTest(150, 80));
+}
+
+TEST(RegionHit, SelectionTogglesOnVisibleObjectsAndShowsItsMarks)
+{
+    TwoLines f;
+    Picture window(400, 200, WHITE);
+    std::vector<COLORREF> before;
+    for (int x = 0; x < 400; ++x)
+        before.push_back(window.At(x, 80));
+    f.region.ToggleSelect(&window.dc(), 0);
+    EXPECT_EQ(1, f.low->m_nSelected);
+    bool marked = false;
+    for (int x = 0; x < 400; ++x)
+        marked = marked || window.At(x, 80) != before[size_t(x)];
+    EXPECT_TRUE(marked);
+    f.region.ToggleSelect(&window.dc(), 0);
+    EXPECT_EQ(0, f.low->m_nSelected);
+
+    f.high->m_bShown = 0;
+    f.region.ToggleSelect(&window.dc(), 1);
+    EXPECT_EQ(0, f.high->m_nSelected);
+    f.region.ToggleSelect(&window.dc(), 7); // no such object
+}
+
+// A reversed region that holds the second bar form draws no value axes.
+TEST(RegionPaint, ReversedRegionWithSecondBarsHasNoAxes)
+{
+    for (int reverse : {0, 1})
+    {
+        Painted p;
+        p.region.GetRegionData().Reverse = reverse;
+        p.Add(DRAWKIND_BAR2, 0, {{10, 20}});
+        p.region.ComputeScales();
+        p.Paint();
+        EXPECT_EQ(reverse ? GREY : RGB(128, 128, 130), p.strip.At(215, 40)) << "reverse " << reverse;
+    }
+}
+
+} // namespace
