@@ -5,7 +5,7 @@
 #include "DrawObject.h"
 #include "draw_geometry.h"
 
-static int LevelStep(int minimum)
+int CLine::PriceLevelStep(long long minimum)
 {
     if (minimum < 5000)
         return 5;
@@ -30,7 +30,7 @@ void CLine::DrawPriceLevels(CRect rect, CDC* pDC)
     if (!price || !a || !b || length <= 0)
         return;
     long long m = obj->GetMinimum(), top = obj->GetMaximum();
-    int step = LevelStep(int(m));
+    int step = PriceLevelStep(m);
     if (top < m)
         return;
     // Levels m, m + step, ... up to the maximum, less the first and the last.

@@ -27,6 +27,9 @@ public:
     CDrawObject* GetOwner() const { return m_pOwner; }
     CCtlColor GetLineColor() const { return m_clrLine; }
     int GetBaseLine() const { return m_nBaseLine; }
+    // The price-level step for a scale whose minimum is given; also the margin a region adds
+    // around a line that shows price levels.
+    static int PriceLevelStep(long long minimum);
 
     CDrawObject* m_pOwner;
     int m_nEmphasis;
