@@ -21,9 +21,15 @@ namespace {
 
 const MapElementKind kKinds[] = {
     {"TabCtrl", TRUE, CreateTabCtrl},
+    // The code selectors, the account control and the two grid lists are not in this build.
+    {"CodeCombo", FALSE, NULL},
+    {"ELWCodeCombo", FALSE, NULL},
     {"ImgButton", FALSE, CreateImgButton},
     {"ImgToggle", FALSE, CreateImgToggle},
     {"GridTable", TRUE, CreateGridTable},
+    {"GridList", TRUE, NULL},
+    {"GridDataList", TRUE, NULL},
+    {"Account", FALSE, NULL},
     {"Static", TRUE, CreateStatic},
     {"GroupBox", FALSE, CreateGroupBox},
     {"Edit", TRUE, CreateEdit},

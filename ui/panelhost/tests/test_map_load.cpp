@@ -87,8 +87,9 @@ TEST_P(MapKindTest, ElementMakesItsControl)
     ASSERT_NE(control, nullptr);
     EXPECT_TRUE(typeid(*control) == c.type) << typeid(*control).name();
     ASSERT_NE(control->GetSafeHwnd(), nullptr);
-    if (*c.windowClass != 0)
+    if (*c.windowClass != 0) {
         EXPECT_EQ(ClassOf(control), CString(c.windowClass));
+    }
     EXPECT_EQ(control->GetDlgCtrlID(), c.id);
     EXPECT_EQ(::GetParent(control->GetSafeHwnd()), view->GetSafeHwnd());
     const DWORD style = control->GetStyle();
@@ -307,6 +308,23 @@ TEST_F(MapViewTest, CommentsAndOtherElementsAreSkipped)
     EXPECT_EQ(view->GetControl(1003), nullptr);
     EXPECT_EQ(view->GetControl(1004), nullptr);
     EXPECT_NE(view->GetControl(1005), nullptr);
+}
+
+// Kinds whose controls this build lacks are logged and passed over; the load goes on.
+TEST_F(MapViewTest, KindsThisBuildLacksArePassedOver)
+{
+    ASSERT_TRUE(Load("position=\"0,0,300,200\"",
+                     "<CodeCombo id=\"1001\" position=\"0,0,150,22\"/>"
+                     "<ELWCodeCombo id=\"1002\" position=\"0,0,150,22\"/>"
+                     "<GridList id=\"1003\" position=\"0,0,50,50\" column=\"2\" row=\"2\"/>"
+                     "<GridDataList id=\"1004\" position=\"0,0,50,50\" column=\"2\" row=\"2\"/>"
+                     "<Account id=\"1005\" position=\"0,0,150,22\"/>"
+                     "<Static id=\"1006\" position=\"0,30,50,20\"/>"));
+    for (WORD id = 1001; id <= 1005; ++id)
+        EXPECT_EQ(view->GetControl(id), nullptr) << id;
+    EXPECT_NE(view->GetControl(1006), nullptr);
+    EXPECT_EQ(view->GetCodeCtrl(), nullptr);
+    EXPECT_EQ(view->GetAccountCtrl(), nullptr);
 }
 
 TEST_F(MapViewTest, MissingOrBrokenFileShowsTheErrorBoxAndLeavesNoControls)
