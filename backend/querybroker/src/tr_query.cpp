@@ -15,6 +15,10 @@ const char kOrderDone[] = "주문이 완료되었습니다.";
 const char kQueryDone[] = "조회가 완료되었습니다.";
 const char kOtherDone[] = "조회완료되었습니다.";
 const int kUserIDField = IQ_HEADER_SIZE - offsetof(_IQ_HEADER, szUserID);
+// The login request: member ID [0,20) and password [20,40) of its body.
+const WORD kLoginTrCode = 1100;
+const int kLoginPasswordAt = 20;
+const int kLoginPasswordSize = 20;
 
 } // namespace
 
@@ -51,6 +55,10 @@ int CTRAgent::RequestQueryData(WORD trCode, BYTE type, HWND reply, const char* k
 
     const int result = LCM_RequestQueryData(conn, static_cast<char>(type), reinterpret_cast<const char*>(frame.data),
                                             frame.length);
+    // The frame has gone out: the password is blanked before the trace sees the frame and
+    // before its memory is freed.
+    if (trCode == kLoginTrCode && frame.length >= IQ_HEADER_SIZE + kLoginPasswordAt + kLoginPasswordSize)
+        memset(frame.data + IQ_HEADER_SIZE + kLoginPasswordAt, '*', kLoginPasswordSize);
     LogData("RQ_SEND", frame.data, frame.length);
     delete[] frame.data;
     return result;

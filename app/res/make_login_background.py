@@ -1,0 +1,46 @@
+#!/usr/bin/env python3
+"""Writes the login dialog's background: a 770 x 440, 24-bit bitmap, a dark panel on the left
+under the web-page buttons and a light form on the right behind the edits and buttons, with a
+white field behind each of the four edits. Usage: make_login_background.py OUT.bmp"""
+import struct
+import sys
+
+WIDTH, HEIGHT = 770, 440
+PANEL = (28, 40, 56)
+FORM = (236, 240, 246)
+FIELD = (255, 255, 255)
+LINE = (150, 160, 176)
+FRAME = (60, 70, 88)
+# Edits: (left, top, width, height), framed one pixel wider on every side.
+FIELDS = [(450, 60, 300, 20), (450, 105, 300, 20), (450, 150, 300, 20), (450, 195, 300, 20)]
+
+
+def colour(x, y):
+    if x in (0, WIDTH - 1) or y in (0, HEIGHT - 1):
+        return FRAME
+    for left, top, width, height in FIELDS:
+        if left - 1 <= x <= left + width and top - 1 <= y <= top + height:
+            inside = left <= x < left + width and top <= y < top + height
+            return FIELD if inside else LINE
+    return PANEL if x < 400 else FORM
+
+
+def main(path):
+    row_size = (WIDTH * 3 + 3) & ~3
+    rows = []
+    for y in range(HEIGHT):
+        row = bytearray()
+        for x in range(WIDTH):
+            r, g, b = colour(x, y)
+            row += bytes((b, g, r))
+        rows.append(bytes(row.ljust(row_size, b"\0")))
+    pixels = b"".join(reversed(rows))
+    header = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    offset = 14 + len(header)
+    with open(path, "wb") as out:
+        out.write(b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset))
+        out.write(header + pixels)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])

@@ -1,0 +1,70 @@
+// Molvane.exe as a user starts it: a temporary install root with the program, its libraries and
+// a stand-in updater, pointed at the test peers, run as a process of its own whose windows the
+// test finds and answers from outside.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "TempTree.h"
+
+class ProgramRoot
+{
+public:
+    // Bin\ with Molvane.exe, every DLL of the test tree and the updater stand-in as
+    // PatchRunner.exe; User\system.ini naming the server (and exchange) peer.
+    ProgramRoot(int serverPort, const std::string& exchangeURL);
+
+    std::string Path() const { return m_tree.Path(); }
+    std::string Bin() const { return m_tree.Path() + "Bin\\"; }
+    // The folder the program's APPDATA names.
+    std::string AppData() const { return m_tree.Path() + "AppData"; }
+    const TempTree& Tree() const { return m_tree; }
+
+    // Every line of the server log files, in file order, the time stamps left out.
+    std::vector<std::string> ServerLog() const;
+    std::vector<std::string> UserLog() const;
+    size_t ServerLogFiles() const;
+    // Lines the updater stand-in wrote when it was started ("<pid> <path>").
+    std::vector<std::string> UpdaterStarts() const;
+    // A copy of the stand-in's bytes followed by the marker.
+    std::string StandInBytes() const;
+
+private:
+    std::vector<std::string> LogLines(const char* folder) const;
+    TempTree m_tree;
+};
+
+class Program
+{
+public:
+    explicit Program(const ProgramRoot& root);
+    ~Program(); // ends the process if it still runs
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Started() const { return m_process != NULL; }
+    DWORD Id() const { return m_id; }
+    // Waits for the end while answering boxes; false when it still runs after timeoutMs.
+    bool WaitForEnd(DWORD timeoutMs);
+    DWORD ExitCode() const;
+    // A visible top-level window of the process with the class and caption; NULL when none
+    // appeared within timeoutMs. Boxes are answered while waiting.
+    HWND WaitForWindow(const char* className, const std::string& caption, DWORD timeoutMs);
+    HWND FindWindow(const char* className, const std::string& caption) const;
+    // Answers the message boxes showing now (OK); their texts and captions are kept.
+    void AnswerBoxes();
+    const std::vector<std::string>& BoxTexts() const { return m_boxTexts; }
+    const std::vector<std::string>& BoxCaptions() const { return m_boxCaptions; }
+
+private:
+    HANDLE m_process = NULL;
+    DWORD m_id = 0;
+    std::vector<HWND> m_answered;
+    std::vector<std::string> m_boxTexts, m_boxCaptions;
+};
+
+// Fills the login dialog of another process and presses its login button.
+void LogInFromOutside(HWND dialog, const std::string& id, const std::string& password);
