@@ -173,6 +173,8 @@ TEST_F(ProgramRunTest, StartsInOrderAndSignsOffBeforeTheLinkCloses)
     EXPECT_EQ("main", connects[0]["listener"].asString());
     EXPECT_EQ("second", connects[1]["listener"].asString());
 
+    // The answer to the sign-off comes half a second late: the link stays until it is in.
+    m_peer.Must("{\"cmd\":\"fault\",\"mode\":\"slow\",\"delay_ms\":500,\"tr\":1201}");
     ::PostMessageA(frame, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForEnd(20000));
     EXPECT_EQ(0u, program.ExitCode());
@@ -182,6 +184,7 @@ TEST_F(ProgramRunTest, StartsInOrderAndSignsOffBeforeTheLinkCloses)
     // The server's view, in arrival order.
     std::vector<std::string> seen;
     int signOffSeq = -1, closeAfterSignOff = -1;
+    double signOffTime = 0, closeTime = 0;
     const int branchConn = connects[1]["conn"].asInt();
     for (const Json::Value& r : All()) {
         const std::string kind = r["kind"].asString();
@@ -191,12 +194,15 @@ TEST_F(ProgramRunTest, StartsInOrderAndSignsOffBeforeTheLinkCloses)
                            r["listener"].asString());
             if (r["code"].asInt() == 1201 && body == "user1       1") {
                 signOffSeq = r["seq"].asInt();
+                signOffTime = r["time"].asDouble();
                 EXPECT_FALSE(r["reply"].isNull()) << "the sign-off was answered";
             }
         } else if (kind == "connect" || kind == "close") {
             seen.push_back(kind + " @" + r["listener"].asString());
-            if (kind == "close" && r["conn"].asInt() == branchConn && signOffSeq > 0)
+            if (kind == "close" && r["conn"].asInt() == branchConn && signOffSeq > 0) {
                 closeAfterSignOff = r["seq"].asInt();
+                closeTime = r["time"].asDouble();
+            }
         }
     }
     const std::vector<std::string> expected = {
@@ -205,6 +211,8 @@ TEST_F(ProgramRunTest, StartsInOrderAndSignsOffBeforeTheLinkCloses)
     };
     EXPECT_EQ(expected, seen);
     EXPECT_GT(closeAfterSignOff, signOffSeq);
+    // Closed once the late answer had gone out, not before.
+    EXPECT_GE(closeTime - signOffTime, 0.45) << "closed " << closeTime - signOffTime << " s after the sign-off";
 
     // The program's view: its server log in the order of start-up, then the end.
     const std::vector<std::string> log = m_root->ServerLog();
