@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "TempTree.h"
+#include "temp_dir.h"
 
 class ProgramRoot
 {
@@ -17,11 +17,14 @@ public:
     // PatchRunner.exe; User\system.ini naming the server (and exchange) peer.
     ProgramRoot(int serverPort, const std::string& exchangeURL);
 
-    std::string Path() const { return m_tree.Path(); }
-    std::string Bin() const { return m_tree.Path() + "Bin\\"; }
+    std::string Path() const { return m_root.Path(); }
+    std::string Bin() const { return m_root.Path() + "Bin\\"; }
     // The folder the program's APPDATA names.
-    std::string AppData() const { return m_tree.Path() + "AppData"; }
-    const TempTree& Tree() const { return m_tree; }
+    std::string AppData() const { return m_root.Path() + "AppData"; }
+    // A file of the root (a path below it), written or read whole.
+    void Write(const std::string& name, const std::string& bytes) const { WriteFileBytes(m_root.File(name), bytes); }
+    std::string Read(const std::string& name) const { return ReadFileBytes(m_root.File(name)); }
+    bool Exists(const std::string& name) const { return FileExists(m_root.File(name)); }
 
     // Every line of the server log files, in file order, the time stamps left out.
     std::vector<std::string> ServerLog() const;
@@ -34,7 +37,7 @@ public:
 
 private:
     std::vector<std::string> LogLines(const char* folder) const;
-    TempTree m_tree;
+    TempDir m_root;
 };
 
 class Program

@@ -79,20 +79,20 @@ ProgramRoot::ProgramRoot(int serverPort, const std::string& exchangeURL)
 {
     const std::string from = ModuleFolder();
     for (const char* folder : {"Bin", "System", "map", "Images", "User", "Temp", "AppData"})
-        m_tree.MakeFolder(folder);
+        ::CreateDirectoryA(m_root.File(folder).c_str(), nullptr);
     CopyMatching(from, "*.dll", Bin());
     ::CopyFileA((from + "Molvane.exe").c_str(), (Bin() + "Molvane.exe").c_str(), FALSE);
     ::CopyFileA((from + "MolvaneStandIn.exe").c_str(), (Bin() + "PatchRunner.exe").c_str(), FALSE);
     std::string ini = "[SERVER]\r\nIP=127.0.0.1\r\nPORT=" + std::to_string(serverPort) + "\r\n";
     if (!exchangeURL.empty())
         ini += "[EXCHANGE]\r\nBASEURL=" + exchangeURL + "\r\n";
-    m_tree.Write("User\\system.ini", ini);
-    m_tree.Write("System\\version.dat", "version=1.0.0\r\n");
+    Write("User\\system.ini", ini);
+    Write("System\\version.dat", "version=1.0.0\r\n");
 }
 
 std::string ProgramRoot::StandInBytes() const
 {
-    return ReadWholeFile(ModuleFolder() + "MolvaneStandIn.exe") + kStandInMarker;
+    return ReadFileBytes(ModuleFolder() + "MolvaneStandIn.exe") + kStandInMarker;
 }
 
 std::vector<std::string> ProgramRoot::LogLines(const char* folder) const
@@ -100,7 +100,7 @@ std::vector<std::string> ProgramRoot::LogLines(const char* folder) const
     const std::string dir = AppData() + "\\Molvane\\" + folder + "\\";
     std::vector<std::string> lines;
     for (const std::string& name : FilesIn(dir, "*.log"))
-        for (const std::string& line : Lines(ReadWholeFile(dir + name)))
+        for (const std::string& line : Lines(ReadFileBytes(dir + name)))
             lines.push_back(Unstamped(line));
     return lines;
 }
@@ -123,7 +123,7 @@ size_t ProgramRoot::ServerLogFiles() const
 std::vector<std::string> ProgramRoot::UpdaterStarts() const
 {
     std::vector<std::string> starts;
-    for (const std::string& line : Lines(m_tree.Read("User\\standin.log")))
+    for (const std::string& line : Lines(Read("User\\standin.log")))
         if (line.find("PatchRunner.exe") != std::string::npos)
             starts.push_back(line);
     return starts;

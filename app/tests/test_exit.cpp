@@ -12,7 +12,7 @@
 #include "InstallFolders.h"
 #include "LinkTestSupport.h"
 #include "MainApp.h"
-#include "TempTree.h"
+#include "temp_dir.h"
 
 using namespace link_test;
 
@@ -81,7 +81,7 @@ TEST(ProgramExit, AClosedMainWindowEndsEveryThreadAndReleasesTheGuard)
     const int exchange = PeerControl::PortFromEnv("MOLVANE_EXCHANGE_PORT");
     IniValue exchangeURL(std::string(GetUserDir()) + "system.ini", "EXCHANGE", "BASEURL",
                          "https://localhost:" + std::to_string(exchange));
-    TempTree appData;
+    TempDir appData;
     ASSERT_EQ(0, _putenv_s("APPDATA", appData.Path().c_str()));
     ASSERT_FALSE(SemaphoreExists());
 

@@ -12,12 +12,12 @@
 #include "DialogScript.h"
 #include "IniFiles.h"
 #include "InstallFolders.h"
-#include "LinkTestSupport.h"
+#include "AgentLink.h"
 #include "LoginDlg.h"
 #include "NetCourier.h"
 #include "SharedData.h"
 #include "TRAgent.h"
-#include "TempTree.h"
+#include "temp_dir.h"
 #include "Utils.h"
 #include "ZembraAPIAgent.h"
 #include "msgbox_recorder.h"
@@ -64,33 +64,24 @@ protected:
     static void SetUpTestSuite()
     {
         s_handler = ::AddVectoredExceptionHandler(1, CatchDebugOutput);
-        s_logs.reset(new TempTree);
+        s_logs.reset(new TempDir);
         CUtils::LogServer_SetFilePath(s_logs->Path().c_str(), "System");
-        s_peer.reset(new ServerPeer);
-        s_setting.reset(new ServerSetting("127.0.0.1", s_peer->Port()));
         s_saveID.reset(new IniValue(UserConfig(), "LOGIN", "SAVEID", "0"));
         s_savedID.reset(new IniValue(UserConfig(), "LOGIN", "ID", ""));
-        s_agent.reset(new CTRAgent);
-        ASSERT_TRUE(s_agent->Create());
+        s_link.reset(new AgentLink);
+        s_peer = &s_link->Peer();
     }
     static void TearDownTestSuite()
     {
-        LCM_Close(-1);
-        s_agent->DestroyWindow();
-        s_agent.reset();
+        s_link.reset();
         s_savedID.reset();
         s_saveID.reset();
-        s_setting.reset();
-        s_peer.reset();
         ::RemoveVectoredExceptionHandler(s_handler);
     }
     void SetUp() override
     {
-        ASSERT_TRUE(s_peer->Port() > 0) << "run under testbed/peers.py --peers server";
-        s_peer->Must("{\"cmd\":\"reset\"}");
-        if (!LCM_IsConnected(0))
-            LCM_ConnectServer(0, s_agent->GetSafeHwnd());
-        ASSERT_TRUE(PumpUntil([] { return LCM_IsConnected(0) != 0; }, 5000));
+        ASSERT_TRUE(s_link->Created());
+        ASSERT_TRUE(s_link->Reset()) << "run under testbed/peers.py --peers server";
         CIniFiles(UserConfig().c_str()).WriteBool("LOGIN", "SAVEID", 0);
         CIniFiles(UserConfig().c_str()).WriteString("LOGIN", "ID", "");
         CSharedData::SetUserID(NULL);
@@ -108,13 +99,7 @@ protected:
         return result;
     }
 
-    std::vector<Json::Value> Queries(int code)
-    {
-        std::vector<Json::Value> out;
-        for (const Json::Value& r : s_peer->Records("query", code))
-            out.push_back(r);
-        return out;
-    }
+    std::vector<Json::Value> Queries(int code) { return s_link->Queries(code); }
     std::string Body(const Json::Value& record) { return FromHex(record["body_hex"].asString()); }
     size_t QueryCount(int code) { return Queries(code).size(); }
 
@@ -139,19 +124,17 @@ protected:
 
     CMsgBoxRecorder m_boxes;
     static PVOID s_handler;
-    static std::unique_ptr<TempTree> s_logs;
-    static std::unique_ptr<ServerPeer> s_peer;
-    static std::unique_ptr<ServerSetting> s_setting;
+    static std::unique_ptr<TempDir> s_logs;
+    static std::unique_ptr<AgentLink> s_link;
+    static ServerPeer* s_peer;
     static std::unique_ptr<IniValue> s_saveID, s_savedID;
-    static std::unique_ptr<CTRAgent> s_agent;
 };
 
 PVOID LoginDialog::s_handler;
-std::unique_ptr<TempTree> LoginDialog::s_logs;
-std::unique_ptr<ServerPeer> LoginDialog::s_peer;
-std::unique_ptr<ServerSetting> LoginDialog::s_setting;
+std::unique_ptr<TempDir> LoginDialog::s_logs;
+std::unique_ptr<AgentLink> LoginDialog::s_link;
+ServerPeer* LoginDialog::s_peer;
 std::unique_ptr<IniValue> LoginDialog::s_saveID, LoginDialog::s_savedID;
-std::unique_ptr<CTRAgent> LoginDialog::s_agent;
 
 TEST_F(LoginDialog, TypedFieldsLogInWithEnterAndTabMovingTheFocus)
 {
@@ -204,7 +187,7 @@ TEST_F(LoginDialog, TypedFieldsLogInWithEnterAndTabMovingTheFocus)
     HANDLE find = ::FindFirstFileA((s_logs->Path() + "*.log").c_str(), &found);
     ASSERT_NE(INVALID_HANDLE_VALUE, find);
     do
-        logs += ReadWholeFile(s_logs->Path() + found.cFileName);
+        logs += ReadFileBytes(s_logs->Path() + found.cFileName);
     while (::FindNextFileA(find, &found));
     ::FindClose(find);
     EXPECT_NE(std::string::npos, logs.find("로그인 다이얼로그 실행"));
@@ -306,7 +289,7 @@ TEST_F(LoginDialog, EachRefusalShowsItsMessageAndTheDialogStays)
         HANDLE find = ::FindFirstFileA((s_logs->Path() + "*.log").c_str(), &found);
         if (find != INVALID_HANDLE_VALUE) {
             do
-                all += ReadWholeFile(s_logs->Path() + found.cFileName);
+                all += ReadFileBytes(s_logs->Path() + found.cFileName);
             while (::FindNextFileA(find, &found));
             ::FindClose(find);
         }

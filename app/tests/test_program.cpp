@@ -146,15 +146,15 @@ TEST_F(ProgramRunTest, StartsInOrderAndSignsOffBeforeTheLinkCloses)
     m_peer.Must("{\"cmd\":\"open_second\",\"host\":\"127.0.0.2\"}");
     // A new updater waits: it must be in place before the version request goes out, which the
     // peer holds back a moment so that the test can look.
-    m_root->Tree().Write("Bin\\PatchRunner.exe", "old updater");
-    m_root->Tree().Write("Bin\\_PatchRunner.exe", m_root->StandInBytes());
+    m_root->Write("Bin\\PatchRunner.exe", "old updater");
+    m_root->Write("Bin\\_PatchRunner.exe", m_root->StandInBytes());
     m_peer.Must("{\"cmd\":\"fault\",\"mode\":\"slow\",\"delay_ms\":1500,\"tr\":100,\"times\":1}");
 
     Program program(*m_root);
     ASSERT_TRUE(program.Started());
     ASSERT_TRUE(WaitForRecord("query", 100, 1, kStartLimit, program));
-    EXPECT_EQ(m_root->StandInBytes(), m_root->Tree().Read("Bin\\PatchRunner.exe")) << "swapped before the check";
-    EXPECT_FALSE(m_root->Tree().Exists("Bin\\_PatchRunner.exe"));
+    EXPECT_EQ(m_root->StandInBytes(), m_root->Read("Bin\\PatchRunner.exe")) << "swapped before the check";
+    EXPECT_FALSE(m_root->Exists("Bin\\_PatchRunner.exe"));
     EXPECT_TRUE(SemaphoreExists());
 
     HWND login = program.WaitForWindow("#32770", kLoginCaption, kStartLimit);

@@ -1,5 +1,6 @@
-// The main program's records and file rules: the login and session bodies, the login reply and
-// its messages, the installed version and the version answer, the updater swap.
+// The main program's records and file rules: the login and session bodies, the login reply,
+// the updater swap. (The messages of the refusals and the version check's records are shown
+// against the server peer.)
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,9 +8,8 @@
 #include <string>
 
 #include "LoginRules.h"
-#include "TempTree.h"
+#include "temp_dir.h"
 #include "UpdaterSwap.h"
-#include "VersionCheck.h"
 
 namespace {
 
@@ -115,108 +115,20 @@ TEST(LoginReplies, FieldsAreTrimmedAndOnlyDigitsAreACode)
     }
 }
 
-TEST(LoginReplies, EachRefusalHasItsMessage)
-{
-    const std::string wrongID = "사용자 인증에 실패했습니다. 아이디를 확인해 주세요.";
-    struct Case
-    {
-        int result;
-        std::string text;
-    } cases[] = {
-        {1, wrongID},
-        {2, wrongID},
-        {4, wrongID},
-        {3, "사용 중지된 아이디입니다. 고객센터에 문의해 주세요."},
-        {5, "기간이 만료되었습니다."},
-        {7, "사용자 인증에 실패했습니다"},
-        {-1, "사용자 인증에 실패했습니다"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.text, LoginFailureText(c.result)) << c.result;
-}
-
-TEST(VersionFile, TheFirstLineWithVersionCounts)
-{
-    struct Case
-    {
-        std::string content;
-        const char* version;
-    } cases[] = {
-        {"version=1.2.3\r\n", "1.2.3"},
-        {"\r\n   \r\n  version=abcde  \r\nversion=later\r\n", "abcde"},
-        {"PatchRunner.exe,3\r\nmy_version_no=77\r\n", "77"},
-        {"version 1.2.3\r\nversion=9\r\n", ""},       // no '=': the first one still ends the search
-        {"version=1=2\r\nversion=9\r\n", ""},         // two '='
-        {"Molvane.exe,5\r\nToolBelt.dll,2\r\n", ""}, // no version line
-        {"", ""},
-        {"version=12345678901234\r\n", "12345678901234"},
-    };
-    TempTree tree;
-    for (const Case& c : cases) {
-        const std::string path = tree.Write("version.dat", c.content);
-        CString version = "stale";
-        ASSERT_TRUE(ReadInstalledVersion(path.c_str(), version)) << c.content;
-        EXPECT_STREQ(c.version, version) << c.content;
-    }
-    CString version = "stale";
-    EXPECT_FALSE(ReadInstalledVersion((tree.Path() + "missing.dat").c_str(), version));
-}
-
-TEST(VersionFile, TheBodyIsTheVersionInTenBlankFilledBytes)
-{
-    struct Case
-    {
-        const char* version;
-        std::string body;
-    } cases[] = {
-        {"1.0.0", "1.0.0     "},
-        {"", "          "},
-        {"12345678901234", "1234567890"},
-        {"1234567890", "1234567890"},
-    };
-    for (const Case& c : cases) {
-        BYTE body[VERSION_BODY_SIZE];
-        memset(body, 0, sizeof body);
-        MakeVersionBody(c.version, body);
-        EXPECT_EQ(c.body, Bytes(body, sizeof body)) << c.version;
-    }
-}
-
-TEST(VersionAnswer, OnlyAYAtByte10AsksForAnUpdate)
-{
-    struct Case
-    {
-        std::string body;
-        int update;
-    } cases[] = {
-        {"1.0.0     Y", 1},
-        {"1.0.0     Yes and more", 1},
-        {"1.0.0     N", 0},
-        {"1.0.0      ", 0},
-        {"1.0.0     y", 0},
-        {"1.0.0     ", 0}, // shorter than 11 bytes
-        {"Y", 0},
-        {"", 0},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.update, IsUpdateReply(reinterpret_cast<const BYTE*>(c.body.data()), (int)c.body.size()))
-            << c.body;
-    EXPECT_EQ(0, IsUpdateReply(nullptr, 11));
-}
-
 class UpdaterSwap : public ::testing::Test
 {
 protected:
-    std::string Bin() const { return m_tree.Path(); }
-    std::string Target() const { return m_tree.Read("PatchRunner.exe"); }
-    bool PendingExists() const { return m_tree.Exists("_PatchRunner.exe"); }
-    TempTree m_tree;
+    std::string Bin() const { return m_bin.Path(); }
+    std::string Target() const { return ReadFileBytes(m_bin.File("PatchRunner.exe")); }
+    bool PendingExists() const { return FileExists(m_bin.File("_PatchRunner.exe")); }
+    void Write(const char* name, const std::string& bytes) { WriteFileBytes(m_bin.File(name), bytes); }
+    TempDir m_bin;
 };
 
 TEST_F(UpdaterSwap, TheNewCopyReplacesTheOldOne)
 {
-    m_tree.Write("PatchRunner.exe", "old updater");
-    m_tree.Write("_PatchRunner.exe", "new updater");
+    Write("PatchRunner.exe", "old updater");
+    Write("_PatchRunner.exe", "new updater");
     EXPECT_EQ(UPDATER_SWAP_DONE, SwapPendingUpdater(Bin().c_str()));
     EXPECT_EQ("new updater", Target());
     EXPECT_FALSE(PendingExists());
@@ -224,14 +136,14 @@ TEST_F(UpdaterSwap, TheNewCopyReplacesTheOldOne)
 
 TEST_F(UpdaterSwap, WithoutANewCopyNothingIsTouched)
 {
-    m_tree.Write("PatchRunner.exe", "old updater");
+    Write("PatchRunner.exe", "old updater");
     EXPECT_EQ(UPDATER_SWAP_NONE, SwapPendingUpdater(Bin().c_str()));
     EXPECT_EQ("old updater", Target());
 }
 
 TEST_F(UpdaterSwap, ANewCopyWithoutAnOldOneIsPutInPlace)
 {
-    m_tree.Write("_PatchRunner.exe", "new updater");
+    Write("_PatchRunner.exe", "new updater");
     EXPECT_EQ(UPDATER_SWAP_DONE, SwapPendingUpdater(Bin().c_str()));
     EXPECT_EQ("new updater", Target());
     EXPECT_FALSE(PendingExists());
@@ -239,8 +151,8 @@ TEST_F(UpdaterSwap, ANewCopyWithoutAnOldOneIsPutInPlace)
 
 TEST_F(UpdaterSwap, AnOldOneInUseStaysAndTheNewCopyWaits)
 {
-    m_tree.Write("PatchRunner.exe", "old updater");
-    m_tree.Write("_PatchRunner.exe", "new updater");
+    Write("PatchRunner.exe", "old updater");
+    Write("_PatchRunner.exe", "new updater");
     // Open without delete sharing, as a running program's image is: it cannot be replaced.
     HANDLE busy = ::CreateFileA((Bin() + "PatchRunner.exe").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, 0, nullptr);

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "InstallFolders.h"
-#include "LinkTestSupport.h"
+#include "AgentLink.h"
 #include "NetCourier.h"
 #include "TRAgent.h"
-#include "TempTree.h"
+#include "temp_dir.h"
 #include "VersionCheck.h"
 
 using namespace link_test;
@@ -26,7 +26,7 @@ public:
     {
         m_existed = ::GetFileAttributesA(m_path.c_str()) != INVALID_FILE_ATTRIBUTES;
         if (m_existed)
-            m_previous = ReadWholeFile(m_path);
+            m_previous = ReadFileBytes(m_path);
     }
     ~VersionFile()
     {
@@ -54,38 +54,17 @@ private:
 class VersionCheck : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_peer.reset(new ServerPeer);
-        s_setting.reset(new ServerSetting("127.0.0.1", s_peer->Port()));
-        s_agent.reset(new CTRAgent);
-        ASSERT_TRUE(s_agent->Create());
-    }
-    static void TearDownTestSuite()
-    {
-        LCM_Close(-1);
-        s_agent->DestroyWindow();
-        s_agent.reset();
-        s_setting.reset();
-        s_peer.reset();
-    }
+    static void SetUpTestSuite() { s_link.reset(new AgentLink); }
+    static void TearDownTestSuite() { s_link.reset(); }
     void SetUp() override
     {
-        ASSERT_TRUE(s_peer->Port() > 0) << "run under testbed/peers.py --peers server";
-        s_peer->Must("{\"cmd\":\"reset\"}");
-        if (!LCM_IsConnected(0))
-            LCM_ConnectServer(0, s_agent->GetSafeHwnd());
-        ASSERT_TRUE(PumpUntil([] { return LCM_IsConnected(0) != 0; }, 5000));
+        ASSERT_TRUE(s_link->Created());
+        ASSERT_TRUE(s_link->Reset()) << "run under testbed/peers.py --peers server";
+        s_peer = &s_link->Peer();
     }
 
     // The bodies of the version requests the peer received, in order.
-    std::vector<std::string> SentBodies()
-    {
-        std::vector<std::string> bodies;
-        for (const Json::Value& r : s_peer->Records("query", TR_VERSION_CHECK))
-            bodies.push_back(FromHex(r["body_hex"].asString()));
-        return bodies;
-    }
+    std::vector<std::string> SentBodies() { return s_link->Bodies(TR_VERSION_CHECK); }
 
     // Runs the check; its duration in ms.
     int Check(DWORD* elapsed = nullptr)
@@ -98,14 +77,12 @@ protected:
     }
 
     VersionFile m_file;
-    static std::unique_ptr<ServerPeer> s_peer;
-    static std::unique_ptr<ServerSetting> s_setting;
-    static std::unique_ptr<CTRAgent> s_agent;
+    static std::unique_ptr<AgentLink> s_link;
+    static ServerPeer* s_peer;
 };
 
-std::unique_ptr<ServerPeer> VersionCheck::s_peer;
-std::unique_ptr<ServerSetting> VersionCheck::s_setting;
-std::unique_ptr<CTRAgent> VersionCheck::s_agent;
+std::unique_ptr<AgentLink> VersionCheck::s_link;
+ServerPeer* VersionCheck::s_peer;
 
 TEST_F(VersionCheck, TheRecordedVersionGoesOutInTenBytes)
 {
@@ -180,10 +157,7 @@ TEST_F(VersionCheck, NoUsableAnswerIsNoUpdateAfterTheWait)
         {"fault drop", "{\"cmd\":\"fault\",\"mode\":\"drop\",\"tr\":100}"},
     };
     for (const Case& c : cases) {
-        s_peer->Must("{\"cmd\":\"reset\"}");
-        if (!LCM_IsConnected(0))
-            LCM_ConnectServer(0, s_agent->GetSafeHwnd());
-        ASSERT_TRUE(PumpUntil([] { return LCM_IsConnected(0) != 0; }, 5000)) << c.name;
+        ASSERT_TRUE(s_link->Reset()) << c.name;
         s_peer->Must(c.setup);
         DWORD elapsed = 0;
         EXPECT_EQ(0, Check(&elapsed)) << c.name;
