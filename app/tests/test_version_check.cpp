@@ -1,6 +1,8 @@
 // The version check against the server peer: what goes out with transaction 100 for each
 // version.dat, which answers start the updater, and that silence or a refused request costs
 // no more than the check's wait.
+#include <winsock2.h>
+
 #include <gtest/gtest.h>
 
 #include <afxwin.h>
@@ -179,6 +181,49 @@ TEST_F(VersionCheck, WithoutAConnectionNoUpdate)
     EXPECT_EQ(0, Check(&elapsed));
     EXPECT_LT(elapsed, (DWORD)VERSION_WAIT_MS + 5000);
     EXPECT_TRUE(SentBodies().empty());
+}
+
+} // namespace
+
+namespace {
+
+// A loopback port nobody listens on.
+int ClosedPort()
+{
+    WSADATA wsa;
+    ::WSAStartup(MAKEWORD(2, 2), &wsa);
+    SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    int length = sizeof address;
+    ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+    ::closesocket(s);
+    return ntohs(address.sin_port);
+}
+
+// A refused connection costs the connect attempt itself, then the check's wait: start-up
+// reaches the login within both. The figures are printed for the record.
+TEST(VersionCheckRefused, ARefusedServerCostsTheConnectAndTheWait)
+{
+    VersionFile file;
+    file.Write("version=1.0.0\r\n");
+    CTRAgent agent;
+    ASSERT_TRUE(agent.Create());
+    ServerSetting setting("127.0.0.1", ClosedPort());
+    DWORD start = ::GetTickCount();
+    LCM_ConnectServer(0, agent.GetSafeHwnd());
+    const DWORD connect = ::GetTickCount() - start;
+    EXPECT_EQ(0, LCM_IsConnected(0));
+    start = ::GetTickCount();
+    const int update = CheckProgramVersion();
+    const DWORD check = ::GetTickCount() - start;
+    EXPECT_EQ(0, update);
+    printf("[ measure  ] refused connect %lu ms, then the version check %lu ms\n", connect, check);
+    EXPECT_LT(connect + check, (DWORD)VERSION_WAIT_MS + 10000);
+    LCM_Close(-1);
+    agent.DestroyWindow();
 }
 
 } // namespace
