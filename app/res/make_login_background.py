@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the login dialog's background: a 770 x 440, 24-bit bitmap, a dark panel on the left
-under the web-page buttons and a light form on the right behind the edits and buttons, with a
+with the web-page buttons along its bottom and a light form on the right behind the edits and buttons, with a
 white field behind each of the four edits. Usage: make_login_background.py OUT.bmp"""
 import struct
 import sys
@@ -22,7 +22,8 @@ def colour(x, y):
         if left - 1 <= x <= left + width and top - 1 <= y <= top + height:
             inside = left <= x < left + width and top <= y < top + height
             return FIELD if inside else LINE
-    return PANEL if x < 400 else FORM
+    # The panel runs a little further right along the bottom, under the web-page buttons.
+    return PANEL if x < 400 or (y >= 370 and x < 430) else FORM
 
 
 def main(path):
