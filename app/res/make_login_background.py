@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """Writes the login dialog's background: a 770 x 440, 24-bit bitmap, a dark panel on the left
-with the web-page buttons along its bottom and a light form on the right behind the edits and buttons, with a
-white field behind each of the four edits. Usage: make_login_background.py OUT.bmp"""
-import struct
+with the web-page buttons along its bottom and a light form on the right behind the edits and
+buttons, with a white field behind each of the four edits. Usage: make_login_background.py OUT.bmp"""
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "tools"))
+from make_images import write_bmp24  # noqa: E402
 
 WIDTH, HEIGHT = 770, 440
 PANEL = (28, 40, 56)
@@ -26,22 +29,5 @@ def colour(x, y):
     return PANEL if x < 400 or (y >= 370 and x < 430) else FORM
 
 
-def main(path):
-    row_size = (WIDTH * 3 + 3) & ~3
-    rows = []
-    for y in range(HEIGHT):
-        row = bytearray()
-        for x in range(WIDTH):
-            r, g, b = colour(x, y)
-            row += bytes((b, g, r))
-        rows.append(bytes(row.ljust(row_size, b"\0")))
-    pixels = b"".join(reversed(rows))
-    header = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    offset = 14 + len(header)
-    with open(path, "wb") as out:
-        out.write(b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset))
-        out.write(header + pixels)
-
-
 if __name__ == "__main__":
-    main(sys.argv[1])
+    write_bmp24(sys.argv[1], WIDTH, HEIGHT, colour)

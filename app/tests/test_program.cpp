@@ -322,3 +322,25 @@ TEST_F(ProgramRunTest, ASecondStartIsRefusedAndTheFirstRunsOn)
 }
 
 } // namespace
+
+namespace {
+
+// Until the main window takes a lost connection over itself, the link reports it: its own box,
+// then the logout, which ends the program.
+TEST_F(ProgramRunTest, ALostConnectionIsReportedAndEndsTheSession)
+{
+    Program program(*m_root);
+    ASSERT_TRUE(program.Started());
+    HWND login = program.WaitForWindow("#32770", kLoginCaption, kStartLimit);
+    ASSERT_NE((HWND)NULL, login);
+    LogInFromOutside(login, "user1", "pw1");
+    ASSERT_NE((HWND)NULL, WaitForMainWindow(program, kStartLimit));
+    m_peer.Must("{\"cmd\":\"disconnect\"}");
+    ASSERT_TRUE(program.WaitForEnd(20000));
+    EXPECT_EQ(1u, program.BoxTexts().size());
+    EXPECT_FALSE(SemaphoreExists());
+    const std::vector<std::string> log = m_root->ServerLog();
+    EXPECT_GE(Positions(log, {"시스템 종료"})[0], 0) << Joined(log);
+}
+
+} // namespace
