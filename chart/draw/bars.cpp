@@ -176,27 +176,17 @@ void CBar::DrawSelection(CRect rect, CDC* pDC)
         return;
     const BarScale scale(obj, rect, FALSE);
     const float w = obj->GetXStep();
-    const int first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
-    const bool wide = 4LL * visible < rect.right - rect.left;
+    const bool wide = 4LL * obj->GetVisibleCount() < rect.right - rect.left;
     const int base = BaseRow(*this, scale, FALSE, rect);
-    const int step = SelectionStep(w);
-    CPen pen(PS_SOLID, 1, RGB(0xC8, 0xC8, 0xC8));
-    CBrush brush(RGB(0xC8, 0xC8, 0xC8));
-    CDCSelectGuard penGuard(pDC, &pen), brushGuard(pDC, &brush);
-    const int oldMode = pDC->SetROP2(R2_XORPEN);
-    for (int i = first; i <= first + visible - 1; i += step)
-    {
-        const int index = obj->IndexAt(i);
+    DrawSelectionMarks(pDC, rect, obj, [&](int p, int index, CPoint& c) {
         long long v;
-        if (index < 0 || !BarValue(*this, obj, index, v))
-            continue;
-        const int p = i - first;
+        if (!BarValue(*this, obj, index, v))
+            return false;
         const int xl = SlotX(p, w, rect.left), xr = SlotX(p + 1, w, rect.left);
-        const int cx = wide ? (2 * xl + (xr - xl) * 4 / 5) / 2 : (xl + xr) / 2;
-        const int cy = (scale.Row(v) + base) / 2;
-        pDC->Rectangle(cx - 3, cy - 3, cx + 3, cy + 3);
-    }
-    pDC->SetROP2(oldMode);
+        c.x = wide ? (2 * xl + (xr - xl) * 4 / 5) / 2 : (xl + xr) / 2;
+        c.y = (scale.Row(v) + base) / 2;
+        return true;
+    });
 }
 
 int CBar::HitTest(CRect rect, int x, int y, BOOL inverted)

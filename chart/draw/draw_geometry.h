@@ -3,6 +3,7 @@
 
 #include <afxwin.h>
 
+#include <functional>
 #include <vector>
 
 #include "SeriesValues.h"
@@ -41,7 +42,29 @@ inline bool IsEmptyValue(int v)
     return v == SERIES_NODATA || v == SERIES_NOTCOMPUTED;
 }
 
+// The step of price levels by the scale's minimum: 5 below 5000 up to 1000 from 500000.
+inline int PriceLevelStep(int minimum)
+{
+    if (minimum < 5000)
+        return 5;
+    if (minimum < 10000)
+        return 10;
+    if (minimum < 50000)
+        return 50;
+    if (minimum < 100000)
+        return 100;
+    if (minimum < 500000)
+        return 500;
+    return 1000;
+}
+
 class CDrawObject;
+
+// XOR squares of 6 x 6 pixels (pen and brush 0xC8C8C8) at every s-th shown position, about 30
+// pixels apart; centre gives the square's centre for position p (from the first shown) and
+// data index, or false for none. Drawn twice they leave the picture as it was.
+void DrawSelectionMarks(CDC* pDC, const CRect& rect, CDrawObject* obj,
+                        const std::function<bool(int p, int index, CPoint& centre)>& centre);
 
 // The selection marks of a bar drawer: XOR squares about 30 pixels apart, each halfway between
 // the rows of a and b at the middle of its slot; drawn twice they leave the picture as it was.

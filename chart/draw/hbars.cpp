@@ -67,21 +67,6 @@ struct AmountScale
     int Column(long long v) const { return int(start + double(v - lowest) * perUnit); }
 };
 
-int LevelStep(int minimum)
-{
-    if (minimum < 5000)
-        return 5;
-    if (minimum < 10000)
-        return 10;
-    if (minimum < 50000)
-        return 50;
-    if (minimum < 100000)
-        return 100;
-    if (minimum < 500000)
-        return 500;
-    return 1000;
-}
-
 // The bar height of the levels: the whole height for one level, else the rows of the first two.
 int BarHeight(const CRect& rect, const std::vector<Level>& levels)
 {
@@ -184,7 +169,7 @@ void CHBar::DrawTwoAmounts(CRect rect, CDC* pDC)
         return;
     const CDrawObject* settings = m_pLinked ? m_pLinked : obj;
     const bool exact = settings->GetAxisSetting(1) == 0;
-    const int step = exact ? LevelStep(settings->GetMinimum()) : 5;
+    const int step = exact ? PriceLevelStep(settings->GetMinimum()) : 5;
     // Amounts by level value; levels without data take 0 and 0.
     std::map<int, std::pair<long long, long long>> byValue;
     for (int i = 0; i < length; ++i)
@@ -255,23 +240,15 @@ void CHBar::DrawSelection(CRect rect, CDC* pDC)
         return;
     const int* values = obj->GetS0();
     const float w = obj->GetXStep(), k = obj->GetYScale();
-    const int m = obj->GetMinimum(), first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
+    const int m = obj->GetMinimum();
     const int base = m_nBaseMode == 1   ? ValueRow(m_nRefValue, m, k, rect, FALSE)
                      : m_nBaseMode == 2 ? ValueRow(0, m, k, rect, FALSE)
                                         : rect.bottom;
-    CPen pen(PS_SOLID, 1, RGB(0xC8, 0xC8, 0xC8));
-    CBrush brush(RGB(0xC8, 0xC8, 0xC8));
-    CDCSelectGuard penGuard(pDC, &pen), brushGuard(pDC, &brush);
-    const int oldMode = pDC->SetROP2(R2_XORPEN);
-    for (int i = first; i <= first + visible - 1; i += SelectionStep(w))
-    {
-        const int index = obj->IndexAt(i);
-        if (index < 0 || IsEmptyValue(values[index]))
-            continue;
-        const int p = i - first;
-        const int cx = (SlotX(p, w, rect.left) + SlotX(p + 1, w, rect.left)) / 2;
-        const int cy = (ValueRow(values[index], m, k, rect, FALSE) + base) / 2;
-        pDC->Rectangle(cx - 3, cy - 3, cx + 3, cy + 3);
-    }
-    pDC->SetROP2(oldMode);
+    DrawSelectionMarks(pDC, rect, obj, [&](int p, int index, CPoint& c) {
+        if (IsEmptyValue(values[index]))
+            return false;
+        c.x = (SlotX(p, w, rect.left) + SlotX(p + 1, w, rect.left)) / 2;
+        c.y = (ValueRow(values[index], m, k, rect, FALSE) + base) / 2;
+        return true;
+    });
 }

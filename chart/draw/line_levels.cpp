@@ -5,21 +5,6 @@
 #include "DrawObject.h"
 #include "draw_geometry.h"
 
-static int LevelStep(int minimum)
-{
-    if (minimum < 5000)
-        return 5;
-    if (minimum < 10000)
-        return 10;
-    if (minimum < 50000)
-        return 50;
-    if (minimum < 100000)
-        return 100;
-    if (minimum < 500000)
-        return 500;
-    return 1000;
-}
-
 void CLine::DrawPriceLevels(CRect rect, CDC* pDC)
 {
     CDrawObject* obj = m_pOwner;
@@ -30,7 +15,7 @@ void CLine::DrawPriceLevels(CRect rect, CDC* pDC)
     if (!price || !a || !b || length <= 0)
         return;
     long long m = obj->GetMinimum(), top = obj->GetMaximum();
-    int step = LevelStep(int(m));
+    int step = PriceLevelStep(int(m));
     if (top < m)
         return;
     // Levels m, m + step, ... up to the maximum, less the first and the last.
