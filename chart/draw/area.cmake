@@ -8,6 +8,7 @@ list(APPEND GRAPHKIT_SOURCES
   draw/line_levels.cpp
   draw/high_low_close.cpp
   draw/bar_shapes.cpp
+  draw/column_painter.cpp
   draw/bars.cpp
   draw/bars_grouped.cpp
   draw/hbars.cpp
@@ -24,4 +25,5 @@ molvane_test(test_graphkit_draw
   SOURCES draw/tests/test_draw_object.cpp draw/tests/test_candles.cpp draw/tests/test_line_chart.cpp
           draw/tests/test_high_low_close.cpp draw/tests/test_bars.cpp draw/tests/test_grouped_bars.cpp
           draw/tests/test_hbars.cpp draw/tests/test_pie.cpp draw/tests/test_meamul.cpp draw/tests/test_draw_kinds.cpp
+          draw/tests/test_column_painter.cpp
   LINKS graphkit)

@@ -2,10 +2,12 @@
 // or stacked; their selection squares and the hit test.
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 #include "BarChart.h"
 #include "DrawObject.h"
 #include "KindRecords.h"
+#include "column_painter.h"
 #include "draw_geometry.h"
 
 CBar::CBar()
@@ -113,11 +115,21 @@ void CBar::Draw(CRect rect, CDC* pDC, BOOL inverted)
     const bool wide = 4LL * visible < rect.right - rect.left;
     const int base = BaseRow(*this, scale, inverted, rect);
     const bool threeD = m_n3D != 0;
+    // Line bars crowd into shared pixel columns: in copy mode the column painter draws only what
+    // shows of each column.
     CLineBatch lines(pDC);
+    std::unique_ptr<CColumnPainter> columns;
+    if (!wide && pDC->GetROP2() == R2_COPYPEN)
+        columns.reset(new CColumnPainter(pDC));
     auto bar = [&](int xl, int xr, int xm, long long v, COLORREF colour) {
         int row = scale.Row(v);
         if (wide)
             DrawBarRect(pDC, xl, xr, row, base, colour, threeD, true);
+        else if (columns)
+        {
+            columns->Settle(xm);
+            columns->VLine(xm, row, base, colour);
+        }
         else
             lines.Add(xm, row, xm, base, colour);
     };
@@ -160,6 +172,7 @@ void CBar::Draw(CRect rect, CDC* pDC, BOOL inverted)
         }
     }
     lines.Flush();
+    columns.reset();
     if (m_nMode == 1 && !m_nStack)
     {
         CPen pen(PS_SOLID, 1, m_clrFill.GetColor());

@@ -47,17 +47,24 @@ struct AmountScale
     AmountScale(const CRect& rect, int largest, int smallest)
     {
         int width = rect.right - rect.left - 10;
+        bool narrowed = false;
         if (largest < 0)
         {
             largest = 0;
             width -= 40;
+            narrowed = true;
         }
         if (smallest > 0)
         {
             smallest = 0;
             width -= 40;
+            narrowed = true;
         }
         start = largest > 0 ? rect.left + 40 : rect.left;
+        // Amounts on both sides of 0 start 40 pixels in as well; the scale gives up those
+        // pixels so the largest bar still ends inside the rectangle.
+        if (largest > 0 && !narrowed)
+            width -= 40;
         lowest = smallest;
         // Amounts all equal (all 0 once the scale takes in 0): every bar is flat at its start.
         long long range = (long long)largest - smallest;

@@ -52,6 +52,19 @@ TEST(HBars, AmountsBelowTheReferenceTakeTheSecondColourRightOfTheZeroColumn)
     EXPECT_EQ(WHITE, picture.At(150, 70));
 }
 
+TEST(HBars, AmountsOnBothSidesOfZeroStayInsideTheRectangle)
+{
+    // 50 and -20: from x 40 over 150 pixels for 70, zero at 40 + 20 * 150 / 70 = 82.
+    HBars bars({70, 30}, {50, -20});
+    Picture picture(220, 100, WHITE);
+    bars.object.Draw(AREA, &picture.dc(), FALSE);
+    EXPECT_EQ(FIRST, picture.At(189, 30));
+    EXPECT_EQ(WHITE, picture.At(191, 30));
+    EXPECT_EQ(SECOND, picture.At(41, 70));
+    EXPECT_EQ(SECOND, picture.At(81, 70));
+    EXPECT_EQ(WHITE, picture.At(84, 55));
+}
+
 TEST(HBars, EqualAmountsAndASqueezedBandStillDrawWithoutDividingByZero)
 {
     // Every amount 0: largest equals smallest, every bar is flat.

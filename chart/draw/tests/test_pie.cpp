@@ -112,6 +112,24 @@ TEST(PieLegend, PositionFourStandsRightAndCentredAndMovesThePieLeft)
     EXPECT_EQ(slice, picture.At(400 - width - 10 - 10, first + (height - 10) / 2 + 5));
 }
 
+TEST(PieLabels, ALeaderLineRunsOutFromTheRimThenALegAwayFromTheCentre)
+{
+    // Shares, an unused series, colour numbers and label positions (0: the top).
+    DrawFixture pie(DRAWKIND_PIE, {{10000}, {0}, {4}, {0}}, 1);
+    pie.object.m_nLabels = 1;
+    pie.object.m_arLabels.Add("");
+    const COLORREF pen = RGB(0, 128, 0);
+    pie.object.m_clrLegendPen = pen;
+    Picture picture(200, 200, WHITE);
+    pie.object.CPie::Draw(CRect(0, 0, 200, 200), &picture.dc());
+    // Radius 75 about (100, 100): the leader from radius 65 to 85 straight up, the leg to the
+    // right of it.
+    EXPECT_EQ(pen, picture.At(100, 20));
+    EXPECT_EQ(pen, picture.At(105, 15));
+    EXPECT_EQ(WHITE, picture.At(95, 15));
+    EXPECT_EQ(1, pie.object.m_nLabelCount);
+}
+
 TEST(DeepPie, SideFacesShowBelowTheTopFace)
 {
     Pie pie({10000}, {0});
