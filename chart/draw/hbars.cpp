@@ -194,7 +194,11 @@ void CHBar::DrawTwoAmounts(CRect rect, CDC* pDC)
     // Only levels inside the scale can reach a row of the rectangle, so the walk stays within
     // the shown range however far apart the extreme levels lie.
     const long long from = std::max<long long>(lowest, (long long)m - step);
-    const long long to = std::min<long long>(highest, (long long)top + step);
+    long long to = std::min<long long>(highest, (long long)top + step);
+    // A scale spanning billions in steps of 5 would stall the paint; a million levels is far
+    // more than any rectangle has rows.
+    if ((to - from) / step > 1000000)
+        to = from + 1000000LL * step;
     std::vector<Level> levels;
     for (long long v = lowest + (from > lowest ? (from - lowest) / step * step : 0); v <= to; v += step)
     {

@@ -82,6 +82,42 @@ TEST(HBars, EqualAmountsAndASqueezedBandStillDrawWithoutDividingByZero)
     EXPECT_EQ(WHITE, line.At(60, 52));
 }
 
+// Style 1: levels S0 with two amounts S1 and S2 on a scale from 50 at 4 rows a unit (levels 60,
+// 65 and 70 at rows 60, 40 and 20), the first amount above each level's row, the second below.
+struct TwoAmounts : DrawFixture
+{
+    TwoAmounts() : DrawFixture(DRAWKIND_HBAR, {{60, 70}, {10, 20}, {5, 0}}, 10, 4.0f, 50)
+    {
+        object.CHBar::m_nStyle = 1;
+        object.m_clrFirst = CCtlColor::Rgb(FIRST);
+        object.m_clrSecond = CCtlColor::Rgb(SECOND);
+    }
+};
+
+TEST(HBars, TwoAmountsPerLevelFillEveryStepBetweenTheExtremes)
+{
+    TwoAmounts bars;
+    Picture picture(220, 100, WHITE);
+    bars.object.Draw(AREA, &picture.dc(), FALSE);
+    // 150 pixels for 20 from x 40.
+    EXPECT_EQ(FIRST, picture.At(150, 15));  // 70: 20
+    EXPECT_EQ(FIRST, picture.At(100, 55));  // 60: 10
+    EXPECT_EQ(SECOND, picture.At(60, 63));  // 60: 5
+    EXPECT_EQ(WHITE, picture.At(100, 63));
+    EXPECT_EQ(WHITE, picture.At(100, 35)); // 65: no data
+}
+
+TEST(HBars, WithDecimalsSmallLevelsGatherTheNextFive)
+{
+    TwoAmounts bars;
+    bars.object.SetAxisSettings(1, 2, -1, -1);
+    Picture picture(220, 100, WHITE);
+    bars.object.Draw(AREA, &picture.dc(), FALSE);
+    // Level 65 takes 66..70: the 20 of level 70, drawn at row 40.
+    EXPECT_EQ(FIRST, picture.At(150, 35));
+    EXPECT_EQ(WHITE, picture.At(150, 15));
+}
+
 TEST(HBars, OtherStylesDrawNothing)
 {
     HBars bars({70, 30}, {50, 20});
