@@ -211,4 +211,42 @@ TEST(StyleDialogValues, OkWritesBackTheWidthPlusOneAndCancelChangesNothing)
     CDrawObject::SetStyleDialog(nullptr);
 }
 
+// The owner's window: counts the redraw requests (message 2028) it receives.
+int g_redraws = 0;
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == 2028)
+        ++g_redraws;
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+TEST(StyleDialogValues, OkTellsTheOwnersWindowToRedrawAndCancelDoesNot)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = OwnerProc;
+    wc.hInstance = GetModuleHandle(NULL);
+    wc.lpszClassName = "DrawObjectOwnerTest";
+    RegisterClassA(&wc);
+    HWND hwnd = CreateWindowA("DrawObjectOwnerTest", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, wc.hInstance, NULL);
+    ASSERT_TRUE(hwnd != NULL);
+    CWnd owner;
+    owner.Attach(hwnd);
+    DrawFixture f(DRAWKIND_CANDLE, {{5}, {6}, {7}, {8}, {9}}, 5);
+    f.object.m_pOwnerWnd = &owner;
+    CDrawObject::SetStyleDialog(FakeDialog);
+    g_redraws = 0;
+    g_answer = IDCANCEL;
+    f.object.OpenPropertyDialog();
+    EXPECT_EQ(0, g_redraws);
+    g_answer = IDOK;
+    f.object.OpenPropertyDialog();
+    EXPECT_EQ(1, g_redraws);
+    // The candle dialog's values: rising colour first, its fill switch first.
+    EXPECT_EQ(RGB(1, 2, 3), f.object.m_clrRise.GetColor());
+    EXPECT_EQ(2, f.object.m_nRiseFill);
+    CDrawObject::SetStyleDialog(nullptr);
+    owner.Detach();
+    DestroyWindow(hwnd);
+}
+
 } // namespace
