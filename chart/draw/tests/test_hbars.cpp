@@ -25,45 +25,56 @@ struct HBars : DrawFixture
     }
 };
 
-TEST(HBars, PositiveAmountsRunFromFortyPixelsInOverTheWidthLessFifty)
+struct Probe
 {
-    // Amounts 50 and 20: the smallest becomes 0, 150 pixels for 50 from x 40; bars are 40 rows
-    // apart, each drawn 2 rows inside its half-height.
-    HBars bars({70, 30}, {50, 20});
+    int x, y;
+    COLORREF colour;
+};
+
+struct PlacementCase
+{
+    const char* name;
+    std::vector<int> levels, amounts;
+    int reference;
+    std::vector<Probe> probes;
+};
+
+class HBarPlacement : public ::testing::TestWithParam<PlacementCase>
+{
+};
+
+TEST_P(HBarPlacement, BarsStandWhereTheirScalePutsThem)
+{
+    const PlacementCase& c = GetParam();
+    HBars bars(c.levels, c.amounts);
+    bars.object.CHBar::m_nRefValue = c.reference;
     Picture picture(220, 100, WHITE);
     bars.object.Draw(AREA, &picture.dc(), FALSE);
-    EXPECT_EQ(FIRST, picture.At(41, 30));
-    EXPECT_EQ(FIRST, picture.At(189, 30));
-    EXPECT_EQ(WHITE, picture.At(191, 30));
-    EXPECT_EQ(FIRST, picture.At(150, 12));
-    EXPECT_EQ(WHITE, picture.At(150, 11));
-    EXPECT_EQ(FIRST, picture.At(99, 70));
-    EXPECT_EQ(WHITE, picture.At(101, 70));
+    for (const Probe& p : c.probes)
+        EXPECT_EQ(p.colour, picture.At(p.x, p.y)) << c.name << " at " << p.x << "," << p.y;
 }
 
-TEST(HBars, AmountsBelowTheReferenceTakeTheSecondColourRightOfTheZeroColumn)
-{
-    HBars bars({70, 30}, {50, 20});
-    bars.object.CHBar::m_nRefValue = 30; // zero column at 40 + 30 * 3 = 130
-    Picture picture(220, 100, WHITE);
-    bars.object.Draw(AREA, &picture.dc(), FALSE);
-    EXPECT_EQ(FIRST, picture.At(150, 30));
-    EXPECT_EQ(SECOND, picture.At(110, 70));
-    EXPECT_EQ(WHITE, picture.At(150, 70));
-}
-
-TEST(HBars, AmountsOnBothSidesOfZeroStayInsideTheRectangle)
-{
-    // 50 and -20: from x 40 over 150 pixels for 70, zero at 40 + 20 * 150 / 70 = 82.
-    HBars bars({70, 30}, {50, -20});
-    Picture picture(220, 100, WHITE);
-    bars.object.Draw(AREA, &picture.dc(), FALSE);
-    EXPECT_EQ(FIRST, picture.At(189, 30));
-    EXPECT_EQ(WHITE, picture.At(191, 30));
-    EXPECT_EQ(SECOND, picture.At(41, 70));
-    EXPECT_EQ(SECOND, picture.At(81, 70));
-    EXPECT_EQ(WHITE, picture.At(84, 55));
-}
+// Levels 70 and 30 stand at rows 30 and 70, 40 rows apart: each bar spans 2 rows inside its
+// half-height (rows 12..47 and 52..87).
+INSTANTIATE_TEST_SUITE_P(
+    Table, HBarPlacement,
+    ::testing::Values(
+        // 50 and 20: the smallest becomes 0, 150 pixels for 50 from x 40.
+        PlacementCase{"positive",
+                      {70, 30},
+                      {50, 20},
+                      0,
+                      {{41, 30, FIRST}, {189, 30, FIRST}, {191, 30, WHITE}, {150, 12, FIRST}, {150, 11, WHITE},
+                       {99, 70, FIRST}, {101, 70, WHITE}}},
+        // The zero column at 40 + 30 * 3 = 130: 20 lies below it, in the second colour.
+        PlacementCase{"reference", {70, 30}, {50, 20}, 30, {{150, 30, FIRST}, {110, 70, SECOND}, {150, 70, WHITE}}},
+        // 50 and -20: from x 40 over 150 pixels for 70, zero at 40 + 20 * 150 / 70 = 82, the
+        // largest bar ending inside the rectangle.
+        PlacementCase{"both signs",
+                      {70, 30},
+                      {50, -20},
+                      0,
+                      {{189, 30, FIRST}, {191, 30, WHITE}, {41, 70, SECOND}, {81, 70, SECOND}, {84, 55, WHITE}}}));
 
 TEST(HBars, EqualAmountsAndASqueezedBandStillDrawWithoutDividingByZero)
 {
