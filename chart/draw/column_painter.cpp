@@ -5,15 +5,22 @@
 #include <algorithm>
 #include <climits>
 
+// One set of work arrays serves the paints of the chart's thread; a painter that finds it taken
+// (another thread, or a painter inside a painter) works with arrays of its own. The set lives
+// with the library, not with a thread, so unloading the library leaves nothing behind.
+static CColumnPainter::Storage& Shared()
+{
+    static CColumnPainter::Storage shared;
+    return shared;
+}
+
 CColumnPainter::Storage* CColumnPainter::Acquire(std::unique_ptr<Storage>& own)
 {
-    static thread_local Storage shared;
-    if (!shared.busy)
-    {
-        shared.busy = true;
+    Storage& shared = Shared();
+    if (!shared.busy.exchange(true))
         return &shared;
-    }
     own.reset(new Storage);
+    own->busy = true;
     return own.get();
 }
 

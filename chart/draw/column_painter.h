@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -43,17 +44,18 @@ private:
         std::vector<POINT> points;
         std::vector<DWORD> counts;
     };
-    // Work arrays, kept by the thread from paint to paint so a paint allocates nothing once
-    // they have grown.
+public:
+    // Work arrays, kept from paint to paint so a paint allocates nothing once they have grown.
     struct Storage
     {
-        bool busy = false;
+        std::atomic<bool> busy{false};
         // Shapes of the columns not settled yet, in painting order.
         std::vector<Span> pending;
         std::vector<std::pair<int, int>> covered;
         std::vector<Batch> batches;
     };
 
+private:
     CDC* m_pDC;
     int m_nLowest;
     std::unique_ptr<Storage> m_own; // when the thread's storage is in use
