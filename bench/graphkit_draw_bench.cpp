@@ -1,6 +1,6 @@
-// GraphKit drawing: a paint of candles with three moving averages into a 32-bit memory picture,
-// for several series lengths, fitted to 1,600 pixels and as a 200-bar window; and a flat series
-// of dojis against a normal one.
+// GraphKit drawing: a paint of candles with volume bars and three moving averages into a 32-bit
+// memory picture, for several series lengths, fitted to 1,600 pixels and as a 200-bar window;
+// and a flat series of dojis against a normal one.
 #include <windows.h>
 
 #include <stdio.h>
@@ -28,6 +28,8 @@ double Now()
 }
 
 const int kWidth = 1600, kHeight = 600;
+// The price region above, the volume region below.
+const CRect kPrices(0, 10, kWidth, 440), kVolumes(0, 450, kWidth, kHeight - 10);
 
 struct Object
 {
@@ -39,6 +41,7 @@ struct Object
 struct Chart
 {
     Object candles;
+    Object volumes;
     Object averages[3];
     int bars;
 
@@ -64,6 +67,15 @@ struct Chart
         s.m_nLength = count;
         Place(candles, DRAWKIND_CANDLE);
         candles.object.BindCandleSeries();
+        std::vector<int> volume(count);
+        for (int i = 0; i < count; ++i)
+            volume[i] = 1000 + int(i * 48271LL % 9000);
+        volumes.store.AllocSeriesTable(1);
+        volumes.store.SetSeriesDataRaw(volume.data(), count, 0);
+        volumes.store.m_nLength = count;
+        Place(volumes, DRAWKIND_BAR);
+        volumes.object.m_pS0 = volumes.store.m_ppSeries[0];
+        volumes.object.m_clrFill = CCtlColor::Rgb(RGB(0, 150, 0));
         const int periods[3] = {5, 20, 60};
         for (int a = 0; a < 3; ++a)
         {
@@ -104,8 +116,13 @@ struct Chart
             o->object.SetFirstVisible(first);
             o->object.SetVisibleCount(count);
         }
+        volumes.object.SetFirstVisible(first);
+        volumes.object.SetVisibleCount(count);
+        volumes.object.SetXStep(float(kWidth) / float(count));
+        volumes.object.SetMaximum(volumes.object.GetMaxValue(1));
+        volumes.object.SetMinimum(volumes.object.GetMinValue(1));
         int hi = candles.object.GetMaxValue(1), lo = candles.object.GetMinValue(1);
-        float k = hi > lo ? float(kHeight - 20) / float(hi - lo) : 1.0f;
+        float k = hi > lo ? float(kPrices.Height()) / float(hi - lo) : 1.0f;
         for (Object* o : all)
         {
             o->object.SetXStep(float(kWidth) / float(count));
@@ -117,11 +134,11 @@ struct Chart
 
     void Paint(CDC* dc)
     {
-        CRect area(0, 10, kWidth, kHeight - 10);
         dc->FillSolidRect(0, 0, kWidth, kHeight, RGB(255, 255, 255));
-        candles.object.Draw(area, dc, FALSE);
+        candles.object.Draw(kPrices, dc, FALSE);
         for (Object& a : averages)
-            a.object.Draw(area, dc, FALSE);
+            a.object.Draw(kPrices, dc, FALSE);
+        volumes.object.Draw(kVolumes, dc, FALSE);
     }
 };
 
@@ -163,7 +180,7 @@ int main()
         double fitted = PaintMs(chart, &dc);
         chart.Window(bars - 200, 200);
         double window = PaintMs(chart, &dc);
-        printf("paint of candles and 3 averages, %d bars: fitted to %d px %.2f ms; 200-bar window %.2f ms\n", bars,
+        printf("paint of candles, volume and 3 averages, %d bars: fitted to %d px %.2f ms; 200-bar window %.2f ms\n", bars,
                kWidth, fitted, window);
     }
     for (bool flat : {false, true})

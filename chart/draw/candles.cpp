@@ -1,8 +1,10 @@
 // CJapan: candles, bid/ask range bars, their selection squares and the hit test.
 #include <algorithm>
+#include <memory>
 
 #include "DrawObject.h"
 #include "KindRecords.h"
+#include "column_painter.h"
 #include "draw_geometry.h"
 
 CJapan::CJapan()
@@ -67,12 +69,16 @@ void CJapan::SetStyle(int fallingFill, int risingFill, COLORREF fallingColour, C
     UpdateTools();
 }
 
-void CJapan::FillOrFrame(CDC* pDC, CRect body, CBrush* brush, int fill)
+void CJapan::FillOrFrame(CDC* pDC, CRect body, CBrush* brush, int fill, CColumnPainter* columns)
 {
     if (body.top == body.bottom)
         body.bottom = body.top + 1;
     body.NormalizeRect();
-    if (fill)
+    // Bodies given to the column painter are one or two pixels wide, where a frame covers what
+    // a fill does.
+    if (columns)
+        columns->Fill(body, brush == m_pFallBrush ? m_clrFall.GetColor() : m_clrRise.GetColor());
+    else if (fill)
         pDC->FillRect(&body, brush);
     else
         pDC->FrameRect(&body, brush);
@@ -123,6 +129,10 @@ void CJapan::Draw(CRect rect, CDC* pDC, BOOL inverted)
     int known = -1;
     CPen* knownPen = nullptr;
     CGdiObject* saved = pDC->SelectStockObject(BLACK_PEN);
+    // Candles at most two pixels wide crowd into shared pixel columns: their shapes go to the
+    // column painter, which draws only what shows of each column, the same pixels as painting
+    // every candle in turn.
+    std::unique_ptr<CColumnPainter> columns;
     for (int i = first; i < first + visible; ++i)
     {
         int index = obj->IndexAt(i);
@@ -131,9 +141,16 @@ void CJapan::Draw(CRect rect, CDC* pDC, BOOL inverted)
         int p = i - first;
         int xLeft = SlotX(p, w, rect.left), xRight = SlotX(p + 1, w, rect.left);
         if (width < 0)
+        {
             width = xRight - xLeft;
+            if (width <= 2 && !m_nBidAskMode && pDC->GetROP2() == R2_COPYPEN)
+                columns.reset(new CColumnPainter(pDC));
+        }
         else
             xRight = xLeft + width;
+        // Every shape of this candle and the ones after lies right of xLeft - 2.
+        if (columns)
+            columns->Settle(xLeft - 1);
         if (m_nBidAskMode)
         {
             if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]))
@@ -161,15 +178,31 @@ void CJapan::Draw(CRect rect, CDC* pDC, BOOL inverted)
             known = index;
             knownPen = s0[index] > s3[index] ? m_pFallPen : m_pRisePen;
         }
-        DrawCandle(pDC, index, xLeft, xRight, ValueRow(s0[index], m, k, rect, inverted),
+        DrawCandle(pDC, columns.get(), index, xLeft, xRight, ValueRow(s0[index], m, k, rect, inverted),
                    ValueRow(s1[index], m, k, rect, inverted), ValueRow(s2[index], m, k, rect, inverted),
                    ValueRow(s3[index], m, k, rect, inverted), inverted);
     }
+    columns.reset();
     pDC->SelectObject(saved);
 }
 
-void CJapan::DrawCandle(CDC* pDC, int index, int xLeft, int xRight, int yOpen, int yHigh, int yLow, int yClose,
-                        BOOL inverted)
+void CJapan::CandleLine(CDC* pDC, CColumnPainter* columns, int x1, int y1, int x2, int y2)
+{
+    if (!columns)
+    {
+        pDC->MoveTo(x1, y1);
+        pDC->LineTo(x2, y2);
+        return;
+    }
+    COLORREF colour = m_pCurrentPen == m_pRisePen ? m_clrRise.GetColor() : m_clrFall.GetColor();
+    if (x1 == x2)
+        columns->VLine(x1, y1, y2, colour);
+    else
+        columns->HLine(x1, x2, y1, colour);
+}
+
+void CJapan::DrawCandle(CDC* pDC, CColumnPainter* columns, int index, int xLeft, int xRight, int yOpen, int yHigh,
+                        int yLow, int yClose, BOOL inverted)
 {
     const int* open = m_pOwner->GetS0();
     const int* close = m_pOwner->GetS3();
@@ -178,31 +211,28 @@ void CJapan::DrawCandle(CDC* pDC, int index, int xLeft, int xRight, int yOpen, i
     if (open[index] > close[index])
     {
         m_pCurrentPen = m_pFallPen;
-        FillOrFrame(pDC, CRect(xLeft, yOpen, r, yClose + 1), m_pFallBrush, m_nFallFill);
-        pDC->SelectObject(m_pCurrentPen);
-        pDC->MoveTo(c, yOpen);
-        pDC->LineTo(c, yHigh);
-        pDC->MoveTo(c, yLow);
-        pDC->LineTo(c, inverted ? yClose + 1 : yClose);
+        FillOrFrame(pDC, CRect(xLeft, yOpen, r, yClose + 1), m_pFallBrush, m_nFallFill, columns);
+        if (!columns)
+            pDC->SelectObject(m_pCurrentPen);
+        CandleLine(pDC, columns, c, yOpen, c, yHigh);
+        CandleLine(pDC, columns, c, yLow, c, inverted ? yClose + 1 : yClose);
     }
     else if (open[index] < close[index])
     {
         m_pCurrentPen = m_pRisePen;
-        FillOrFrame(pDC, CRect(xLeft, yOpen, r, yClose), m_pRiseBrush, m_nRiseFill);
-        pDC->SelectObject(m_pCurrentPen);
-        pDC->MoveTo(c, yOpen);
-        pDC->LineTo(c, yLow);
-        pDC->MoveTo(c, yHigh);
-        pDC->LineTo(c, inverted ? yClose - 1 : yClose);
+        FillOrFrame(pDC, CRect(xLeft, yOpen, r, yClose), m_pRiseBrush, m_nRiseFill, columns);
+        if (!columns)
+            pDC->SelectObject(m_pCurrentPen);
+        CandleLine(pDC, columns, c, yOpen, c, yLow);
+        CandleLine(pDC, columns, c, yHigh, c, inverted ? yClose - 1 : yClose);
     }
     else
     {
         // The doji's pen was chosen by the caller, which sees the bars before it.
-        pDC->SelectObject(m_pCurrentPen);
-        pDC->MoveTo(xLeft, yOpen);
-        pDC->LineTo(r, yOpen);
-        pDC->MoveTo(c, yHigh);
-        pDC->LineTo(c, yLow);
+        if (!columns)
+            pDC->SelectObject(m_pCurrentPen);
+        CandleLine(pDC, columns, xLeft, yOpen, r, yOpen);
+        CandleLine(pDC, columns, c, yHigh, c, yLow);
     }
 }
 

@@ -10,11 +10,12 @@
 
 CDrawObject::CDrawObject(CWnd* owner)
     : m_nField0(0), m_pOwnerWnd(owner), m_bShown(1), m_bLabelPressed(0), m_rcLabel(0, 0, 0, 0), m_bLabelHover(0),
-      m_nBarMode(0), m_nBarStack(0), m_bTwoSeries(0), m_nLegend(0), m_pS0(nullptr), m_pS1(nullptr), m_pS2(nullptr), m_pS3(nullptr),
+      m_nBarMode(0), m_bTwoSeries(0), m_nLegend(0), m_pS0(nullptr), m_pS1(nullptr), m_pS2(nullptr), m_pS3(nullptr),
       m_pS4(nullptr), m_nS4Number(0), m_nSkipValue(SERIES_NODATA), m_nSkipSwitch(0), m_nAxisLength(0),
       m_pStore(nullptr), m_nStoreField(0), m_nKind(0), m_nAxisSide(0), m_mapObjects(10), m_nVisibleCount(0),
       m_nFirstVisible(0), m_nSelected(0), m_fXStep(0), m_fYScale(0), m_nMaximum(SERIES_EMPTYMIN),
-      m_nMinimum(SERIES_NOTCOMPUTED), m_nAxisSettings{1, 0, -1, -1}, m_nChartMode(0), m_bEnglish(0)
+      m_nMinimum(SERIES_NOTCOMPUTED), m_nAxisSettings{1, 0, -1, -1}, m_nChartMode(0), m_bEnglish(0),
+      m_pChartFont(nullptr), m_bDrawingLinked(0)
 {
     m_strBarName2 = "순매도거래량";
 }
@@ -148,7 +149,7 @@ int CDrawObject::GetMaxValue(int visibleOnly)
                        PickMax(m_pStore, m_pS1, from, count, m_nSkipValue));
         return PickMax(m_pStore, m_pS1, from, count, m_nSkipValue);
     case DRAWKIND_BAR:
-        if (m_nBarStack)
+        if (m_nStack)
         {
             int hi, lo;
             SumExtremes(from, count, hi, lo);
@@ -177,7 +178,7 @@ int CDrawObject::GetMinValue(int visibleOnly)
     case DRAWKIND_AMERICA:
         return PickMin(m_pStore, m_pS1, from, count, m_nSkipValue);
     case DRAWKIND_BAR:
-        if (m_nBarStack)
+        if (m_nStack)
         {
             int hi, lo;
             SumExtremes(from, count, hi, lo);
@@ -260,7 +261,7 @@ int CDrawObject::BindSeries(int kind, const void* record, const CReferenceList& 
         m_strBarName2 = bar.BarName2;
         m_nLegend = bar.Legend;
         m_nBarMode = bar.BarMode;
-        m_nBarStack = bar.Stack;
+        CBar::SetProperty(bar);
         if (m_nBarMode == 2)
         {
             m_bTwoSeries = 1;
@@ -280,6 +281,7 @@ int CDrawObject::BindSeries(int kind, const void* record, const CReferenceList& 
         {
             m_bTwoSeries = 0;
             m_nS4Number = bar.RefName.IsEmpty() ? 0 : FindReference(references, bar.RefName);
+            CBar::m_nRefValue = m_nS4Number;
         }
         return 1;
     }
@@ -291,6 +293,7 @@ int CDrawObject::BindSeries(int kind, const void* record, const CReferenceList& 
         m_pS1 = m_pStore->m_nSeriesCount > 1 ? table[1] : nullptr;
         m_pS2 = hbar.Style == 1 && m_pStore->m_nSeriesCount > 2 ? table[2] : nullptr;
         m_strBarName = hbar.Title;
+        CHBar::SetProperty(hbar);
         return 1;
     }
     default:
@@ -310,6 +313,21 @@ void CDrawObject::AttachDrawer()
         break;
     case DRAWKIND_AMERICA:
         CAmerica::SetOwner(this);
+        break;
+    case DRAWKIND_BAR:
+        CBar::SetOwner(this);
+        break;
+    case DRAWKIND_BAR2:
+        CBar2::SetOwner(this);
+        break;
+    case DRAWKIND_SYMBOL:
+        CSymbol::SetOwner(this);
+        break;
+    case DRAWKIND_PIE:
+        CPie::SetOwner(this);
+        break;
+    case DRAWKIND_HBAR:
+        CHBar::SetOwner(this);
         break;
     default:
         break;
@@ -342,6 +360,28 @@ void CDrawObject::Draw(CRect rect, CDC* pDC, BOOL inverted)
     case DRAWKIND_AMERICA:
         CAmerica::Draw(rect, pDC, inverted);
         break;
+    case DRAWKIND_BAR:
+        CBar::Draw(rect, pDC, inverted);
+        break;
+    case DRAWKIND_BAR2:
+        CBar2::Draw(rect, pDC, inverted);
+        break;
+    case DRAWKIND_SYMBOL:
+        CSymbol::Draw(rect, pDC);
+        break;
+    case DRAWKIND_PIE:
+        CPie::Draw(rect, pDC);
+        break;
+    case DRAWKIND_HBAR:
+        CHBar::Draw(rect, pDC);
+        // A link back to an object being drawn (itself or through others) would draw forever.
+        if (m_pLinked && !m_bDrawingLinked)
+        {
+            m_bDrawingLinked = 1;
+            m_pLinked->Draw(rect, pDC, inverted);
+            m_bDrawingLinked = 0;
+        }
+        break;
     default:
         break;
     }
@@ -362,6 +402,12 @@ void CDrawObject::DrawSelection(CRect rect, CDC* pDC)
     case DRAWKIND_AMERICA:
         CAmerica::DrawSelection(rect, pDC);
         break;
+    case DRAWKIND_BAR:
+        CBar::DrawSelection(rect, pDC);
+        break;
+    case DRAWKIND_HBAR:
+        CHBar::DrawSelection(rect, pDC);
+        break;
     default:
         break;
     }
@@ -377,6 +423,8 @@ int CDrawObject::HitTest(CRect rect, int x, int y, BOOL inverted)
         return CLine::HitTest(rect, x, y, inverted);
     case DRAWKIND_AMERICA:
         return CAmerica::HitTest(rect, x, y, inverted);
+    case DRAWKIND_BAR:
+        return CBar::HitTest(rect, x, y, inverted);
     default:
         return 0;
     }

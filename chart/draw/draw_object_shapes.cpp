@@ -72,11 +72,11 @@ void CDrawObject::OnLabelClick(int x, int y, CRect)
     m_nEmphasis = m_bLabelPressed;
 }
 
-void DrawSelectionSquares(CDC* pDC, const CRect& rect, CDrawObject* obj, const int* a, const int* b)
+void DrawSelectionMarks(CDC* pDC, const CRect& rect, CDrawObject* obj,
+                        const std::function<bool(int p, int index, CPoint& centre)>& centre)
 {
-    const float w = obj->GetXStep(), k = obj->GetYScale();
-    const int m = obj->GetMinimum(), first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
-    const int step = SelectionStep(w);
+    const int first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
+    const int step = SelectionStep(obj->GetXStep());
     CPen pen(PS_SOLID, 1, RGB(0xC8, 0xC8, 0xC8));
     CBrush brush(RGB(0xC8, 0xC8, 0xC8));
     CDCSelectGuard penGuard(pDC, &pen), brushGuard(pDC, &brush);
@@ -84,12 +84,22 @@ void DrawSelectionSquares(CDC* pDC, const CRect& rect, CDrawObject* obj, const i
     for (int i = first; i <= first + visible - 1; i += step)
     {
         const int index = obj->IndexAt(i);
-        if (index < 0 || IsEmptyValue(a[index]) || IsEmptyValue(b[index]))
-            continue;
-        const int p = i - first;
-        const int cx = (SlotX(p, w, rect.left) + SlotX(p + 1, w, rect.left)) / 2;
-        const int cy = (ValueRow(a[index], m, k, rect, FALSE) + ValueRow(b[index], m, k, rect, FALSE)) / 2;
-        pDC->Rectangle(cx - 3, cy - 3, cx + 3, cy + 3);
+        CPoint c;
+        if (index >= 0 && centre(i - first, index, c))
+            pDC->Rectangle(c.x - 3, c.y - 3, c.x + 3, c.y + 3);
     }
     pDC->SetROP2(oldMode);
+}
+
+void DrawSelectionSquares(CDC* pDC, const CRect& rect, CDrawObject* obj, const int* a, const int* b)
+{
+    const float w = obj->GetXStep(), k = obj->GetYScale();
+    const int m = obj->GetMinimum();
+    DrawSelectionMarks(pDC, rect, obj, [&](int p, int index, CPoint& c) {
+        if (IsEmptyValue(a[index]) || IsEmptyValue(b[index]))
+            return false;
+        c.x = (SlotX(p, w, rect.left) + SlotX(p + 1, w, rect.left)) / 2;
+        c.y = (ValueRow(a[index], m, k, rect, FALSE) + ValueRow(b[index], m, k, rect, FALSE)) / 2;
+        return true;
+    });
 }

@@ -1,5 +1,6 @@
 // CLine: the price-level overlay, the growth of two running totals per price level.
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "DrawObject.h"
@@ -7,17 +8,8 @@
 
 int CLine::PriceLevelStep(long long minimum)
 {
-    if (minimum < 5000)
-        return 5;
-    if (minimum < 10000)
-        return 10;
-    if (minimum < 50000)
-        return 50;
-    if (minimum < 100000)
-        return 100;
-    if (minimum < 500000)
-        return 500;
-    return 1000;
+    // Every step from 500000 up is 1000, so a wider minimum only needs holding within int.
+    return ::PriceLevelStep(static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, minimum))));
 }
 
 void CLine::DrawPriceLevels(CRect rect, CDC* pDC)

@@ -6,15 +6,20 @@
 #include <afxwin.h>
 
 #include "America.h"
+#include "BarChart.h"
 #include "GraphKitApi.h"
+#include "HBarChart.h"
 #include "Japan.h"
 #include "LineChart.h"
+#include "PieChart.h"
+#include "SymbolChart.h"
 
 class CDataCell;
 class CWnd;
 class DLINEPROP;
 class DBARPROP;
 class DHBARPROP;
+class DREGIONSTRUCTURE;
 
 // Drawing kinds.
 enum
@@ -38,7 +43,36 @@ struct GRAPHKIT_API CReferenceValue
 };
 typedef CArray<CReferenceValue, const CReferenceValue&> CReferenceList;
 
-class GRAPHKIT_API CDrawObject : public CJapan, public CLine, public CAmerica
+// The settings dialogs an object opens, and the values they show and change.
+enum
+{
+    DRAWDIALOG_CANDLE = 1,
+    DRAWDIALOG_VOLUME = 2,
+    DRAWDIALOG_BAR = 3,
+    DRAWDIALOG_LINE = 4,
+};
+struct CDrawStyleValues
+{
+    // Candles: rising, falling; volume: bar; bars: up, down; line: line colour.
+    COLORREF colour1 = 0;
+    COLORREF colour2 = 0;
+    // Candles: rising fill, falling fill, price bands; volume and bars: 3D; line: width - 1,
+    // point style, shadow.
+    int switch1 = 0;
+    int switch2 = 0;
+    int switch3 = 0;
+};
+// Runs one settings dialog modally over the values; returns the dialog's result (1 for OK).
+typedef INT_PTR (*DrawStyleDialogFn)(int dialog, CDrawStyleValues& values, CWnd* parent);
+
+class GRAPHKIT_API CDrawObject : public CJapan,
+                                 public CLine,
+                                 public CAmerica,
+                                 public CBar,
+                                 public CBar2,
+                                 public CPie,
+                                 public CSymbol,
+                                 public CHBar
 {
 public:
     explicit CDrawObject(CWnd* owner = nullptr);
@@ -55,6 +89,14 @@ public:
     // Binds by a line (kind 0), bar (3) or horizontal-bar (8) record; 0 for any other kind.
     int BindSeries(int kind, const void* record, const CReferenceList& references);
     void AttachDrawer();
+    // Opens the settings dialog of the object's kind; on OK the drawer takes the values and the
+    // owner's window is told to redraw (message 2028).
+    void OpenPropertyDialog();
+    // The dialogs live with the chart's dialogs, which register them here.
+    static void SetStyleDialog(DrawStyleDialogFn dialog);
+    // Lookup and tooltip rows (CSearchData) of the data index, appended to rows.
+    void AddLookupRows(int index, CObList& rows, const DREGIONSTRUCTURE& region, int mode);
+    void AddTipRows(int index, CObList& rows, const DREGIONSTRUCTURE& region);
     void DrawPointShape(int x, int y, int style, COLORREF colour, CDC* pDC);
     void DrawLabelEdge(CDC* pDC);
     void OnLabelClick(int x, int y, CRect rect);
@@ -107,6 +149,11 @@ public:
     void SetEnglish(int on) { m_bEnglish = on; }
     int GetEnglish() const { return m_bEnglish; }
 
+    // The chart's font, selected by the drawers that write texts; not owned (none: the device
+    // context's font).
+    void SetChartFont(CFont* font) { m_pChartFont = font; }
+    CFont* GetChartFont() const { return m_pChartFont; }
+
     // The data index shown at window position i, or -1 when that position holds no data.
     int IndexAt(int position) const;
 
@@ -118,8 +165,6 @@ public:
     int m_bLabelHover;
     CString m_strBarName2;
     int m_nBarMode;
-    // The bar record's stacking switch: bars of S0 + S1.
-    int m_nBarStack;
     int m_bTwoSeries;
     CString m_strBarName;
     CString m_strObjectName;
@@ -149,10 +194,14 @@ public:
     int m_nAxisSettings[4];
     int m_nChartMode;
     int m_bEnglish;
+    CFont* m_pChartFont;
 
 private:
     void Unbind();
     void SumExtremes(int from, int count, int& maximum, int& minimum) const;
+    void AddRows(int index, CObList& rows, const DREGIONSTRUCTURE& region, int mode);
+
+    int m_bDrawingLinked;
 
     CDrawObject(const CDrawObject&) = delete;
     CDrawObject& operator=(const CDrawObject&) = delete;

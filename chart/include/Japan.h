@@ -7,6 +7,7 @@
 #include "CtlColor.h"
 #include "GraphKitApi.h"
 
+class CColumnPainter;
 class CDrawObject;
 class DJAPANPROP;
 
@@ -43,12 +44,14 @@ public:
     CDrawObject* m_pOwner;
 
 private:
-    void DrawCandle(CDC* pDC, int index, int xLeft, int xRight, int yOpen, int yHigh, int yLow, int yClose,
-                    BOOL inverted);
+    // columns, when given, takes the candle's shapes instead of the device context.
+    void DrawCandle(CDC* pDC, CColumnPainter* columns, int index, int xLeft, int xRight, int yOpen, int yHigh,
+                    int yLow, int yClose, BOOL inverted);
+    void CandleLine(CDC* pDC, CColumnPainter* columns, int x1, int y1, int x2, int y2);
     void DrawRangeBar(CDC* pDC, int index, int xLeft, int xRight, int y0, int y1);
     CPen* DojiPen(int index) const;
     void DrawPriceBands(CRect rect, CDC* pDC);
-    void FillOrFrame(CDC* pDC, CRect body, CBrush* brush, int fill);
+    void FillOrFrame(CDC* pDC, CRect body, CBrush* brush, int fill, CColumnPainter* columns = nullptr);
 
     CJapan(const CJapan&) = delete;
     CJapan& operator=(const CJapan&) = delete;

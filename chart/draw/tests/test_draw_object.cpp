@@ -79,7 +79,7 @@ TEST(Extremes, StackedSumsNeitherWrapNorCountReservedParts)
 {
     DrawFixture f(DRAWKIND_BAR, {{2000000000, 5, EMPTY, -2000000000}, {2000000000, SERIES_NOTCOMPUTED, 7, -2000000000}},
                   5);
-    f.object.m_nBarStack = 1;
+    f.object.m_nStack = 1;
     f.object.m_pS0 = f.store.m_ppSeries[0];
     f.object.m_pS1 = f.store.m_ppSeries[1];
     EXPECT_EQ(INT_MAX - 1, f.object.GetMaxValue(0));

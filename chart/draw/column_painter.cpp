@@ -1,0 +1,182 @@
+// CColumnPainter: shapes gathered per pixel column, settled from the last painted back to the
+// first, and what shows drawn as vertical one-pixel runs.
+#include "column_painter.h"
+
+#include <algorithm>
+#include <climits>
+
+// One set of work arrays serves the paints of the chart's thread; a painter that finds it taken
+// (another thread, or a painter inside a painter) works with arrays of its own. The set lives
+// with the library, not with a thread, so unloading the library leaves nothing behind.
+static CColumnPainter::Storage& Shared()
+{
+    static CColumnPainter::Storage shared;
+    return shared;
+}
+
+CColumnPainter::Storage* CColumnPainter::Acquire(std::unique_ptr<Storage>& own)
+{
+    Storage& shared = Shared();
+    if (!shared.busy.exchange(true))
+        return &shared;
+    own.reset(new Storage);
+    own->busy = true;
+    return own.get();
+}
+
+CColumnPainter::CColumnPainter(CDC* pDC)
+    : m_pDC(pDC), m_nLowest(INT_MAX), m_pStore(Acquire(m_own)), m_pending(m_pStore->pending),
+      m_covered(m_pStore->covered), m_batches(m_pStore->batches)
+{
+    m_pending.clear();
+}
+
+CColumnPainter::~CColumnPainter()
+{
+    Finish();
+    m_pStore->busy = false;
+}
+
+void CColumnPainter::Add(int x, int y0, int y1, COLORREF colour)
+{
+    if (y1 <= y0)
+        return;
+    m_pending.push_back(Span{x, y0, y1, colour});
+    m_nLowest = std::min(m_nLowest, x);
+}
+
+void CColumnPainter::VLine(int x, int y1, int y2, COLORREF colour)
+{
+    if (y1 < y2)
+        Add(x, y1, y2, colour);
+    else if (y1 > y2)
+        Add(x, y2 + 1, y1 + 1, colour);
+}
+
+void CColumnPainter::HLine(int x1, int x2, int y, COLORREF colour)
+{
+    const int from = x1 < x2 ? x1 : x2 + 1, to = x1 < x2 ? x2 : x1 + 1;
+    for (int x = from; x < to; ++x)
+        Add(x, y, y + 1, colour);
+}
+
+void CColumnPainter::Fill(const CRect& rect, COLORREF colour)
+{
+    for (int x = rect.left; x < rect.right; ++x)
+        Add(x, rect.top, rect.bottom, colour);
+}
+
+void CColumnPainter::Settle(int x)
+{
+    if (m_pending.empty() || m_nLowest >= x)
+        return;
+    // Shapes of settled columns to the front, each column's in painting order.
+    auto split = std::stable_partition(m_pending.begin(), m_pending.end(), [x](const Span& s) { return s.x < x; });
+    std::stable_sort(m_pending.begin(), split, [](const Span& a, const Span& b) { return a.x < b.x; });
+    for (auto it = m_pending.begin(); it != split;)
+    {
+        auto end = std::find_if(it, split, [it](const Span& s) { return s.x != it->x; });
+        SettleColumn(&*it, &*it + (end - it));
+        it = end;
+    }
+    m_pending.erase(m_pending.begin(), split);
+    m_nLowest = INT_MAX;
+    for (const Span& s : m_pending)
+        m_nLowest = std::min(m_nLowest, s.x);
+}
+
+// The last shape shows whole; each earlier one only where no later one covers it.
+void CColumnPainter::SettleColumn(const Span* first, const Span* last)
+{
+    m_covered.clear();
+    for (const Span* s = last; s != first;)
+    {
+        --s;
+        int y = s->y0;
+        size_t at = 0;
+        while (y < s->y1)
+        {
+            while (at < m_covered.size() && m_covered[at].second <= y)
+                ++at;
+            if (at == m_covered.size() || m_covered[at].first >= s->y1)
+            {
+                Emit(s->x, y, s->y1, s->colour);
+                break;
+            }
+            if (m_covered[at].first > y)
+                Emit(s->x, y, m_covered[at].first, s->colour);
+            y = m_covered[at].second;
+        }
+        // Add the span to the covered rows, merging what it touches.
+        auto lo = std::lower_bound(m_covered.begin(), m_covered.end(), s->y0,
+                                   [](const std::pair<int, int>& c, int v) { return c.second < v; });
+        auto hi = lo;
+        int a = s->y0, b = s->y1;
+        while (hi != m_covered.end() && hi->first <= b)
+        {
+            a = std::min(a, hi->first);
+            b = std::max(b, hi->second);
+            ++hi;
+        }
+        lo = m_covered.erase(lo, hi);
+        m_covered.insert(lo, std::make_pair(a, b));
+    }
+}
+
+void CColumnPainter::Emit(int x, int y0, int y1, COLORREF colour)
+{
+    Batch* batch = nullptr;
+    for (Batch& b : m_batches)
+        if (b.colour == colour)
+            batch = &b;
+    if (!batch)
+    {
+        // Batches of colours no longer drawn are taken over before new ones are made.
+        for (Batch& b : m_batches)
+            if (b.counts.empty())
+            {
+                b.colour = colour;
+                batch = &b;
+                break;
+            }
+    }
+    if (!batch)
+    {
+        m_batches.push_back(Batch{colour, {}, {}});
+        batch = &m_batches.back();
+    }
+    // A run that continues the last one of its colour in the same column grows it.
+    if (!batch->points.empty())
+    {
+        POINT& end = batch->points.back();
+        POINT& start = batch->points[batch->points.size() - 2];
+        if (start.x == x && end.y == y0)
+        {
+            end.y = y1;
+            return;
+        }
+        if (start.x == x && start.y == y1)
+        {
+            start.y = y0;
+            return;
+        }
+    }
+    batch->points.push_back(POINT{x, y0});
+    batch->points.push_back(POINT{x, y1});
+    batch->counts.push_back(2);
+}
+
+void CColumnPainter::Finish()
+{
+    Settle(INT_MAX);
+    for (Batch& b : m_batches)
+    {
+        if (b.counts.empty())
+            continue;
+        CPen pen(PS_SOLID, 1, b.colour);
+        CDCSelectGuard guard(m_pDC, &pen);
+        m_pDC->PolyPolyline(b.points.data(), b.counts.data(), int(b.counts.size()));
+        b.points.clear();
+        b.counts.clear();
+    }
+}
