@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "ChartText.h"
+#include "DrawObject.h"
 #include "Meamul.h"
+#include "Properties.h"
 
 CMeamul::CMeamul()
     : m_pFont(nullptr), m_bThreeParts(0), m_nLevels(0), m_nDivisor(1), m_nDecimals(0), m_rcPlot(0, 0, 0, 0),
@@ -77,6 +79,28 @@ int CMeamul::SetLevels(int count, const int* prices, const int* firstParts, cons
     m_nLastVisible = count - 1;
     m_nLargest = Clamped(largest);
     return count;
+}
+
+BOOL CMeamul::SetChart(const CProperties* properties)
+{
+    if (!properties)
+        return FALSE;
+    if (m_pFont == &m_chartFont)
+        m_pFont = nullptr;
+    m_chartFont.DeleteObject();
+    FontFromDescription(properties->m_strFont, &m_chartFont);
+    if (m_chartFont.GetSafeHandle())
+        m_pFont = &m_chartFont;
+    for (POSITION pos = properties->m_ObjectList.GetHeadPosition(); pos != NULL;)
+    {
+        const DDRAWOBJDATA* object = properties->m_ObjectList.GetNext(pos);
+        if (object && object->Kind == DRAWKIND_MEAMUL && object->KindProp)
+        {
+            m_record = *static_cast<const DMEAMULPROP*>(object->KindProp);
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 void CMeamul::SetBands(const CStringArray& boundaries, const CStringArray& volumes)

@@ -16,6 +16,8 @@ GRAPHKIT_API long long VolumeScaleStep(long long value);
 // The percentage after a bar: hundredths of a per cent as whole per cent, "45%" for 4567.
 GRAPHKIT_API CString VolumePercentText(int hundredths);
 
+class CProperties;
+
 class GRAPHKIT_API CMeamul
 {
 public:
@@ -27,11 +29,17 @@ public:
     void SetFont(CFont* font) { m_pFont = font; }
     void SetProperty(const DMEAMULPROP& record) { m_record = record; }
     const DMEAMULPROP& GetProperty() const { return m_record; }
+    // Hands the drawer what it reads of its chart: the chart's font and the record of the
+    // chart's volume-at-price object (its first object of that kind). FALSE when the chart has
+    // no such object; the record then stays as it was. Called again after the chart's
+    // settings change.
+    BOOL SetChart(const CProperties* properties);
 
-    // Takes levels the host has already grouped per price: count prices with their first and
-    // last volume parts, and optionally middle parts (three-part bars) and percentages in
-    // hundredths of a per cent. They are kept from the highest price down; all become visible
-    // and the largest total is worked out. Returns the number of levels.
+    // Fills the levels from the host's data; the drawer groups nothing itself. The host gives
+    // count levels already grouped per price: prices with their first and last volume parts,
+    // and optionally middle parts (three-part bars) and percentages in hundredths of a per
+    // cent. They are kept from the highest price down; all become visible and the largest
+    // total is worked out. Returns the number of levels.
     int SetLevels(int count, const int* prices, const int* firstParts, const int* lastParts,
                   const int* middleParts = nullptr, const int* percents = nullptr);
     // The five-row layout's six price boundaries (lowest first) and five band volumes (lowest
@@ -100,6 +108,8 @@ private:
 
     // The plot less the header band above it and the scale below it.
     CRect m_rcInner;
+    // The chart's font, made from its description by SetChart.
+    CFont m_chartFont;
 
     CMeamul(const CMeamul&) = delete;
     CMeamul& operator=(const CMeamul&) = delete;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "../../series/tests/picture.h"
+#include "DrawObject.h"
 #include "Meamul.h"
+#include "Properties.h"
 
 namespace
 {
@@ -142,6 +144,45 @@ TEST(VolumeAtPrice, FiveRowLayoutGuards)
     EXPECT_EQ(SELL, flat.picture.At(300, 50));
     EXPECT_EQ(SELL, flat.picture.At(170, 240)); // band 0: 1/5 of 325 from x 116
     EXPECT_EQ(WHITE, flat.picture.At(200, 240));
+}
+
+// The chart hands the drawer the record of its volume-at-price object: the drawer paints in
+// that record's colours; a chart without such an object leaves the record as it was.
+TEST(VolumeAtPrice, TakesTheRecordOfTheChartsVolumeAtPriceObject)
+{
+    CProperties properties;
+    DDRAWOBJDATA* line = new DDRAWOBJDATA;
+    line->Kind = DRAWKIND_LINE;
+    line->KindProp = NewKindRecord(DRAWKIND_LINE);
+    properties.m_ObjectList.AddTail(line);
+    CMeamul meamul;
+    DMEAMULPROP mine;
+    mine.SellName = "kept";
+    meamul.SetProperty(mine);
+    EXPECT_FALSE(meamul.SetChart(&properties));
+    EXPECT_STREQ("kept", meamul.GetProperty().SellName);
+    EXPECT_FALSE(meamul.SetChart(nullptr));
+
+    DDRAWOBJDATA* object = new DDRAWOBJDATA;
+    object->Kind = DRAWKIND_MEAMUL;
+    DMEAMULPROP* record = static_cast<DMEAMULPROP*>(NewKindRecord(DRAWKIND_MEAMUL));
+    record->SellColor = CCtlColor::Rgb(SELL);
+    record->BuyColor = CCtlColor::Rgb(BUY);
+    record->LineColor = CCtlColor::Rgb(LINE);
+    record->SellName = "chart's";
+    object->KindProp = record;
+    properties.m_ObjectList.AddTail(object);
+    ASSERT_TRUE(meamul.SetChart(&properties));
+    EXPECT_STREQ("chart's", meamul.GetProperty().SellName);
+
+    const int prices[] = {300, 100}, first[] = {30, 10}, last[] = {10, 10};
+    meamul.SetLevels(2, prices, first, last);
+    Picture picture(520, 300, WHITE);
+    meamul.SetArea(AREA, WHITE, &picture.dc());
+    EXPECT_EQ(SELL, picture.At(90, 12)) << "the header box of the first part";
+    EXPECT_EQ(SELL, picture.At(200, 90));
+    EXPECT_EQ(BUY, picture.At(400, 90));
+    EXPECT_EQ(LINE, picture.At(200, 280)) << "the scale";
 }
 
 } // namespace
