@@ -23,15 +23,26 @@ CString OrDefault(const CString& name, LPCSTR fallback)
 
 void CDrawObject::AddLookupRows(int index, CObList& rows, const DREGIONSTRUCTURE& region, int mode)
 {
-    AddRows(index, rows, region, mode);
+    AddRows(index, rows, region.LeftSide, region.RightSide, mode);
 }
 
 void CDrawObject::AddTipRows(int index, CObList& rows, const DREGIONSTRUCTURE& region)
 {
-    AddRows(index, rows, region, 0);
+    AddRows(index, rows, region.LeftSide, region.RightSide, 0);
 }
 
-void CDrawObject::AddRows(int index, CObList& rows, const DREGIONSTRUCTURE& region, int mode)
+void CDrawObject::AddLookupRows(int index, CObList& rows, const DREGIONDATA& region, int mode)
+{
+    AddRows(index, rows, region.LeftSide, region.RightSide, mode);
+}
+
+void CDrawObject::AddTipRows(int index, CObList& rows, const DREGIONDATA& region)
+{
+    AddRows(index, rows, region.LeftSide, region.RightSide, 0);
+}
+
+void CDrawObject::AddRows(int index, CObList& rows, const DREGIONSIDEDATA& left, const DREGIONSIDEDATA& right,
+                          int mode)
 {
     const int* series[5] = {m_pS0, m_pS1, m_pS2, m_pS3, m_pS4};
     RowName names[4];
@@ -83,7 +94,7 @@ void CDrawObject::AddRows(int index, CObList& rows, const DREGIONSTRUCTURE& regi
     default:
         return;
     }
-    const DREGIONSIDEDATA& side = m_nAxisSide == 1 ? region.RightSide : region.LeftSide;
+    const DREGIONSIDEDATA& side = m_nAxisSide == 1 ? right : left;
     const int length = GetSeriesLength();
     // The store's decimals, or the side's where the store gives none.
     const int storeDecimals = m_pStore ? m_pStore->m_nSpare : -1;

@@ -20,6 +20,8 @@ class DLINEPROP;
 class DBARPROP;
 class DHBARPROP;
 class DREGIONSTRUCTURE;
+class DREGIONDATA;
+class DREGIONSIDEDATA;
 
 // Drawing kinds.
 enum
@@ -97,6 +99,9 @@ public:
     // Lookup and tooltip rows (CSearchData) of the data index, appended to rows.
     void AddLookupRows(int index, CObList& rows, const DREGIONSTRUCTURE& region, int mode);
     void AddTipRows(int index, CObList& rows, const DREGIONSTRUCTURE& region);
+    // The same from the region's stored record, whose sides the region keeps.
+    void AddLookupRows(int index, CObList& rows, const DREGIONDATA& region, int mode);
+    void AddTipRows(int index, CObList& rows, const DREGIONDATA& region);
     void DrawPointShape(int x, int y, int style, COLORREF colour, CDC* pDC);
     void DrawLabelEdge(CDC* pDC);
     void OnLabelClick(int x, int y, CRect rect);
@@ -199,7 +204,7 @@ public:
 private:
     void Unbind();
     void SumExtremes(int from, int count, int& maximum, int& minimum) const;
-    void AddRows(int index, CObList& rows, const DREGIONSTRUCTURE& region, int mode);
+    void AddRows(int index, CObList& rows, const DREGIONSIDEDATA& left, const DREGIONSIDEDATA& right, int mode);
 
     int m_bDrawingLinked;
 

@@ -99,6 +99,15 @@ public:
     void SetDisplayFactor(float factor) { m_fDisplayFactor = factor; }
     void SetRegionTextColor(const CCtlColor& colour) { m_clrText = colour; }
 
+    // The lookup rows (CSearchData) of the visible objects at the axis position slot, in
+    // position order; the time kind decides whether rows carry the value before.
+    void AddLookupRows(int slot, CObList& rows, int timeKind);
+    // The tooltip rows of every object, hidden ones too, at the axis position slot.
+    void AddTipRows(int slot, CObList& rows);
+    // The x positions of the time axis' labels in the strip, where the vertical grid stands
+    // when the chart shows it; not owned (none: no vertical grid).
+    void SetGridPositions(const CArray<int, int>* positions) { m_pGridX = positions; }
+
     // Recomputes both scales from the visible objects (after data or layout changes).
     void ComputeScales();
     // Paints the region into the back buffer selected in pMemDC (its strip from the origin)
@@ -156,4 +165,5 @@ private:
     int m_bPainted;
     int m_bRightScaleSet;
     int m_bLeftScaleSet;
+    const CArray<int, int>* m_pGridX;
 };

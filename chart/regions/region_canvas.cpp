@@ -14,7 +14,7 @@ CRegionCanvas::CRegionCanvas(CProperties* properties)
       m_nLeftMin(INT_MAX), m_nRightOwner(0), m_nLeftOwner(0), m_fLeftFactor(0), m_fRightFactor(0),
       m_nHighlightSlot(-1), m_clrText(CCtlColor::Index(1)), m_fPixelsPerSlot(0), m_nFirst(0), m_nCount(0),
       m_fDisplayFactor(0), m_crLine(0xC8C8C8), m_nLineWidth(1), m_bPainted(0), m_bRightScaleSet(1),
-      m_bLeftScaleSet(0)
+      m_bLeftScaleSet(0), m_pGridX(nullptr)
 {
 }
 
@@ -181,6 +181,26 @@ void CRegionCanvas::SetShowWindow(int first, int count, float pixelsPerSlot)
         object->SetXStep(pixelsPerSlot);
         if (time)
             object->SetAxisLength(time->GetLength());
+    }
+}
+
+void CRegionCanvas::AddLookupRows(int slot, CObList& rows, int timeKind)
+{
+    for (INT_PTR i = 0; i < m_Objects.GetSize(); ++i)
+    {
+        CDrawObject* object = m_Objects.GetAt(i);
+        if (object && object->m_bShown)
+            object->AddLookupRows(object->IndexAt(slot), rows, m_RegionData, timeKind);
+    }
+}
+
+void CRegionCanvas::AddTipRows(int slot, CObList& rows)
+{
+    for (INT_PTR i = 0; i < m_Objects.GetSize(); ++i)
+    {
+        CDrawObject* object = m_Objects.GetAt(i);
+        if (object)
+            object->AddTipRows(object->IndexAt(slot), rows, m_RegionData);
     }
 }
 

@@ -2,6 +2,8 @@
 // and the highlighted slot, then the copy to the window.
 #include "RegionCanvas.h"
 
+#include <algorithm>
+
 #include "ChartText.h"
 #include "DrawObject.h"
 #include "Properties.h"
@@ -103,12 +105,67 @@ void DrawLineEntry(CDC* pDC, CLegendLayout& layout, CDrawObject* object)
                                   place.y + 6 + size.cy);
 }
 
+void DrawSimpleEntry(CDC* pDC, CLegendLayout& layout, LegendEntry::Swatch swatch, COLORREF first, COLORREF second,
+                     const CString& text)
+{
+    LegendEntry entry{swatch, first, second, text};
+    CSize size;
+    DrawEntry(pDC, layout, entry, size);
+}
+
+// Bars: the two stacked series each in its colour, else the bar name after the bar colour
+// (one colour) or after the colours up and down (coloured bar modes).
+void DrawBarEntry(CDC* pDC, CLegendLayout& layout, CDrawObject* object)
+{
+    if (!object->m_nLegend)
+        return;
+    const COLORREF up = object->m_clrBarUp.GetColor(), down = object->m_clrBarDown.GetColor();
+    if (object->m_nStack)
+    {
+        DrawSimpleEntry(pDC, layout, LegendEntry::OneColour, down, down, object->m_strStackName1);
+        DrawSimpleEntry(pDC, layout, LegendEntry::OneColour, up, up, object->m_strStackName2);
+    }
+    else if (object->CBar::m_nMode == 0)
+        DrawSimpleEntry(pDC, layout, LegendEntry::OneColour, object->m_clrFill.GetColor(), 0, object->m_strBarName);
+    else
+        DrawSimpleEntry(pDC, layout, LegendEntry::TwoColours, up, down, object->m_strBarName);
+}
+
+// Grouped bars: a line in each named series' colour.
+void DrawGroupedEntries(CDC* pDC, CLegendLayout& layout, CDrawObject* object)
+{
+    const int series = std::min(std::max(object->m_nSeries, 0), 4);
+    for (int k = 0; k < series; ++k)
+        if (!object->m_strSeriesNames[k].IsEmpty())
+            DrawSimpleEntry(pDC, layout, LegendEntry::Line, object->m_clrSeries[k].GetColor(), 0,
+                            object->m_strSeriesNames[k]);
+}
+
+// Horizontal bars: their title after their two colours (amounts at or above the reference
+// value, then those below it).
+void DrawHBarEntry(CDC* pDC, CLegendLayout& layout, CDrawObject* object)
+{
+    if (object->m_strTitle.IsEmpty())
+        return;
+    DrawSimpleEntry(pDC, layout, LegendEntry::TwoColours, object->m_clrFirst.GetColor(),
+                    object->m_clrSecond.GetColor(), object->m_strTitle);
+}
+
 void DrawObjectEntry(CDC* pDC, CLegendLayout& layout, CDrawObject* object)
 {
     switch (object->GetKind())
     {
     case DRAWKIND_LINE:
         DrawLineEntry(pDC, layout, object);
+        break;
+    case DRAWKIND_BAR:
+        DrawBarEntry(pDC, layout, object);
+        break;
+    case DRAWKIND_BAR2:
+        DrawGroupedEntries(pDC, layout, object);
+        break;
+    case DRAWKIND_HBAR:
+        DrawHBarEntry(pDC, layout, object);
         break;
     default:
         break;
@@ -150,6 +207,8 @@ void CRegionCanvas::DrawAxes(CDC* pMemDC)
         {
             p.horizontalGrid = m_pProperties->m_nHIndi;
             p.gridColour = m_pProperties->m_clrHIndi.GetColor();
+            p.verticalGrid = m_pProperties->m_nVIndi && m_pGridX;
+            p.gridX = m_pGridX;
             p.timeKind = m_pProperties->GetTimeKind();
         }
         // Below 1 the region keeps its last-value tags and shows them on the axes.

@@ -96,7 +96,17 @@ CRegionCanvas::Range CRegionCanvas::ObjectRange(CDrawObject* object, int mode) c
         range.maximum += step;
     }
     if (kind == DRAWKIND_BAR)
+    {
         range.minimum = std::min(range.minimum, 0LL);
+        // Centred bars: as far below their base value as the farther end lies from it.
+        if (object->CBar::m_nCenter)
+        {
+            long long base = object->GetS4Number();
+            long long reach = std::max(base - range.minimum, range.maximum - base);
+            range.maximum = base + reach;
+            range.minimum = base - reach;
+        }
+    }
     range.maximum = ClampMax(range.maximum);
     range.minimum = ClampMax(range.minimum);
     return range;

@@ -21,6 +21,7 @@ struct ScaleCase
     int fixed; // 1: right side fixed at fixedMax/fixedMin; 2: the left side
     int fixedMax, fixedMin;
     int maximum, minimum; // the scale the object is handed
+    int centre;           // bars centred on their base value
 };
 
 class RegionScale : public ::testing::TestWithParam<ScaleCase>
@@ -42,6 +43,7 @@ TEST_P(RegionScale, Table)
     object->m_nPriceLevel = c.priceLevel;
     object->CLine::m_nBaseLine = c.baseLine;
     object->m_nS4Number = c.base;
+    object->CBar::m_nCenter = c.centre;
     f.region.ComputeScales();
 
     EXPECT_EQ(c.maximum, object->GetMaximum()) << c.name;
@@ -85,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleCase{"base line above the data", L, 0, {100, 120}, 0, 1, 300, 0, 0, 0, 300, 100},
         ScaleCase{"bars reach down to 0", B, 0, {300, 500}, 0, 0, 0, 0, 0, 0, 500, 0},
         ScaleCase{"bars below 0 keep their minimum", B, 0, {-20, 40}, 0, 0, 0, 0, 0, 0, 40, -20},
+        ScaleCase{"centred bars reach as far below 0 as above", B, 0, {300, 500}, 0, 0, 0, 0, 0, 0, 500, -500, 1},
+        ScaleCase{"centred bars take the farther end", B, 0, {-90, 40}, 0, 0, 0, 0, 0, 0, 90, -90, 1},
+        ScaleCase{"centred bars about their reference value", B, 0, {300, 500}, 0, 0, 400, 0, 0, 0, 800, 0, 1},
         ScaleCase{"fixed right scale", L, 0, {120, 150}, 0, 0, 0, 1, 500, 100, 500, 100},
         ScaleCase{"fixed left scale", L, 3, {120, 150}, 0, 0, 0, 2, 500, 100, 500, 100},
         ScaleCase{"fixed bounds the wrong way round", L, 1, {120, 150}, 0, 0, 0, 1, 100, 500, 500, 100},
