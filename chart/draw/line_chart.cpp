@@ -122,6 +122,8 @@ struct PolylineRun
 {
     CDC* dc;
     std::vector<POINT> points;
+    // Where the points of the last point's pixel column begin.
+    size_t column = 0;
 
     void Add(CPoint from, CPoint to)
     {
@@ -129,8 +131,31 @@ struct PolylineRun
         {
             Flush();
             points.push_back(from);
+            column = 0;
+        }
+        if (to.x != points.back().x)
+        {
+            Narrow();
+            column = points.size();
         }
         points.push_back(to);
+    }
+
+    // A crowded line walks up and down one pixel column many times; together those steps cover
+    // the rows between their extremes, whatever their order. Once the line has left the column
+    // (so the segment leaving it paints its last point), the walk goes out as its first point,
+    // its two extremes and its last point: the same pixels from a few points.
+    void Narrow()
+    {
+        if (points.size() - column <= 4)
+            return;
+        auto first = points.begin() + std::ptrdiff_t(column);
+        auto byRow = [](const POINT& a, const POINT& b) { return a.y < b.y; };
+        const POINT a = *first, z = points.back();
+        const POINT low = *std::min_element(first, points.end(), byRow);
+        const POINT high = *std::max_element(first, points.end(), byRow);
+        points.resize(column);
+        points.insert(points.end(), {a, low, high, z});
     }
 
     void Flush()
@@ -138,6 +163,7 @@ struct PolylineRun
         if (points.size() >= 2)
             dc->Polyline(points.data(), int(points.size()));
         points.clear();
+        column = 0;
     }
 };
 

@@ -71,6 +71,49 @@ TEST(LineHitGuard, AZeroStepHitsNothing)
     EXPECT_EQ(0, line.object.HitTest(AREA, 5, 50, FALSE));
 }
 
+class CrowdedLine : public ::testing::TestWithParam<float>
+{
+};
+
+// Many points to a pixel column: the line paints what drawing its segments one by one paints.
+TEST_P(CrowdedLine, PaintsWhatItsSegmentsPaintOneByOne)
+{
+    const float step = GetParam();
+    const int count = int(100 / step);
+    std::vector<int> values(size_t(count), 0);
+    unsigned seed = 12345;
+    for (int& v : values)
+    {
+        seed = seed * 1103515245u + 12345u;
+        v = 5 + int((seed >> 16) % 90);
+    }
+    // Every tenth column keeps to one row, so flat stretches are crowded too.
+    for (int i = 0; i < count; i += 10)
+        values[size_t(i)] = 50;
+    Line line(values);
+    line.object.SetXStep(step);
+    Picture drawn(100, 100, WHITE), expected(100, 100, WHITE);
+    line.object.Draw(AREA, &drawn.dc(), FALSE);
+
+    CPen pen(PS_SOLID, 1, INK);
+    CDCSelectGuard guard(&expected.dc(), &pen);
+    // Slot s shows the value count - 1 - s (newest first); the first segment starts at its slot's left edge.
+    auto row = [&](int s) { return 100 - values[size_t(count - 1 - s)]; };
+    CPoint previous(0, row(0));
+    for (int s = 0; s < count; ++s)
+    {
+        CPoint point(int((float(s) + 0.5f) * step), row(s));
+        expected.dc().MoveTo(previous);
+        expected.dc().LineTo(point);
+        previous = point;
+    }
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            ASSERT_EQ(expected.At(x, y), drawn.At(x, y)) << step << ": " << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, CrowdedLine, ::testing::Values(0.05f, 0.25f, 0.37f, 1.0f, 2.5f));
+
 TEST(LinePixels, EmphasisWidensThePen)
 {
     for (int emphasis : {0, 1})
