@@ -95,6 +95,19 @@ TEST(VolumeAtPrice, LevelsInRowsFromTheHighestPriceDown)
     EXPECT_EQ(WHITE, chart.picture.At(131, 284));
 }
 
+// A largest total below the number of major ticks gives a step of 0: the scale line alone.
+TEST(VolumeAtPrice, ATotalBelowTheTickCountDrawsNoTicks)
+{
+    Chart chart;
+    const int prices[] = {100}, first[] = {2}, last[] = {1};
+    chart.meamul.SetLevels(1, prices, first, last);
+    chart.Paint();
+    EXPECT_EQ(LINE, chart.picture.At(300, 280));
+    for (int x = 110; x < 445; ++x)
+        ASSERT_EQ(WHITE, chart.picture.At(x, 283)) << x;
+    EXPECT_EQ(SELL, chart.picture.At(200, 150)) << "the bar is drawn";
+}
+
 TEST(VolumeAtPrice, ThreePartBarsPutTheMiddlePartBetween)
 {
     Chart chart;
