@@ -98,3 +98,22 @@ OwnerWindow::~OwnerWindow()
     if (GetSafeHwnd() != NULL)
         DestroyWindow();
 }
+
+std::string ControlsOutside(CWnd& dialog)
+{
+    CRect client;
+    dialog.GetClientRect(&client);
+    std::string outside;
+    for (HWND child = ::GetWindow(dialog.GetSafeHwnd(), GW_CHILD); child != NULL;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!(::GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        CRect rc;
+        ::GetWindowRect(child, &rc);
+        dialog.ScreenToClient(&rc);
+        CRect inside;
+        if (!inside.IntersectRect(&rc, &client) || inside != rc)
+            outside += std::to_string(::GetDlgCtrlID(child)) + " ";
+    }
+    return outside;
+}

@@ -21,6 +21,9 @@ public:
 COIN_ORD_INFO OrderEvent(const char* name, const char* side, const char* orderId, const char* contId, int price,
                          double units, int total, double fee, const char* message, const char* code = "BTC");
 
+// The ids of the dialog's visible child controls that reach outside its client area.
+std::string ControlsOutside(CWnd& dialog);
+
 // A top-level window owning the dialogs under test.
 class OwnerWindow : public CWnd
 {

@@ -119,6 +119,7 @@ TEST_F(OrdAlarmTest, HiddenPopUpWithItsTitleAndList)
         EXPECT_EQ(Cell(col, 0), headers[col]) << col;
     EXPECT_EQ(Grid().GetRecordSize(), 390);
     EXPECT_EQ(Grid().GetMaxRowCount(), 1000);
+    EXPECT_EQ(ControlsOutside(*alarm), "");
 }
 
 TEST_F(OrdAlarmTest, EventFillsItsNineColumnsNewestOnTop)

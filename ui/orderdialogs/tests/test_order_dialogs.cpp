@@ -116,6 +116,7 @@ TEST_P(ConfirmKindTest, CellsTitleAndColoursFollowTheKind)
     EXPECT_EQ(Text(IDC_ORDCONFIRM_ACCOUNT, 1, 0), "123-45-678901(홍길동)");
     EXPECT_EQ(Text(IDC_ORDCONFIRM_ACCOUNT, 1, 1), "하이닉스(000660)");
     EXPECT_EQ(Grid(IDC_ORDCONFIRM_ORDER).GetUseCellSelect(), 0);
+    EXPECT_EQ(ControlsOutside(*dialog), "");
 
     const bool known = c.back != 0;
     EXPECT_EQ(dialog->GetControl(IDC_ORDCONFIRM_OK)->IsWindowEnabled() != 0, known);
@@ -368,6 +369,7 @@ TEST_F(OptionTest, ChosenValuesLandUnderTheirKeys)
 
 TEST_F(OptionTest, PriceChoicesAndSpinLimits)
 {
+    EXPECT_EQ(ControlsOutside(*page), "");
     CSComboBox* combo = dynamic_cast<CSComboBox*>(page->GetControl(IDC_OPT_PRICEAUTO_BUY_COMBO));
     ASSERT_NE(combo, nullptr);
     const char* choices[] = {"현재가", "상대1호가", "상대2호가", "상대3호가", "하한가", "상한가"};
@@ -396,6 +398,7 @@ TEST_F(OrderDialogTest, NoticeShowsItsTextsOverTheFramedPanel)
     CString text;
     notice.GetWindowText(text);
     EXPECT_EQ(text, "유의 사항");
+    EXPECT_EQ(ControlsOutside(notice), "");
     CWnd* frame = notice.GetDlgItem(IDC_NOTICE_FRAME);
     ASSERT_NE(frame, nullptr);
     char cls[32] = {0};
@@ -428,6 +431,11 @@ TEST_F(OrderDialogTest, NoticeShowsItsTextsOverTheFramedPanel)
     notice.GetControl(IDC_NOTICE_CAUTIONS)->GetWindowText(text);
     for (const char* mark : {" 1. ", " 2. ", " 3. ", " 4. ", " 5. "})
         EXPECT_NE(std::string(text).find(mark), std::string::npos) << mark;
+    // The panel and the texts on it show the dialog label colour.
+    notice.ShowWindow(SW_SHOWNOACTIVATE);
+    const COLORREF label = CColorMap::GetColor(613);
+    EXPECT_EQ(ShownPixel(notice, 10, 130), label);   // the panel beside the texts
+    EXPECT_EQ(ShownPixel(notice, 420, 240), label);  // the cautions' empty corner
     notice.DestroyWindow();
 }
 
