@@ -44,21 +44,22 @@ struct ConfirmCase
     const char* row3Head;
     int boldRow;         // the order grid's bold value row, -1 none
     WORD back;           // the kind's ground; 0 the view's
+    WORD okFill, okFrame; // the OK button's look
 };
 
 const ConfirmCase kConfirms[] = {
-    {"sell", {0, 660, 51000, 10, 0, 0}, "매도주문", {"10", "51,000", "00 보통", ""}, "", 2, 614},
-    {"buyMarket", {1, 660, 0, 1500, 0, 3}, "매수주문", {"1,500", "0", "03 시장가", ""}, "", 2, 615},
-    {"buyIoc", {1, 660, 700, 1, 9, 13}, "매수주문", {"1", "700", "13 시장가(IOC)", ""}, "", 2, 615},
-    {"buyUnknownType", {1, 660, 700, 1, 0, 4}, "매수주문", {"1", "700", "", ""}, "", 2, 615},
-    {"modifyRest", {2, 660, 0, 0, 12345, 26}, "정정주문", {"잔량", "", "26 최유리(FOK)", "12345"}, "원주문번호", -1, 616},
-    {"modifyPrice", {2, 660, 52000, 5, 0, 20}, "정정주문", {"5", "52,000", "20 보통(FOK)", ""}, "원주문번호", -1, 616},
-    {"cancelRest", {3, 660, 50000, 0, 4321, 0}, "취소주문", {"잔량", "", "", "4321"}, "원주문번호", 3, 617},
-    {"cancelPart", {3, 660, 0, 7, 88, 5}, "취소주문", {"7", "", "", "88"}, "원주문번호", 3, 617},
+    {"sell", {0, 660, 51000, 10, 0, 0}, "매도주문", {"10", "51,000", "00 보통", ""}, "", 2, 614, 641, 645},
+    {"buyMarket", {1, 660, 0, 1500, 0, 3}, "매수주문", {"1,500", "0", "03 시장가", ""}, "", 2, 615, 646, 650},
+    {"buyIoc", {1, 660, 700, 1, 9, 13}, "매수주문", {"1", "700", "13 시장가(IOC)", ""}, "", 2, 615, 646, 650},
+    {"buyUnknownType", {1, 660, 700, 1, 0, 4}, "매수주문", {"1", "700", "", ""}, "", 2, 615, 646, 650},
+    {"modifyRest", {2, 660, 0, 0, 12345, 26}, "정정주문", {"잔량", "", "26 최유리(FOK)", "12345"}, "원주문번호", -1, 616, 651, 655},
+    {"modifyPrice", {2, 660, 52000, 5, 0, 20}, "정정주문", {"5", "52,000", "20 보통(FOK)", ""}, "원주문번호", -1, 616, 651, 655},
+    {"cancelRest", {3, 660, 50000, 0, 4321, 0}, "취소주문", {"잔량", "", "", "4321"}, "원주문번호", 3, 617, 656, 660},
+    {"cancelPart", {3, 660, 0, 7, 88, 5}, "취소주문", {"7", "", "", "88"}, "원주문번호", 3, 617, 656, 660},
     // Kinds the dialog does not know: nothing that looks like an order, in the view's colours.
-    {"kindFour", {4, 660, 51000, 10, 1, 0}, "", {"", "", "", ""}, "", -1, 0},
-    {"kindNegative", {-1, 660, 51000, 10, 1, 0}, "", {"", "", "", ""}, "", -1, 0},
-    {"kindHuge", {0x7fffffff, 660, 1, 1, 1, 0}, "", {"", "", "", ""}, "", -1, 0},
+    {"kindFour", {4, 660, 51000, 10, 1, 0}, "", {"", "", "", ""}, "", -1, 0, 0, 0},
+    {"kindNegative", {-1, 660, 51000, 10, 1, 0}, "", {"", "", "", ""}, "", -1, 0, 0, 0},
+    {"kindHuge", {0x7fffffff, 660, 1, 1, 1, 0}, "", {"", "", "", ""}, "", -1, 0, 0, 0},
 };
 
 class ConfirmTest : public OrderDialogTest
@@ -110,7 +111,12 @@ TEST_P(ConfirmKindTest, CellsTitleAndColoursFollowTheKind)
     for (UINT row = 0; row < 4; ++row) {
         EXPECT_EQ(Text(IDC_ORDCONFIRM_ORDER, 1, row), c.rows[row]) << row;
         EXPECT_EQ(Grid(IDC_ORDCONFIRM_ORDER).GetRowHeight(row), 22) << row;
+        const bool bold = (Grid(IDC_ORDCONFIRM_ORDER).GetCellPtr(1, row)->nFlags & GCF_BOLD) != 0;
+        EXPECT_EQ(bold, (int)row == c.boldRow) << row;
     }
+    // The account and the item are bold whatever the kind.
+    for (UINT row = 0; row < 2; ++row)
+        EXPECT_NE(Grid(IDC_ORDCONFIRM_ACCOUNT).GetCellPtr(1, row)->nFlags & GCF_BOLD, 0u) << row;
     EXPECT_EQ(Text(IDC_ORDCONFIRM_ACCOUNT, 0, 0), "계좌정보");
     EXPECT_EQ(Text(IDC_ORDCONFIRM_ACCOUNT, 0, 1), "종    목");
     EXPECT_EQ(Text(IDC_ORDCONFIRM_ACCOUNT, 1, 0), "123-45-678901(홍길동)");
@@ -123,6 +129,11 @@ TEST_P(ConfirmKindTest, CellsTitleAndColoursFollowTheKind)
     dialog->ShowWindow(SW_SHOWNOACTIVATE);
     const COLORREF back = CColorMap::GetColor(known ? c.back : CLR_VIEW_BACKGROUND);
     EXPECT_EQ(ShownPixel(*dialog, 2, 120), back);
+    if (known) {
+        CWnd& ok = *dialog->GetControl(IDC_ORDCONFIRM_OK);
+        EXPECT_EQ(ShownPixel(ok, 0, 0), CColorMap::GetColor(c.okFrame));
+        EXPECT_EQ(ShownPixel(ok, 3, 3), CColorMap::GetColor(c.okFill));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ConfirmKindTest, ::testing::ValuesIn(kConfirms),
