@@ -48,6 +48,7 @@ const AlarmColumn kColumns[] = {
 };
 const int kColumnCount = sizeof kColumns / sizeof kColumns[0];
 const UINT kStandInRows = 12;
+const int kStandInGap = 6;
 
 static_assert(offsetof(COIN_ORD_INFO, nTotal) == 112 && offsetof(COIN_ORD_INFO, dFee) == 116,
               "the list reads the order event's fields at their wire offsets");
@@ -94,6 +95,15 @@ BOOL COrdAlarm::CreateStandInGrid()
 {
     CRect rc;
     GetClientRect(&rc);
+    // Above the layout's buttons when they were made.
+    for (WORD id : {IDC_ORDALARM_CLEAR, IDC_ORDALARM_HIDE}) {
+        if (CWnd* button = GetControl(id)) {
+            CRect below;
+            button->GetWindowRect(&below);
+            ScreenToClient(&below);
+            rc.bottom = std::min(rc.bottom, below.top - kStandInGap);
+        }
+    }
     CGridDataList* grid = new CGridDataList;
     grid->SetDataListScrollbar(GDL_SCROLL_VERT | GDL_SCROLL_HORZ);
     if (!grid->Create(0, 1, kColumnCount, kStandInRows, WS_CHILD | WS_VISIBLE, rc, this, IDC_ORDALARM_GRID)) {

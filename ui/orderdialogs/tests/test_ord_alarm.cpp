@@ -120,6 +120,14 @@ TEST_F(OrdAlarmTest, HiddenPopUpWithItsTitleAndList)
     EXPECT_EQ(Grid().GetRecordSize(), 390);
     EXPECT_EQ(Grid().GetMaxRowCount(), 1000);
     EXPECT_EQ(ControlsOutside(*alarm), "");
+    // The list sits above the buttons, as the layout places it.
+    CRect list;
+    Grid().GetWindowRect(&list);
+    alarm->ScreenToClient(&list);
+    EXPECT_EQ(list, CRect(0, 0, 478, 266));
+    const int widths[] = {80, 40, 90, 70, 80, 100, 90, 90, 300};
+    for (UINT col = 0; col < 9; ++col)
+        EXPECT_EQ(Grid().GetColumnWidth(col), widths[col]) << col;
 }
 
 TEST_F(OrdAlarmTest, EventFillsItsNineColumnsNewestOnTop)
