@@ -2,6 +2,8 @@
 // cautions on the dialog label colour.
 #include "NoticeDlg.h"
 
+#include <cstring>
+
 #include "ColorMap.h"
 #include "InstallFolders.h"
 #include "OrderDialogsModule.h"
@@ -17,7 +19,7 @@ namespace {
 
 const char kLayoutFile[] = "MF_1001_Notice.xml";
 const WORD kBackColour = 613;
-const CRect kFrameRect(6, 6, 434, 254);
+const CRect kFrameRect(6, 6, 512, 256);
 
 } // namespace
 
@@ -62,6 +64,9 @@ BOOL CNoticeDlg::OnInitDialog()
         CWnd* control = GetControl(t.id);
         if (control == NULL)
             continue;
+        // The texts of several lines are drawn from the top left, line by line.
+        if (strchr(t.text, '\n') != NULL)
+            control->ModifyStyle(SS_TYPEMASK, SS_LEFTNOWORDWRAP);
         control->SetWindowText(t.text);
         if (CSStatic* label = dynamic_cast<CSStatic*>(control))
             label->SetBkColor(CColorMap::GetColor(kBackColour));

@@ -442,11 +442,14 @@ TEST_F(OrderDialogTest, NoticeShowsItsTextsOverTheFramedPanel)
     notice.GetControl(IDC_NOTICE_CAUTIONS)->GetWindowText(text);
     for (const char* mark : {" 1. ", " 2. ", " 3. ", " 4. ", " 5. "})
         EXPECT_NE(std::string(text).find(mark), std::string::npos) << mark;
+    // The texts of several lines are drawn line by line from the top left.
+    for (WORD id : {IDC_NOTICE_INTRO, IDC_NOTICE_CAUTIONS})
+        EXPECT_EQ(notice.GetControl(id)->GetStyle() & SS_TYPEMASK, static_cast<DWORD>(SS_LEFTNOWORDWRAP)) << id;
     // The panel and the texts on it show the dialog label colour.
     notice.ShowWindow(SW_SHOWNOACTIVATE);
     const COLORREF label = CColorMap::GetColor(613);
     EXPECT_EQ(ShownPixel(notice, 10, 130), label);   // the panel beside the texts
-    EXPECT_EQ(ShownPixel(notice, 420, 240), label);  // the cautions' empty corner
+    EXPECT_EQ(ShownPixel(notice, 500, 240), label);  // the cautions' empty corner
     notice.DestroyWindow();
 }
 
