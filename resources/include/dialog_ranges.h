@@ -42,7 +42,7 @@ const MolvaneDialogRange kMolvaneDialogRanges[] = {
     {"SheetView.dll", 3600, 3699, 0, 0, false, false},
     {"WidgetKit.dll", 7200, 7299, 101, 101, false, false},
     {"PanelHost.dll", 3700, 3799, 0, 0, false, false},
-    {"OrderDialogs.dll", 24000, 24099, 0, 0, false, false},
+    {"OrderDialogs.dll", 24000, 24099, 28001, 28001, false, false},
     // Screens.
     {"TradePanel.dll", 4000, 4099, 0, 0, false, true},
     {"BalancePanel.dll", 4100, 4199, 0, 0, false, true},

@@ -1,0 +1,6 @@
+// The module handle of OrderDialogs.dll, for its own templates.
+#pragma once
+
+#include <windows.h>
+
+HINSTANCE OrderDialogsInstance();

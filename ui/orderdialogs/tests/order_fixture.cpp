@@ -1,0 +1,119 @@
+// Fixtures of the order dialogs' tests.
+#include "order_fixture.h"
+
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "ColorMap.h"
+#include "InstallFolders.h"
+#include "ResourceMap.h"
+#include "SharedKit.h"
+#include "Utils.h"
+
+namespace {
+
+const std::string& LogFolder()
+{
+    static const std::string folder = [] {
+        char temp[MAX_PATH] = {0};
+        ::GetTempPathA(MAX_PATH, temp);
+        std::string path = std::string(temp) + "orderdialogs_log_" + std::to_string(::GetCurrentProcessId()) + "_" +
+                           std::to_string(::GetTickCount());
+        CUtils::LogServer_SetFilePath(path.c_str(), "System");
+        return path;
+    }();
+    return folder;
+}
+
+void PutText(char* field, size_t width, const char* text)
+{
+    memset(field, ' ', width);
+    memcpy(field, text, std::min(width, strlen(text)));
+}
+
+} // namespace
+
+void OrderDialogsEnvironment::SetUp()
+{
+    ::CoInitialize(NULL);
+    LogFolder();
+    GetColorMap()->Load(CString(GetSystemDir()) + "colormap.xml", "default");
+    GetResourceMap()->Load(CString(GetSystemDir()) + "ResourceMap.xml", "default");
+}
+
+void OrderDialogsEnvironment::TearDown()
+{
+    GetColorMap()->Release();
+    GetResourceMap()->Release();
+    ::CoUninitialize();
+}
+
+std::string OrderDialogsEnvironment::ServerLog()
+{
+    std::string all;
+    WIN32_FIND_DATAA found;
+    const std::string folder = LogFolder() + "\\";
+    HANDLE search = ::FindFirstFileA((folder + "*.log").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return all;
+    do {
+        std::ifstream in(folder + found.cFileName, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        all += text.str();
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return all;
+}
+
+COIN_ORD_INFO OrderEvent(const char* name, const char* side, const char* orderId, const char* contId, int price,
+                         double units, int total, double fee, const char* message, const char* code)
+{
+    COIN_ORD_INFO info;
+    memset(&info, 0, sizeof info);
+    PutText(info.szCoinName, sizeof info.szCoinName, name);
+    PutText(info.szSide, sizeof info.szSide, side);
+    PutText(info.szOrderID, sizeof info.szOrderID, orderId);
+    PutText(info.szContID, sizeof info.szContID, contId);
+    info.nPrice = price;
+    info.dUnits = units;
+    info.nTotal = total;
+    info.dFee = fee;
+    PutText(info.szMessage, sizeof info.szMessage, message);
+    PutText(info.szCoinCode, sizeof info.szCoinCode, code);
+    return info;
+}
+
+OwnerWindow::OwnerWindow()
+{
+    CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0);
+}
+
+OwnerWindow::~OwnerWindow()
+{
+    if (GetSafeHwnd() != NULL)
+        DestroyWindow();
+}
+
+std::string ControlsOutside(CWnd& dialog)
+{
+    CRect client;
+    dialog.GetClientRect(&client);
+    std::string outside;
+    for (HWND child = ::GetWindow(dialog.GetSafeHwnd(), GW_CHILD); child != NULL;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!(::GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        CRect rc;
+        ::GetWindowRect(child, &rc);
+        dialog.ScreenToClient(&rc);
+        CRect inside;
+        if (!inside.IntersectRect(&rc, &client) || inside != rc)
+            outside += std::to_string(::GetDlgCtrlID(child)) + " ";
+    }
+    return outside;
+}
