@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 #include "SharedData.h"
 #include "window_class.h"
@@ -157,6 +159,23 @@ void CBaseEdit::SetPasswordMode(BOOL on)
 
 // --- measuring --------------------------------------------------------------------------
 
+namespace {
+
+// The measured widths of one font: every edit (each grid has one) measures the same few fonts,
+// and the 130 text extents of a font cost milliseconds under some systems: measure a font once.
+struct FontWidths
+{
+    LOGFONTA font;
+    int widths[256];
+    int doubleByte;
+    int lineHeight;
+};
+
+std::mutex g_widthsLock;
+std::vector<FontWidths> g_widths;
+
+} // namespace
+
 void CBaseEdit::RebuildWidthTable()
 {
     memset(m_arrWidth, 0, sizeof m_arrWidth);
@@ -164,6 +183,22 @@ void CBaseEdit::RebuildWidthTable()
     m_nLineHeight = 0;
     if (m_hWnd == NULL)
         return;
+    // Keyed by what the font is, not by its handle: a deleted handle may come back as another font.
+    LOGFONTA key;
+    memset(&key, 0, sizeof key);
+    const HGDIOBJ handle = m_pFont != NULL ? m_pFont->GetSafeHandle() : NULL;
+    const bool keyed = handle != NULL && ::GetObjectA(handle, sizeof key, &key) == sizeof key;
+    if (keyed) {
+        std::lock_guard<std::mutex> hold(g_widthsLock);
+        for (const FontWidths& known : g_widths) {
+            if (memcmp(&known.font, &key, sizeof key) == 0) {
+                memcpy(m_arrWidth, known.widths, sizeof m_arrWidth);
+                m_nDBCSWidth = known.doubleByte;
+                m_nLineHeight = known.lineHeight;
+                return;
+            }
+        }
+    }
     CClientDC dc(this);
     CFont* old = m_pFont != NULL ? dc.SelectObject(m_pFont) : NULL;
     TEXTMETRIC tm;
@@ -184,6 +219,15 @@ void CBaseEdit::RebuildWidthTable()
     m_nDBCSWidth = size.cx;
     if (old != NULL)
         dc.SelectObject(old);
+    if (keyed) {
+        FontWidths measured;
+        measured.font = key;
+        memcpy(measured.widths, m_arrWidth, sizeof m_arrWidth);
+        measured.doubleByte = m_nDBCSWidth;
+        measured.lineHeight = m_nLineHeight;
+        std::lock_guard<std::mutex> hold(g_widthsLock);
+        g_widths.push_back(measured);
+    }
 }
 
 int CBaseEdit::CharWidth(const char* p, int remaining) const

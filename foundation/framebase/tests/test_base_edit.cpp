@@ -118,6 +118,35 @@ TEST(EditWindow, BytesAbove127ThatAreNoLeadBytesAreMeasuredLikeTheyAreDrawn)
     EXPECT_EQ(2, host.edit.HitTest(host.edit.GetTextX() + host.edit.MeasureText(0, 2) + 1));
 }
 
+// Widths are measured once per font: a second edit of a font, and a font made again after the
+// first was deleted (its handle may come back), measure as the font draws.
+TEST(EditWindow, EachFontMeasuresItsOwnWidthsWhenShared)
+{
+    EditHost host;
+    struct
+    {
+        int height;
+        int weight;
+    } const fonts[] = {{12, FW_NORMAL}, {24, FW_BOLD}, {12, FW_NORMAL}, {24, FW_BOLD}};
+    char text[] = "WWW\xC7\xD1";
+    for (const auto& f : fonts) {
+        CFont font;
+        ASSERT_TRUE(font.CreateFont(f.height, 0, 0, 0, f.weight, 0, 0, 0, 0, 0, 0, 0, 0x20, "굴림체"));
+        host.edit.SetFont(&font, FALSE);
+        host.edit.SetData(text);
+        CClientDC dc(&host.edit);
+        CFont* old = dc.SelectObject(&font);
+        SIZE size = {0, 0};
+        ::GetTextExtentPoint32A(dc.GetSafeHdc(), text, 5, &size);
+        TEXTMETRIC tm = {};
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(old);
+        EXPECT_EQ(size.cx, host.edit.MeasureText(0, 5)) << f.height;
+        EXPECT_EQ(tm.tmHeight, host.edit.GetLineHeight()) << f.height;
+        host.edit.SetFont(CSharedData::GetDefaultFont(1), FALSE);
+    }
+}
+
 TEST(EditWindow, KoreanCompositionShowsABlockCaretThenOneCharacter)
 {
     EditHost host;

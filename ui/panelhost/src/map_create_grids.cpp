@@ -2,6 +2,8 @@
 // bars from "scroll", column widths from "widths".
 #include <cstdlib>
 
+#include "GridDataList.h"
+#include "GridList.h"
 #include "GridTable.h"
 #include "map_creators.h"
 #include "map_layout_rules.h"
@@ -52,4 +54,26 @@ CWnd* CreateGridTable(MapElement& element)
     if (grid == NULL)
         return NULL;
     return CreateGridWindow(grid, element, ScrollStyle(element, 0));
+}
+
+CWnd* CreateGridList(MapElement& element)
+{
+    if (!HasGridSize(element))
+        return NULL;
+    CGridList* grid = TakeOrMake<CGridList>(element);
+    if (grid == NULL)
+        return NULL;
+    return CreateGridWindow(grid, element, ScrollStyle(element, WS_VSCROLL));
+}
+
+CWnd* CreateGridDataList(MapElement& element)
+{
+    if (!HasGridSize(element))
+        return NULL;
+    CGridDataList* grid = TakeOrMake<CGridDataList>(element);
+    if (grid == NULL)
+        return NULL;
+    // The record list draws its own bars; its window has none.
+    grid->SetDataListScrollbar(maplayout::ReadDataListScrollBars(element.Attr("scroll"), element.Has("scroll")));
+    return CreateGridWindow(grid, element, 0);
 }

@@ -42,5 +42,12 @@ CWnd* CreateSpinEdit(MapElement& element);
 CWnd* CreateWindowKind(MapElement& element);
 CWnd* CreatePanel(MapElement& element);
 
+// The view's code selectors and account control: the last of each kind becomes the view's.
+CWnd* CreateCodeCombo(MapElement& element);
+CWnd* CreateELWCodeCombo(MapElement& element);
+CWnd* CreateAccount(MapElement& element);
+
 // Grids.
 CWnd* CreateGridTable(MapElement& element);
+CWnd* CreateGridList(MapElement& element);
+CWnd* CreateGridDataList(MapElement& element);

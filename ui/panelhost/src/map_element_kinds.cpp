@@ -21,15 +21,14 @@ namespace {
 
 const MapElementKind kKinds[] = {
     {"TabCtrl", TRUE, CreateTabCtrl},
-    // The code selectors, the account control and the two grid lists are not in this build.
-    {"CodeCombo", FALSE, NULL},
-    {"ELWCodeCombo", FALSE, NULL},
+    {"CodeCombo", FALSE, CreateCodeCombo},
+    {"ELWCodeCombo", FALSE, CreateELWCodeCombo},
     {"ImgButton", FALSE, CreateImgButton},
     {"ImgToggle", FALSE, CreateImgToggle},
     {"GridTable", TRUE, CreateGridTable},
-    {"GridList", TRUE, NULL},
-    {"GridDataList", TRUE, NULL},
-    {"Account", FALSE, NULL},
+    {"GridList", TRUE, CreateGridList},
+    {"GridDataList", TRUE, CreateGridDataList},
+    {"Account", FALSE, CreateAccount},
     {"Static", TRUE, CreateStatic},
     {"GroupBox", FALSE, CreateGroupBox},
     {"Edit", TRUE, CreateEdit},

@@ -27,8 +27,6 @@ struct MapElement
 // A creator gives the created control, or null (nothing left behind).
 typedef CWnd* (*MapElementCreator)(MapElement& element);
 
-// A kind whose control this build does not have: null creator; such elements are logged and
-// skipped.
 struct MapElementKind
 {
     LPCSTR name;

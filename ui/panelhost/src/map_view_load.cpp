@@ -2,7 +2,6 @@
 #include "MapView.h"
 
 #include "SharedData.h"
-#include "Utils.h"
 #include "XMLHelper.h"
 #include "map_element_kinds.h"
 #include "map_layout_rules.h"
@@ -63,13 +62,6 @@ BOOL CMapView::CreateControl(CWnd* parent, CXMLNode* element)
     MapElement args = {this, parent, 0, CRect(0, 0, 0, 0), &attrs, NULL};
     args.id = maplayout::ReadId(args.Attr("id"));
     args.rect = maplayout::ReadPosition(args.Attr("position"));
-    if (kind->create == NULL) {
-        CString line;
-        line.Format("MapView: layout element %s (id %u) is not available in this build; skipped", (LPCSTR)name,
-                    args.id);
-        CUtils::LogServer_WriteLog(line);
-        return 1;
-    }
     if (kind->sub)
         args.sub = GetSubControl(args.id);
     CWnd* control = kind->create(args);

@@ -1,5 +1,5 @@
 // Layout files into controls: every element kind's class, id, styles and flags; scroll bars of
-// the grids; the view's size limits and sizing edges; the view's own objects first; comments
+// the grids (the record list's own); the view's size limits and sizing edges; the view's own objects first; comments
 // and unknown elements skipped; a missing or broken file, a failed element and a repeated id.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,12 @@
 
 #include <afxcmn.h>
 
+#include "AccountCtrl.h"
 #include "BaseWnd.h"
+#include "CdeCtrl.h"
+#include "ELWCodeCtrl.h"
+#include "GridDataList.h"
+#include "GridList.h"
 #include "GridTable.h"
 #include "ImgButton.h"
 #include "Panel.h"
@@ -46,12 +51,20 @@ const DWORD V = WS_CHILD | WS_VISIBLE;
 
 const KindCase kKinds[] = {
     {"<TabCtrl id=\"1001\" position=\"0,0,200,30\"/>", 1001, typeid(CUITabCtrl), "SysTabControl32", V, 0, 0},
+    {"<CodeCombo id=\"1016\" position=\"0,260,200,22\"/>", 1016, typeid(CCdeCtrl), "", V, 0, 0},
+    {"<ELWCodeCombo id=\"1017\" position=\"0,260,200,22\"/>", 1017, typeid(CELWCodeCtrl), "", V, 0, 0},
     {"<ImgButton id=\"1002\" position=\"0,40,60,20\" text=\"go\" normal=\"112\" over=\"113\" pressed=\"114\"/>",
      1002, typeid(CImgButton), "Button", V | WS_TABSTOP, 0, 0},
     {"<ImgToggle id=\"1003\" position=\"70,40,60,20\" text=\"on\"/>", 1003, typeid(CImgToggle), "Button",
      V | WS_TABSTOP, 0, 0},
     {"<GridTable id=\"1004\" position=\"0,70,200,80\" column=\"3\" row=\"4\" col-head=\"1\" widths=\"50,60\"/>",
      1004, typeid(CGridTable), "", V, WS_VSCROLL | WS_HSCROLL, 0},
+    {"<GridList id=\"1018\" position=\"0,70,200,80\" column=\"3\" row=\"4\"/>", 1018, typeid(CGridList), "",
+     V | WS_VSCROLL, WS_HSCROLL, 0},
+    {"<GridDataList id=\"1019\" position=\"0,70,200,80\" column=\"3\" row=\"4\" scroll=\"both\"/>", 1019,
+     typeid(CGridDataList), "", V, WS_VSCROLL | WS_HSCROLL, 0},
+    {"<Account id=\"1020\" position=\"0,260,250,22\" account=\"ALL\" pwd=\"True\"/>", 1020, typeid(CAccountCtrl),
+     "", V, 0, 0},
     {"<Static id=\"1005\" position=\"0,160,80,20\" text=\"label\" exstyle=\"x|Edge\"/>", 1005, typeid(CSStatic),
      "Static", V, 0, WS_EX_STATICEDGE},
     {"<GroupBox id=\"1006\" position=\"0,190,100,50\" text=\"group\"/>", 1006, typeid(CButton), "Button",
@@ -135,20 +148,31 @@ TEST_F(MapViewTest, ControlsTakeTheirPlaceTextsAndSettings)
     EXPECT_TRUE(rc.IsRectEmpty());
 }
 
+// The window's scroll styles, and for a record list its own bars (1 vertical, 2 horizontal).
 struct ScrollCase
 {
     const char* kind;
     const char* scroll; // null: no attribute
     DWORD bars;
+    UINT ownBars;
 };
 
 const ScrollCase kScrolls[] = {
-    {"GridTable", nullptr, 0},
-    {"GridTable", "none", 0},
-    {"GridTable", "vert", WS_VSCROLL},
-    {"GridTable", "horz", WS_HSCROLL},
-    {"GridTable", "both", WS_VSCROLL | WS_HSCROLL},
-    {"GridTable", "Vert", WS_VSCROLL | WS_HSCROLL},
+    {"GridTable", nullptr, 0, 0},
+    {"GridTable", "none", 0, 0},
+    {"GridTable", "vert", WS_VSCROLL, 0},
+    {"GridTable", "horz", WS_HSCROLL, 0},
+    {"GridTable", "both", WS_VSCROLL | WS_HSCROLL, 0},
+    {"GridTable", "Vert", WS_VSCROLL | WS_HSCROLL, 0},
+    {"GridList", nullptr, WS_VSCROLL, 0},
+    {"GridList", "none", 0, 0},
+    {"GridList", "horz", WS_HSCROLL, 0},
+    {"GridList", "all", WS_VSCROLL | WS_HSCROLL, 0},
+    {"GridDataList", nullptr, 0, 1},
+    {"GridDataList", "none", 0, 0},
+    {"GridDataList", "vert", 0, 1},
+    {"GridDataList", "horz", 0, 2},
+    {"GridDataList", "HORZ", 0, 3},
 };
 
 class MapScrollTest : public MapViewTest, public ::testing::WithParamInterface<ScrollCase>
@@ -158,7 +182,9 @@ class MapScrollTest : public MapViewTest, public ::testing::WithParamInterface<S
 TEST_P(MapScrollTest, GridScrollBarsFollowTheAttribute)
 {
     const ScrollCase& c = GetParam();
-    std::string element = std::string("<") + c.kind + " id=\"1001\" position=\"0,0,200,100\" column=\"2\" row=\"9\"";
+    // Rows and columns beyond the window, so a list shows every bar its style has.
+    std::string element =
+        std::string("<") + c.kind + " id=\"1001\" position=\"0,0,200,100\" column=\"2\" row=\"9\" widths=\"150,150\"";
     if (c.scroll != nullptr)
         element += std::string(" scroll=\"") + c.scroll + "\"";
     element += "/>";
@@ -166,6 +192,12 @@ TEST_P(MapScrollTest, GridScrollBarsFollowTheAttribute)
     CWnd* grid = view->GetControl(1001);
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->GetStyle() & (WS_VSCROLL | WS_HSCROLL), c.bars);
+    CGridDataList* list = dynamic_cast<CGridDataList*>(grid);
+    if (list != nullptr) {
+        const UINT own = (list->GetOwnScrollBar(1)->GetSafeHwnd() != NULL ? 1u : 0u) |
+                         (list->GetOwnScrollBar(0)->GetSafeHwnd() != NULL ? 2u : 0u);
+        EXPECT_EQ(own, c.ownBars);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scroll, MapScrollTest, ::testing::ValuesIn(kScrolls));
@@ -266,33 +298,63 @@ public:
     ~CCountedWnd() { --LiveCount::Of("wnd"); }
 };
 
+class CCountedList : public CGridList
+{
+public:
+    CCountedList() { ++LiveCount::Of("list"); }
+    ~CCountedList() { --LiveCount::Of("list"); }
+};
+
+class CCountedDataList : public CGridDataList
+{
+public:
+    CCountedDataList() { ++LiveCount::Of("datalist"); }
+    ~CCountedDataList() { --LiveCount::Of("datalist"); }
+};
+
 TEST_F(MapViewTest, TheViewsOwnObjectsComeFirstWhereTheKindAsks)
 {
     view->makers[1001] = [] { return new CCountedStatic; };
     view->makers[1002] = [] { return new CCountedTable; };
     view->makers[1003] = [] { return new CCountedWnd; };
     view->makers[1004] = [] { return new CCountedWnd; }; // an ImgButton never asks
+    view->makers[1006] = [] { return new CCountedList; };
+    view->makers[1007] = [] { return new CCountedDataList; };
+    view->makers[1008] = [] { return new CCountedWnd; }; // nor do the selectors
+    view->makers[1009] = [] { return new CCountedWnd; };
     ASSERT_TRUE(Load("position=\"0,0,300,200\"",
                      "<Static id=\"1001\" position=\"0,0,50,20\"/>"
                      "<GridTable id=\"1002\" position=\"0,30,100,50\" column=\"2\" row=\"2\"/>"
                      "<Window id=\"1003\" position=\"0,90,50,50\"/>"
                      "<ImgButton id=\"1004\" position=\"60,0,50,20\"/>"
-                     "<Edit id=\"1005\" position=\"60,30,50,20\"/>"));
+                     "<Edit id=\"1005\" position=\"60,30,50,20\"/>"
+                     "<GridList id=\"1006\" position=\"100,30,100,50\" column=\"2\" row=\"2\"/>"
+                     "<GridDataList id=\"1007\" position=\"100,90,100,50\" column=\"2\" row=\"2\"/>"
+                     "<CodeCombo id=\"1008\" position=\"0,150,200,22\"/>"
+                     "<Account id=\"1009\" position=\"0,175,250,22\"/>"));
     EXPECT_TRUE(typeid(*view->GetControl(1001)) == typeid(CCountedStatic));
     EXPECT_TRUE(typeid(*view->GetControl(1002)) == typeid(CCountedTable));
     EXPECT_TRUE(typeid(*view->GetControl(1003)) == typeid(CCountedWnd));
     EXPECT_TRUE(typeid(*view->GetControl(1004)) == typeid(CImgButton));
     EXPECT_TRUE(typeid(*view->GetControl(1005)) == typeid(CSEdit));
-    EXPECT_EQ(view->asked, (std::vector<WORD>{1001, 1002, 1003, 1005}));
+    EXPECT_TRUE(typeid(*view->GetControl(1006)) == typeid(CCountedList));
+    EXPECT_TRUE(typeid(*view->GetControl(1007)) == typeid(CCountedDataList));
+    EXPECT_TRUE(typeid(*view->GetControl(1008)) == typeid(CCdeCtrl));
+    EXPECT_TRUE(typeid(*view->GetControl(1009)) == typeid(CAccountCtrl));
+    EXPECT_EQ(view->asked, (std::vector<WORD>{1001, 1002, 1003, 1005, 1006, 1007}));
     EXPECT_EQ(LiveCount::Of("static"), 1);
     EXPECT_EQ(LiveCount::Of("table"), 1);
     EXPECT_EQ(LiveCount::Of("wnd"), 1);
+    EXPECT_EQ(LiveCount::Of("list"), 1);
+    EXPECT_EQ(LiveCount::Of("datalist"), 1);
     // The view owns them.
     view->DestroyWindow();
     view.reset();
     EXPECT_EQ(LiveCount::Of("static"), 0);
     EXPECT_EQ(LiveCount::Of("table"), 0);
     EXPECT_EQ(LiveCount::Of("wnd"), 0);
+    EXPECT_EQ(LiveCount::Of("list"), 0);
+    EXPECT_EQ(LiveCount::Of("datalist"), 0);
 }
 
 TEST_F(MapViewTest, CommentsAndOtherElementsAreSkipped)
@@ -308,23 +370,6 @@ TEST_F(MapViewTest, CommentsAndOtherElementsAreSkipped)
     EXPECT_EQ(view->GetControl(1003), nullptr);
     EXPECT_EQ(view->GetControl(1004), nullptr);
     EXPECT_NE(view->GetControl(1005), nullptr);
-}
-
-// Kinds whose controls this build lacks are logged and passed over; the load goes on.
-TEST_F(MapViewTest, KindsThisBuildLacksArePassedOver)
-{
-    ASSERT_TRUE(Load("position=\"0,0,300,200\"",
-                     "<CodeCombo id=\"1001\" position=\"0,0,150,22\"/>"
-                     "<ELWCodeCombo id=\"1002\" position=\"0,0,150,22\"/>"
-                     "<GridList id=\"1003\" position=\"0,0,50,50\" column=\"2\" row=\"2\"/>"
-                     "<GridDataList id=\"1004\" position=\"0,0,50,50\" column=\"2\" row=\"2\"/>"
-                     "<Account id=\"1005\" position=\"0,0,150,22\"/>"
-                     "<Static id=\"1006\" position=\"0,30,50,20\"/>"));
-    for (WORD id = 1001; id <= 1005; ++id)
-        EXPECT_EQ(view->GetControl(id), nullptr) << id;
-    EXPECT_NE(view->GetControl(1006), nullptr);
-    EXPECT_EQ(view->GetCodeCtrl(), nullptr);
-    EXPECT_EQ(view->GetAccountCtrl(), nullptr);
 }
 
 TEST_F(MapViewTest, MissingOrBrokenFileShowsTheErrorBoxAndLeavesNoControls)

@@ -75,6 +75,9 @@ protected:
     int m_nResizeCol;
     int m_bRowSelect;
     int m_bRemoveRowLine;
+    // The standard bars the window was created with: a bar that hides while everything fits
+    // takes WS_[HV]SCROLL off the style, and must still come back when the content grows.
+    DWORD m_dwScrollBars;
     CXeScrollBar m_wndVScroll;
     CXeScrollBar m_wndHScroll;
     // Layout settings of the record-bound list: one record per row block (1) or per column block

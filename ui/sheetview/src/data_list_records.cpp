@@ -211,10 +211,9 @@ void CGridDataList::RefreshAllBars()
 {
     if (m_hWnd == NULL)
         return;
-    const DWORD style = GetStyle();
-    if (style & WS_HSCROLL)
+    if (m_dwScrollBars & WS_HSCROLL)
         CGridList::SetHScrollInfo(0);
-    if (style & WS_VSCROLL)
+    if (m_dwScrollBars & WS_VSCROLL)
         CGridList::SetVScrollInfo(0);
     // The own bars keep showing where the list stands.
     SetVScrollInfo(m_nUpdateStyle ? m_nTopRecord + m_nOverscroll : m_nVScroll);

@@ -16,7 +16,7 @@ BEGIN_MESSAGE_MAP(CGridList, CGrid)
     ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
-CGridList::CGridList() : m_nResizeCol(-1), m_bRowSelect(0), m_bRemoveRowLine(1), m_nUpdateStyle(1), m_nRepeatCount(1)
+CGridList::CGridList() : m_nResizeCol(-1), m_bRowSelect(0), m_bRemoveRowLine(1), m_dwScrollBars(0), m_nUpdateStyle(1), m_nRepeatCount(1)
 {
     m_hoverHit.nCol = m_hoverHit.nRow = 0;
     m_hoverHit.nFlags = 0;

@@ -41,10 +41,9 @@ void CGridList::SetScroll()
 {
     if (m_hWnd == NULL)
         return;
-    const DWORD style = GetStyle();
-    if (style & WS_HSCROLL)
+    if (m_dwScrollBars & WS_HSCROLL)
         SetHScrollInfo(0);
-    if (style & WS_VSCROLL)
+    if (m_dwScrollBars & WS_VSCROLL)
         SetVScrollInfo(0);
 }
 
@@ -194,12 +193,13 @@ BOOL CGridList::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 void CGridList::OnSize(UINT nType, int cx, int cy)
 {
     CGrid::OnSize(nType, cx, cy);
-    if (m_nUpdateStyle && (GetStyle() & WS_VSCROLL))
+    if (m_nUpdateStyle && (m_dwScrollBars & WS_VSCROLL))
         SetVScrollInfo(m_nVScroll);
 }
 
 int CGridList::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
+    m_dwScrollBars = lpCreateStruct->style & (WS_HSCROLL | WS_VSCROLL);
     const int result = CGrid::OnCreate(lpCreateStruct);
     if (result == -1)
         return result;

@@ -121,6 +121,23 @@ TEST_F(GridListTest, ABodySmallerThanItsPageDoesNotScroll)
     EXPECT_EQ(0, small.list.GetVScrollOffset());
 }
 
+// A bar hidden while the body fits comes back when columns widen or rows are added.
+TEST_F(GridListTest, AHiddenBarReturnsWhenTheBodyOutgrowsThePage)
+{
+    ListHost<CGridList> fits(2, 3, 1, 1, WS_HSCROLL | WS_VSCROLL, CSize(300, 200));
+    CGridList& l = fits.list;
+    EXPECT_EQ(l.GetStyle() & (WS_HSCROLL | WS_VSCROLL), 0u);
+    l.SetColumnWidth(0, 200);
+    l.SetColumnWidth(1, 200);
+    EXPECT_NE(l.GetStyle() & WS_HSCROLL, 0u);
+    l.SetRowCount(30);
+    EXPECT_NE(l.GetStyle() & WS_VSCROLL, 0u);
+    // A list made without bars never gets one.
+    ListHost<CGridList> bare(2, 30, 1, 1, 0, CSize(300, 200));
+    bare.list.SetColumnWidth(0, 400);
+    EXPECT_EQ(bare.list.GetStyle() & (WS_HSCROLL | WS_VSCROLL), 0u);
+}
+
 TEST_F(GridListTest, WithoutStandardBarsScrollMessagesMoveNothing)
 {
     ListHost<CGridList> bare(6, 30, 1, 1, 0, CSize(300, 200));
