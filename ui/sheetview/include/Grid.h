@@ -169,9 +169,13 @@ protected:
     // --- drawing of one cell (DC, cell, rectangle) ---
     // Draws the cell as its style says.
     void DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect);
-    void DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text);
+    // One line of text in rect by align (0 left, 1 centre, 2 right); with ground, the rect is
+    // filled with that colour first, in the same call.
+    void DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text, const COLORREF* ground = NULL);
     void DrawMultilineText(CDC* pDC, UINT align, CRect rect, const char* text);
     void DrawCell(CDC* pDC, tagCell* cell, CRect& rect);
+    // The frame and badge a text cell draws over its text.
+    void DrawCellMarks(CDC* pDC, tagCell* cell, CRect& rect);
     void DrawHeader(CDC* pDC, tagCell* cell, CRect& rect);
     void DrawCheckCell(CDC* pDC, tagCell* cell, CRect& rect);
     void DrawButtonCell(CDC* pDC, tagCell* cell, CRect& rect);
