@@ -82,6 +82,11 @@ int CGrid::DrawCellRange(CDC* pDC, int firstCol, int firstRow, int endCol, int e
     CRect box;
     if (pDC->GetClipBox(&box) == ERROR)
         box.SetRectEmpty();
+    // Text of the cells is drawn transparent; the alignment is changed only between cells
+    // that differ (three GDI calls less per cell), and both come back at the end.
+    const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    m_hRangeDC = pDC->m_hDC;
+    m_nRangeAlign = m_nRangeAlignOld = pDC->GetTextAlign();
     for (int col = firstCol; col < endCol; ++col) {
         if (m_pColExt[col].nFlags & GEF_HIDDEN)
             continue;
@@ -101,6 +106,9 @@ int CGrid::DrawCellRange(CDC* pDC, int firstCol, int firstRow, int endCol, int e
         }
     }
     ::SelectObject(pDC->m_hDC, oldFont);
+    RestoreRangeAlign(pDC);
+    m_hRangeDC = NULL;
+    pDC->SetBkMode(oldMode);
     return visited;
 }
 
@@ -178,8 +186,15 @@ void CGrid::DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* te
         break;
     }
     const int y = (rect.top + rect.bottom) / 2 - m_nTextHeight / 2 + 1;
-    pDC->SetBkMode(TRANSPARENT);
-    const UINT old = pDC->SetTextAlign(textAlign | TA_TOP);
+    const bool inRange = pDC->m_hDC == m_hRangeDC;
+    UINT old = 0;
+    if (!inRange) {
+        pDC->SetBkMode(TRANSPARENT);
+        old = pDC->SetTextAlign(textAlign | TA_TOP);
+    } else if (m_nRangeAlign != (textAlign | TA_TOP)) {
+        m_nRangeAlign = textAlign | TA_TOP;
+        pDC->SetTextAlign(m_nRangeAlign);
+    }
     UINT options = ETO_CLIPPED;
     if (ground != NULL) {
         // The cell's ground in the same call, as FillSolidRect would have filled it.
@@ -187,13 +202,23 @@ void CGrid::DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* te
         options |= ETO_OPAQUE;
     }
     pDC->ExtTextOut(x, y, options, &rect, text, (UINT)strlen(text), NULL);
-    pDC->SetTextAlign(old);
+    if (!inRange)
+        pDC->SetTextAlign(old);
+}
+
+void CGrid::RestoreRangeAlign(CDC* pDC)
+{
+    if (pDC->m_hDC == m_hRangeDC && m_nRangeAlign != m_nRangeAlignOld) {
+        pDC->SetTextAlign(m_nRangeAlignOld);
+        m_nRangeAlign = m_nRangeAlignOld;
+    }
 }
 
 void CGrid::DrawMultilineText(CDC* pDC, UINT align, CRect rect, const char* text)
 {
     const UINT format = DT_WORDBREAK | DT_NOPREFIX | DrawTextAlign(align);
     CRect measured = rect;
+    RestoreRangeAlign(pDC); // DrawText lays out from the DC's own alignment
     pDC->DrawText(text, -1, &measured, format | DT_CALCRECT);
     rect.top += rect.Height() / 2 - measured.Height() / 2;
     pDC->SetBkMode(TRANSPARENT);
@@ -305,6 +330,7 @@ void CGrid::DrawHeader(CDC* pDC, tagCell* cell, CRect& rect)
             CRect text = rect;
             text.top += rect.Height() / 2 - lines * lineHeight / 2;
             pDC->SetBkMode(TRANSPARENT);
+            RestoreRangeAlign(pDC);
             pDC->DrawText(cell->pszText, -1, &text,
                           DT_WORDBREAK | DT_NOPREFIX | DrawTextAlign(flags & GCF_ALIGN_MASK));
         } else {
