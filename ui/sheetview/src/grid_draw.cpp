@@ -82,11 +82,14 @@ int CGrid::DrawCellRange(CDC* pDC, int firstCol, int firstRow, int endCol, int e
     CRect box;
     if (pDC->GetClipBox(&box) == ERROR)
         box.SetRectEmpty();
-    // Text of the cells is drawn transparent; the alignment is changed only between cells
-    // that differ (three GDI calls less per cell), and both come back at the end.
+    // Text of the cells is drawn transparent; the alignment, font and text colour are changed
+    // only between cells that differ (GDI calls are most of a repaint's cost); mode and
+    // alignment come back at the end, the font with the loop's end.
     const int oldMode = pDC->SetBkMode(TRANSPARENT);
     m_hRangeDC = pDC->m_hDC;
     m_nRangeAlign = m_nRangeAlignOld = pDC->GetTextAlign();
+    m_hRangeFont = oldFont;
+    m_clrRangeText = pDC->GetTextColor();
     for (int col = firstCol; col < endCol; ++col) {
         if (m_pColExt[col].nFlags & GEF_HIDDEN)
             continue;
@@ -163,8 +166,26 @@ void CGrid::DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect)
 void CGrid::SelectCellFont(CDC* pDC, const tagCell* cell)
 {
     const HGDIOBJ font = CellFont(cell)->GetSafeHandle();
-    if (font != NULL && ::GetCurrentObject(pDC->m_hDC, OBJ_FONT) != font)
+    if (font == NULL)
+        return;
+    if (pDC->m_hDC == m_hRangeDC) {
+        if (m_hRangeFont != font) {
+            ::SelectObject(pDC->m_hDC, font);
+            m_hRangeFont = font;
+        }
+    } else if (::GetCurrentObject(pDC->m_hDC, OBJ_FONT) != font) {
         ::SelectObject(pDC->m_hDC, font);
+    }
+}
+
+void CGrid::SetCellTextColor(CDC* pDC, COLORREF colour)
+{
+    if (pDC->m_hDC != m_hRangeDC) {
+        pDC->SetTextColor(colour);
+    } else if (m_clrRangeText != colour) {
+        pDC->SetTextColor(colour);
+        m_clrRangeText = colour;
+    }
 }
 
 void CGrid::DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text, const COLORREF* ground)
@@ -249,7 +270,7 @@ void CGrid::DrawCell(CDC* pDC, tagCell* cell, CRect& rect)
     // A plain one-line text cell is filled and written by one text call; a repaint of a list
     // is mostly these.
     if (cell->pszText != NULL && !(flags & (GCF_SIGN_MASK | GCF_MULTILINE))) {
-        pDC->SetTextColor(fore);
+        SetCellTextColor(pDC, fore);
         DrawCellText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText, &back);
         DrawCellMarks(pDC, cell, rect);
         return;
@@ -278,7 +299,7 @@ void CGrid::DrawCell(CDC* pDC, tagCell* cell, CRect& rect)
     }
 
     if (cell->pszText != NULL) {
-        pDC->SetTextColor(fore);
+        SetCellTextColor(pDC, fore);
         if (flags & GCF_MULTILINE)
             DrawMultilineText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText);
         else
@@ -304,7 +325,7 @@ void CGrid::DrawCellMarks(CDC* pDC, tagCell* cell, CRect& rect)
     if (flags & GCF_BADGE) {
         CRect badge(rect.left, rect.top, rect.left + kBadgeWidth, rect.bottom);
         pDC->FillSolidRect(&badge, cell->clrBadge);
-        pDC->SetTextColor(kWhite);
+        SetCellTextColor(pDC, kWhite);
         DrawCellText(pDC, 0, badge, BadgeLetter(cell->nBadge));
     }
 }
@@ -314,14 +335,14 @@ void CGrid::DrawHeader(CDC* pDC, tagCell* cell, CRect& rect)
     SelectCellFont(pDC, cell);
     const COLORREF back = ColorOf(cell->pBackColor, kWhite);
     if (cell->pszText != NULL && !(cell->nFlags & GCF_MULTILINE)) {
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, cell->nFlags & GCF_ALIGN_MASK, rect, cell->pszText, &back);
         return;
     }
     pDC->FillSolidRect(&rect, back);
     if (cell->pszText != NULL) {
         const UINT flags = cell->nFlags;
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         if (flags & GCF_MULTILINE) {
             int lines = 1;
             for (const char* p = cell->pszText; *p; ++p)
@@ -353,7 +374,7 @@ void CGrid::DrawCheckCell(CDC* pDC, tagCell* cell, CRect& rect)
     if (HasText(cell)) {
         CopyBitmap(pDC, box, rect.left + 5, rect.top + rect.Height() / 2 - m_nBoxHeight / 2);
         SelectCellFont(pDC, cell);
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         // The caption stays right of the box, whatever its alignment.
         CRect caption = rect;
         caption.left = rect.left + 10 + m_nBoxWidth;
@@ -374,7 +395,7 @@ void CGrid::DrawButtonCell(CDC* pDC, tagCell* cell, CRect& rect)
     CRect edge = rect;
     pDC->DrawEdge(&edge, (cell->nFlags & GCF_PRESSED) ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_LEFT | BF_TOP);
     if (cell->pszText != NULL) {
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, cell->nFlags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
 }
@@ -385,7 +406,7 @@ void CGrid::DrawEditCell(CDC* pDC, tagCell* cell, CRect& rect)
     SelectCellFont(pDC, cell);
     pDC->FillSolidRect(&rect, back);
     if (cell->pszText != NULL) {
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, cell->nFlags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
 }
@@ -424,7 +445,7 @@ void CGrid::DrawBar(CDC* pDC, tagCell* cell, CRect& rect)
     }
 
     if (HasText(cell)) {
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
 }
