@@ -75,6 +75,8 @@ int CGrid::DrawCellRange(CDC* pDC, int firstCol, int firstRow, int endCol, int e
         endCol = (int)m_nColCount;
     if (endRow > (int)m_nRowCount)
         endRow = (int)m_nRowCount;
+    if (firstCol >= endCol || firstRow >= endRow)
+        return 0; // nothing to visit: no DC state to set up either
     int visited = 0;
     // Cells switch between the two fonts only where they differ; the DC gets its own back.
     const HGDIOBJ oldFont = ::GetCurrentObject(pDC->m_hDC, OBJ_FONT);
