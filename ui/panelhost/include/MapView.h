@@ -14,6 +14,7 @@ class CCdeCtrl;
 class CELWCodeCtrl;
 class CAccountCtrl;
 class CXMLNode;
+class CSheetWriter;
 
 typedef CMap<WORD, WORD, CWnd*, CWnd*> CMapViewControlMap;
 
@@ -58,6 +59,12 @@ public:
     // The controls library's modal message box without a parent; empty texts take "확인",
     // "취소" and the title "확인". Returns the box's answer.
     int ShowMsgBox(CString message, int type, CString okText, CString cancelText, CString title);
+
+    // Copies the text of every grid of the layout, top then left, into a new Excel workbook;
+    // 0 when Excel could not be reached (its message shown), 1 otherwise (also with no grid).
+    BOOL ExportGridData();
+    // The same into another spreadsheet writer.
+    BOOL ExportGridData(CSheetWriter& writer);
 
     CCdeCtrl* GetCodeCtrl() const { return m_pCodeCtrl; }
     CELWCodeCtrl* GetELWCodeCtrl() const { return m_pELWCodeCtrl; }

@@ -169,9 +169,17 @@ protected:
     // --- drawing of one cell (DC, cell, rectangle) ---
     // Draws the cell as its style says.
     void DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect);
-    void DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text);
+    // One line of text in rect by align (0 left, 1 centre, 2 right); with ground, the rect is
+    // filled with that colour first, in the same call.
+    void DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text, const COLORREF* ground = NULL);
     void DrawMultilineText(CDC* pDC, UINT align, CRect rect, const char* text);
     void DrawCell(CDC* pDC, tagCell* cell, CRect& rect);
+    // The text colour, set only when it differs from the one set last in the range.
+    void SetCellTextColor(CDC* pDC, COLORREF colour);
+    // Gives the DC of the range being drawn its own text alignment back.
+    void RestoreRangeAlign(CDC* pDC);
+    // The frame and badge a text cell draws over its text.
+    void DrawCellMarks(CDC* pDC, tagCell* cell, CRect& rect);
     void DrawHeader(CDC* pDC, tagCell* cell, CRect& rect);
     void DrawCheckCell(CDC* pDC, tagCell* cell, CRect& rect);
     void DrawButtonCell(CDC* pDC, tagCell* cell, CRect& rect);
@@ -251,6 +259,13 @@ protected:
     int m_bEditing;
     int m_nFontHeight;
     int m_nTextHeight;
+    // While DrawCellRange runs: its DC, the text alignment set there and the DC's own, the
+    // font and text colour in the DC.
+    HDC m_hRangeDC;
+    UINT m_nRangeAlign;
+    UINT m_nRangeAlignOld;
+    HGDIOBJ m_hRangeFont;
+    COLORREF m_clrRangeText;
 
     afx_msg void OnPaint();
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -47,7 +47,9 @@ CGrid::CGrid()
       m_pBmpCheck(NULL), m_pBmp301(NULL), m_pBmp302(NULL), m_nBoxWidth(0), m_nBoxHeight(0), m_nBorderWidth(1),
       m_pRowExt(NULL), m_pColExt(NULL), m_ppCells(NULL), m_bUseCellSelect(1), m_bKeepSelection(0),
       m_nPressCol(-1), m_nPressRow(-1), m_nAnchorCol(-1), m_nAnchorRow(-1), m_nCursorState(CURSOR_ARROW),
-      m_bCapturing(0), m_bEditing(0), m_nFontHeight(12), m_nTextHeight(0)
+      m_bCapturing(0), m_bEditing(0), m_nFontHeight(12), m_nTextHeight(0),
+      m_hRangeDC(NULL), m_nRangeAlign(0), m_nRangeAlignOld(0), m_hRangeFont(NULL),
+      m_clrRangeText(CLR_INVALID)
 {
     for (HCURSOR& cursor : m_hCursor)
         cursor = NULL;

@@ -75,9 +75,23 @@ int CGrid::DrawCellRange(CDC* pDC, int firstCol, int firstRow, int endCol, int e
         endCol = (int)m_nColCount;
     if (endRow > (int)m_nRowCount)
         endRow = (int)m_nRowCount;
+    if (firstCol >= endCol || firstRow >= endRow)
+        return 0; // nothing to visit: no DC state to set up either
     int visited = 0;
     // Cells switch between the two fonts only where they differ; the DC gets its own back.
     const HGDIOBJ oldFont = ::GetCurrentObject(pDC->m_hDC, OBJ_FONT);
+    // Cells off the clip box are left out by arithmetic; the DC clips the rest as it draws.
+    CRect box;
+    if (pDC->GetClipBox(&box) == ERROR)
+        box.SetRectEmpty();
+    // Text of the cells is drawn transparent; the alignment, font and text colour are changed
+    // only between cells that differ (GDI calls are most of a repaint's cost); mode and
+    // alignment come back at the end, the font with the loop's end.
+    const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    m_hRangeDC = pDC->m_hDC;
+    m_nRangeAlign = m_nRangeAlignOld = pDC->GetTextAlign();
+    m_hRangeFont = oldFont;
+    m_clrRangeText = pDC->GetTextColor();
     for (int col = firstCol; col < endCol; ++col) {
         if (m_pColExt[col].nFlags & GEF_HIDDEN)
             continue;
@@ -90,21 +104,39 @@ int CGrid::DrawCellRange(CDC* pDC, int firstCol, int firstRow, int endCol, int e
             CRect rect = GetCellRect(col, row);
             if (raiseText && style == GCS_TEXT && row != firstRow)
                 rect.top -= 1;
-            if (rect.IsRectEmpty() || !pDC->RectVisible(&rect))
+            CRect shown;
+            if (!shown.IntersectRect(&rect, &box))
                 continue;
             DrawCellByStyle(pDC, cell, rect);
         }
     }
     ::SelectObject(pDC->m_hDC, oldFont);
+    RestoreRangeAlign(pDC);
+    m_hRangeDC = NULL;
+    pDC->SetBkMode(oldMode);
     return visited;
 }
 
 void CGrid::PaintGround(CDC* pDC, const CRect& clip)
 {
-    pDC->FillSolidRect(&clip, ColorOf(m_pHeaderLineColor, RGB(0, 0, 0)));
-    const CRect body = GetDataRect();
-    if (!body.IsRectEmpty() && pDC->RectVisible(&body))
-        pDC->FillSolidRect(&body, ColorOf(m_pBorderColor, RGB(0, 0, 0)));
+    // The header line colour goes only where the body's colour does not cover it: each pixel
+    // is filled once, which halves the cost of a list's repaint ground.
+    const COLORREF line = ColorOf(m_pHeaderLineColor, RGB(0, 0, 0));
+    CRect body;
+    if (!body.IntersectRect(&clip, GetDataRect())) {
+        pDC->FillSolidRect(&clip, line);
+        return;
+    }
+    const CRect around[] = {
+        CRect(clip.left, clip.top, clip.right, body.top),
+        CRect(clip.left, body.bottom, clip.right, clip.bottom),
+        CRect(clip.left, body.top, body.left, body.bottom),
+        CRect(body.right, body.top, clip.right, body.bottom),
+    };
+    for (const CRect& r : around)
+        if (!r.IsRectEmpty())
+            pDC->FillSolidRect(&r, line);
+    pDC->FillSolidRect(&body, ColorOf(m_pBorderColor, RGB(0, 0, 0)));
 }
 
 void CGrid::DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect)
@@ -136,11 +168,29 @@ void CGrid::DrawCellByStyle(CDC* pDC, tagCell* cell, CRect& rect)
 void CGrid::SelectCellFont(CDC* pDC, const tagCell* cell)
 {
     const HGDIOBJ font = CellFont(cell)->GetSafeHandle();
-    if (font != NULL && ::GetCurrentObject(pDC->m_hDC, OBJ_FONT) != font)
+    if (font == NULL)
+        return;
+    if (pDC->m_hDC == m_hRangeDC) {
+        if (m_hRangeFont != font) {
+            ::SelectObject(pDC->m_hDC, font);
+            m_hRangeFont = font;
+        }
+    } else if (::GetCurrentObject(pDC->m_hDC, OBJ_FONT) != font) {
         ::SelectObject(pDC->m_hDC, font);
+    }
 }
 
-void CGrid::DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text)
+void CGrid::SetCellTextColor(CDC* pDC, COLORREF colour)
+{
+    if (pDC->m_hDC != m_hRangeDC) {
+        pDC->SetTextColor(colour);
+    } else if (m_clrRangeText != colour) {
+        pDC->SetTextColor(colour);
+        m_clrRangeText = colour;
+    }
+}
+
+void CGrid::DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* text, const COLORREF* ground)
 {
     int x;
     UINT textAlign;
@@ -159,16 +209,39 @@ void CGrid::DrawCellText(CDC* pDC, UINT align, const CRect& rect, const char* te
         break;
     }
     const int y = (rect.top + rect.bottom) / 2 - m_nTextHeight / 2 + 1;
-    pDC->SetBkMode(TRANSPARENT);
-    const UINT old = pDC->SetTextAlign(textAlign | TA_TOP);
-    pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, text, (UINT)strlen(text), NULL);
-    pDC->SetTextAlign(old);
+    const bool inRange = pDC->m_hDC == m_hRangeDC;
+    UINT old = 0;
+    if (!inRange) {
+        pDC->SetBkMode(TRANSPARENT);
+        old = pDC->SetTextAlign(textAlign | TA_TOP);
+    } else if (m_nRangeAlign != (textAlign | TA_TOP)) {
+        m_nRangeAlign = textAlign | TA_TOP;
+        pDC->SetTextAlign(m_nRangeAlign);
+    }
+    UINT options = ETO_CLIPPED;
+    if (ground != NULL) {
+        // The cell's ground in the same call, as FillSolidRect would have filled it.
+        pDC->SetBkColor(*ground);
+        options |= ETO_OPAQUE;
+    }
+    pDC->ExtTextOut(x, y, options, &rect, text, (UINT)strlen(text), NULL);
+    if (!inRange)
+        pDC->SetTextAlign(old);
+}
+
+void CGrid::RestoreRangeAlign(CDC* pDC)
+{
+    if (pDC->m_hDC == m_hRangeDC && m_nRangeAlign != m_nRangeAlignOld) {
+        pDC->SetTextAlign(m_nRangeAlignOld);
+        m_nRangeAlign = m_nRangeAlignOld;
+    }
 }
 
 void CGrid::DrawMultilineText(CDC* pDC, UINT align, CRect rect, const char* text)
 {
     const UINT format = DT_WORDBREAK | DT_NOPREFIX | DrawTextAlign(align);
     CRect measured = rect;
+    RestoreRangeAlign(pDC); // DrawText lays out from the DC's own alignment
     pDC->DrawText(text, -1, &measured, format | DT_CALCRECT);
     rect.top += rect.Height() / 2 - measured.Height() / 2;
     pDC->SetBkMode(TRANSPARENT);
@@ -196,6 +269,14 @@ void CGrid::DrawCell(CDC* pDC, tagCell* cell, CRect& rect)
     }
 
     SelectCellFont(pDC, cell);
+    // A plain one-line text cell is filled and written by one text call; a repaint of a list
+    // is mostly these.
+    if (cell->pszText != NULL && !(flags & (GCF_SIGN_MASK | GCF_MULTILINE))) {
+        SetCellTextColor(pDC, fore);
+        DrawCellText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText, &back);
+        DrawCellMarks(pDC, cell, rect);
+        return;
+    }
     pDC->FillSolidRect(&rect, back);
 
     switch (flags & GCF_SIGN_MASK) {
@@ -220,13 +301,18 @@ void CGrid::DrawCell(CDC* pDC, tagCell* cell, CRect& rect)
     }
 
     if (cell->pszText != NULL) {
-        pDC->SetTextColor(fore);
+        SetCellTextColor(pDC, fore);
         if (flags & GCF_MULTILINE)
             DrawMultilineText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText);
         else
             DrawCellText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
+    DrawCellMarks(pDC, cell, rect);
+}
 
+void CGrid::DrawCellMarks(CDC* pDC, tagCell* cell, CRect& rect)
+{
+    const UINT flags = cell->nFlags;
     if (flags & GCF_FRAME) {
         CPen pen(PS_SOLID, 1, ColorOf(m_pUpColor, kBlack));
         CPen* oldPen = pDC->SelectObject(&pen);
@@ -241,19 +327,24 @@ void CGrid::DrawCell(CDC* pDC, tagCell* cell, CRect& rect)
     if (flags & GCF_BADGE) {
         CRect badge(rect.left, rect.top, rect.left + kBadgeWidth, rect.bottom);
         pDC->FillSolidRect(&badge, cell->clrBadge);
-        pDC->SetTextColor(kWhite);
+        SetCellTextColor(pDC, kWhite);
         DrawCellText(pDC, 0, badge, BadgeLetter(cell->nBadge));
     }
-
 }
 
 void CGrid::DrawHeader(CDC* pDC, tagCell* cell, CRect& rect)
 {
     SelectCellFont(pDC, cell);
-    pDC->FillSolidRect(&rect, ColorOf(cell->pBackColor, kWhite));
+    const COLORREF back = ColorOf(cell->pBackColor, kWhite);
+    if (cell->pszText != NULL && !(cell->nFlags & GCF_MULTILINE)) {
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
+        DrawCellText(pDC, cell->nFlags & GCF_ALIGN_MASK, rect, cell->pszText, &back);
+        return;
+    }
+    pDC->FillSolidRect(&rect, back);
     if (cell->pszText != NULL) {
         const UINT flags = cell->nFlags;
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         if (flags & GCF_MULTILINE) {
             int lines = 1;
             for (const char* p = cell->pszText; *p; ++p)
@@ -262,6 +353,7 @@ void CGrid::DrawHeader(CDC* pDC, tagCell* cell, CRect& rect)
             CRect text = rect;
             text.top += rect.Height() / 2 - lines * lineHeight / 2;
             pDC->SetBkMode(TRANSPARENT);
+            RestoreRangeAlign(pDC);
             pDC->DrawText(cell->pszText, -1, &text,
                           DT_WORDBREAK | DT_NOPREFIX | DrawTextAlign(flags & GCF_ALIGN_MASK));
         } else {
@@ -284,7 +376,7 @@ void CGrid::DrawCheckCell(CDC* pDC, tagCell* cell, CRect& rect)
     if (HasText(cell)) {
         CopyBitmap(pDC, box, rect.left + 5, rect.top + rect.Height() / 2 - m_nBoxHeight / 2);
         SelectCellFont(pDC, cell);
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         // The caption stays right of the box, whatever its alignment.
         CRect caption = rect;
         caption.left = rect.left + 10 + m_nBoxWidth;
@@ -305,7 +397,7 @@ void CGrid::DrawButtonCell(CDC* pDC, tagCell* cell, CRect& rect)
     CRect edge = rect;
     pDC->DrawEdge(&edge, (cell->nFlags & GCF_PRESSED) ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_LEFT | BF_TOP);
     if (cell->pszText != NULL) {
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, cell->nFlags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
 }
@@ -316,7 +408,7 @@ void CGrid::DrawEditCell(CDC* pDC, tagCell* cell, CRect& rect)
     SelectCellFont(pDC, cell);
     pDC->FillSolidRect(&rect, back);
     if (cell->pszText != NULL) {
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, cell->nFlags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
 }
@@ -355,7 +447,7 @@ void CGrid::DrawBar(CDC* pDC, tagCell* cell, CRect& rect)
     }
 
     if (HasText(cell)) {
-        pDC->SetTextColor(ColorOf(cell->pForeColor, kBlack));
+        SetCellTextColor(pDC, ColorOf(cell->pForeColor, kBlack));
         DrawCellText(pDC, flags & GCF_ALIGN_MASK, rect, cell->pszText);
     }
 }

@@ -281,6 +281,22 @@ TEST_F(GridDraw, TextIsDrawnForEveryAlignmentCode)
     }
 }
 
+TEST_F(GridDraw, MultilineTextKeepsItsPlaceAfterARightAlignedCell)
+{
+    // Cells are drawn column by column: the right-aligned header of column 3 comes just before
+    // its left-aligned multiline cell, which lays out from the DC's own alignment.
+    grid.SetColumnWidth(3, 120);
+    grid.SetCellAlign(3, 0, 2);
+    grid.SetCellText(3, 0, "88");
+    grid.SetCellMultiline(3, 1, 1);
+    grid.SetCellAlign(3, 1, 0);
+    grid.SetCellText(3, 1, "88");
+    const CRect r = grid.GetCellRect(3, 1);
+    const CRect leftThird(r.left, r.top, r.left + r.Width() / 3, r.bottom);
+    GridPicture pic(grid);
+    EXPECT_GT(pic.CountWhere(leftThird, &Dark), 0);
+}
+
 TEST_F(GridDraw, MergedCellsDrawAsOne)
 {
     grid.Merge(1, 1, 2, 2);
