@@ -158,6 +158,7 @@ TEST_F(BrowserTest, WithTheEngineShowsALocalPageAndTextWithoutAFile)
     CWebBrowser browser;
     ASSERT_TRUE(browser.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 380), &parent, 1901, nullptr));
     ASSERT_NE(nullptr, browser.GetBrowser());
+    EXPECT_EQ(-1, browser.GetCurZoom()) << "nothing shown yet: no document to zoom";
     ASSERT_TRUE(browser.Navigate(("file:///" + page).c_str()));
     READYSTATE state = READYSTATE_UNINITIALIZED;
     for (int i = 0; i < 250 && state != READYSTATE_COMPLETE; ++i) {
