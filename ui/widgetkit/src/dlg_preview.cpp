@@ -143,7 +143,8 @@ void CDlgPreview::OnPageSetup()
     pageSetup.m_pParentWnd = NULL;
     if (nResult != IDOK && ::CommDlgExtendedError() == PDERR_NODEFAULTPRN)
         Tell("Buy a printer!");
-    Invalidate();
+    // The panel too: the paper may have turned.
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CDlgPreview::OnPrint()

@@ -186,6 +186,7 @@ TEST(PreviewDialog, LaysOutMaximisedAndTellsTheUserThereIsNoPrinter)
     CRect pageSetup, print, cancel, panel, client;
     BOOL maximised = FALSE;
     CBitmap* shown = nullptr;
+    COLORREF corner = 0, middle = 0, onPaper = 0;
     std::vector<RecordedMessageBox> told;
     const ModalScriptResult run = RunModalScript([&] { return dialog.Preview(window.GetSafeHwnd()); },
                                                   CDlgPreview::IDC_PANEL,
@@ -205,6 +206,18 @@ TEST(PreviewDialog, LaysOutMaximisedAndTellsTheUserThereIsNoPrinter)
                                                           panel = place(CDlgPreview::IDC_PANEL);
                                                           ::GetClientRect(dlg, &client);
                                                           shown = dialog.GetPanel().GetPicture();
+                                                          // What the user sees: grey around the paper, the
+                                                          // picture in its middle.
+                                                          const HWND pnl = ::GetDlgItem(dlg, CDlgPreview::IDC_PANEL);
+                                                          ::UpdateWindow(dlg);
+                                                          CRect rc;
+                                                          ::GetClientRect(pnl, &rc);
+                                                          const CRect paper = dialog.GetPanel().GetPaperRect(rc);
+                                                          HDC dc = ::GetDC(pnl);
+                                                          corner = ::GetPixel(dc, 2, 2);
+                                                          middle = ::GetPixel(dc, paper.CenterPoint().x, paper.CenterPoint().y);
+                                                          onPaper = ::GetPixel(dc, paper.left + 3, paper.top + 3);
+                                                          ::ReleaseDC(pnl, dc);
                                                           return true;
                                                       },
                                                       [&](HWND dlg) {
@@ -225,6 +238,9 @@ TEST(PreviewDialog, LaysOutMaximisedAndTellsTheUserThereIsNoPrinter)
     EXPECT_EQ(CRect(212, 4, 312, 26), cancel);
     EXPECT_EQ(CRect(0, 30, client.Width(), 30 + client.Height() - 28), panel);
     EXPECT_EQ(&dialog.GetPicture(), shown);
+    EXPECT_EQ(kGrey, corner);
+    EXPECT_EQ(kPicture, middle);
+    EXPECT_EQ(kWhite, onPaper);
     if (!noPrinter)
         GTEST_SKIP() << "this machine has a printer: the print dialogs would wait for a user";
     ASSERT_EQ(2u, told.size());
