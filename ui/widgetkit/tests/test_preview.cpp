@@ -3,6 +3,8 @@
 // on a device that is no printer.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <msgbox_recorder.h>
 #include <winspool.h>
 
@@ -10,6 +12,12 @@
 #include "canvas.h"
 #include "modal_script.h"
 #include "widget_host.h"
+
+// Rectangles in failures as their corners.
+static void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ")-(" << rc.right << ", " << rc.bottom << ")";
+}
 
 namespace {
 

@@ -2,7 +2,15 @@
 // inches), the paper in the panel and the picture on that paper.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "WidgetRules.h"
+
+// Rectangles in failures as their corners.
+static void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ")-(" << rc.right << ", " << rc.bottom << ")";
+}
 
 namespace {
 
