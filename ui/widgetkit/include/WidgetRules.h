@@ -174,3 +174,18 @@ WIDGETKIT_API BOOL HasDigit(const char* text);
 // The name search of the code dialog: the name, upper-cased and cut to the text's length, is not
 // less than the upper-cased text.
 WIDGETKIT_API BOOL NameReachesText(const char* name, const char* text);
+
+// --- print preview -------------------------------------------------------------------------------
+
+// Where a picture of sizePicture screen pixels prints: scaled from the screen's pixels per inch to
+// the printer's on each axis (rounded, not cut to whole inches) and centred in the printable
+// area. Empty when a resolution is not positive.
+WIDGETKIT_API CRect PrintRectFor(CSize sizePicture, CSize screenPerInch, CSize printerPerInch, CSize printable);
+// The paper in the preview panel: the client less 20 pixels right and bottom gives the long side
+// (its shorter extent), the paper's proportions the other; centred in the client. A paper
+// without a size counts as A4.
+WIDGETKIT_API CRect PreviewPaperRect(const CRect& rcClient, CSize sizePaper);
+// The picture on the previewed paper: its size in inches at screenPerInch as a share of the
+// paper's (thousandths of an inch) times the paper rectangle's size, centred in it.
+WIDGETKIT_API CRect PreviewPictureRect(const CRect& rcPaper, CSize sizePicture, CSize sizePaper,
+                                       CSize screenPerInch);
