@@ -6,9 +6,11 @@
 
 #include <algorithm>
 
+#include "AccountDialogs.h"
 #include "AppMessages.h"
 #include "BaseView.h"
 #include "DialogScript.h"
+#include "ImgButton.h"
 #include "InstallFolders.h"
 #include "NetCourier.h"
 #include "PollingWnd.h"
@@ -315,15 +317,17 @@ TEST_F(FrameTest, CommandsOfTheMenu)
     ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_PRINT, 0);
     EXPECT_EQ(boxes, m_boxes.Count());
 
-    // 109 for staff: the box with the information icon and no dialog.
-    CSharedData::SetUserType(0);
-    CSharedData::SetAdmin(0);
-    if (CSharedData::IsStaff()) {
+    // 109 for a user (no staff in this system): the account-password dialog, modal, closed by
+    // its own button.
+    DialogScript accounts("계좌비밀번호 확인");
+    accounts.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; })).Then(Click(CDlgAccCfm::IDC_CLOSE));
+    const size_t before = m_boxes.Count();
+    accounts.Run([this] {
         ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_ACCOUNT_PASSWORD, 0);
-        EXPECT_EQ("직원은 계좌비밀번호 확인 과정을 거치지 않습니다.", m_boxes.Last().text);
-        EXPECT_EQ("Molvane", m_boxes.Last().caption);
-        EXPECT_EQ((UINT)MB_ICONINFORMATION, m_boxes.Last().nType & MB_ICONMASK);
-    }
+        return 0;
+    });
+    EXPECT_EQ("", accounts.Failure());
+    EXPECT_EQ(before, m_boxes.Count());
 
     // 183 closes every screen (posted).
     ::SendMessageA(m_hFrame, WM_COMMAND, 2000, 0);
@@ -630,4 +634,80 @@ TEST_F(FrameTest, TheSavedScreensDialogRefusesWhatItCannotSave)
     CUserScrInfo index;
     ReadScreenSets(ScreenSetIndexPath(), index);
     EXPECT_EQ(1, index.GetCount()) << "Cancel writes nothing";
+}
+
+TEST_F(FrameTest, TheMenuOfSavedSetsOpensASet)
+{
+    WriteSet("9001", {{"2000", 3}});
+    WriteSet("9005", {{"3000", 4}});
+    ASSERT_NE(nullptr, MakeFrame());
+    // In the first drop-down, last set first.
+    HMENU popup = m_frame->GetScreenSetsMenu();
+    ASSERT_NE((HMENU)NULL, popup);
+    EXPECT_EQ(popup, ::GetSubMenu(::GetSubMenu(::GetMenu(m_hFrame), 0), 0));
+    ASSERT_EQ(2, ::GetMenuItemCount(popup));
+    EXPECT_EQ(9005u, ::GetMenuItemID(popup, 0));
+    char text[64] = {0};
+    ::GetMenuStringA(popup, 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ("[9005] mine", text);
+    // Its command restores the set.
+    ::SendMessageA(m_hFrame, WM_COMMAND, 9001, 0);
+    ASSERT_EQ(1, ScreenCount());
+    EXPECT_STREQ("2000", Screen(0)->GetScreenID());
+    EXPECT_EQ(3, ScreenValue(Screen(0)));
+}
+
+struct ToolBarCase
+{
+    const char* file;
+    std::vector<std::string> texts;
+    std::vector<int> screens;
+};
+
+TEST_F(FrameTest, TheMemberToolBarTakesAtMostEightUsableEntries)
+{
+    FileKeeper list(std::string(GetSystemDir()) + "mbrlst.cfg");
+    std::string many = "[MBRLST]\r\nCNT=12\r\n";
+    for (int i = 1; i <= 12; ++i) {
+        // 2 has no text, 3 a negative number, 5 no number at all.
+        const std::string text = i == 2 ? "  " : "B" + std::to_string(i);
+        many += "MBTXT_" + std::to_string(i) + "= " + text + " \r\n";
+        if (i != 5)
+            many += "MBNO_" + std::to_string(i) + "=" + std::to_string(i == 3 ? -4 : 1000 + i) + "\r\n";
+    }
+    const ToolBarCase cases[] = {
+        {"[MBRLST]\r\nCNT=2\r\nMBTXT_1=A\r\nMBNO_1=2000\r\nMBTXT_2=B\r\nMBNO_2=100\r\n", {"A", "B"}, {2000, 100}},
+        {many.c_str(), {"B1", "B4", "B6", "B7", "B8"}, {1001, 1004, 1006, 1007, 1008}},
+        {"", {}, {}},
+    };
+    for (const ToolBarCase& c : cases) {
+        WriteFileBytes(std::string(GetSystemDir()) + "mbrlst.cfg", c.file);
+        ASSERT_NE(nullptr, MakeFrame());
+        CMainToolBar& bar = m_frame->GetToolBar();
+        ASSERT_EQ((int)c.texts.size(), bar.GetButtonCount()) << c.file;
+        for (int i = 0; i < bar.GetButtonCount(); ++i) {
+            CString text;
+            bar.GetButton(i)->GetWindowText(text);
+            EXPECT_EQ(c.texts[i], (LPCSTR)text);
+            EXPECT_EQ(MEMBER_BUTTON_FIRST_ID + i, bar.GetButton(i)->GetDlgCtrlID()) << "skipped entries use no id";
+            EXPECT_EQ(c.screens[i], bar.GetScreenOf(MEMBER_BUTTON_FIRST_ID + i));
+        }
+        EndFrame();
+    }
+    // A button opens its screen; a number below 1000 opens nothing.
+    WriteFileBytes(std::string(GetSystemDir()) + "mbrlst.cfg", cases[0].file);
+    ASSERT_NE(nullptr, MakeFrame());
+    CMainToolBar& bar = m_frame->GetToolBar();
+    ::SendMessageA(bar.GetSafeHwnd(), WM_COMMAND, MEMBER_BUTTON_FIRST_ID + 1, 0);
+    EXPECT_EQ(0, ScreenCount());
+    ::SendMessageA(bar.GetSafeHwnd(), WM_COMMAND, MEMBER_BUTTON_FIRST_ID, 0);
+    ASSERT_EQ(1, ScreenCount());
+    EXPECT_STREQ("2000", Screen(0)->GetScreenID());
+}
+
+TEST(MemberToolBar, ExpiryTextOfAnEightDigitDate)
+{
+    EXPECT_EQ(std::string("이용만료일: 2026년 03월 09일"), (LPCSTR)CMainToolBar::ExpiryText(20260309));
+    EXPECT_EQ(std::string("이용만료일: 0000년 01월 01일"), (LPCSTR)CMainToolBar::ExpiryText(101));
+    EXPECT_EQ(std::string(""), (LPCSTR)CMainToolBar::ExpiryText(123456789));
 }
