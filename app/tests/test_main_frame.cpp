@@ -711,3 +711,28 @@ TEST(MemberToolBar, ExpiryTextOfAnEightDigitDate)
     EXPECT_EQ(std::string("이용만료일: 0000년 01월 01일"), (LPCSTR)CMainToolBar::ExpiryText(101));
     EXPECT_EQ(std::string(""), (LPCSTR)CMainToolBar::ExpiryText(123456789));
 }
+
+namespace {
+
+// A frame whose tool bar cannot be made.
+class CFrameWithoutToolBar : public CMainFrame
+{
+protected:
+    virtual BOOL CreateToolBar() { return FALSE; }
+};
+
+} // namespace
+
+TEST_F(FrameTest, AFrameWhoseToolBarFailsIsNotMade)
+{
+    CMainFrame* frame = new CFrameWithoutToolBar;
+    // The window and the object are gone again: no half-made frame stays without its poll,
+    // alarm host and clock.
+    EXPECT_FALSE(frame->Create());
+    const std::vector<std::string> until = {"base frame", "user.cfg version", "title and font",
+                                            "colour and image maps", "title bar", "menu", "initialize failed"};
+    ASSERT_GE(s_trace.size(), until.size());
+    EXPECT_EQ(until, std::vector<std::string>(s_trace.begin(), s_trace.begin() + until.size()));
+    EXPECT_EQ(s_trace.end(), std::find(s_trace.begin(), s_trace.end(), "trading manager"));
+    EXPECT_EQ(NULL, CSharedData::GetMainFrameHandle());
+}
