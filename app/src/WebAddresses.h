@@ -7,5 +7,7 @@
 
 // The address of a login dialog web button (IDC_LOGIN_WEB_*); empty when not configured.
 CString LoginWebAddress(UINT nButtonID);
+// The system's web site ([WEB] SITE), opened by the main menu; empty when not configured.
+CString SystemWebAddress();
 // Opens the address with the shell's "open" verb; nothing for an empty address.
 void OpenWebAddress(const CString& address);

@@ -52,3 +52,8 @@ void OpenWebAddress(const CString& address)
         return;
     ::ShellExecuteA(NULL, "open", address, NULL, NULL, SW_SHOWNORMAL);
 }
+
+CString SystemWebAddress()
+{
+    return ReadWeb("SITE");
+}

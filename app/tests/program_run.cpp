@@ -83,6 +83,8 @@ ProgramRoot::ProgramRoot(int serverPort, const std::string& exchangeURL)
     CopyMatching(from, "*.dll", Bin());
     ::CopyFileA((from + "Molvane.exe").c_str(), (Bin() + "Molvane.exe").c_str(), FALSE);
     ::CopyFileA((from + "MolvaneStandIn.exe").c_str(), (Bin() + "PatchRunner.exe").c_str(), FALSE);
+    // The main window's menu, colour and image maps and member list.
+    CopyMatching(from + "..\\System\\", "*.*", m_root.File("System") + "\\");
     std::string ini = "[SERVER]\r\nIP=127.0.0.1\r\nPORT=" + std::to_string(serverPort) + "\r\n";
     if (!exchangeURL.empty())
         ini += "[EXCHANGE]\r\nBASEURL=" + exchangeURL + "\r\n";
