@@ -23,7 +23,7 @@ CCanvas::CCanvas()
       m_bRedrawAfterPaint(0), m_bCrossTagShown(0), m_bBarCreated(0), m_nBarHeight(0), m_nFreeBlock(10),
       m_pBackBuffer(nullptr), m_crBuffer(RGB(255, 255, 255)), m_nLayoutKind(0), m_bKeepCount(0), m_bDataReady(0),
       m_rcWhole(0, 0, 0, 0), m_rcPlot(0, 0, 0, 0), m_rcTime(0, 0, 0, 0), m_rcTrend(0, 0, 0, 0), m_fPixelsPerSlot(0),
-      m_nFirst(0), m_nDisplayCount(0), m_nTotal(0), m_pParentWnd(nullptr), m_nPaints(0), m_nCrossRedraws(0),
+      m_nFirst(0), m_nDisplayCount(0), m_pParentWnd(nullptr), m_nPaints(0), m_nCrossRedraws(0),
       m_dPaintSeconds(0)
 {
     for (int i = 0; i < CProperties::kNameLists; ++i)
@@ -156,6 +156,8 @@ int CCanvas::AddSeries(CDataCell* series)
     if (!series)
         return -1;
     series->m_pSettings = &m_Settings;
+    if (!series->m_pTime)
+        series->m_pTime = &m_TimeCell;
     return m_Series.Add(series);
 }
 
@@ -163,9 +165,10 @@ int CCanvas::SetTimes(const int* times, int count)
 {
     if (!times || count <= 0)
         return -1;
-    m_TimeCell.SetTimesRaw(times, count);
-    m_nTotal = count;
     m_nFreeBlock = 100;
+    m_TimeCell.SetKind(m_Properties.GetTimeKind());
+    m_TimeCell.SetFreeBlock(m_nFreeBlock);
+    m_TimeCell.SetTimesRaw(times, count);
     SetShowWindow(0, count);
     return count;
 }
@@ -201,7 +204,55 @@ void CCanvas::ClearAll()
     m_Properties.m_nRealCount = 0;
     m_nCategoryCount = 0;
     m_strDblClickName.Empty();
-    m_nTotal = 0;
+}
+
+int CCanvas::AppendRealTime(int time)
+{
+    if (m_TimeCell.GetLength() <= 0)
+        return -1;
+    const DTIMEDATA& record = m_Properties.m_TimeData;
+    if (record.I12 != 0)
+        m_Properties.m_nRealCount = 0;
+    const int kind = m_Properties.GetTimeKind();
+    int sentinel = 0;
+    int added = 0;
+    switch (kind)
+    {
+    case 0:
+        added = 0;
+        break;
+    case 3:
+        added = m_TimeCell.CompareTime(time, sentinel);
+        if (record.I12 != 0 && added < 0)
+            return 0;
+        break;
+    case 4:
+        added = 1;
+        break;
+    default:
+        return -1;
+    }
+    if (added < 1)
+        return added; // the value itself comes by the value update
+    if (added >= 2 && (m_nRealFixNeed || sentinel))
+        added = 1;
+    m_TimeCell.m_nBarOpen = 0;
+    if (kind == 3 && m_TimeCell.m_nInterval == 0)
+        return -1;
+    const int position = m_TimeCell.m_nViewEnd + 1;
+    for (INT_PTR i = 0; i < m_Series.GetSize(); ++i)
+        if (CDataCell* series = m_Series.GetAt(i))
+            series->AddNewBars(added, position);
+    m_TimeCell.AddBars(kind, time, added, sentinel, m_TimeCell.m_nInterval, position);
+    if (record.I11)
+    {
+        m_nDisplayCount += added;
+        RecalcPixelsPerSlot();
+        UpdateShowWindow();
+        UpdateScrollBar();
+    }
+    SetDirty();
+    return added;
 }
 
 void CCanvas::SetCrosshair(BOOL on, CPoint point)

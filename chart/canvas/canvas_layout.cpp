@@ -216,12 +216,12 @@ void CCanvas::UpdateScrollBar()
         return;
     if (CXScrollBar* scroll = m_BottomBar.GetScrollBar())
     {
-        scroll->SetScrollRange(0, m_nTotal, m_nDisplayCount, FALSE);
+        scroll->SetScrollRange(0, GetTotalCount(), m_nDisplayCount, FALSE);
         scroll->SetScrollPos(m_nFirst);
     }
     if (CChartSliderBar* slider = m_BottomBar.GetSlider())
-        if (m_nTotal > 1)
-            slider->SetPos(100 - int(float(m_nDisplayCount) / float(m_nTotal - 1) * 100));
+        if (GetTotalCount() > 1)
+            slider->SetPos(100 - int(float(m_nDisplayCount) / float(GetTotalCount() - 1) * 100));
 }
 
 void CCanvas::SetShowWindow(int first, int count)
@@ -301,8 +301,8 @@ void CCanvas::OnBarScroll(int code, int position, CWnd* element)
     if (code == 8)
         return;
     int first = position;
-    if (first > m_nTotal - m_nDisplayCount)
-        first = m_nTotal - m_nDisplayCount;
+    if (first > GetTotalCount() - m_nDisplayCount)
+        first = GetTotalCount() - m_nDisplayCount;
     if (first < 0)
         first = 0;
     m_nFirst = first;
@@ -316,7 +316,7 @@ void CCanvas::OnBarSlider(int code, int position, CWnd* element)
     (void)element;
     if (code < 6)
     {
-        int count = int((100 - position) / 100.0 * m_nTotal);
+        int count = int((100 - position) / 100.0 * GetTotalCount());
         if (count < 1)
             count = 1;
         int first = m_nFirst + m_nDisplayCount - count;

@@ -87,6 +87,11 @@ public:
     void ClearAll();
     // A value update without a new slot: the series changed in place.
     void OnDataChanged();
+    // A real-time time value: the number of new slots (0 for day charts and for a time within
+    // the newest interval bar), or -1 when refused (no time series, a kind without real-time
+    // slots, an interval chart without an interval). Every series and the time series open the
+    // new slots; with the move-with-data switch the display count grows by them.
+    int AppendRealTime(int time);
     // Marks the canvas dirty: the repaint timer paints once for every change since.
     void SetDirty() { m_bRepaintPending = 1; }
     BOOL IsDirty() const { return m_bRepaintPending; }
@@ -103,7 +108,8 @@ public:
     int GetFirstIndex() const { return m_nFirst; }
     int GetDisplayCount() const { return m_nDisplayCount; }
     float GetPixelsPerSlot() const { return m_fPixelsPerSlot; }
-    int GetTotalCount() const { return m_nTotal; }
+    // Items of the time series (its slots less the free block in front).
+    int GetTotalCount() const { return m_TimeCell.GetLength() - m_TimeCell.GetCurrentIndex(); }
     // Screen slot of an x coordinate, and the data index of a screen slot.
     int SlotOfX(int x) const;
     int DataIndexOfSlot(int slot) const { return CanvasDataIndex(GetTotalCount(), m_nFirst, slot); }
@@ -232,7 +238,6 @@ private:
     int m_nDisplayCount;
     CTypedMapIntToOb<CDivideWnd> m_Splitters;
     CMap<int, int, float, float> m_mapRatios; // each region's share of the plot height, by id
-    int m_nTotal;
     CWnd* m_pParentWnd;
 
     int m_nPaints;

@@ -8,7 +8,7 @@
 #include "DataCell.h"
 #include "DrawObject.h"
 
-// A line object over values (newest first) in a store the canvas keeps.
+// A draw object over series (newest first) in a store the canvas keeps.
 inline CDrawObject* MakeSeriesObject(CCanvas& canvas, int kind, const std::vector<std::vector<int>>& series)
 {
     CDataCell* store = new CDataCell;
@@ -26,7 +26,7 @@ inline CDrawObject* MakeSeriesObject(CCanvas& canvas, int kind, const std::vecto
     object->SetStore(store);
     int** slots[5] = {&object->m_pS0, &object->m_pS1, &object->m_pS2, &object->m_pS3, &object->m_pS4};
     for (int k = 0; k < 5 && k < n; ++k)
-        *slots[k] = store->m_ppSeries[k];
+        *slots[k] = store->BindSeries(k, slots[k]); // re-pointed when real-time slots move the series
     object->SetKind(kind);
     object->SetAxisLength(length);
     return object;

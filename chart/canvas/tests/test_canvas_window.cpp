@@ -246,4 +246,59 @@ TEST_F(CanvasWindow, AStyleSnapshotReturnsToObjectsWithIdsOf1000AndMore)
     EXPECT_FALSE(canvas.RestoreStyle("0011000"));
 }
 
+struct AppendCase
+{
+    const char* what;
+    int timeKind;
+    int added;
+};
+
+const AppendCase kAppendCases[] = {
+    {"ticks open one slot each", 4, 1},
+    {"day charts take the value into the newest bar", 0, 0},
+    {"weeks have no real-time slots", 1, -1},
+    {"months neither", 2, -1},
+    {"numeric x values neither", 5, -1},
+};
+
+class RealTimeAppend : public CanvasWindow, public ::testing::WithParamInterface<AppendCase>
+{
+};
+
+TEST_P(RealTimeAppend, SlotsCountDisplayAndRepaintOnlyByTheTimer)
+{
+    const AppendCase& c = GetParam();
+    canvas.GetProperties().SetTimeKind(c.timeKind);
+    canvas.GetProperties().m_TimeData.I11 = 1; // the display moves with the data
+    Make(TRUE);
+    const int region = canvas.AddRegion();
+    canvas.AddDrawObject(region, MakeSeriesObject(canvas, DRAWKIND_LINE, {std::vector<int>(100, 500)}));
+    const std::vector<int> times = DailyTimes(100);
+    canvas.SetTimes(times.data(), 100);
+    canvas.SetDataReady(TRUE);
+    canvas.UpdateWindow();
+    canvas.SendMessage(WM_TIMER, CCanvas::TIMER_REPAINT, 0);
+    canvas.UpdateWindow();
+    canvas.ResetCounters();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(c.added, canvas.AppendRealTime(90000 + i)) << c.what;
+    const int grown = c.added > 0 ? 3 * c.added : 0;
+    EXPECT_EQ(100 + grown, canvas.GetTotalCount()) << c.what;
+    EXPECT_EQ(100 + grown, canvas.GetDisplayCount()) << c.what;
+    EXPECT_EQ(0, canvas.GetPaintCount()) << c.what;
+    canvas.SendMessage(WM_TIMER, CCanvas::TIMER_REPAINT, 0);
+    canvas.UpdateWindow();
+    EXPECT_EQ(c.added > 0 ? 1 : 0, canvas.GetPaintCount()) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RealTimeAppend, ::testing::ValuesIn(kAppendCases));
+
+TEST_F(CanvasWindow, RealTimeWithoutATimeSeriesIsRefused)
+{
+    canvas.GetProperties().SetTimeKind(4);
+    Make(FALSE);
+    EXPECT_EQ(-1, canvas.AppendRealTime(90000));
+    EXPECT_EQ(0, canvas.GetTotalCount());
+}
+
 } // namespace
