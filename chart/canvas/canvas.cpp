@@ -319,8 +319,14 @@ void CCanvas::PaintBody(CDC* pDC, const CRect& client)
     CBitmap* oldBuffer = m_pBackBuffer ? m_MemDC.SelectObject(m_pBackBuffer) : nullptr;
     if (timeKind == -1)
     {
-        // The volume-at-price drawer fills the client area (with the chart's drawers).
-        pDC->FillSolidRect(client, background);
+        if (m_pBackBuffer)
+        {
+            m_Meamul.SetArea(client, background, &m_MemDC);
+            pDC->BitBlt(client.left, client.top, client.Width(), client.Height(), &m_MemDC, client.left, client.top,
+                        SRCCOPY);
+        }
+        else
+            m_Meamul.SetArea(client, background, pDC);
         if (m_Properties.m_nBorderDisplay)
             DrawBorder(pDC, client, RGB(0, 0, 0));
         if (oldBuffer)

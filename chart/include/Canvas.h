@@ -11,6 +11,7 @@
 #include "DivideWnd.h"
 #include "GraphKitApi.h"
 #include "MapIntToOb.h"
+#include "Meamul.h"
 #include "Properties.h"
 #include "RegionCanvas.h"
 #include "SeriesSettings.h"
@@ -147,6 +148,8 @@ public:
     CDivideWnd* GetSplitter(int id) const { return m_Splitters.Lookup(id); }
     CChartBtmBar* GetBottomBar() { return m_bBarCreated ? &m_BottomBar : nullptr; }
     CSkinCache& GetSkinCache() { return m_SkinCache; }
+    // The volume-at-price drawer, which fills the whole client area in the layout of time kind -1.
+    CMeamul& GetVolumeDrawer() { return m_Meamul; }
     const CRect& GetPlotRect() const { return m_rcPlot; }
     const CRect& GetTimeRect() const { return m_rcTime; }
     const CRect& GetWholeRect() const { return m_rcWhole; }
@@ -209,6 +212,7 @@ private:
     int m_bDblClickNotify;
     CString m_strDblClickName;
     int m_nCategoryCount;
+    CMeamul m_Meamul;
     int m_bCrossOn;
     CPoint m_ptCross;
     int m_bRedrawAfterPaint;

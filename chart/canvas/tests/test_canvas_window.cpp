@@ -89,6 +89,22 @@ TEST_F(CanvasWindow, BeforeTheDataIsReadyTheWholeClientIsBackground)
     });
 }
 
+TEST_F(CanvasWindow, TheVolumeAtPriceLayoutPaintsEvenWhenHidden)
+{
+    canvas.GetProperties().SetTimeKind(-1);
+    Make(FALSE);
+    canvas.ShowWindow(SW_HIDE);
+    PaintInMemory([](CDC& dc) { EXPECT_EQ(kBack, dc.GetPixel(250, 295)); }); // not ready: all background
+    canvas.SetDataReady(TRUE);
+    PaintInMemory([](CDC& dc) {
+        EXPECT_EQ(RGB(0, 0, 0), dc.GetPixel(0, 100)); // the border, in black for this layout
+        EXPECT_NE(kUnpainted, dc.GetPixel(250, 150));
+    });
+    // Other layouts paint nothing while hidden.
+    canvas.GetProperties().SetTimeKind(0);
+    PaintInMemory([](CDC& dc) { EXPECT_EQ(kUnpainted, dc.GetPixel(250, 150)); });
+}
+
 TEST_F(CanvasWindow, FiftyChangesThenOneTimerTickGiveExactlyOnePaint)
 {
     MakeCharted(TRUE);
