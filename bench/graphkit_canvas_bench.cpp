@@ -61,12 +61,12 @@ int main()
         return 1;
     CCanvas canvas;
     canvas.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 1600, 600), &host, 100);
+    const std::vector<int> times = DailyTimes(kBars);
+    canvas.SetTimes(times.data(), kBars);
     const int region = canvas.AddRegion();
     std::vector<std::vector<int>> series = CandleSeries(kBars);
     CDrawObject* candles = MakeSeriesObject(canvas, DRAWKIND_CANDLE, series);
     canvas.AddDrawObject(region, candles);
-    const std::vector<int> times = DailyTimes(kBars);
-    canvas.SetTimes(times.data(), kBars);
     canvas.SetDataReady(TRUE);
     canvas.Invalidate();
     canvas.UpdateWindow();
@@ -90,7 +90,7 @@ int main()
     {
         RunUntil(start + i * (1.0 / kTicks));
         const double tickStart = Now();
-        close[0] = 10000 + (i * 13) % 120; // the newest bar's close moves
+        close[canvas.GetFreeBlock()] = 10000 + (i * 13) % 120; // the newest bar's close moves
         canvas.OnDataChanged();
         tickSeconds += Now() - tickStart;
     }

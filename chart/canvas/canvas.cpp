@@ -23,7 +23,7 @@ CCanvas::CCanvas()
       m_bRedrawAfterPaint(0), m_bCrossTagShown(0), m_bBarCreated(0), m_nBarHeight(0), m_nFreeBlock(10),
       m_pBackBuffer(nullptr), m_crBuffer(RGB(255, 255, 255)), m_nLayoutKind(0), m_bKeepCount(0), m_bDataReady(0),
       m_rcWhole(0, 0, 0, 0), m_rcPlot(0, 0, 0, 0), m_rcTime(0, 0, 0, 0), m_rcTrend(0, 0, 0, 0), m_fPixelsPerSlot(0),
-      m_nFirst(0), m_nDisplayCount(0), m_pParentWnd(nullptr), m_nPaints(0), m_nCrossRedraws(0),
+      m_nFirst(0), m_nDisplayCount(0), m_nMinuteUnit(0), m_pParentWnd(nullptr), m_nPaints(0), m_nCrossRedraws(0),
       m_dPaintSeconds(0)
 {
     for (int i = 0; i < CProperties::kNameLists; ++i)
@@ -161,16 +161,74 @@ int CCanvas::AddSeries(CDataCell* series)
     return m_Series.Add(series);
 }
 
-int CCanvas::SetTimes(const int* times, int count)
+int CCanvas::AddTimeSeries(const int* times, int count, int timeKind, int minuteUnit)
 {
     if (!times || count <= 0)
         return -1;
-    m_nFreeBlock = 100;
-    m_TimeCell.SetKind(m_Properties.GetTimeKind());
+    m_nFreeBlock = m_bKeepCount ? (m_nDisplayCount > 0 ? m_nDisplayCount : 100) : 100;
+    const int present = GetTotalCount();
+    if (m_TimeBlocks.GetCount() > 0 && present > 0)
+    {
+        if (timeKind != m_TimeCell.GetKind() || (timeKind == 3 && minuteUnit != m_nMinuteUnit))
+            return -1;
+        const int* now = m_TimeCell.GetTimes() + m_TimeCell.GetCurrentIndex();
+        const int newest = now[0], oldest = now[present - 1];
+        const BOOL before = times[0] < oldest, after = times[count - 1] > newest;
+        if (!before && !after)
+            return -1;
+    }
+    CTimeDataCell* block = new CTimeDataCell;
+    block->SetKind(timeKind);
+    block->SetFreeBlock(m_nFreeBlock);
+    block->SetTimes(times, count, count + m_nFreeBlock, 1);
+    if (m_TimeBlocks.GetCount() == 0 || present == 0)
+    {
+        m_TimeCell.SetKind(timeKind);
+        m_nMinuteUnit = minuteUnit;
+    }
     m_TimeCell.SetFreeBlock(m_nFreeBlock);
-    m_TimeCell.SetTimesRaw(times, count);
-    SetShowWindow(0, count);
-    return count;
+    m_TimeCell.MergeFrom(*block);
+    const int id = m_TimeBlocks.Add(block);
+
+    const int total = GetTotalCount();
+    if (m_bKeepCount && m_nDisplayCount > 0)
+    {
+        const int keep = m_nDisplayCount > total ? total : m_nDisplayCount;
+        m_nFirst = 0; // the kept count re-anchored to the newest data
+        m_nDisplayCount = keep;
+    }
+    else
+    {
+        m_nFirst = 0;
+        m_nDisplayCount = total;
+        if (m_Properties.m_bDefaultCount)
+            SetDisplayCount(m_Properties.m_nDefaultCount);
+    }
+    RecalcPixelsPerSlot();
+    UpdateShowWindow();
+    ComputeScales();
+    UpdateScrollBar();
+    SetDirty();
+    return id;
+}
+
+void CCanvas::SetDisplayCount(int count)
+{
+    const int total = GetTotalCount();
+    int first = m_nFirst + m_nDisplayCount - count;
+    if (first < 0)
+    {
+        first = 0;
+        if (count > total)
+            count = total;
+    }
+    m_nFirst = first;
+    m_nDisplayCount = count < 0 ? 0 : count;
+    RecalcPixelsPerSlot();
+    UpdateShowWindow();
+    ComputeScales();
+    UpdateScrollBar();
+    SetDirty();
 }
 
 void CCanvas::OnDataChanged()
@@ -199,6 +257,9 @@ void CCanvas::ClearAll()
         delete splitter;
     }
     m_Splitters.RemoveAll();
+    for (INT_PTR i = 0; i < m_TimeBlocks.GetSize(); ++i)
+        delete m_TimeBlocks.GetAt(i);
+    m_TimeBlocks.RemoveAll();
     m_TimeCell.Reset();
     m_TimeCell.m_nBarOpen = 1;
     m_Properties.m_nRealCount = 0;

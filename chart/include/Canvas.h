@@ -82,8 +82,24 @@ public:
     int AddDrawObject(int regionId, CDrawObject* object);
     // Keeps a series store (owned); its id.
     int AddSeries(CDataCell* series);
-    // Sets the main time series from times (newest first) and shows all of them.
-    int SetTimes(const int* times, int count);
+    // Adds a block of times (newest first) of a time kind and minute unit: refused (-1, nothing
+    // changed) when series exist and the kind or (interval charts) the minute unit differs, or
+    // the block's times are not wholly before or after the present ones. The block joins the
+    // main time series; the shown window then covers everything, keeps its count (the
+    // keep-count switch) or takes the property set's default count. Its id.
+    int AddTimeSeries(const int* times, int count, int timeKind, int minuteUnit);
+    // The first block of a chart in its own time kind and minute unit.
+    int SetTimes(const int* times, int count)
+    {
+        return AddTimeSeries(times, count, m_Properties.GetTimeKind(), m_Properties.GetMinTerm());
+    }
+    // Sets the display count keeping the right edge: first += old - new; when that is negative
+    // the first index becomes 0 and the count is cut to the total.
+    void SetDisplayCount(int count);
+    // Empty slots kept in front of the newest data of new series.
+    int GetFreeBlock() const { return m_nFreeBlock; }
+    void SetKeepCount(BOOL keep) { m_bKeepCount = keep ? 1 : 0; }
+    BOOL GetKeepCount() const { return m_bKeepCount; }
     // Frees regions, series, time series, zoom history and splitters.
     void ClearAll();
     // A value update without a new slot: the series changed in place.
@@ -237,9 +253,11 @@ private:
     CTypedMapIntToOb<CDataCell> m_Series;
     CTypedMapIntToOb<CRegionCanvas> m_Regions;
     CTimeDataCell m_TimeCell;
+    CTypedMapIntToOb<CTimeDataCell> m_TimeBlocks; // the blocks that came with the series
     float m_fPixelsPerSlot;
     int m_nFirst;
     int m_nDisplayCount;
+    int m_nMinuteUnit;
     CTypedMapIntToOb<CDivideWnd> m_Splitters;
     CMap<int, int, float, float> m_mapRatios; // each region's share of the plot height, by id
     CWnd* m_pParentWnd;

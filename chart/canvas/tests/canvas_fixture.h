@@ -8,19 +8,21 @@
 #include "DataCell.h"
 #include "DrawObject.h"
 
-// A draw object over series (newest first) in a store the canvas keeps.
+// A draw object over series (newest first) in a store the canvas keeps; load the times first.
 inline CDrawObject* MakeSeriesObject(CCanvas& canvas, int kind, const std::vector<std::vector<int>>& series)
 {
     CDataCell* store = new CDataCell;
     store->AllocSeriesTable(int(series.size()));
     int n = 0, length = 0;
+    // Like the time series, with the canvas's free block of empty slots in front.
+    const int free = canvas.GetFreeBlock();
     for (const std::vector<int>& s : series)
     {
         length = int(s.size());
-        store->SetSeriesDataRaw(s.data(), length, n++);
+        store->SetSeriesData(s.data(), length, n++, length + free, 1);
     }
-    store->m_nLength = length;
-    store->SetViewRange(length - 1, 0);
+    store->m_nLength = length + free;
+    store->SetViewRange(length + free - 1, free);
     canvas.AddSeries(store);
     CDrawObject* object = new CDrawObject;
     object->SetStore(store);

@@ -27,10 +27,10 @@ protected:
     void MakeCharted(BOOL toolBar)
     {
         Make(toolBar);
-        const int region = canvas.AddRegion();
-        canvas.AddDrawObject(region, MakeSeriesObject(canvas, DRAWKIND_CANDLE, CandleSeries(200)));
         const std::vector<int> times = DailyTimes(200);
         canvas.SetTimes(times.data(), 200);
+        const int region = canvas.AddRegion();
+        canvas.AddDrawObject(region, MakeSeriesObject(canvas, DRAWKIND_CANDLE, CandleSeries(200)));
         canvas.SetDataReady(TRUE);
         canvas.Invalidate();
         canvas.UpdateWindow();
@@ -287,10 +287,10 @@ TEST_P(RealTimeAppend, SlotsCountDisplayAndRepaintOnlyByTheTimer)
     canvas.GetProperties().SetTimeKind(c.timeKind);
     canvas.GetProperties().m_TimeData.I11 = 1; // the display moves with the data
     Make(TRUE);
-    const int region = canvas.AddRegion();
-    canvas.AddDrawObject(region, MakeSeriesObject(canvas, DRAWKIND_LINE, {std::vector<int>(100, 500)}));
     const std::vector<int> times = DailyTimes(100);
     canvas.SetTimes(times.data(), 100);
+    const int region = canvas.AddRegion();
+    canvas.AddDrawObject(region, MakeSeriesObject(canvas, DRAWKIND_LINE, {std::vector<int>(100, 500)}));
     canvas.SetDataReady(TRUE);
     canvas.UpdateWindow();
     canvas.SendMessage(WM_TIMER, CCanvas::TIMER_REPAINT, 0);
@@ -308,6 +308,56 @@ TEST_P(RealTimeAppend, SlotsCountDisplayAndRepaintOnlyByTheTimer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RealTimeAppend, ::testing::ValuesIn(kAppendCases));
+
+TEST_F(CanvasWindow, TimeBlocksJoinOnlyWhenTheyFitTheSeries)
+{
+    Make(FALSE);
+    const std::vector<int> times = DailyTimes(100); // 20260102 ... 20260201 newest first
+    ASSERT_GE(canvas.SetTimes(times.data(), 100), 0);
+    EXPECT_EQ(100, canvas.GetTotalCount());
+    EXPECT_EQ(0, canvas.GetFirstIndex());
+    EXPECT_EQ(100, canvas.GetDisplayCount());
+    // Another kind, and a block overlapping the present times, are refused.
+    EXPECT_EQ(-1, canvas.AddTimeSeries(times.data(), 100, 1, 1));
+    const int overlapping[3] = {20260150, 20260120, 20260110};
+    EXPECT_EQ(-1, canvas.AddTimeSeries(overlapping, 3, 0, 1));
+    EXPECT_EQ(100, canvas.GetTotalCount());
+    // An older block joins: everything is shown.
+    std::vector<int> before(50);
+    for (int i = 0; i < 50; ++i)
+        before[size_t(i)] = 20251201 - i;
+    EXPECT_GE(canvas.AddTimeSeries(before.data(), 50, 0, 1), 0);
+    EXPECT_EQ(150, canvas.GetTotalCount());
+    EXPECT_EQ(150, canvas.GetDisplayCount());
+}
+
+TEST_F(CanvasWindow, TheKeptCountAndTheDefaultCountChooseTheShownWindow)
+{
+    Make(FALSE);
+    const std::vector<int> times = DailyTimes(100);
+    canvas.SetTimes(times.data(), 100);
+    canvas.SetShowWindow(20, 30);
+    canvas.SetKeepCount(TRUE);
+    std::vector<int> newer(10);
+    for (int i = 0; i < 10; ++i)
+        newer[size_t(i)] = 20270110 - i;
+    ASSERT_GE(canvas.AddTimeSeries(newer.data(), 10, 0, 1), 0);
+    EXPECT_EQ(110, canvas.GetTotalCount());
+    EXPECT_EQ(30, canvas.GetDisplayCount()); // kept
+    EXPECT_EQ(0, canvas.GetFirstIndex());    // and re-anchored to the newest data
+    canvas.SetKeepCount(FALSE);
+    canvas.GetProperties().m_bDefaultCount = 1;
+    canvas.GetProperties().m_nDefaultCount = 40;
+    std::vector<int> newest(5);
+    for (int i = 0; i < 5; ++i)
+        newest[size_t(i)] = 20280105 - i;
+    ASSERT_GE(canvas.AddTimeSeries(newest.data(), 5, 0, 1), 0);
+    EXPECT_EQ(40, canvas.GetDisplayCount());
+    EXPECT_EQ(115 - 40, canvas.GetFirstIndex()); // the right edge of the whole series stays
+    canvas.SetDisplayCount(500); // more than there is: from the start, cut to the total
+    EXPECT_EQ(0, canvas.GetFirstIndex());
+    EXPECT_EQ(115, canvas.GetDisplayCount());
+}
 
 TEST_F(CanvasWindow, RealTimeWithoutATimeSeriesIsRefused)
 {
