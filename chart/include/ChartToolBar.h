@@ -182,6 +182,9 @@ public:
     int GetElementCount() const { return int(m_arElements.GetSize()); }
     CMSToolTipCtrl& GetToolTip() { return m_ToolTip; }
     CString GetShownTip() const { return m_strShownTip; }
+    // The first element hidden because a vertical bar cannot hold it, or -1.
+    int GetFirstHidden() const { return m_nFirstHidden; }
+    CWnd* GetOverflowButton() { return &m_OverflowButton; }
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -203,6 +206,7 @@ protected:
     };
     Element* FindElement(int id);
     void LayoutVertical(const CRect& client);
+    int VerticalExtent(int kind) const;
 
     int m_nReserved0;
     CSkinCache* m_pSkins;

@@ -248,43 +248,63 @@ int CChartToolBar::SetSize()
     return 1;
 }
 
+int CChartToolBar::VerticalExtent(int kind) const
+{
+    switch (kind)
+    {
+    case TBKIND_SEPARATOR:
+        return SEPARATOR_WIDTH;
+    case TBKIND_SPLIT:
+    case TBKIND_SPLIT_TOGGLE:
+        return m_nMSButtonWidth;
+    case TBKIND_SLIDER:
+        return DEFAULT_SLIDER;
+    case TBKIND_SCROLLBAR:
+        return DEFAULT_SCROLL + SCROLL_GAP;
+    default:
+        return m_nButtonWidth;
+    }
+}
+
 void CChartToolBar::LayoutVertical(const CRect& client)
 {
-    int y = 1;
+    // The first element that does not fit; one earlier when the room left before it could not
+    // hold the overflow button.
     m_nFirstHidden = -1;
+    int y = 1;
+    int previous = -1;
+    for (INT_PTR i = 0; i < m_arElements.GetSize(); ++i)
+    {
+        if (!m_arElements[i].element->GetButtonProp()->bVisible)
+            continue;
+        const int extent = VerticalExtent(m_arElements[i].kind);
+        if (y + extent > client.bottom)
+        {
+            m_nFirstHidden = int(i);
+            if (previous >= 0 && client.bottom - y < m_nMSButtonWidth - m_nButtonWidth + 4)
+                m_nFirstHidden = previous;
+            break;
+        }
+        y += extent;
+        previous = int(i);
+    }
+    y = 1;
     for (INT_PTR i = 0; i < m_arElements.GetSize(); ++i)
     {
         Element& element = m_arElements[i];
-        int extent = m_nButtonWidth;
-        if (element.kind == TBKIND_SEPARATOR)
-            extent = SEPARATOR_WIDTH;
-        else if (element.kind == TBKIND_SPLIT || element.kind == TBKIND_SPLIT_TOGGLE)
-            extent = m_nMSButtonWidth;
-        else if (element.kind == TBKIND_SLIDER)
-            extent = DEFAULT_SLIDER;
-        else if (element.kind == TBKIND_SCROLLBAR)
-            extent = DEFAULT_SCROLL + SCROLL_GAP;
-        const BOOL visible = element.element->GetButtonProp()->bVisible;
-        if (visible && m_nFirstHidden < 0)
-        {
-            const int left = client.bottom - y;
-            if (y + extent > client.bottom)
-                m_nFirstHidden = int(i);
-            else if (left < m_nMSButtonWidth - m_nButtonWidth + 4 && i + 1 < m_arElements.GetSize())
-                m_nFirstHidden = int(i); // no room left for the overflow button after this one
-        }
-        if (!visible || m_nFirstHidden >= 0)
+        const BOOL hidden = m_nFirstHidden >= 0 && i >= m_nFirstHidden;
+        if (!element.element->GetButtonProp()->bVisible || hidden)
         {
             element.element->SetEmntRect(CRect(0, 0, 0, 0));
             element.window->MoveWindow(CRect(0, 0, 0, 0));
             element.window->ShowWindow(SW_HIDE);
             continue;
         }
-        const CRect rect(client.left, y, client.right, y + extent);
+        const CRect rect(client.left, y, client.right, y + VerticalExtent(element.kind));
         element.element->SetEmntRect(rect);
         element.window->MoveWindow(rect);
         element.window->ShowWindow(SW_SHOW);
-        y += extent;
+        y = rect.bottom;
     }
     if (m_nFirstHidden >= 0 && m_OverflowButton.GetSafeHwnd())
     {

@@ -248,4 +248,60 @@ TEST_F(BottomBar, TooltipShowsTheTextOfTheElementUnderThePointer)
     EXPECT_TRUE(bar.GetShownTip().IsEmpty());
 }
 
+struct OverflowCase
+{
+    const char* what;
+    int height;
+    int firstHidden; // -1: all fit
+};
+
+// Six buttons of 16 stacked from y = 1 in a vertical bar.
+const OverflowCase kOverflowCases[] = {
+    {"all fit", 97, -1},
+    {"the fifth does not fit: hidden from the fourth, for the overflow button", 80, 3},
+    {"the sixth does not fit: hidden from the fifth", 96, 4},
+    {"only the first fits, and too little room: the overflow button alone", 20, 0},
+};
+
+class VerticalBar : public ::testing::TestWithParam<OverflowCase>
+{
+};
+
+TEST_P(VerticalBar, HidesWhatDoesNotFitAndShowsTheOverflowButton)
+{
+    const OverflowCase& c = GetParam();
+    CSkinCache skins;
+    skins.Load();
+    CCanvasStandIn canvas;
+    ASSERT_TRUE(canvas.Make(300));
+    CChartToolBar bar;
+    bar.SetSkinCache(&skins);
+    bar.SetChartLocation(1);
+    ASSERT_TRUE(bar.Create(&canvas));
+    for (int id = 1; id <= 6; ++id)
+    {
+        TBBUTTONPROP prop;
+        prop.nID = id;
+        prop.dwBitmapID = skins.GetID(SKIN_PIN_BTN);
+        bar.AddButtons(&prop);
+    }
+    bar.MoveWindow(0, 0, 16, c.height);
+    bar.SetSize();
+    EXPECT_EQ(c.firstHidden, bar.GetFirstHidden()) << c.what;
+    EXPECT_EQ(c.firstHidden >= 0, bar.GetOverflowButton()->IsWindowVisible() != FALSE) << c.what;
+    for (int id = 1; id <= 6; ++id)
+    {
+        const BOOL shown = c.firstHidden < 0 || id - 1 < c.firstHidden;
+        EXPECT_EQ(shown, bar.GetCtrl(id)->IsWindowVisible() != FALSE) << c.what << ", button " << id;
+    }
+    if (c.firstHidden != 0)
+    {
+        EXPECT_EQ(CRect(0, 17, 16, 33), dynamic_cast<CBaseEmnt*>(bar.GetCtrl(2))->GetEmntRect()) << c.what;
+    }
+    bar.DestroyWindow();
+    canvas.DestroyWindow();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, VerticalBar, ::testing::ValuesIn(kOverflowCases));
+
 } // namespace
