@@ -79,6 +79,7 @@ int CCanvas::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_MemDC.CreateCompatibleDC(NULL);
+    m_ReadOut.Create(this);
     SetTimer(TIMER_REPAINT, REPAINT_PERIOD, NULL);
     return 0;
 }
@@ -95,6 +96,8 @@ void CCanvas::OnDestroy()
     if (m_bBarCreated && m_BottomBar.GetSafeHwnd())
         m_BottomBar.DestroyWindow();
     m_bBarCreated = 0;
+    if (m_ReadOut.GetSafeHwnd())
+        m_ReadOut.DestroyWindow();
     CWnd::OnDestroy();
 }
 
@@ -159,6 +162,39 @@ int CCanvas::AddSeries(CDataCell* series)
     if (!series->m_pTime)
         series->m_pTime = &m_TimeCell;
     return m_Series.Add(series);
+}
+
+int CCanvas::RemoveDrawObject(int regionId, int objectId)
+{
+    CRegionCanvas* region = m_Regions.Lookup(regionId);
+    const int left = region ? region->RemoveDrawObject(objectId) : -1;
+    if (left >= 0)
+    {
+        region->ComputeScales();
+        SetDirty();
+    }
+    return left;
+}
+
+BOOL CCanvas::RemoveSeries(int id)
+{
+    CDataCell* series = m_Series.Lookup(id);
+    if (!series)
+        return FALSE;
+    for (INT_PTR r = 0; r < m_Regions.GetSize(); ++r)
+    {
+        CRegionCanvas* region = m_Regions.GetAt(r);
+        for (int o = 0; region && o < region->GetObjectCount(); ++o)
+        {
+            CDrawObject* object = region->GetObjectAt(o);
+            if (object && object->GetStore() == series)
+                return FALSE; // its drawer still points into the series
+        }
+    }
+    m_Series.Remove(id);
+    delete series;
+    SetDirty();
+    return TRUE;
 }
 
 int CCanvas::AddTimeSeries(const int* times, int count, int timeKind, int minuteUnit)

@@ -82,6 +82,10 @@ public:
     int AddDrawObject(int regionId, CDrawObject* object);
     // Keeps a series store (owned); its id.
     int AddSeries(CDataCell* series);
+    // Deletes a region's draw object; the number of objects left, or -1 when there is none.
+    int RemoveDrawObject(int regionId, int objectId);
+    // Deletes a series store; refused (FALSE) while a draw object still draws it.
+    BOOL RemoveSeries(int id);
     // Adds a block of times (newest first) of a time kind and minute unit: refused (-1, nothing
     // changed) when series exist and the kind or (interval charts) the minute unit differs, or
     // the block's times are not wholly before or after the present ones. The block joins the
@@ -164,6 +168,7 @@ public:
     CDivideWnd* GetSplitter(int id) const { return m_Splitters.Lookup(id); }
     CChartBtmBar* GetBottomBar() { return m_bBarCreated ? &m_BottomBar : nullptr; }
     CSkinCache& GetSkinCache() { return m_SkinCache; }
+    CMSToolTipCtrl& GetReadOutTip() { return m_ReadOut; }
     // The volume-at-price drawer, which fills the whole client area in the layout of time kind -1.
     CMeamul& GetVolumeDrawer() { return m_Meamul; }
     const CRect& GetPlotRect() const { return m_rcPlot; }
@@ -234,6 +239,7 @@ private:
     int m_bRedrawAfterPaint;
     int m_bCrossTagShown;
     CStringArray m_arNames[CProperties::kNameLists];
+    CMSToolTipCtrl m_ReadOut;
     CChartBtmBar m_BottomBar;
     int m_bBarCreated;
     int m_nBarHeight;

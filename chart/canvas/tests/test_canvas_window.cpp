@@ -359,6 +359,20 @@ TEST_F(CanvasWindow, TheKeptCountAndTheDefaultCountChooseTheShownWindow)
     EXPECT_EQ(115, canvas.GetDisplayCount());
 }
 
+TEST_F(CanvasWindow, ASeriesGoesOnlyOnceNoObjectDrawsIt)
+{
+    MakeCharted(FALSE);
+    ASSERT_FALSE(canvas.RemoveSeries(0)); // the candles still draw it
+    EXPECT_EQ(-1, canvas.RemoveDrawObject(0, 7));
+    EXPECT_EQ(-1, canvas.RemoveDrawObject(9, 0));
+    EXPECT_EQ(0, canvas.RemoveDrawObject(0, 0));
+    EXPECT_TRUE(canvas.RemoveSeries(0));
+    EXPECT_FALSE(canvas.RemoveSeries(0));
+    canvas.SendMessage(WM_TIMER, CCanvas::TIMER_REPAINT, 0);
+    canvas.UpdateWindow(); // a region without objects still paints
+    EXPECT_EQ(1, canvas.GetPaintCount());
+}
+
 TEST_F(CanvasWindow, RealTimeWithoutATimeSeriesIsRefused)
 {
     canvas.GetProperties().SetTimeKind(4);
