@@ -24,6 +24,11 @@ enum
 #define WM_CHART_SHOW_TIP 2025
 #define WM_CHART_HIDE_TIP 2026
 
+// Asks the element's bar to show the element's tooltip for a pointer at a client point, after
+// asking for the leave notification that hides it again.
+GRAPHKIT_API void RequestElementTip(CWnd* element, CPoint point);
+GRAPHKIT_API void HideElementTip(CWnd* element);
+
 struct GRAPHKIT_API TBBUTTONPROP
 {
     int nKind = TBKIND_BUTTON;

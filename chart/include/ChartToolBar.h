@@ -80,7 +80,6 @@ protected:
     int m_bHover;
     int m_bPressed;
     int m_bChecked;
-    int m_bTracking;
 };
 
 class GRAPHKIT_API CChartMsButton : public CChartButton
@@ -127,6 +126,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()

@@ -92,6 +92,7 @@ BEGIN_MESSAGE_MAP(CXScrollBar, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
     ON_WM_LBUTTONUP()
     ON_WM_TIMER()
     ON_WM_SETCURSOR()
@@ -245,6 +246,7 @@ void CXScrollBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CXScrollBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     (void)nFlags;
+    RequestElementTip(this, point);
     const int hover = ThumbRect().PtInRect(point) ? 1 : 0;
     if (m_bThumbPressed)
         m_bDragging = 1;
@@ -265,6 +267,8 @@ void CXScrollBar::OnMouseMove(UINT nFlags, CPoint point)
         SetTimer(TIMER_HOVER, 50, NULL);
     }
 }
+
+void CXScrollBar::OnMouseLeave() { HideElementTip(this); }
 
 void CXScrollBar::OnLButtonUp(UINT nFlags, CPoint point)
 {

@@ -23,6 +23,24 @@ void Edge(CDC* pDC, const CRect& rect, BOOL sunken)
 }
 } // namespace
 
+void RequestElementTip(CWnd* element, CPoint point)
+{
+    TrackLeave(element);
+    CWnd* bar = element->GetParent();
+    if (!bar)
+        return;
+    CPoint screen = point;
+    element->ClientToScreen(&screen);
+    bar->SendMessage(WM_CHART_SHOW_TIP, 0, MAKELPARAM(screen.x, screen.y));
+}
+
+void HideElementTip(CWnd* element)
+{
+    CWnd* bar = element->GetParent();
+    if (bar)
+        bar->SendMessage(WM_CHART_HIDE_TIP, 0, 0);
+}
+
 BEGIN_MESSAGE_MAP(CChartButton, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
@@ -32,7 +50,7 @@ BEGIN_MESSAGE_MAP(CChartButton, CWnd)
     ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
-CChartButton::CChartButton() : m_pSkins(nullptr), m_bHover(0), m_bPressed(0), m_bChecked(0), m_bTracking(0) {}
+CChartButton::CChartButton() : m_pSkins(nullptr), m_bHover(0), m_bPressed(0), m_bChecked(0) {}
 
 BOOL CChartButton::Create(CWnd* bar, const TBBUTTONPROP& prop, CSkinCache* skins)
 {
@@ -67,20 +85,10 @@ void CChartButton::TipAndHover(CPoint point)
             ReleaseCapture();
         Invalidate(FALSE);
     }
-    if (!m_bTracking)
-    {
-        TrackLeave(this);
-        m_bTracking = 1;
-    }
-    CWnd* bar = GetParent();
-    if (bar && inside)
-    {
-        CPoint screen = point;
-        ClientToScreen(&screen);
-        bar->SendMessage(WM_CHART_SHOW_TIP, 0, MAKELPARAM(screen.x, screen.y));
-    }
-    else if (bar)
-        bar->SendMessage(WM_CHART_HIDE_TIP, 0, 0);
+    if (inside)
+        RequestElementTip(this, point);
+    else
+        HideElementTip(this);
 }
 
 void CChartButton::OnMouseMove(UINT nFlags, CPoint point)
@@ -91,13 +99,7 @@ void CChartButton::OnMouseMove(UINT nFlags, CPoint point)
     TipAndHover(point);
 }
 
-void CChartButton::OnMouseLeave()
-{
-    m_bTracking = 0;
-    CWnd* bar = GetParent();
-    if (bar)
-        bar->SendMessage(WM_CHART_HIDE_TIP, 0, 0);
-}
+void CChartButton::OnMouseLeave() { HideElementTip(this); }
 
 void CChartButton::OnLButtonDown(UINT nFlags, CPoint point)
 {

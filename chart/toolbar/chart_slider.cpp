@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CChartSliderBar, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
     ON_WM_LBUTTONUP()
     ON_WM_TIMER()
 END_MESSAGE_MAP()
@@ -165,6 +166,7 @@ void CChartSliderBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CChartSliderBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     (void)nFlags;
+    RequestElementTip(this, point);
     if (m_nHit != SLIDER_HIT_BLOCK || GetCapture() != this)
         return;
     const int position = PositionAt(point.x - m_nDragOffset);
@@ -175,6 +177,8 @@ void CChartSliderBar::OnMouseMove(UINT nFlags, CPoint point)
         Notify(SLIDER_DRAGGED);
     }
 }
+
+void CChartSliderBar::OnMouseLeave() { HideElementTip(this); }
 
 void CChartSliderBar::OnLButtonUp(UINT nFlags, CPoint point)
 {

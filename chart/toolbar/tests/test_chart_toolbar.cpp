@@ -246,6 +246,16 @@ TEST_F(BottomBar, TooltipShowsTheTextOfTheElementUnderThePointer)
     EXPECT_EQ(CString("조회시 갯수고정"), bar.GetShownTip());
     bar.SendMessage(WM_CHART_HIDE_TIP, 0, 0);
     EXPECT_TRUE(bar.GetShownTip().IsEmpty());
+    // The elements ask for it themselves as the pointer moves over them.
+    bar.GetCtrl(10001)->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(40, 8));
+    EXPECT_EQ(CString("축소/확대"), bar.GetShownTip());
+    bar.GetCtrl(10001)->SendMessage(WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(bar.GetShownTip().IsEmpty());
+    bar.GetCtrl(10000)->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(100, 8));
+    EXPECT_EQ(CString("스크롤바"), bar.GetShownTip());
+    bar.GetCtrl(10008)->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(CString("수치조회"), bar.GetShownTip());
+    bar.SendMessage(WM_CHART_HIDE_TIP, 0, 0);
 }
 
 struct OverflowCase
