@@ -436,13 +436,14 @@ void CCanvas::PaintBody(CDC* pDC, const CRect& client)
     {
         CFont font;
         FontFromDescription(m_Properties.m_strFont, &font);
-        CArray<int, int> grid;
-        m_TimeCell.Draw(pDC, m_rcTime, &m_MemDC, &font, grid);
+        m_arGridX.RemoveAll();
+        m_TimeCell.Draw(pDC, m_rcTime, &m_MemDC, &font, m_arGridX);
         if (m_nLayoutKind == 1 && VisibleRegionCount() >= 2)
         {
             CRect second = m_rcTime;
             second.OffsetRect(m_rcPlot.Width(), 0);
-            m_TimeCell.Draw(pDC, second, &m_MemDC, &font, grid);
+            CArray<int, int> secondGrid;
+            m_TimeCell.Draw(pDC, second, &m_MemDC, &font, secondGrid);
         }
     }
     for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)

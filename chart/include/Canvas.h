@@ -266,6 +266,7 @@ private:
     int m_nMinuteUnit;
     CTypedMapIntToOb<CDivideWnd> m_Splitters;
     CMap<int, int, float, float> m_mapRatios; // each region's share of the plot height, by id
+    CArray<int, int> m_arGridX; // the time axis' label positions of the last paint
     CWnd* m_pParentWnd;
 
     int m_nPaints;
