@@ -1,0 +1,539 @@
+// The chart window: its model collections, the repaint timer that coalesces data changes, and
+// the paint.
+#include "Canvas.h"
+
+#include "ChartText.h"
+#include "DataCell.h"
+#include "DrawObject.h"
+
+BEGIN_MESSAGE_MAP(CCanvas, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_DIVIDE_RELEASED, OnDivideReleased)
+    ON_MESSAGE(WM_CANVAS_STYLE_CHANGED, OnStyleChanged)
+END_MESSAGE_MAP()
+
+CCanvas::CCanvas()
+    : m_nToolBarUse(1), m_nRealFixNeed(0), m_nToolTipUse(0), m_nFluctuationUse(0), m_bRepaintPending(0),
+      m_mapStyles(10), m_bDblClickNotify(0), m_nCategoryCount(0), m_bCrossOn(0), m_ptCross(-1, -1),
+      m_bRedrawAfterPaint(0), m_bCrossTagShown(0), m_bBarCreated(0), m_nBarHeight(0), m_nFreeBlock(10),
+      m_pBackBuffer(nullptr), m_crBuffer(RGB(255, 255, 255)), m_nLayoutKind(0), m_bKeepCount(0), m_bDataReady(0),
+      m_rcWhole(0, 0, 0, 0), m_rcPlot(0, 0, 0, 0), m_rcTime(0, 0, 0, 0), m_rcTrend(0, 0, 0, 0), m_fPixelsPerSlot(0),
+      m_nFirst(0), m_nDisplayCount(0), m_nMinuteUnit(0), m_pParentWnd(nullptr), m_nPaints(0), m_nCrossRedraws(0),
+      m_dPaintSeconds(0)
+{
+    for (int i = 0; i < CProperties::kNameLists; ++i)
+        m_Properties.SetNameList(i, &m_arNames[i]);
+    m_Properties.m_pTimeCell = &m_TimeCell;
+    m_Settings.m_pMainTime = &m_TimeCell;
+    m_TimeCell.SetupDrawer(&m_Settings);
+}
+
+CCanvas::~CCanvas()
+{
+    if (m_MemDC.GetSafeHdc())
+        m_MemDC.DeleteDC();
+    delete m_pBackBuffer;
+    m_pBackBuffer = nullptr;
+    ClearAll();
+    FreeStyles();
+}
+
+BOOL CCanvas::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    // The bar and the splitters are children the paint must not cover.
+    if (!CWnd::Create(NULL, "Chart Window", style | WS_CLIPCHILDREN, rect, parent, id))
+        return FALSE;
+    m_SkinCache.Load();
+    m_pParentWnd = parent;
+    if (m_Properties.GetTimeKind() != 6)
+    {
+        // Drop target registration belongs to the drag-and-drop side of the chart.
+        if (m_nToolBarUse)
+        {
+            m_BottomBar.SetTimeKind(m_Properties.GetTimeKind());
+            if (m_BottomBar.CreateBar(this, &m_SkinCache))
+            {
+                m_BottomBar.SetNotifySink(this);
+                m_BottomBar.ShowWindow(SW_SHOW);
+                m_bBarCreated = 1;
+                RecalcLayout();
+                m_BottomBar.Invalidate(TRUE);
+            }
+        }
+        if (m_bDataReady && m_bBarCreated)
+        {
+            m_BottomBar.ShowWindow(SW_SHOW);
+            UpdateScrollBar();
+        }
+    }
+    return TRUE;
+}
+
+int CCanvas::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_MemDC.CreateCompatibleDC(NULL);
+    m_ReadOut.Create(this);
+    SetTimer(TIMER_REPAINT, REPAINT_PERIOD, NULL);
+    return 0;
+}
+
+void CCanvas::OnDestroy()
+{
+    KillTimer(TIMER_REPAINT);
+    for (INT_PTR i = 0; i < m_Splitters.GetSize(); ++i)
+    {
+        CDivideWnd* splitter = m_Splitters.GetAt(i);
+        if (splitter && splitter->GetSafeHwnd())
+            splitter->DestroyWindow();
+    }
+    if (m_bBarCreated && m_BottomBar.GetSafeHwnd())
+        m_BottomBar.DestroyWindow();
+    m_bBarCreated = 0;
+    if (m_ReadOut.GetSafeHwnd())
+        m_ReadOut.DestroyWindow();
+    CWnd::OnDestroy();
+}
+
+void CCanvas::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (m_bBarCreated && m_BottomBar.GetSafeHwnd())
+        m_BottomBar.AutoSize();
+    RecalcLayout();
+    RecalcPixelsPerSlot();
+    UpdateShowWindow();
+    ComputeScales();
+    PlaceSplitters();
+    UpdateScrollBar();
+}
+
+int CCanvas::AddRegion()
+{
+    CRegionCanvas* region = new CRegionCanvas(&m_Properties);
+    const int existing = int(m_Regions.GetSize());
+    for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
+    {
+        int id = -1;
+        m_Regions.GetAt(i, &id);
+        float ratio = 0;
+        m_mapRatios.Lookup(id, ratio);
+        m_mapRatios.SetAt(id, ratio * float(existing + 1) / float(existing + 2));
+    }
+    const int id = m_Regions.Add(region);
+    m_mapRatios.SetAt(id, existing == 0 ? 1.0f : 1.0f / float(existing + 2));
+    if (m_Properties.GetTimeKind() != 6 && GetSafeHwnd())
+    {
+        CDivideWnd* splitter = new CDivideWnd;
+        splitter->Create(this, id, &m_Properties);
+        m_Splitters.SetAt(id, splitter);
+    }
+    RecalcLayout();
+    PlaceSplitters();
+    ComputeScales();
+    SetDirty();
+    return id;
+}
+
+int CCanvas::AddDrawObject(int regionId, CDrawObject* object)
+{
+    CRegionCanvas* region = m_Regions.Lookup(regionId);
+    if (!region || !object)
+        return -1;
+    object->m_pOwnerWnd = this;
+    const int id = region->AddDrawObject(object);
+    region->SetShowWindow(m_nFirst, m_nDisplayCount, m_fPixelsPerSlot);
+    region->ComputeScales();
+    SetDirty();
+    return id;
+}
+
+int CCanvas::AddSeries(CDataCell* series)
+{
+    if (!series)
+        return -1;
+    series->m_pSettings = &m_Settings;
+    if (!series->m_pTime)
+        series->m_pTime = &m_TimeCell;
+    return m_Series.Add(series);
+}
+
+int CCanvas::RemoveDrawObject(int regionId, int objectId)
+{
+    CRegionCanvas* region = m_Regions.Lookup(regionId);
+    const int left = region ? region->RemoveDrawObject(objectId) : -1;
+    if (left >= 0)
+    {
+        region->ComputeScales();
+        SetDirty();
+    }
+    return left;
+}
+
+BOOL CCanvas::RemoveSeries(int id)
+{
+    CDataCell* series = m_Series.Lookup(id);
+    if (!series)
+        return FALSE;
+    for (INT_PTR r = 0; r < m_Regions.GetSize(); ++r)
+    {
+        CRegionCanvas* region = m_Regions.GetAt(r);
+        for (int o = 0; region && o < region->GetObjectCount(); ++o)
+        {
+            CDrawObject* object = region->GetObjectAt(o);
+            if (object && object->GetStore() == series)
+                return FALSE; // its drawer still points into the series
+        }
+    }
+    m_Series.Remove(id);
+    delete series;
+    SetDirty();
+    return TRUE;
+}
+
+int CCanvas::AddTimeSeries(const int* times, int count, int timeKind, int minuteUnit)
+{
+    if (!times || count <= 0)
+        return -1;
+    m_nFreeBlock = m_bKeepCount ? (m_nDisplayCount > 0 ? m_nDisplayCount : 100) : 100;
+    const int present = GetTotalCount();
+    if (m_TimeBlocks.GetCount() > 0 && present > 0)
+    {
+        if (timeKind != m_TimeCell.GetKind() || (timeKind == 3 && minuteUnit != m_nMinuteUnit))
+            return -1;
+        const int* now = m_TimeCell.GetTimes() + m_TimeCell.GetCurrentIndex();
+        const int newest = now[0], oldest = now[present - 1];
+        const BOOL before = times[0] < oldest, after = times[count - 1] > newest;
+        if (!before && !after)
+            return -1;
+    }
+    CTimeDataCell* block = new CTimeDataCell;
+    block->SetKind(timeKind);
+    block->SetFreeBlock(m_nFreeBlock);
+    block->SetTimes(times, count, count + m_nFreeBlock, 1);
+    if (m_TimeBlocks.GetCount() == 0 || present == 0)
+    {
+        m_TimeCell.SetKind(timeKind);
+        m_nMinuteUnit = minuteUnit;
+    }
+    m_TimeCell.SetFreeBlock(m_nFreeBlock);
+    m_TimeCell.MergeFrom(*block);
+    const int id = m_TimeBlocks.Add(block);
+
+    const int total = GetTotalCount();
+    if (m_bKeepCount && m_nDisplayCount > 0)
+    {
+        const int keep = m_nDisplayCount > total ? total : m_nDisplayCount;
+        m_nFirst = 0; // the kept count re-anchored to the newest data
+        m_nDisplayCount = keep;
+    }
+    else
+    {
+        m_nFirst = 0;
+        m_nDisplayCount = total;
+        if (m_Properties.m_bDefaultCount)
+            SetDisplayCount(m_Properties.m_nDefaultCount);
+    }
+    RecalcPixelsPerSlot();
+    UpdateShowWindow();
+    ComputeScales();
+    UpdateScrollBar();
+    SetDirty();
+    return id;
+}
+
+void CCanvas::SetDisplayCount(int count)
+{
+    const int total = GetTotalCount();
+    int first = m_nFirst + m_nDisplayCount - count;
+    if (first < 0)
+    {
+        first = 0;
+        if (count > total)
+            count = total;
+    }
+    m_nFirst = first;
+    m_nDisplayCount = count < 0 ? 0 : count;
+    RecalcPixelsPerSlot();
+    UpdateShowWindow();
+    ComputeScales();
+    UpdateScrollBar();
+    SetDirty();
+}
+
+void CCanvas::OnDataChanged()
+{
+    UpdateShowWindow();
+    ComputeScales();
+    SetDirty();
+    if (m_bCrossOn && m_bCrossTagShown)
+        m_bRedrawAfterPaint = 1;
+}
+
+void CCanvas::ClearAll()
+{
+    for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
+        delete m_Regions.GetAt(i);
+    m_Regions.RemoveAll();
+    m_mapRatios.RemoveAll();
+    for (INT_PTR i = 0; i < m_Series.GetSize(); ++i)
+        delete m_Series.GetAt(i);
+    m_Series.RemoveAll();
+    for (INT_PTR i = 0; i < m_Splitters.GetSize(); ++i)
+    {
+        CDivideWnd* splitter = m_Splitters.GetAt(i);
+        if (splitter && splitter->GetSafeHwnd())
+            splitter->DestroyWindow();
+        delete splitter;
+    }
+    m_Splitters.RemoveAll();
+    for (INT_PTR i = 0; i < m_TimeBlocks.GetSize(); ++i)
+        delete m_TimeBlocks.GetAt(i);
+    m_TimeBlocks.RemoveAll();
+    m_TimeCell.Reset();
+    m_TimeCell.m_nBarOpen = 1;
+    m_Properties.m_nRealCount = 0;
+    m_nCategoryCount = 0;
+    m_strDblClickName.Empty();
+}
+
+int CCanvas::AppendRealTime(int time)
+{
+    if (m_TimeCell.GetLength() <= 0)
+        return -1;
+    const DTIMEDATA& record = m_Properties.m_TimeData;
+    if (record.I12 != 0)
+        m_Properties.m_nRealCount = 0;
+    const int kind = m_Properties.GetTimeKind();
+    int sentinel = 0;
+    int added = 0;
+    switch (kind)
+    {
+    case 0:
+        added = 0;
+        break;
+    case 3:
+        added = m_TimeCell.CompareTime(time, sentinel);
+        if (record.I12 != 0 && added < 0)
+            return 0;
+        break;
+    case 4:
+        added = 1;
+        break;
+    default:
+        return -1;
+    }
+    if (added < 1)
+        return added; // the value itself comes by the value update
+    if (added >= 2 && (m_nRealFixNeed || sentinel))
+        added = 1;
+    m_TimeCell.m_nBarOpen = 0;
+    if (kind == 3 && m_TimeCell.m_nInterval == 0)
+        return -1;
+    const int position = m_TimeCell.m_nViewEnd + 1;
+    for (INT_PTR i = 0; i < m_Series.GetSize(); ++i)
+        if (CDataCell* series = m_Series.GetAt(i))
+            series->AddNewBars(added, position);
+    m_TimeCell.AddBars(kind, time, added, sentinel, m_TimeCell.m_nInterval, position);
+    if (record.I11)
+    {
+        m_nDisplayCount += added;
+        RecalcPixelsPerSlot();
+        UpdateShowWindow();
+        UpdateScrollBar();
+    }
+    SetDirty();
+    return added;
+}
+
+void CCanvas::SetCrosshair(BOOL on, CPoint point)
+{
+    m_bCrossOn = on ? 1 : 0;
+    m_ptCross = on ? point : CPoint(-1, -1);
+}
+
+void CCanvas::DrawCrosshair(CDC* pDC, CPoint point, BOOL withTags)
+{
+    (void)withTags;
+    if (point.x < 0 || point.y < 0)
+        return;
+    // Two XOR lines through the point across the plot.
+    const int oldRop = pDC->SetROP2(R2_NOT);
+    pDC->MoveTo(m_rcPlot.left, point.y);
+    pDC->LineTo(m_rcPlot.right, point.y);
+    pDC->MoveTo(point.x, m_rcPlot.top);
+    pDC->LineTo(point.x, m_rcPlot.bottom);
+    pDC->SetROP2(oldRop);
+}
+
+void CCanvas::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != TIMER_REPAINT)
+    {
+        CWnd::OnTimer(nIDEvent);
+        return;
+    }
+    if (m_bRepaintPending)
+    {
+        m_bRepaintPending = 0;
+        Invalidate(TRUE);
+    }
+}
+
+BOOL CCanvas::OnEraseBkgnd(CDC* pDC)
+{
+    (void)pDC;
+    return TRUE; // the paint covers the whole client area
+}
+
+void CCanvas::DrawBorder(CDC* pDC, const CRect& client, COLORREF colour)
+{
+    const int b = m_nToolBarUse ? client.bottom - TIME_AXIS_HEIGHT : client.bottom;
+    CPen pen(PS_SOLID, 1, colour);
+    CPen* old = pDC->SelectObject(&pen);
+    pDC->MoveTo(client.left, b);
+    pDC->LineTo(client.left, client.top);
+    pDC->LineTo(client.right - 1, client.top);
+    pDC->LineTo(client.right - 1, b);
+    if (!m_nToolBarUse)
+    {
+        pDC->MoveTo(client.right - 1, b - 1);
+        pDC->LineTo(client.left, b - 1);
+    }
+    pDC->SelectObject(old);
+}
+
+void CCanvas::PaintBody(CDC* pDC, const CRect& client)
+{
+    const COLORREF background = m_Properties.m_clrBack.GetColor();
+    const int timeKind = m_Properties.GetTimeKind();
+    CBitmap* oldBuffer = m_pBackBuffer ? m_MemDC.SelectObject(m_pBackBuffer) : nullptr;
+    if (timeKind == -1)
+    {
+        if (m_pBackBuffer)
+        {
+            m_Meamul.SetArea(client, background, &m_MemDC);
+            pDC->BitBlt(client.left, client.top, client.Width(), client.Height(), &m_MemDC, client.left, client.top,
+                        SRCCOPY);
+        }
+        else
+            m_Meamul.SetArea(client, background, pDC);
+        if (m_Properties.m_nBorderDisplay)
+            DrawBorder(pDC, client, RGB(0, 0, 0));
+        if (oldBuffer)
+            m_MemDC.SelectObject(oldBuffer);
+        return;
+    }
+    const int L = m_Properties.GetLIndexWidth();
+    const int R = m_Properties.GetRIndexWidth();
+    if (timeKind != 6 && m_TimeCell.GetLength() > 0)
+    {
+        CFont font;
+        FontFromDescription(m_Properties.m_strFont, &font);
+        m_arGridX.RemoveAll();
+        m_TimeCell.Draw(pDC, m_rcTime, &m_MemDC, &font, m_arGridX);
+        if (m_nLayoutKind == 1 && VisibleRegionCount() >= 2)
+        {
+            CRect second = m_rcTime;
+            second.OffsetRect(m_rcPlot.Width(), 0);
+            CArray<int, int> secondGrid;
+            m_TimeCell.Draw(pDC, second, &m_MemDC, &font, secondGrid);
+        }
+    }
+    for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
+    {
+        CRegionCanvas* region = m_Regions.GetAt(i);
+        if (region && region->m_bVisible)
+            region->Paint(pDC, &m_MemDC, background);
+    }
+    if (timeKind != 6)
+    {
+        const int left = m_rcPlot.left + L - m_Properties.GetLeftMargin();
+        const int right = m_rcPlot.right - R + m_Properties.GetRMargin();
+        CPen pen(PS_SOLID, 1, m_Properties.m_clrFrame.GetColor());
+        CPen* old = pDC->SelectObject(&pen);
+        pDC->MoveTo(left, m_rcPlot.top);
+        pDC->LineTo(right, m_rcPlot.top);
+        pDC->LineTo(right, m_rcPlot.bottom + TIME_AXIS_HEIGHT);
+        pDC->LineTo(left, m_rcPlot.bottom + TIME_AXIS_HEIGHT);
+        pDC->LineTo(left, m_rcPlot.top);
+        pDC->SelectObject(old);
+    }
+    if (m_Properties.m_nBorderDisplay)
+        DrawBorder(pDC, client, CCtlColor::GetPaletteColor(179));
+    if (oldBuffer)
+        m_MemDC.SelectObject(oldBuffer);
+}
+
+void CCanvas::OnPaint()
+{
+    CPaintDC dc(this);
+    LARGE_INTEGER start, end, frequency;
+    ::QueryPerformanceCounter(&start);
+    ++m_nPaints;
+    CRect client;
+    GetClientRect(&client);
+    PaintTo(&dc, client);
+    ::QueryPerformanceCounter(&end);
+    ::QueryPerformanceFrequency(&frequency);
+    m_dPaintSeconds += double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+void CCanvas::PaintTo(CDC* pDC, const CRect& client)
+{
+    CDC& dc = *pDC;
+    const COLORREF background = m_Properties.m_clrBack.GetColor();
+    const int timeKind = m_Properties.GetTimeKind();
+    if (timeKind == -1)
+    {
+        if (!m_bDataReady)
+            dc.FillSolidRect(client, background);
+        else
+            PaintBody(&dc, client);
+    }
+    else if (IsWindowVisible())
+    {
+        if (!m_bDataReady)
+            dc.FillSolidRect(client, background);
+        else if (VisibleRegionCount() > 0)
+        {
+            PaintBody(&dc, client);
+            // The body covered the crosshair's XOR lines: draw them once more, here, rather than
+            // invalidating again (a paint that invalidates would paint forever).
+            if (m_bCrossOn && m_ptCross.x >= 0)
+            {
+                DrawCrosshair(&dc, m_ptCross, FALSE);
+                ++m_nCrossRedraws;
+            }
+            m_bRedrawAfterPaint = 0;
+        }
+        else
+        {
+            CRect area = client;
+            area.bottom -= TIME_AXIS_HEIGHT;
+            dc.FillSolidRect(area, background);
+            if (m_Properties.m_nBorderDisplay)
+                DrawBorder(&dc, client, RGB(0, 0, 0));
+        }
+    }
+}
+
+LRESULT CCanvas::OnDivideReleased(WPARAM wParam, LPARAM lParam)
+{
+    MoveRegionBoundary(int(wParam), int(lParam));
+    return 0;
+}
+
+LRESULT CCanvas::OnStyleChanged(WPARAM wParam, LPARAM lParam)
+{
+    (void)wParam;
+    (void)lParam;
+    TakeStyleSnapshot();
+    return 0;
+}
