@@ -16,6 +16,7 @@
 #include "MsgCtrl.h"
 #include "NumberText.h"
 #include "RcmdCoinManager.h"
+#include "ResourceMap.h"
 #include "SComboBox.h"
 #include "SEdit.h"
 #include "SharedKit.h"
@@ -172,6 +173,11 @@ TEST_F(TradePanel, ExportMakesTheViewFromItsTemplate)
     ASSERT_TRUE(v->GetAccountTabWnd() != NULL);
     EXPECT_TRUE(v->GetAccountTabWnd()->GetStyle() & WS_VISIBLE);
     EXPECT_EQ(1, v->InitWindow());
+    // The switch's bitmaps and colours come from the shipped maps.
+    for (WORD id : {533, 800, 801, 802, 803, 804, 815, 816})
+        EXPECT_TRUE(CResourceMap::GetBitmap(id) != NULL) << "bitmap " << id;
+    for (WORD id : {102, 817, 900, 901, 902})
+        EXPECT_TRUE(CColorMap::GetColorInfo(id) != NULL) << "colour " << id;
 }
 
 TEST_F(TradePanel, MissingLayoutStillGivesTheEmptyView)
