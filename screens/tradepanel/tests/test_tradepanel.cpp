@@ -23,6 +23,7 @@
 #include "View1000.h"
 #include "ZembraAPIAgent.h"
 #include "ZembraRecords.h"
+#include "canvas.h"
 #include "msgbox_recorder.h"
 #include "peer_link.h"
 
@@ -63,6 +64,21 @@ tagCell* CellPtr(CWnd* view, WORD id, UINT col, UINT row)
 {
     CGridTable* grid = dynamic_cast<CGridTable*>(static_cast<CMapView*>(view)->GetControl(id));
     return grid != NULL ? grid->GetCellPtr(col, row) : NULL;
+}
+
+// Pixels of the bar colour along a line near the top of a cell range of the order book, painted
+// into a memory picture.
+int BarPixels(CWnd* view, UINT col1, UINT row, UINT col2, COLORREF colour, int* width)
+{
+    CGridTable* grid = dynamic_cast<CGridTable*>(static_cast<CMapView*>(view)->GetControl(1004));
+    CRect client;
+    grid->GetClientRect(&client);
+    Canvas canvas(client.Width(), client.Height());
+    grid->Paint(canvas.DC(), client);
+    const CRect cell = grid->GetRect(col1, row, col2, row);
+    *width = cell.Width();
+    const int y = cell.top + 2; // the bar's first line (2 pixels shorter at the top), above the text
+    return canvas.Count(CRect(cell.left, y, cell.right, y + 1), colour);
 }
 
 // A click as the user makes it: the button's own handling, then what it queued.
@@ -259,8 +275,66 @@ TEST_F(TradePanel, OrderBookFillsAndBars)
     EXPECT_DOUBLE_EQ(100.0, CellPtr(v, 1004, 3, 10)->dBarValue);
     EXPECT_DOUBLE_EQ(25.0, CellPtr(v, 1004, 3, 11)->dBarValue);
     EXPECT_STREQ("2.50000000", (LPCSTR)Cell(v, 1004, 3, 20));
+    // The bars as drawn: asks from the right edge in blue, bids from the left in red.
+    const COLORREF askBar = RGB(204, 235, 253), bidBar = RGB(251, 221, 211);
+    int width = 0;
+    EXPECT_NEAR(0.25, BarPixels(v, 0, 9, 1, askBar, &width) / double(width), 0.02);
+    EXPECT_NEAR(1.0, BarPixels(v, 0, 8, 1, askBar, &width) / double(width), 0.02);
+    EXPECT_EQ(0, BarPixels(v, 0, 7, 1, askBar, &width)); // no quantity: no bar
+    EXPECT_NEAR(1.0, BarPixels(v, 3, 10, 4, bidBar, &width) / double(width), 0.02);
+    EXPECT_NEAR(0.25, BarPixels(v, 3, 11, 4, bidBar, &width) / double(width), 0.02);
     // Fills arrive too (the peer's canned trades): row 11 holds the newest price.
     ASSERT_TRUE(PumpUntil([&] { return !Cell(v, 1004, 0, 11).IsEmpty(); }));
+
+    // A book whose quantities are all 0: empty bars, totals 0.
+    tagHogaInfo zero;
+    memset(&zero, ' ', sizeof zero);
+    PutField(zero.szOrderCurrency, sizeof zero.szOrderCurrency, "BTC");
+    for (int k = 0; k < HOGA_LEVELS; ++k) {
+        PutField(zero.bid[k].szPrice, sizeof zero.bid[k].szPrice, "100");
+        PutField(zero.bid[k].szQuantity, sizeof zero.bid[k].szQuantity, "0");
+        PutField(zero.ask[k].szPrice, sizeof zero.ask[k].szPrice, "200");
+        PutField(zero.ask[k].szQuantity, sizeof zero.ask[k].szQuantity, "0");
+    }
+    CloseView();
+    agent->DestroyWindow();
+    delete agent;
+    agent = NULL;
+    v = OpenView();
+    v->SendMessage(WM_APIDATA_HOGA, reinterpret_cast<WPARAM>(&zero), sizeof zero);
+    EXPECT_STREQ("0.00000000", (LPCSTR)Cell(v, 1004, 0, 20));
+    EXPECT_STREQ("0.00000000", (LPCSTR)Cell(v, 1004, 3, 20));
+    EXPECT_DOUBLE_EQ(0.0, CellPtr(v, 1004, 0, 9)->dBarValue);
+    EXPECT_EQ(0, BarPixels(v, 0, 9, 1, askBar, &width));
+    EXPECT_EQ(0, BarPixels(v, 3, 10, 4, bidBar, &width));
+    // Another coin's book is ignored.
+    PutField(zero.szOrderCurrency, sizeof zero.szOrderCurrency, "ETH");
+    PutField(zero.bid[0].szPrice, sizeof zero.bid[0].szPrice, "555");
+    v->SendMessage(WM_APIDATA_HOGA, reinterpret_cast<WPARAM>(&zero), sizeof zero);
+    EXPECT_STREQ("100", (LPCSTR)Cell(v, 1004, 2, 10));
+}
+
+TEST_F(TradePanel, ClosingTheScreenEndsItsFeeds)
+{
+    StartAgent();
+    CView1000* v = OpenView();
+    ASSERT_TRUE(v != NULL);
+    ASSERT_TRUE(PumpUntil([&] { return !Cell(v, 1000, 1, 1).IsEmpty() && peer::Requests("/public/orderbook/BTC").size() > 0 &&
+                                       peer::Requests("/public/transaction_history/BTC").size() > 0; }));
+    CloseView();
+    const size_t tickers = peer::Requests("/public/ticker/ALL").size();
+    const size_t books = peer::Requests("/public/orderbook/BTC").size();
+    const size_t fills = peer::Requests("/public/transaction_history/BTC").size();
+    // A window registered with the same feeds keeps them polling; the closed view's are gone.
+    CWnd watcher;
+    ASSERT_TRUE(watcher.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CRect(0, 0, 1, 1), NULL, 0));
+    CZembraAPIAgent::RequestHogaData("ETH", watcher.m_hWnd);
+    ASSERT_TRUE(PumpUntil([&] { return peer::Requests("/public/orderbook/ETH").size() >= 4; }));
+    CZembraAPIAgent::StopHogaData("ETH", watcher.m_hWnd);
+    watcher.DestroyWindow();
+    EXPECT_LE(peer::Requests("/public/ticker/ALL").size(), tickers + 1);
+    EXPECT_LE(peer::Requests("/public/orderbook/BTC").size(), books + 1);
+    EXPECT_LE(peer::Requests("/public/transaction_history/BTC").size(), fills + 1);
 }
 
 TEST_F(TradePanel, CoinChangeMovesTheFeedsAndDropsTheOldCoinsRecords)
