@@ -189,6 +189,11 @@ TEST_F(TradePanel, ExportMakesTheViewFromItsTemplate)
     ASSERT_TRUE(v->GetAccountTabWnd() != NULL);
     EXPECT_TRUE(v->GetAccountTabWnd()->GetStyle() & WS_VISIBLE);
     EXPECT_EQ(1, v->InitWindow());
+    // Relayed messages go on to the tab window unchanged.
+    EXPECT_EQ(1, v->SendMessage(1144, 1144, 0));
+    EXPECT_EQ(1, v->SendMessage(1147, 5, reinterpret_cast<LPARAM>("12:00")));
+    EXPECT_EQ(1, v->GetAccountTabWnd()->m_nAutoSignalChanged);
+    EXPECT_EQ(1, v->GetAccountTabWnd()->m_nUserLogLines);
     // The switch's bitmaps and colours come from the shipped maps.
     for (WORD id : {533, 800, 801, 802, 803, 804, 815, 816})
         EXPECT_TRUE(CResourceMap::GetBitmap(id) != NULL) << "bitmap " << id;
