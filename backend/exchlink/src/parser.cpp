@@ -100,7 +100,8 @@ public:
         size_t from = 0;
         out.clear();
         out.reserve(m_end - m_base);
-        for (const Cut& cut : m_cuts) {
+        for (const Cut& cut : m_cuts)
+        {
             out.append(m_base + from, cut.from - from);
             out += cut.kept;
             from = cut.to;
@@ -133,15 +134,18 @@ private:
             return false;
         *pBegin = ++m_p;
         *escaped = false;
-        while (m_p < m_end) {
+        while (m_p < m_end)
+        {
             const unsigned char c = static_cast<unsigned char>(*m_p);
-            if (c == '"') {
+            if (c == '"')
+            {
                 *pEnd = m_p++;
                 return true;
             }
             if (c < 0x20)
                 return false;
-            if (c == '\\') {
+            if (c == '\\')
+            {
                 if (m_p + 1 >= m_end || m_p[1] == '\0' || strchr("\"\\/bfnrt", m_p[1]) == NULL)
                     return false;
                 *escaped = true;
@@ -163,7 +167,8 @@ private:
             return false;
         while (m_p < m_end && isdigit(static_cast<unsigned char>(*m_p)))
             ++m_p;
-        if (m_p < m_end && *m_p == '.') {
+        if (m_p < m_end && *m_p == '.')
+        {
             ++m_p;
             if (m_p >= m_end || !isdigit(static_cast<unsigned char>(*m_p)))
                 return false;
@@ -188,7 +193,8 @@ private:
             return false;
         const char *b, *e;
         bool escaped;
-        switch (*m_p) {
+        switch (*m_p)
+        {
         case '{':
             ++m_p;
             return Members(false);
@@ -212,12 +218,14 @@ private:
         if (++m_depth > 64)
             return false;
         Ws();
-        if (m_p < m_end && *m_p == ']') {
+        if (m_p < m_end && *m_p == ']')
+        {
             ++m_p;
             --m_depth;
             return true;
         }
-        for (;;) {
+        for (;;)
+        {
             Ws();
             if (!Value())
                 return false;
@@ -238,12 +246,14 @@ private:
         if (++m_depth > 64)
             return false;
         Ws();
-        if (m_p < m_end && *m_p == '}') {
+        if (m_p < m_end && *m_p == '}')
+        {
             ++m_p;
             --m_depth;
             return true;
         }
-        for (;;) {
+        for (;;)
+        {
             Ws();
             const char *name, *nameEnd;
             bool escaped;
@@ -254,10 +264,12 @@ private:
                 return false;
             Ws();
             const bool data = root && !escaped && nameEnd - name == 4 && memcmp(name, "data", 4) == 0;
-            if (data && m_p < m_end && *m_p == '{') {
+            if (data && m_p < m_end && *m_p == '{')
+            {
                 if (!Coins())
                     return false;
-            } else if (!Value())
+            }
+            else if (!Value())
                 return false;
             Ws();
             if (m_p >= m_end)
@@ -279,12 +291,14 @@ private:
         if (++m_depth > 64)
             return false;
         Ws();
-        if (m_p < m_end && *m_p == '}') {
+        if (m_p < m_end && *m_p == '}')
+        {
             ++m_p;
             --m_depth;
             return true;
         }
-        for (;;) {
+        for (;;)
+        {
             Ws();
             const char* member = m_p;
             const char *name, *nameEnd;
@@ -298,7 +312,8 @@ private:
             if (!Value())
                 return false;
             const std::string code(name, nameEnd);
-            if (escaped || code == "date" || CZembraParser::IsListedCoin(code.c_str())) {
+            if (escaped || code == "date" || CZembraParser::IsListedCoin(code.c_str()))
+            {
                 if (!cut.kept.empty())
                     cut.kept += ',';
                 cut.kept.append(member, m_p);
@@ -306,7 +321,8 @@ private:
             Ws();
             if (m_p >= m_end)
                 return false;
-            if (*m_p == '}') {
+            if (*m_p == '}')
+            {
                 cut.to = m_p - m_base;
                 ++m_p;
                 break;
