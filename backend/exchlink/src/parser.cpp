@@ -2,10 +2,14 @@
 #include "ZembraParser.h"
 
 #include <algorithm>
+#include <ctype.h>
 #include <math.h>
 #include <stdlib.h>
 #include <string.h>
 #include <time.h>
+
+#include <string>
+#include <vector>
 #include "ZembraAPIAgent.h"
 #include "json_text.h"
 
@@ -71,6 +75,267 @@ int StartRecord(const char* pText, int nLength, Json::Value& root, TRecord& rec,
     return result;
 }
 
+
+// The ticker reply of "ALL" carries hundreds of coins of which only the listed ones become
+// records; building the reader's tree of all of them was most of a poll's cost. TickerTrim
+// scans the reply as strict JSON and drops the unlisted members of its "data" object before the
+// reader sees it. Anything it is not sure the reader would take exactly so (comments, \u escapes,
+// exponents or long numbers, deep nesting, control characters) makes it give up, and the whole
+// reply is read as before: the records and the outcome never differ.
+class TickerTrim
+{
+public:
+    TickerTrim(const char* pText, int nLength) : m_base(pText), m_p(pText), m_end(pText + nLength), m_depth(0) {}
+
+    // The reply without the unlisted coins; false when the reply is to be read whole.
+    bool Run(std::string& out)
+    {
+        Ws();
+        if (m_p >= m_end || *m_p != '{')
+            return false;
+        ++m_p;
+        if (!Members(true))
+            return false;
+        // What follows the root object stays as it is: the reader treats it the same either way.
+        size_t from = 0;
+        out.clear();
+        out.reserve(m_end - m_base);
+        for (const Cut& cut : m_cuts)
+        {
+            out.append(m_base + from, cut.from - from);
+            out += cut.kept;
+            from = cut.to;
+        }
+        out.append(m_base + from, (m_end - m_base) - from);
+        return true;
+    }
+
+private:
+    struct Cut
+    {
+        size_t from, to;
+        std::string kept;
+    };
+    const char* m_base;
+    const char* m_p;
+    const char* m_end;
+    int m_depth;
+    std::vector<Cut> m_cuts;
+
+    void Ws()
+    {
+        while (m_p < m_end && (*m_p == ' ' || *m_p == '\t' || *m_p == '\r' || *m_p == '\n'))
+            ++m_p;
+    }
+    // At the opening quote; [*pBegin, *pEnd) is the raw content.
+    bool String(const char** pBegin, const char** pEnd, bool* escaped)
+    {
+        if (m_p >= m_end || *m_p != '"')
+            return false;
+        *pBegin = ++m_p;
+        *escaped = false;
+        while (m_p < m_end)
+        {
+            const unsigned char c = static_cast<unsigned char>(*m_p);
+            if (c == '"')
+            {
+                *pEnd = m_p++;
+                return true;
+            }
+            if (c < 0x20)
+                return false;
+            if (c == '\\')
+            {
+                if (m_p + 1 >= m_end || m_p[1] == '\0' || strchr("\"\\/bfnrt", m_p[1]) == NULL)
+                    return false;
+                *escaped = true;
+                m_p += 2;
+                continue;
+            }
+            ++m_p;
+        }
+        return false;
+    }
+    bool Number()
+    {
+        const char* start = m_p;
+        if (m_p < m_end && *m_p == '-')
+            ++m_p;
+        if (m_p >= m_end || !isdigit(static_cast<unsigned char>(*m_p)))
+            return false;
+        if (*m_p == '0' && m_p + 1 < m_end && isdigit(static_cast<unsigned char>(m_p[1])))
+            return false;
+        while (m_p < m_end && isdigit(static_cast<unsigned char>(*m_p)))
+            ++m_p;
+        if (m_p < m_end && *m_p == '.')
+        {
+            ++m_p;
+            if (m_p >= m_end || !isdigit(static_cast<unsigned char>(*m_p)))
+                return false;
+            while (m_p < m_end && isdigit(static_cast<unsigned char>(*m_p)))
+                ++m_p;
+        }
+        if (m_p < m_end && (*m_p == 'e' || *m_p == 'E'))
+            return false;
+        return m_p - start <= 16;
+    }
+    bool Literal(const char* word)
+    {
+        const size_t n = strlen(word);
+        if (static_cast<size_t>(m_end - m_p) < n || memcmp(m_p, word, n) != 0)
+            return false;
+        m_p += n;
+        return true;
+    }
+    bool Value()
+    {
+        if (m_p >= m_end)
+            return false;
+        const char *b, *e;
+        bool escaped;
+        switch (*m_p)
+        {
+        case '{':
+            ++m_p;
+            return Members(false);
+        case '[':
+            ++m_p;
+            return Elements();
+        case '"':
+            return String(&b, &e, &escaped);
+        case 't':
+            return Literal("true");
+        case 'f':
+            return Literal("false");
+        case 'n':
+            return Literal("null");
+        default:
+            return Number();
+        }
+    }
+    bool Elements()
+    {
+        if (++m_depth > 64)
+            return false;
+        Ws();
+        if (m_p < m_end && *m_p == ']')
+        {
+            ++m_p;
+            --m_depth;
+            return true;
+        }
+        for (;;)
+        {
+            Ws();
+            if (!Value())
+                return false;
+            Ws();
+            if (m_p >= m_end)
+                return false;
+            if (*m_p++ == ']')
+                break;
+            if (m_p[-1] != ',')
+                return false;
+        }
+        --m_depth;
+        return true;
+    }
+    // After the '{'. At the root the members named "data" that are objects are trimmed.
+    bool Members(bool root)
+    {
+        if (++m_depth > 64)
+            return false;
+        Ws();
+        if (m_p < m_end && *m_p == '}')
+        {
+            ++m_p;
+            --m_depth;
+            return true;
+        }
+        for (;;)
+        {
+            Ws();
+            const char *name, *nameEnd;
+            bool escaped;
+            if (!String(&name, &nameEnd, &escaped))
+                return false;
+            Ws();
+            if (m_p >= m_end || *m_p++ != ':')
+                return false;
+            Ws();
+            const bool data = root && !escaped && nameEnd - name == 4 && memcmp(name, "data", 4) == 0;
+            if (data && m_p < m_end && *m_p == '{')
+            {
+                if (!Coins())
+                    return false;
+            }
+            else if (!Value())
+                return false;
+            Ws();
+            if (m_p >= m_end)
+                return false;
+            if (*m_p++ == '}')
+                break;
+            if (m_p[-1] != ',')
+                return false;
+        }
+        --m_depth;
+        return true;
+    }
+    // The "data" object: its members that can become records, and "date", are kept (names with
+    // escapes too: the reader decides what they are).
+    bool Coins()
+    {
+        Cut cut;
+        cut.from = ++m_p - m_base;
+        if (++m_depth > 64)
+            return false;
+        Ws();
+        if (m_p < m_end && *m_p == '}')
+        {
+            ++m_p;
+            --m_depth;
+            return true;
+        }
+        for (;;)
+        {
+            Ws();
+            const char* member = m_p;
+            const char *name, *nameEnd;
+            bool escaped;
+            if (!String(&name, &nameEnd, &escaped))
+                return false;
+            Ws();
+            if (m_p >= m_end || *m_p++ != ':')
+                return false;
+            Ws();
+            if (!Value())
+                return false;
+            const std::string code(name, nameEnd);
+            if (escaped || code == "date" || CZembraParser::IsListedCoin(code.c_str()))
+            {
+                if (!cut.kept.empty())
+                    cut.kept += ',';
+                cut.kept.append(member, m_p);
+            }
+            Ws();
+            if (m_p >= m_end)
+                return false;
+            if (*m_p == '}')
+            {
+                cut.to = m_p - m_base;
+                ++m_p;
+                break;
+            }
+            if (*m_p++ != ',')
+                return false;
+        }
+        --m_depth;
+        m_cuts.push_back(cut);
+        return true;
+    }
+};
+
 } // namespace
 
 void CZembraParser::PutField(char* pField, int nWidth, LPCSTR pszText)
@@ -113,6 +378,11 @@ int CZembraParser::ParseTicker(const char* pText, int nLength, tagTickerInfo* pR
 {
     nCount = 0;
     Json::Value root;
+    std::string trimmed;
+    if (pText != NULL && nLength > 0 && TickerTrim(pText, nLength).Run(trimmed)) {
+        pText = trimmed.data();
+        nLength = static_cast<int>(trimmed.size());
+    }
     int result = CheckReply(pText, nLength, root, strMessage);
     if (result != ZEMBRA_PARSE_DATA)
         return result;

@@ -51,6 +51,101 @@ TEST(TickerParse, ListedCoinsBecomeRecordsInAscendingCodeOrder)
     EXPECT_EQ(expected, Bytes(&recs[1], sizeof(tagTickerInfo)));
 }
 
+// What reading the whole reply gives: the outcome, and each listed coin's code and closing price
+// in the order records are made.
+std::string WholeReading(const std::string& json)
+{
+    Json::Value root;
+    if (!ParseObject(json.data(), (int)json.size(), root))
+        return "dropped";
+    if (StatusNumber(root) != 0)
+        return "error";
+    std::string out = "data";
+    const Json::Value& data = Member(root, "data");
+    if (!data.isObject())
+        return out;
+    for (Json::Value::const_iterator it = data.begin(); it != data.end(); ++it) {
+        const Json::String name = it.name();
+        if (name.size() != strlen(name.c_str()) || name == "date" || !CZembraParser::IsListedCoin(name.c_str()))
+            continue;
+        out += " " + name + "=" + MemberText(*it, "closing_price");
+    }
+    return out;
+}
+
+std::string ParsedReading(const std::string& json)
+{
+    tagTickerInfo recs[40];
+    int n = 0;
+    CString msg;
+    const int result = CZembraParser::ParseTicker(json.data(), (int)json.size(), recs, 40, n, msg);
+    if (result == ZEMBRA_PARSE_DROPPED)
+        return "dropped";
+    if (result == ZEMBRA_PARSE_ERROR)
+        return "error";
+    std::string out = "data";
+    for (int i = 0; i < n; ++i) {
+        std::string code = Bytes(recs[i].szCoinCode, 10), price = Bytes(recs[i].szClosingPrice, 12);
+        code.erase(code.find_last_not_of(' ') + 1);
+        price.erase(price.find_last_not_of(' ') + 1);
+        out += " " + code + "=" + price;
+    }
+    return out;
+}
+
+// A big reply is read without building its unlisted coins; whatever the unlisted part holds,
+// the records and the outcome are those of reading the whole reply.
+TEST(TickerParse, UnlistedCoinsNeverChangeTheReading)
+{
+    std::string many;
+    for (int i = 0; i < 300; ++i)
+        many += "\"SYN" + std::to_string(i) + "\":" + TickerCoin("1") + ",";
+    const std::string deep = std::string(100, '[') + std::string(100, ']');
+    const std::string deeper = std::string(1200, '[') + std::string(1200, ']');
+    const std::string head = "{\"status\":\"0000\",\"data\":{\"BTC\":" + TickerCoin("105") + ",";
+    const std::string tail = "\"ETH\":" + TickerCoin("7") + ",\"date\":\"1700000000123\"}}";
+    struct
+    {
+        const char* what;
+        std::string json;
+    } cases[] = {
+        {"three hundred unlisted coins", head + many + tail},
+        {"nested values, literals, an empty object", head + "\"AAA\":{\"a\":[1,-2.5,true,false,null,{}],\"b\":[]}," + tail},
+        {"a \\u escape", head + "\"AAA\":{\"a\":\"\\u00e9\\ud83d\\ude00\"}," + tail},
+        {"a broken \\u escape", head + "\"AAA\":{\"a\":\"\\ud83d\"}," + tail},
+        {"simple escapes", head + "\"A\\\"A\":{\"a\":\"\\\\\\/\\b\\f\\n\\r\\t\"}," + tail},
+        {"an exponent", head + "\"AAA\":1e5," + tail},
+        {"an exponent too large", head + "\"AAA\":1e999," + tail},
+        {"a thirty-digit number", head + "\"AAA\":123456789012345678901234567890," + tail},
+        {"a leading zero", head + "\"AAA\":012," + tail},
+        {"a bare minus", head + "\"AAA\":-," + tail},
+        {"a comment", head + "\"AAA\":/* c */1," + tail},
+        {"a trailing comma", head + "\"AAA\":1," + "\"ETH\":" + TickerCoin("7") + ",}}"},
+        {"a control character", head + "\"AAA\":\"a\tb\"," + tail},
+        {"a zero byte", head + "\"AAA\":\"a" + std::string(1, '\0') + "b\"," + tail},
+        {"Korean bytes in a name", head + "\"\xC4\xDA\xC0\xCE\":1," + tail},
+        {"a hundred levels", head + "\"AAA\":" + deep + "," + tail},
+        {"beyond the reader's depth", head + "\"AAA\":" + deeper + "," + tail},
+        {"a listed coin twice", head + "\"BTC\":" + TickerCoin("999") + "," + tail},
+        {"an escaped listed name", head + "\"X\\u0052P\":" + TickerCoin("3") + "," + tail},
+        {"an escaped data name", "{\"status\":\"0000\",\"d\\u0061ta\":{\"BTC\":" + TickerCoin("5") + ",\"AAA\":1}}"},
+        {"two data members", head + tail.substr(0, tail.size() - 1) + ",\"data\":{\"AAA\":1,\"XRP\":" + TickerCoin("8") + "}}"},
+        {"only unlisted coins", "{\"status\":\"0000\",\"data\":{\"AAA\":1,\"BBB\":2}}"},
+        {"an empty data object", "{\"status\":\"0000\",\"data\":{ }}"},
+        {"text after the root", head + many + tail + " trailing"},
+        {"cut inside an unlisted coin", head + many.substr(0, many.size() / 2)},
+        {"unquoted name", head + "AAA:1," + tail},
+        {"missing colon", head + "\"AAA\" 1," + tail},
+        {"an exchange error", "{\"status\":\"5600\",\"message\":\"busy\",\"data\":{\"AAA\":1}}"},
+        {"whitespace everywhere", " \r\n{ \"status\" : \"0000\" ,\t\"data\" : { \"AAA\" : [ 1 , 2 ] , \"BTC\" : " +
+                                      TickerCoin("4") + " } } "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WholeReading(c.json), ParsedReading(c.json)) << c.what;
+    // The big reply is not dropped: both listed coins come through.
+    EXPECT_EQ("data BTC=105 ETH=7", ParsedReading(cases[0].json));
+}
+
 TEST(TickerParse, EdgeShapes)
 {
     struct

@@ -7,6 +7,7 @@
 
 #include "MapView.h"
 #include "TradePanelApi.h"
+#include "WebBrowser.h"
 
 class CGridTable;
 class CSComboBox;
@@ -17,6 +18,8 @@ class CAccountTabWnd;
 // A coin change gives the new coin's feeds this long to answer before the combo opens again.
 #define VIEW1000_COMBO_TIMER 1000
 #define VIEW1000_COMBO_TIMEOUT_MS 3000
+// The banner page's browser over the banner grid's second row.
+#define VIEW1000_BANNER_ID 1901
 
 class TRADEPANEL_API CView1000 : public CMapView
 {
@@ -35,6 +38,9 @@ public:
     const CString& GetSelectedCoin() const { return m_strSelectedCode; }
     char GetSelectedSign() const { return m_cSelectedSign; }
     CAccountTabWnd* GetAccountTabWnd() const { return m_pTabWnd; }
+    CWebBrowser& GetBanner() { return m_Banner; }
+    // The banner page's address ("system.ini" [WEB] BANNER); empty when not configured.
+    static CString BannerAddress();
     // The layout's map file of this screen.
     static CString LayoutPath();
 
@@ -47,6 +53,7 @@ protected:
     void SetupBoard();
     void SetupPriceGrids();
     void SetupAutoPanel();
+    void SetupBanner();
     void ChangeCoin();
     void OnTickerRecord(const char* record);
     void RepaintCells(CGridTable* grid, int col1, int row1, int col2, int row2);
@@ -67,6 +74,7 @@ protected:
     CImgButton* m_pLampButton;
     CGridTable* m_pBannerGrid;
     CAccountTabWnd* m_pTabWnd;
+    CWebBrowser m_Banner;
     CString m_strSelectedCode;
     char m_cSelectedSign;
     BOOL m_bSubscribed;

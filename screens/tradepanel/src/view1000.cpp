@@ -157,15 +157,7 @@ void CView1000::SetupControls()
         m_pAmountEdit->SetNumeric(1, 0);
         m_pAmountEdit->SetUseComma(1);
     }
-    if (m_pBannerGrid != NULL) {
-        m_pBannerGrid->SetRowHeight(0, 25);
-        m_pBannerGrid->SetRowHeight(1, 250);
-        m_pBannerGrid->SetUseCellSelect(0);
-        m_pBannerGrid->SetBackColor(0, 0, 900);
-        m_pBannerGrid->SetForeColor(0, 0, 201);
-        m_pBannerGrid->SetCellBoldFont(0, 0, 1);
-        m_pBannerGrid->SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    SetupBanner();
 
     UpdateAutoState(CRcmdCoinManager::GetAutoAgent()->GetAutoType() == CAutoAgent::AUTO_AMOUNT);
     if (m_pLampButton != NULL)
@@ -494,6 +486,35 @@ LRESULT CView1000::OnUserLogLine(WPARAM wParam, LPARAM lParam)
     return 1;
 }
 
+void CView1000::SetupBanner()
+{
+    if (m_pBannerGrid == NULL)
+        return;
+    m_pBannerGrid->SetRowHeight(0, 25);
+    m_pBannerGrid->SetRowHeight(1, 250);
+    m_pBannerGrid->SetUseCellSelect(0);
+    m_pBannerGrid->SetBackColor(0, 0, 900);
+    m_pBannerGrid->SetForeColor(0, 0, 201);
+    m_pBannerGrid->SetCellBoldFont(0, 0, 1);
+    m_pBannerGrid->SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    CRect cell = m_pBannerGrid->GetCellRect(0, 1);
+    m_pBannerGrid->MapWindowPoints(this, &cell);
+    // Without a browser engine the control keeps its window, which says so: the screen goes on
+    // without the banner rather than failing.
+    if (m_Banner.Create(WS_CHILD | WS_VISIBLE, cell, this, VIEW1000_BANNER_ID)) {
+        const CString address = BannerAddress();
+        if (!address.IsEmpty())
+            m_Banner.Navigate(address);
+    }
+}
+
+CString CView1000::BannerAddress()
+{
+    CIniFiles ini(CString(GetUserDir()) + "system.ini");
+    return ini.ReadString("WEB", "BANNER", "");
+}
+
 LRESULT CView1000::OnGridDblClk(WPARAM, LPARAM)
 {
     return 0;
@@ -523,5 +544,7 @@ void CView1000::OnDestroy()
         delete m_pTabWnd;
         m_pTabWnd = NULL;
     }
+    if (m_Banner.GetSafeHwnd() != NULL)
+        m_Banner.DestroyWindow();
     CMapView::OnDestroy();
 }

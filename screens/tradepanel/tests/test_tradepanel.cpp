@@ -201,6 +201,43 @@ TEST_F(TradePanel, ExportMakesTheViewFromItsTemplate)
         EXPECT_TRUE(CColorMap::GetColorInfo(id) != NULL) << "colour " << id;
 }
 
+// Wine has no browser engine: the banner's control then keeps a window that says so, and the
+// screen goes on with the rest of its board.
+TEST_F(TradePanel, BannerBrowserSitsOverTheBannerGridWithoutAnEngine)
+{
+    CMsgBoxRecorder boxes;
+    StartAgent();
+    CView1000* v = OpenView();
+    ASSERT_TRUE(v != NULL);
+    EXPECT_EQ(0u, boxes.Count());
+    CWnd* banner = v->GetDlgItem(VIEW1000_BANNER_ID);
+    ASSERT_TRUE(banner != NULL);
+    EXPECT_EQ(v->GetBanner().GetSafeHwnd(), banner->GetSafeHwnd());
+    EXPECT_TRUE(banner->GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(banner->GetStyle() & WS_CHILD);
+    // Over the second row of the banner grid, in view coordinates.
+    CGridTable* grid = dynamic_cast<CGridTable*>(v->GetControl(1020));
+    ASSERT_TRUE(grid != NULL);
+    CRect cell = grid->GetCellRect(0, 1);
+    grid->MapWindowPoints(v, &cell);
+    CRect placed;
+    banner->GetWindowRect(&placed);
+    v->ScreenToClient(&placed);
+    EXPECT_EQ(cell, placed);
+    EXPECT_EQ(250, placed.Height());
+    if (v->GetBanner().GetBrowser() == NULL) {
+        CString text;
+        banner->GetWindowText(text);
+        EXPECT_STREQ(CExplorer::NoBrowserMessage(), (LPCSTR)text);
+    }
+    // The board still works: the ticker feed reaches it and the account tab window stands.
+    ASSERT_TRUE(v->GetAccountTabWnd() != NULL);
+    ASSERT_TRUE(PumpUntil([&] { return !Cell(v, 1000, 1, 1).IsEmpty(); }));
+    const HWND hBanner = banner->GetSafeHwnd();
+    CloseView();
+    EXPECT_FALSE(::IsWindow(hBanner));
+}
+
 TEST_F(TradePanel, MissingLayoutStillGivesTheEmptyView)
 {
     const CString path = CView1000::LayoutPath();
