@@ -71,6 +71,8 @@ BOOL CCanvas::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
             UpdateScrollBar();
         }
     }
+    // The volume-at-price drawer takes its font and settings record from the chart's properties.
+    m_Meamul.SetChart(&m_Properties);
     return TRUE;
 }
 
@@ -117,6 +119,8 @@ void CCanvas::OnSize(UINT nType, int cx, int cy)
 int CCanvas::AddRegion()
 {
     CRegionCanvas* region = new CRegionCanvas(&m_Properties);
+    // The vertical grid follows the time axis' labels of the last paint.
+    region->SetGridPositions(&m_arGridX);
     const int existing = int(m_Regions.GetSize());
     for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
     {

@@ -171,6 +171,8 @@ public:
     CMSToolTipCtrl& GetReadOutTip() { return m_ReadOut; }
     // The volume-at-price drawer, which fills the whole client area in the layout of time kind -1.
     CMeamul& GetVolumeDrawer() { return m_Meamul; }
+    // The time axis' label positions of the last paint, where the vertical grid runs.
+    const CArray<int, int>& GetGridPositions() const { return m_arGridX; }
     const CRect& GetPlotRect() const { return m_rcPlot; }
     const CRect& GetTimeRect() const { return m_rcTime; }
     const CRect& GetWholeRect() const { return m_rcWhole; }

@@ -382,3 +382,46 @@ TEST_F(CanvasWindow, RealTimeWithoutATimeSeriesIsRefused)
 }
 
 } // namespace
+
+namespace
+{
+
+// The canvas hands its properties to the volume-at-price drawer when its window is made: the
+// drawer takes the record of the chart's volume-at-price object.
+TEST_F(CanvasWindow, TheVolumeAtPriceDrawerGetsTheChartsRecord)
+{
+    DDRAWOBJDATA* object = new DDRAWOBJDATA;
+    object->Kind = DRAWKIND_MEAMUL;
+    DMEAMULPROP* record = static_cast<DMEAMULPROP*>(NewKindRecord(DRAWKIND_MEAMUL));
+    record->SellName = "chart's";
+    object->KindProp = record;
+    canvas.GetProperties().m_ObjectList.AddTail(object);
+    canvas.GetProperties().SetTimeKind(-1);
+    Make(FALSE);
+    EXPECT_STREQ("chart's", canvas.GetVolumeDrawer().GetProperty().SellName);
+}
+
+// With the vertical grid switched on, a region draws its grid lines at the time axis' label
+// positions of the same paint.
+TEST_F(CanvasWindow, ARegionPaintsTheVerticalGridAtTheTimeLabels)
+{
+    const COLORREF grid = RGB(0, 200, 0);
+    canvas.GetProperties().m_nVIndi = 1;
+    canvas.GetProperties().m_nHIndi = 0;
+    canvas.GetProperties().m_clrHIndi = CCtlColor::Rgb(grid);
+    MakeCharted(FALSE);
+    const CRect plot = canvas.GetPlotRect();
+    PaintInMemory([&](CDC& dc) {
+        const CArray<int, int>& labels = canvas.GetGridPositions();
+        ASSERT_GE(labels.GetSize(), 2) << "the time axis placed labels";
+        for (INT_PTR i = 1; i < labels.GetSize(); ++i)
+        {
+            int hits = 0;
+            for (int y = plot.top + 12; y < plot.bottom - 6; ++y)
+                hits += dc.GetPixel(labels[i], y) == grid;
+            EXPECT_GT(hits, (plot.Height() - 18) / 2) << "grid line at x " << labels[i];
+        }
+    });
+}
+
+} // namespace
