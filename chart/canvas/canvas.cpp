@@ -168,6 +168,50 @@ int CCanvas::AddSeries(CDataCell* series)
     return m_Series.Add(series);
 }
 
+int CCanvas::AddFourColumnSeries(const int* const columns[4], int count, int timeSeriesId)
+{
+    if (!columns || count <= 0 || !m_TimeBlocks.Lookup(timeSeriesId))
+        return -1;
+    for (int k = 0; k < 4; ++k)
+        if (!columns[k])
+            return -1;
+    CDataCell* store = new CDataCell;
+    const int length = count + m_nFreeBlock;
+    store->AllocSeriesTable(4);
+    for (int k = 0; k < 4; ++k)
+        store->SetSeriesData(columns[k], count, k, length, 1);
+    store->m_nLength = length;
+    store->SetViewRange(length - 1, m_nFreeBlock);
+    store->ComputeMinMax(length);
+    // The block was merged into the main time series, whose slots real-time updates advance.
+    store->m_pTime = &m_TimeCell;
+    return AddSeries(store);
+}
+
+int CCanvas::AddDrawObject(int regionId, int seriesId, int kind, int axisSide)
+{
+    CDataCell* store = seriesId >= 0 ? m_Series.Lookup(seriesId) : nullptr;
+    if (!m_Regions.Lookup(regionId) || (seriesId >= 0 && !store))
+        return -1;
+    CDrawObject* object = new CDrawObject(this);
+    object->SetKind(kind);
+    object->m_nAxisSide = axisSide;
+    object->SetXStep(m_fPixelsPerSlot);
+    if (store)
+    {
+        // The store's view back to its whole data, which the new object shows.
+        if (m_Properties.GetTimeKind() != 6)
+            store->SetViewRange(store->m_nLength - 1, store->GetCurrentIndex());
+        object->SetStore(store);
+        int** slots[5] = {&object->m_pS0, &object->m_pS1, &object->m_pS2, &object->m_pS3, &object->m_pS4};
+        // Bound, so that real-time slots that move a series re-point the drawer.
+        for (int k = 0; k < 5 && k < store->m_nSeriesCount; ++k)
+            *slots[k] = store->BindSeries(k, slots[k]);
+        object->SetAxisLength(store->m_nLength - store->GetCurrentIndex());
+    }
+    return AddDrawObject(regionId, object);
+}
+
 int CCanvas::RemoveDrawObject(int regionId, int objectId)
 {
     CRegionCanvas* region = m_Regions.Lookup(regionId);

@@ -82,6 +82,14 @@ public:
     int AddDrawObject(int regionId, CDrawObject* object);
     // Keeps a series store (owned); its id.
     int AddSeries(CDataCell* series);
+    // A store of four columns of count values each (newest first) with the free block of empty
+    // slots in front, linked to the chart's time series and told its value range; its id, or
+    // -1 (nothing kept) without columns or values or when no time series has the id.
+    int AddFourColumnSeries(const int* const columns[4], int count, int timeSeriesId);
+    // A draw object of a kind on a value axis side (0 left, 1 right) over the series with the
+    // id (none when negative), added to the region; the object's id in the region, or -1
+    // (nothing added) when the region or the series does not exist.
+    int AddDrawObject(int regionId, int seriesId, int kind, int axisSide);
     // Deletes a region's draw object; the number of objects left, or -1 when there is none.
     int RemoveDrawObject(int regionId, int objectId);
     // Deletes a series store; refused (FALSE) while a draw object still draws it.
@@ -153,6 +161,7 @@ public:
     // A value tag of the crosshair is shown: a value update redraws the crosshair after paint.
     void SetCrosshairTagShown(BOOL shown) { m_bCrossTagShown = shown; }
 
+    CDataCell* GetSeries(int id) const { return m_Series.Lookup(id); }
     CProperties& GetProperties() { return m_Properties; }
     CSeriesSettings& GetSeriesSettings() { return m_Settings; }
     CRegionCanvas* GetRegion(int id) const { return m_Regions.Lookup(id); }
