@@ -2,6 +2,8 @@
 // the paint.
 #include "Canvas.h"
 
+#include <climits>
+
 #include "ChartText.h"
 #include "DataCell.h"
 #include "DrawObject.h"
@@ -29,6 +31,7 @@ CCanvas::CCanvas()
     for (int i = 0; i < CProperties::kNameLists; ++i)
         m_Properties.SetNameList(i, &m_arNames[i]);
     m_Properties.m_pTimeCell = &m_TimeCell;
+    m_Properties.m_pCategoryTexts = &m_AxisCell.m_arCategories;
     m_Settings.m_pMainTime = &m_TimeCell;
     m_TimeCell.SetupDrawer(&m_Settings);
 }
@@ -348,6 +351,7 @@ void CCanvas::ClearAll()
     m_TimeCell.m_nBarOpen = 1;
     m_Properties.m_nRealCount = 0;
     m_nCategoryCount = 0;
+    m_AxisCell.Reset();
     m_strDblClickName.Empty();
 }
 
@@ -494,12 +498,15 @@ void CCanvas::PaintBody(CDC* pDC, const CRect& client)
             m_TimeCell.Draw(pDC, second, &m_MemDC, &font, secondGrid);
         }
     }
-    for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
-    {
-        CRegionCanvas* region = m_Regions.GetAt(i);
-        if (region && region->m_bVisible)
-            region->Paint(pDC, &m_MemDC, background);
-    }
+    if (timeKind == 6)
+        PaintCategoryLayout(pDC, background);
+    else
+        for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
+        {
+            CRegionCanvas* region = m_Regions.GetAt(i);
+            if (region && region->m_bVisible)
+                region->Paint(pDC, &m_MemDC, background);
+        }
     if (timeKind != 6)
     {
         const int left = m_rcPlot.left + L - m_Properties.GetLeftMargin();
@@ -517,6 +524,47 @@ void CCanvas::PaintBody(CDC* pDC, const CRect& client)
         DrawBorder(pDC, client, CCtlColor::GetPaletteColor(179));
     if (oldBuffer)
         m_MemDC.SelectObject(oldBuffer);
+}
+
+void CCanvas::PaintCategoryLayout(CDC* pDC, COLORREF background)
+{
+    // The axis reads the chart's settings as they are now; the bar width comes from the texts
+    // themselves, never from the category-layout count, which stays 0.
+    const int categories = int(m_AxisCell.m_arCategories.GetSize());
+    m_AxisCell.m_nCount = categories;
+    m_AxisCell.m_fBarWidth = categories > 0 ? float(m_rcTime.Width()) / float(categories) : 0.0f;
+    m_AxisCell.m_nDataOrder = m_Properties.m_nDataOrder;
+    m_AxisCell.m_crBack = m_Properties.m_clrCategoryBack;
+    m_AxisCell.m_crLine = m_Properties.m_clrCategoryLine;
+    m_AxisCell.m_crText = m_Properties.m_clrTime.GetColor();
+    const BOOL valueScale = m_Properties.m_nCategoryAxis != 0;
+    m_arGridX.RemoveAll();
+    if (!valueScale)
+        m_AxisCell.DrawCategories(pDC, m_rcTime, m_arGridX);
+    for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
+    {
+        CRegionCanvas* region = m_Regions.GetAt(i);
+        if (!region || !region->m_bVisible)
+            continue;
+        region->Paint(pDC, &m_MemDC, background);
+        if (!valueScale)
+            continue;
+        // Each region's horizontal value scale along the strip, from the side it has scaled.
+        const BOOL right = region->IsRightScaleSet();
+        const int maximum = right ? region->GetRightMax() : region->GetLeftMax();
+        const int minimum = right ? region->GetRightMin() : region->GetLeftMin();
+        if (maximum == INT_MIN || minimum == INT_MAX || maximum < minimum)
+            continue; // nothing scaled yet
+        float factor = 0;
+        NumberFormat format;
+        if (right)
+            region->GetRightScale(factor, format.divisor, format.decimals);
+        else
+            region->GetLeftScale(factor, format.divisor, format.decimals);
+        if (format.divisor == 0)
+            format.divisor = 1;
+        m_AxisCell.DrawValueScale(pDC, m_rcTime, maximum, minimum, 0, format);
+    }
 }
 
 void CCanvas::OnPaint()

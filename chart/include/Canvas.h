@@ -17,6 +17,7 @@
 #include "SeriesSettings.h"
 #include "SkinCache.h"
 #include "TimeDataCell.h"
+#include "ValueAxis.h"
 
 class CDataCell;
 class CDrawObject;
@@ -178,6 +179,9 @@ public:
     CChartBtmBar* GetBottomBar() { return m_bBarCreated ? &m_BottomBar : nullptr; }
     CSkinCache& GetSkinCache() { return m_SkinCache; }
     CMSToolTipCtrl& GetReadOutTip() { return m_ReadOut; }
+    // The bottom axis of the category layout (time kind 6): its category texts, which the
+    // property set fills.
+    CAxisDataCell& GetCategoryAxis() { return m_AxisCell; }
     // The volume-at-price drawer, which fills the whole client area in the layout of time kind -1.
     CMeamul& GetVolumeDrawer() { return m_Meamul; }
     // The time axis' label positions of the last paint, where the vertical grid runs.
@@ -233,6 +237,7 @@ protected:
 
 private:
     void PaintBody(CDC* pDC, const CRect& client);
+    void PaintCategoryLayout(CDC* pDC, COLORREF background);
     void DrawBorder(CDC* pDC, const CRect& client, COLORREF colour);
     void PlaceRegions();
     int VisibleRegionCount() const;
@@ -244,6 +249,7 @@ private:
     int m_bDblClickNotify;
     CString m_strDblClickName;
     int m_nCategoryCount;
+    CAxisDataCell m_AxisCell;
     CMeamul m_Meamul;
     int m_bCrossOn;
     CPoint m_ptCross;

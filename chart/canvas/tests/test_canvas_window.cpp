@@ -577,3 +577,52 @@ TEST_F(CanvasWindow, CandlesFromFourColumnsPaint)
 }
 
 } // namespace
+
+namespace
+{
+
+const COLORREF kStrip = RGB(0, 128, 128);
+
+struct CategoryAxisCase
+{
+    const char* what;
+    int valueScale; // the category-axis switch
+    int labels;     // grid positions the paint leaves
+    bool stripPainted;
+};
+
+const CategoryAxisCase kCategoryAxisCases[] = {
+    {"the category texts under the bars", 0, 3, true},
+    {"a value scale per region instead; a region with nothing scaled draws none", 1, 0, false},
+};
+
+class CategoryAxis : public CanvasWindow, public ::testing::WithParamInterface<CategoryAxisCase>
+{
+};
+
+TEST_P(CategoryAxis, DrawnAlongTheStripBelowTheRegions)
+{
+    const CategoryAxisCase& c = GetParam();
+    canvas.GetProperties().SetTimeKind(6);
+    canvas.GetProperties().m_nCategoryAxis = c.valueScale;
+    canvas.GetProperties().m_clrCategoryBack = kStrip;
+    Make(FALSE);
+    CStringArray* texts = canvas.GetProperties().m_pCategoryTexts;
+    ASSERT_EQ(&canvas.GetCategoryAxis().m_arCategories, texts);
+    texts->Add("A");
+    texts->Add("B");
+    texts->Add("C");
+    canvas.AddRegion();
+    canvas.SetDataReady(TRUE);
+    const CRect strip = canvas.GetTimeRect();
+    ASSERT_LT(strip.top, 300) << "the strip lies in the client";
+    PaintInMemory([&](CDC& dc) {
+        EXPECT_EQ(c.stripPainted, dc.GetPixel(strip.left + 2, strip.top + 2) == kStrip);
+        EXPECT_EQ(c.labels, canvas.GetGridPositions().GetSize());
+    });
+    canvas.ClearAll();
+    EXPECT_EQ(0, texts->GetSize()) << "a new load starts without categories";
+}
+INSTANTIATE_TEST_SUITE_P(Table, CategoryAxis, ::testing::ValuesIn(kCategoryAxisCases));
+
+} // namespace
