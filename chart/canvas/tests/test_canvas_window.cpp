@@ -426,6 +426,35 @@ TEST_F(CanvasWindow, ARegionPaintsTheVerticalGridAtTheTimeLabels)
     });
 }
 
+// In two columns a region paints from its own strip's origin, so the right column's grid
+// stands under the right column's time axis: the left column's labels moved by its width.
+TEST_F(CanvasWindow, TheRightColumnFollowsItsOwnTimeAxis)
+{
+    const COLORREF grid = RGB(0, 200, 0);
+    canvas.GetProperties().m_nVIndi = 1;
+    canvas.GetProperties().m_nHIndi = 0;
+    canvas.GetProperties().m_clrHIndi = CCtlColor::Rgb(grid);
+    MakeCharted(FALSE);
+    const int second = canvas.AddRegion();
+    canvas.AddDrawObject(second, MakeSeriesObject(canvas, DRAWKIND_CANDLE, CandleSeries(200)));
+    canvas.SetLayoutKind(1);
+    const CRect plot = canvas.GetPlotRect();
+    const CRect right = canvas.GetRegion(second)->GetPlotRect();
+    ASSERT_GE(right.left, plot.right) << "the second region stands in the right column";
+    PaintInMemory([&](CDC& dc) {
+        const CArray<int, int>& labels = canvas.GetGridPositions();
+        ASSERT_GE(labels.GetSize(), 2);
+        for (INT_PTR i = 1; i < labels.GetSize(); ++i)
+        {
+            const int x = labels[i] + plot.Width();
+            int hits = 0;
+            for (int y = right.top + 12; y < right.bottom - 6; ++y)
+                hits += dc.GetPixel(x, y) == grid;
+            EXPECT_GT(hits, (right.Height() - 18) / 2) << "grid line at x " << x;
+        }
+    });
+}
+
 } // namespace
 
 namespace
