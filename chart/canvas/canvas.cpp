@@ -2,6 +2,8 @@
 // the paint.
 #include "Canvas.h"
 
+#include <climits>
+
 #include "ChartText.h"
 #include "DataCell.h"
 #include "DrawObject.h"
@@ -29,6 +31,7 @@ CCanvas::CCanvas()
     for (int i = 0; i < CProperties::kNameLists; ++i)
         m_Properties.SetNameList(i, &m_arNames[i]);
     m_Properties.m_pTimeCell = &m_TimeCell;
+    m_Properties.m_pCategoryTexts = &m_AxisCell.m_arCategories;
     m_Settings.m_pMainTime = &m_TimeCell;
     m_TimeCell.SetupDrawer(&m_Settings);
 }
@@ -71,6 +74,8 @@ BOOL CCanvas::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
             UpdateScrollBar();
         }
     }
+    // The volume-at-price drawer takes its font and settings record from the chart's properties.
+    m_Meamul.SetChart(&m_Properties);
     return TRUE;
 }
 
@@ -117,6 +122,8 @@ void CCanvas::OnSize(UINT nType, int cx, int cy)
 int CCanvas::AddRegion()
 {
     CRegionCanvas* region = new CRegionCanvas(&m_Properties);
+    // The vertical grid follows the time axis' labels of the last paint.
+    region->SetGridPositions(&m_arGridX);
     const int existing = int(m_Regions.GetSize());
     for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
     {
@@ -162,6 +169,50 @@ int CCanvas::AddSeries(CDataCell* series)
     if (!series->m_pTime)
         series->m_pTime = &m_TimeCell;
     return m_Series.Add(series);
+}
+
+int CCanvas::AddFourColumnSeries(const int* const columns[4], int count, int timeSeriesId)
+{
+    if (!columns || count <= 0 || !m_TimeBlocks.Lookup(timeSeriesId))
+        return -1;
+    for (int k = 0; k < 4; ++k)
+        if (!columns[k])
+            return -1;
+    CDataCell* store = new CDataCell;
+    const int length = count + m_nFreeBlock;
+    store->AllocSeriesTable(4);
+    for (int k = 0; k < 4; ++k)
+        store->SetSeriesData(columns[k], count, k, length, 1);
+    store->m_nLength = length;
+    store->SetViewRange(length - 1, m_nFreeBlock);
+    store->ComputeMinMax(length);
+    // The block was merged into the main time series, whose slots real-time updates advance.
+    store->m_pTime = &m_TimeCell;
+    return AddSeries(store);
+}
+
+int CCanvas::AddDrawObject(int regionId, int seriesId, int kind, int axisSide)
+{
+    CDataCell* store = seriesId >= 0 ? m_Series.Lookup(seriesId) : nullptr;
+    if (!m_Regions.Lookup(regionId) || (seriesId >= 0 && !store))
+        return -1;
+    CDrawObject* object = new CDrawObject(this);
+    object->SetKind(kind);
+    object->m_nAxisSide = axisSide;
+    object->SetXStep(m_fPixelsPerSlot);
+    if (store)
+    {
+        // The store's view back to its whole data, which the new object shows.
+        if (m_Properties.GetTimeKind() != 6)
+            store->SetViewRange(store->m_nLength - 1, store->GetCurrentIndex());
+        object->SetStore(store);
+        int** slots[5] = {&object->m_pS0, &object->m_pS1, &object->m_pS2, &object->m_pS3, &object->m_pS4};
+        // Bound, so that real-time slots that move a series re-point the drawer.
+        for (int k = 0; k < 5 && k < store->m_nSeriesCount; ++k)
+            *slots[k] = store->BindSeries(k, slots[k]);
+        object->SetAxisLength(store->m_nLength - store->GetCurrentIndex());
+    }
+    return AddDrawObject(regionId, object);
 }
 
 int CCanvas::RemoveDrawObject(int regionId, int objectId)
@@ -300,6 +351,7 @@ void CCanvas::ClearAll()
     m_TimeCell.m_nBarOpen = 1;
     m_Properties.m_nRealCount = 0;
     m_nCategoryCount = 0;
+    m_AxisCell.Reset();
     m_strDblClickName.Empty();
 }
 
@@ -446,12 +498,15 @@ void CCanvas::PaintBody(CDC* pDC, const CRect& client)
             m_TimeCell.Draw(pDC, second, &m_MemDC, &font, secondGrid);
         }
     }
-    for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
-    {
-        CRegionCanvas* region = m_Regions.GetAt(i);
-        if (region && region->m_bVisible)
-            region->Paint(pDC, &m_MemDC, background);
-    }
+    if (timeKind == 6)
+        PaintCategoryLayout(pDC, background);
+    else
+        for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
+        {
+            CRegionCanvas* region = m_Regions.GetAt(i);
+            if (region && region->m_bVisible)
+                region->Paint(pDC, &m_MemDC, background);
+        }
     if (timeKind != 6)
     {
         const int left = m_rcPlot.left + L - m_Properties.GetLeftMargin();
@@ -469,6 +524,47 @@ void CCanvas::PaintBody(CDC* pDC, const CRect& client)
         DrawBorder(pDC, client, CCtlColor::GetPaletteColor(179));
     if (oldBuffer)
         m_MemDC.SelectObject(oldBuffer);
+}
+
+void CCanvas::PaintCategoryLayout(CDC* pDC, COLORREF background)
+{
+    // The axis reads the chart's settings as they are now; the bar width comes from the texts
+    // themselves, never from the category-layout count, which stays 0.
+    const int categories = int(m_AxisCell.m_arCategories.GetSize());
+    m_AxisCell.m_nCount = categories;
+    m_AxisCell.m_fBarWidth = categories > 0 ? float(m_rcTime.Width()) / float(categories) : 0.0f;
+    m_AxisCell.m_nDataOrder = m_Properties.m_nDataOrder;
+    m_AxisCell.m_crBack = m_Properties.m_clrCategoryBack;
+    m_AxisCell.m_crLine = m_Properties.m_clrCategoryLine;
+    m_AxisCell.m_crText = m_Properties.m_clrTime.GetColor();
+    const BOOL valueScale = m_Properties.m_nCategoryAxis != 0;
+    m_arGridX.RemoveAll();
+    if (!valueScale)
+        m_AxisCell.DrawCategories(pDC, m_rcTime, m_arGridX);
+    for (INT_PTR i = 0; i < m_Regions.GetSize(); ++i)
+    {
+        CRegionCanvas* region = m_Regions.GetAt(i);
+        if (!region || !region->m_bVisible)
+            continue;
+        region->Paint(pDC, &m_MemDC, background);
+        if (!valueScale)
+            continue;
+        // Each region's horizontal value scale along the strip, from the side it has scaled.
+        const BOOL right = region->IsRightScaleSet();
+        const int maximum = right ? region->GetRightMax() : region->GetLeftMax();
+        const int minimum = right ? region->GetRightMin() : region->GetLeftMin();
+        if (maximum == INT_MIN || minimum == INT_MAX || maximum < minimum)
+            continue; // nothing scaled yet
+        float factor = 0;
+        NumberFormat format;
+        if (right)
+            region->GetRightScale(factor, format.divisor, format.decimals);
+        else
+            region->GetLeftScale(factor, format.divisor, format.decimals);
+        if (format.divisor == 0)
+            format.divisor = 1;
+        m_AxisCell.DrawValueScale(pDC, m_rcTime, maximum, minimum, 0, format);
+    }
 }
 
 void CCanvas::OnPaint()

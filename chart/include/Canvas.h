@@ -17,6 +17,7 @@
 #include "SeriesSettings.h"
 #include "SkinCache.h"
 #include "TimeDataCell.h"
+#include "ValueAxis.h"
 
 class CDataCell;
 class CDrawObject;
@@ -82,6 +83,14 @@ public:
     int AddDrawObject(int regionId, CDrawObject* object);
     // Keeps a series store (owned); its id.
     int AddSeries(CDataCell* series);
+    // A store of four columns of count values each (newest first) with the free block of empty
+    // slots in front, linked to the chart's time series and told its value range; its id, or
+    // -1 (nothing kept) without columns or values or when no time series has the id.
+    int AddFourColumnSeries(const int* const columns[4], int count, int timeSeriesId);
+    // A draw object of a kind on a value axis side (0 left, 1 right) over the series with the
+    // id (none when negative), added to the region; the object's id in the region, or -1
+    // (nothing added) when the region or the series does not exist.
+    int AddDrawObject(int regionId, int seriesId, int kind, int axisSide);
     // Deletes a region's draw object; the number of objects left, or -1 when there is none.
     int RemoveDrawObject(int regionId, int objectId);
     // Deletes a series store; refused (FALSE) while a draw object still draws it.
@@ -153,6 +162,7 @@ public:
     // A value tag of the crosshair is shown: a value update redraws the crosshair after paint.
     void SetCrosshairTagShown(BOOL shown) { m_bCrossTagShown = shown; }
 
+    CDataCell* GetSeries(int id) const { return m_Series.Lookup(id); }
     CProperties& GetProperties() { return m_Properties; }
     CSeriesSettings& GetSeriesSettings() { return m_Settings; }
     CRegionCanvas* GetRegion(int id) const { return m_Regions.Lookup(id); }
@@ -169,8 +179,13 @@ public:
     CChartBtmBar* GetBottomBar() { return m_bBarCreated ? &m_BottomBar : nullptr; }
     CSkinCache& GetSkinCache() { return m_SkinCache; }
     CMSToolTipCtrl& GetReadOutTip() { return m_ReadOut; }
+    // The bottom axis of the category layout (time kind 6): its category texts, which the
+    // property set fills.
+    CAxisDataCell& GetCategoryAxis() { return m_AxisCell; }
     // The volume-at-price drawer, which fills the whole client area in the layout of time kind -1.
     CMeamul& GetVolumeDrawer() { return m_Meamul; }
+    // The time axis' label positions of the last paint, where the vertical grid runs.
+    const CArray<int, int>& GetGridPositions() const { return m_arGridX; }
     const CRect& GetPlotRect() const { return m_rcPlot; }
     const CRect& GetTimeRect() const { return m_rcTime; }
     const CRect& GetWholeRect() const { return m_rcWhole; }
@@ -222,6 +237,7 @@ protected:
 
 private:
     void PaintBody(CDC* pDC, const CRect& client);
+    void PaintCategoryLayout(CDC* pDC, COLORREF background);
     void DrawBorder(CDC* pDC, const CRect& client, COLORREF colour);
     void PlaceRegions();
     int VisibleRegionCount() const;
@@ -233,6 +249,7 @@ private:
     int m_bDblClickNotify;
     CString m_strDblClickName;
     int m_nCategoryCount;
+    CAxisDataCell m_AxisCell;
     CMeamul m_Meamul;
     int m_bCrossOn;
     CPoint m_ptCross;

@@ -2,6 +2,8 @@
 // memory DCs by colour.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "canvas_fixture.h"
 
 namespace
@@ -380,5 +382,276 @@ TEST_F(CanvasWindow, RealTimeWithoutATimeSeriesIsRefused)
     EXPECT_EQ(-1, canvas.AppendRealTime(90000));
     EXPECT_EQ(0, canvas.GetTotalCount());
 }
+
+} // namespace
+
+namespace
+{
+
+// The canvas hands its properties to the volume-at-price drawer when its window is made: the
+// drawer takes the record of the chart's volume-at-price object.
+TEST_F(CanvasWindow, TheVolumeAtPriceDrawerGetsTheChartsRecord)
+{
+    DDRAWOBJDATA* object = new DDRAWOBJDATA;
+    object->Kind = DRAWKIND_MEAMUL;
+    DMEAMULPROP* record = static_cast<DMEAMULPROP*>(NewKindRecord(DRAWKIND_MEAMUL));
+    record->SellName = "chart's";
+    object->KindProp = record;
+    canvas.GetProperties().m_ObjectList.AddTail(object);
+    canvas.GetProperties().SetTimeKind(-1);
+    Make(FALSE);
+    EXPECT_STREQ("chart's", canvas.GetVolumeDrawer().GetProperty().SellName);
+}
+
+// With the vertical grid switched on, a region draws its grid lines at the time axis' label
+// positions of the same paint.
+TEST_F(CanvasWindow, ARegionPaintsTheVerticalGridAtTheTimeLabels)
+{
+    const COLORREF grid = RGB(0, 200, 0);
+    canvas.GetProperties().m_nVIndi = 1;
+    canvas.GetProperties().m_nHIndi = 0;
+    canvas.GetProperties().m_clrHIndi = CCtlColor::Rgb(grid);
+    MakeCharted(FALSE);
+    const CRect plot = canvas.GetPlotRect();
+    PaintInMemory([&](CDC& dc) {
+        const CArray<int, int>& labels = canvas.GetGridPositions();
+        ASSERT_GE(labels.GetSize(), 2) << "the time axis placed labels";
+        for (INT_PTR i = 1; i < labels.GetSize(); ++i)
+        {
+            int hits = 0;
+            for (int y = plot.top + 12; y < plot.bottom - 6; ++y)
+                hits += dc.GetPixel(labels[i], y) == grid;
+            EXPECT_GT(hits, (plot.Height() - 18) / 2) << "grid line at x " << labels[i];
+        }
+    });
+}
+
+// In two columns a region paints from its own strip's origin, so the right column's grid
+// stands under the right column's time axis: the left column's labels moved by its width.
+TEST_F(CanvasWindow, TheRightColumnFollowsItsOwnTimeAxis)
+{
+    const COLORREF grid = RGB(0, 200, 0);
+    canvas.GetProperties().m_nVIndi = 1;
+    canvas.GetProperties().m_nHIndi = 0;
+    canvas.GetProperties().m_clrHIndi = CCtlColor::Rgb(grid);
+    MakeCharted(FALSE);
+    const int second = canvas.AddRegion();
+    canvas.AddDrawObject(second, MakeSeriesObject(canvas, DRAWKIND_CANDLE, CandleSeries(200)));
+    canvas.SetLayoutKind(1);
+    const CRect plot = canvas.GetPlotRect();
+    const CRect right = canvas.GetRegion(second)->GetPlotRect();
+    ASSERT_GE(right.left, plot.right) << "the second region stands in the right column";
+    PaintInMemory([&](CDC& dc) {
+        const CArray<int, int>& labels = canvas.GetGridPositions();
+        ASSERT_GE(labels.GetSize(), 2);
+        for (INT_PTR i = 1; i < labels.GetSize(); ++i)
+        {
+            const int x = labels[i] + plot.Width();
+            int hits = 0;
+            for (int y = right.top + 12; y < right.bottom - 6; ++y)
+                hits += dc.GetPixel(x, y) == grid;
+            EXPECT_GT(hits, (right.Height() - 18) / 2) << "grid line at x " << x;
+        }
+    });
+}
+
+} // namespace
+
+namespace
+{
+
+const int kNoData = 99999999;
+
+struct FourColumnCase
+{
+    const char* what;
+    int count;
+    int timeSeries; // 0 is the loaded block
+    int missingColumn; // -1: all four given
+    bool kept;
+};
+
+const FourColumnCase kFourColumnCases[] = {
+    {"four columns linked to the loaded times", 5, 0, -1, true},
+    {"a single value", 1, 0, -1, true},
+    {"no values", 0, 0, -1, false},
+    {"a negative count", -3, 0, -1, false},
+    {"a time series that does not exist", 5, 7, -1, false},
+    {"a negative time series id", 5, -1, -1, false},
+    {"a missing column", 5, 0, 2, false},
+};
+
+class FourColumnSeries : public CanvasWindow, public ::testing::WithParamInterface<FourColumnCase>
+{
+};
+
+TEST_P(FourColumnSeries, FrontFilledAndTheirRangeKnown)
+{
+    const FourColumnCase& c = GetParam();
+    Make(FALSE);
+    const std::vector<int> times = DailyTimes(5);
+    ASSERT_EQ(0, canvas.SetTimes(times.data(), 5));
+    const int free = canvas.GetFreeBlock();
+    const int open[] = {10, 11, 12, 13, 14}, high[] = {20, 21, 22, 23, 29}, low[] = {5, 1, 6, 7, 8},
+              close[] = {15, 16, 17, 18, 19};
+    const int* columns[4] = {open, high, low, close};
+    if (c.missingColumn >= 0)
+        columns[c.missingColumn] = nullptr;
+    const int id = canvas.AddFourColumnSeries(columns, c.count, c.timeSeries);
+    if (!c.kept)
+    {
+        EXPECT_EQ(-1, id);
+        EXPECT_EQ(nullptr, canvas.GetSeries(0));
+        return;
+    }
+    ASSERT_GE(id, 0);
+    CDataCell* store = canvas.GetSeries(id);
+    ASSERT_NE(nullptr, store);
+    EXPECT_EQ(4, store->m_nSeriesCount);
+    ASSERT_EQ(c.count + free, store->m_nLength);
+    for (int k = 0; k < 4; ++k)
+    {
+        EXPECT_EQ(kNoData, store->m_ppSeries[k][0]) << "the free block in front";
+        EXPECT_EQ(kNoData, store->m_ppSeries[k][free - 1]);
+        for (int i = 0; i < c.count; ++i)
+            EXPECT_EQ(columns[k][i], store->m_ppSeries[k][free + i]) << "column " << k << " value " << i;
+    }
+    EXPECT_EQ(*std::max_element(high, high + c.count), store->m_pMax[1]);
+    EXPECT_EQ(*std::min_element(low, low + c.count), store->m_pMin[2]);
+    EXPECT_EQ(free, store->GetCurrentIndex()) << "linked to the chart's time series";
+}
+INSTANTIATE_TEST_SUITE_P(Table, FourColumnSeries, ::testing::ValuesIn(kFourColumnCases));
+
+struct DrawObjectCase
+{
+    const char* what;
+    int region; // 0 exists
+    int series; // 0 exists, negative: none
+    int kind;
+    int expected;
+};
+
+const DrawObjectCase kDrawObjectCases[] = {
+    {"candles over the series", 0, 0, DRAWKIND_CANDLE, 0},
+    {"a line over the series", 0, 0, DRAWKIND_LINE, 0},
+    {"an object without a series", 0, -1, DRAWKIND_PIE, 0},
+    {"a region that does not exist", 4, 0, DRAWKIND_CANDLE, -1},
+    {"a series that does not exist", 0, 3, DRAWKIND_CANDLE, -1},
+};
+
+class DrawObjectBySeries : public CanvasWindow, public ::testing::WithParamInterface<DrawObjectCase>
+{
+};
+
+TEST_P(DrawObjectBySeries, AddedOnlyWhereRegionAndSeriesExist)
+{
+    const DrawObjectCase& c = GetParam();
+    Make(FALSE);
+    const std::vector<std::vector<int>> candles = CandleSeries(60);
+    const std::vector<int> times = DailyTimes(60);
+    ASSERT_EQ(0, canvas.SetTimes(times.data(), 60));
+    const int region = canvas.AddRegion();
+    const int* columns[4] = {candles[0].data(), candles[1].data(), candles[2].data(), candles[3].data()};
+    const int series = canvas.AddFourColumnSeries(columns, 60, 0);
+    ASSERT_EQ(0, series);
+    EXPECT_EQ(c.expected, canvas.AddDrawObject(c.region, c.series, c.kind, 1));
+    CRegionCanvas* pane = canvas.GetRegion(region);
+    ASSERT_EQ(c.expected < 0 ? 0 : 1, pane->GetObjectCount());
+    if (c.expected < 0)
+        return;
+    CDrawObject* object = pane->GetObjectAt(0);
+    EXPECT_EQ(c.kind, object->GetKind());
+    EXPECT_EQ(1, object->m_nAxisSide);
+    if (c.series < 0)
+    {
+        EXPECT_EQ(nullptr, object->GetStore());
+        return;
+    }
+    CDataCell* store = canvas.GetSeries(series);
+    EXPECT_EQ(store, object->GetStore());
+    EXPECT_EQ(store->m_ppSeries[0], object->GetS0());
+    EXPECT_EQ(store->m_ppSeries[3], object->GetS3());
+    EXPECT_FALSE(canvas.RemoveSeries(series)) << "the object still draws it";
+}
+INSTANTIATE_TEST_SUITE_P(Table, DrawObjectBySeries, ::testing::ValuesIn(kDrawObjectCases));
+
+// Candles built from four columns by series id paint in their rising and falling colours.
+TEST_F(CanvasWindow, CandlesFromFourColumnsPaint)
+{
+    Make(FALSE);
+    const std::vector<std::vector<int>> candles = CandleSeries(60);
+    const std::vector<int> times = DailyTimes(60);
+    canvas.SetTimes(times.data(), 60);
+    const int region = canvas.AddRegion();
+    const int* columns[4] = {candles[0].data(), candles[1].data(), candles[2].data(), candles[3].data()};
+    const int series = canvas.AddFourColumnSeries(columns, 60, 0);
+    ASSERT_EQ(0, canvas.AddDrawObject(region, series, DRAWKIND_CANDLE, 0));
+    CDrawObject* object = canvas.GetRegion(region)->GetObjectAt(0);
+    object->m_clrFall = CCtlColor::Rgb(RGB(0, 0, 255));
+    object->m_clrRise = CCtlColor::Rgb(RGB(255, 0, 0));
+    canvas.SetDataReady(TRUE);
+    const CRect plot = canvas.GetPlotRect();
+    PaintInMemory([&](CDC& dc) {
+        int rising = 0, falling = 0;
+        for (int y = plot.top; y < plot.bottom; y += 2)
+            for (int x = plot.left; x < plot.right; ++x)
+            {
+                const COLORREF pixel = dc.GetPixel(x, y);
+                rising += pixel == RGB(255, 0, 0);
+                falling += pixel == RGB(0, 0, 255);
+            }
+        EXPECT_GT(rising, 20);
+        EXPECT_GT(falling, 20);
+    });
+}
+
+} // namespace
+
+namespace
+{
+
+const COLORREF kStrip = RGB(0, 128, 128);
+
+struct CategoryAxisCase
+{
+    const char* what;
+    int valueScale; // the category-axis switch
+    int labels;     // grid positions the paint leaves
+    bool stripPainted;
+};
+
+const CategoryAxisCase kCategoryAxisCases[] = {
+    {"the category texts under the bars", 0, 3, true},
+    {"a value scale per region instead; a region with nothing scaled draws none", 1, 0, false},
+};
+
+class CategoryAxis : public CanvasWindow, public ::testing::WithParamInterface<CategoryAxisCase>
+{
+};
+
+TEST_P(CategoryAxis, DrawnAlongTheStripBelowTheRegions)
+{
+    const CategoryAxisCase& c = GetParam();
+    canvas.GetProperties().SetTimeKind(6);
+    canvas.GetProperties().m_nCategoryAxis = c.valueScale;
+    canvas.GetProperties().m_clrCategoryBack = kStrip;
+    Make(FALSE);
+    CStringArray* texts = canvas.GetProperties().m_pCategoryTexts;
+    ASSERT_EQ(&canvas.GetCategoryAxis().m_arCategories, texts);
+    texts->Add("A");
+    texts->Add("B");
+    texts->Add("C");
+    canvas.AddRegion();
+    canvas.SetDataReady(TRUE);
+    const CRect strip = canvas.GetTimeRect();
+    ASSERT_LT(strip.top, 300) << "the strip lies in the client";
+    PaintInMemory([&](CDC& dc) {
+        EXPECT_EQ(c.stripPainted, dc.GetPixel(strip.left + 2, strip.top + 2) == kStrip);
+        EXPECT_EQ(c.labels, canvas.GetGridPositions().GetSize());
+    });
+    canvas.ClearAll();
+    EXPECT_EQ(0, texts->GetSize()) << "a new load starts without categories";
+}
+INSTANTIATE_TEST_SUITE_P(Table, CategoryAxis, ::testing::ValuesIn(kCategoryAxisCases));
 
 } // namespace
