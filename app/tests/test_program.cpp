@@ -23,31 +23,34 @@ std::string ExchangeURL()
     return port ? "https://localhost:" + std::to_string(port) : std::string();
 }
 
+struct MainWindowSearch
+{
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK IsMainWindow(HWND hWnd, LPARAM param)
+{
+    MainWindowSearch& s = *reinterpret_cast<MainWindowSearch*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    char name[64] = {0}, caption[64] = {0};
+    ::GetClassNameA(hWnd, name, sizeof name);
+    ::GetWindowTextA(hWnd, caption, sizeof caption);
+    if (pid == s.pid && ::IsWindowVisible(hWnd) && strcmp(name, "#32770") != 0 &&
+        (strcmp(caption, "Molvane") == 0 || strcmp(caption, "Talpen 자동 매매 시스템") == 0)) {
+        s.found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The main window: a visible top-level window of the process captioned "Molvane", or with the
 // title its initialisation gives it, that is no dialog.
 HWND MainWindow(const Program& program)
 {
-    struct Search
-    {
-        DWORD pid;
-        HWND found;
-    } search = {program.Id(), NULL};
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM param) -> BOOL {
-            Search& s = *reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(hWnd, &pid);
-            char name[64] = {0}, caption[64] = {0};
-            ::GetClassNameA(hWnd, name, sizeof name);
-            ::GetWindowTextA(hWnd, caption, sizeof caption);
-            if (pid == s.pid && ::IsWindowVisible(hWnd) && strcmp(name, "#32770") != 0 &&
-                (strcmp(caption, "Molvane") == 0 || strcmp(caption, "Talpen 자동 매매 시스템") == 0)) {
-                s.found = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    MainWindowSearch search = {program.Id(), NULL};
+    ::EnumWindows(IsMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
