@@ -492,25 +492,40 @@ TEST_F(FrameTest, QuitAndLogoutBothLeaveThroughTheLogout)
 
 TEST_F(FrameTest, AForcedLogoutEndsTheOpenDialogFirst)
 {
-    ASSERT_NE(nullptr, MakeFrame());
-    const HWND frame = m_hFrame;
-    DialogScript dialog("화면저장");
-    dialog.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
-        .Then(Do([frame](HWND) { ::PostMessageA(frame, WM_FORCE_LOGOUT, 0, 0); }));
-    s_trace.clear();
-    dialog.Run([this] {
-        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_SAVED_SCREENS, 0);
-        return 0;
-    });
-    // The dialog was ended and the frame is still there until its modal loop let go of it.
-    const std::vector<std::string> ended = {"force logout ends the dialog"};
-    EXPECT_EQ(ended, s_trace);
-    EXPECT_TRUE(::IsWindow(frame));
-    Pump();
-    EXPECT_FALSE(::IsWindow(frame));
-    ASSERT_GE(s_trace.size(), 2u);
-    EXPECT_EQ("logout", s_trace[1]);
-    m_hFrame = NULL;
+    struct Case
+    {
+        const char* caption;
+        UINT command;
+        bool screen; // the command needs an open, active screen
+    } cases[] = {{"화면저장", ID_MENU_SAVED_SCREENS, false}, {"미리보기", ID_MENU_PRINT, true}};
+    for (const Case& c : cases) {
+        ASSERT_NE(nullptr, MakeFrame());
+        const HWND frame = m_hFrame;
+        if (c.screen) {
+            ::SendMessageA(m_hFrame, WM_COMMAND, 1000, 0);
+            ::SetWindowPos(Screen(0)->GetSafeHwnd(), NULL, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SendMessageA(m_hFrame, WM_SCREEN_ACTIVATED, 0, (LPARAM)Screen(0)->GetSafeHwnd());
+        }
+        DialogScript dialog(c.caption);
+        dialog.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
+            .Then(Do([frame](HWND) { ::PostMessageA(frame, WM_FORCE_LOGOUT, 0, 0); }));
+        s_trace.clear();
+        dialog.Run([this, &c] {
+            ::SendMessageA(m_hFrame, WM_COMMAND, c.command, 0);
+            return 0;
+        });
+        EXPECT_EQ("", dialog.Failure()) << c.caption;
+        // The dialog was ended and the frame is still there until its modal loop let go of it.
+        const std::vector<std::string> ended = {"force logout ends the dialog"};
+        EXPECT_EQ(ended, s_trace) << c.caption;
+        EXPECT_TRUE(::IsWindow(frame)) << c.caption;
+        Pump();
+        EXPECT_FALSE(::IsWindow(frame)) << c.caption;
+        ASSERT_GE(s_trace.size(), 2u) << c.caption;
+        EXPECT_EQ("logout", s_trace[1]) << c.caption;
+        m_hFrame = NULL;
+        EndFrame();
+    }
 }
 
 TEST_F(FrameTest, LostLinkStopsThePollAndLogsOutUnlessPollingFailed)
