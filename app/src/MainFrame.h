@@ -65,6 +65,8 @@ public:
     void ApplySettings();
     // Runs a modal dialog of the frame; a forced logout ends it first.
     INT_PTR RunModal(CDialog& dialog);
+    // The print preview of the active screen; -1 (after telling the user) without one.
+    INT_PTR PreviewActiveScreen();
 
     ScreenList& GetScreenList() { return m_ScreenList; }
     CUserScrInfo& GetScreenSets() { return m_ScreenSets; }

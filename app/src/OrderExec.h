@@ -1,8 +1,10 @@
 // The order-alarm host: a hidden child of the main frame whose window is published for the
-// automatic-trading manager's order events.
+// automatic-trading manager's order events; it shows them in the order alarm it owns.
 #pragma once
 
 #include <afxwin.h>
+
+class COrdAlarm;
 
 class COrderExec : public CWnd
 {
@@ -11,12 +13,15 @@ public:
     virtual ~COrderExec();
 
     BOOL Create();
-    int GetAlarmCount() const { return m_nAlarms; }
+    // The alarm window, NULL when it could not be made.
+    COrdAlarm* GetAlarm() const { return m_pAlarm; }
 
 protected:
     CWnd* m_pFrame;
-    int m_nAlarms;
+    COrdAlarm* m_pAlarm;
 
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
     afx_msg LRESULT OnOrderAlarm(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

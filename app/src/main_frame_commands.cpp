@@ -4,6 +4,7 @@
 #include "AccountDialogs.h"
 #include "AppMessages.h"
 #include "BaseView.h"
+#include "DlgPreview.h"
 #include "SaveScrDlg.h"
 #include "SharedData.h"
 #include "WebAddresses.h"
@@ -22,6 +23,22 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     return CBaseFrame::OnCommand(wParam, lParam);
+}
+
+INT_PTR CMainFrame::PreviewActiveScreen()
+{
+    CBaseView* active = m_ScreenList.GetActive();
+    if (active == NULL || !::IsWindow(active->GetSafeHwnd())) {
+        AfxPlatformMessageBox(m_hWnd, "인쇄할 화면이 없습니다.", MAIN_FRAME_CAPTION, MB_OK | MB_ICONINFORMATION);
+        return -1;
+    }
+    // The preview runs modally: a forced logout must be able to end it as any other dialog.
+    CDlgPreview preview(this);
+    CDialog* outer = m_pModal;
+    m_pModal = &preview;
+    const INT_PTR result = preview.Preview(active->GetSafeHwnd());
+    m_pModal = outer;
+    return result;
 }
 
 INT_PTR CMainFrame::RunSetupDialog()
@@ -53,9 +70,7 @@ BOOL CMainFrame::RunCommand(UINT id)
         LockScreen();
         break;
     case ID_MENU_PRINT:
-        if (m_ScreenList.GetActive() == NULL)
-            AfxPlatformMessageBox(m_hWnd, "인쇄할 화면이 없습니다.", MAIN_FRAME_CAPTION, MB_OK | MB_ICONINFORMATION);
-        // The print preview comes with WidgetKit's preview window.
+        PreviewActiveScreen();
         break;
     case ID_MENU_QUIT:
         // As the forced logout: the user-log line and the last screens are kept.

@@ -85,6 +85,8 @@ ProgramRoot::ProgramRoot(int serverPort, const std::string& exchangeURL)
     ::CopyFileA((from + "MolvaneStandIn.exe").c_str(), (Bin() + "PatchRunner.exe").c_str(), FALSE);
     // The main window's menu, colour and image maps and member list.
     CopyMatching(from + "..\\System\\", "*.*", m_root.File("System") + "\\");
+    // The layouts of the windows the main window opens itself (the order alarm).
+    CopyMatching(from + "..\\map\\", "*.xml", m_root.File("map") + "\\");
     std::string ini = "[SERVER]\r\nIP=127.0.0.1\r\nPORT=" + std::to_string(serverPort) + "\r\n";
     if (!exchangeURL.empty())
         ini += "[EXCHANGE]\r\nBASEURL=" + exchangeURL + "\r\n";

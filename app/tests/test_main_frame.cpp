@@ -5,14 +5,20 @@
 #include "FrameFixture.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <thread>
 
 #include "AccountDialogs.h"
 #include "AppMessages.h"
 #include "BaseView.h"
 #include "DialogScript.h"
+#include "DlgPreview.h"
+#include "GridDataList.h"
 #include "ImgButton.h"
 #include "InstallFolders.h"
 #include "NetCourier.h"
+#include "OrdAlarm.h"
 #include "PollingWnd.h"
 #include "RelayMsg.h"
 #include "SharedData.h"
@@ -310,11 +316,19 @@ TEST_F(FrameTest, CommandsOfTheMenu)
             EXPECT_TRUE(s_shell.empty()) << c.id;
         }
     }
-    // 105 with a screen open shows no box.
+    // 105 with a screen open previews it (its own test below) and shows no box of the frame.
     ::SendMessageA(m_hFrame, WM_COMMAND, 1000, 0);
+    // The test screen opens without a size of its own; a picture needs one.
+    ::SetWindowPos(Screen(0)->GetSafeHwnd(), NULL, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageA(m_hFrame, WM_SCREEN_ACTIVATED, 0, (LPARAM)Screen(0)->GetSafeHwnd());
     const size_t boxes = m_boxes.Count();
-    ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_PRINT, 0);
+    DialogScript preview("미리보기");
+    preview.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; })).Then(Click(IDCANCEL));
+    preview.Run([this] {
+        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_PRINT, 0);
+        return 0;
+    });
+    EXPECT_EQ("", preview.Failure());
     EXPECT_EQ(boxes, m_boxes.Count());
 
     // 109 for a user (no staff in this system): the account-password dialog, modal, closed by
@@ -343,6 +357,122 @@ TEST_F(FrameTest, CommandsOfTheMenu)
     EXPECT_FALSE(m_frame->IsLocked());
 }
 
+// The preview is of the active screen (the one last activated, not the last opened), and
+// printing without a printer tells the user so inside the preview.
+TEST_F(FrameTest, PrintPreviewShowsTheActiveScreen)
+{
+    ASSERT_NE(nullptr, MakeFrame());
+    ::SendMessageA(m_hFrame, WM_COMMAND, 1000, 0);
+    ::SendMessageA(m_hFrame, WM_COMMAND, 2000, 0);
+    ASSERT_EQ(2, ScreenCount());
+    HWND first = Screen(0)->GetSafeHwnd();
+    ::SetWindowPos(first, NULL, 0, 0, 321, 203, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageA(m_hFrame, WM_SCREEN_ACTIVATED, 0, (LPARAM)first);
+    CRect screen;
+    ::GetWindowRect(first, &screen);
+
+    CSize picture(0, 0);
+    HWND owner = NULL;
+    std::string printed;
+    DialogScript script("미리보기");
+    script.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
+        .Then(Do([&](HWND d) {
+            if (CDlgPreview* dialog = dynamic_cast<CDlgPreview*>(CWnd::FromHandlePermanent(d)))
+                picture = dialog->GetPictureSize();
+            owner = ::GetWindow(d, GW_OWNER);
+        }))
+        .Then(Click(CDlgPreview::IDC_PRINT))
+        .Then(WaitFor([this](HWND) { return m_boxes.Count() > 0; }))
+        .Then(Click(IDCANCEL));
+    const size_t boxes = m_boxes.Count();
+    script.Run([this] {
+        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_PRINT, 0);
+        return 0;
+    });
+    EXPECT_EQ("", script.Failure());
+    EXPECT_EQ(screen.Size(), picture);
+    EXPECT_EQ(m_hFrame, owner);
+    ASSERT_EQ(boxes + 1, m_boxes.Count());
+    EXPECT_EQ("Buy a printer!", m_boxes.Last().text);
+    // The screens stay as they were.
+    EXPECT_EQ(2, ScreenCount());
+    EXPECT_TRUE(::IsWindow(first));
+}
+
+namespace {
+
+// An order event as the trading manager fills it: blank-filled text fields, no terminators.
+COIN_ORD_INFO OrderEvent(const char* name, const char* side, const char* orderId, int price, double units,
+                         int total, const char* message)
+{
+    COIN_ORD_INFO info;
+    std::memset(&info, ' ', sizeof info);
+    auto put = [](char* field, size_t size, const char* text) { std::memcpy(field, text, std::min(size, std::strlen(text))); };
+    put(info.szCoinName, sizeof info.szCoinName, name);
+    put(info.szSide, sizeof info.szSide, side);
+    put(info.szOrderID, sizeof info.szOrderID, orderId);
+    info.nPrice = price;
+    info.dUnits = units;
+    info.nTotal = total;
+    info.dFee = 0;
+    put(info.szMessage, sizeof info.szMessage, message);
+    return info;
+}
+
+} // namespace
+
+// The published host takes order events sent from another thread (as the trading manager's
+// worker does) and lists them, newest first, in the alarm that slides up; the frame's end
+// takes the alarm with it.
+TEST_F(FrameTest, OrderEventsShowInTheAlarmWindow)
+{
+    ASSERT_NE(nullptr, MakeFrame());
+    HWND host = CSharedData::GetOrdAlarmHandel();
+    ASSERT_TRUE(::IsWindow(host));
+    COrdAlarm* alarm = m_frame->GetOrderExec().GetAlarm();
+    ASSERT_NE(nullptr, alarm);
+    HWND alarmWnd = alarm->GetSafeHwnd();
+    ASSERT_TRUE(::IsWindow(alarmWnd));
+    EXPECT_FALSE(::IsWindowVisible(alarmWnd));
+    CGridDataList* grid = alarm->GetGrid();
+    ASSERT_NE(nullptr, grid);
+    EXPECT_EQ(0, grid->GetRecordCount());
+    auto Cell = [grid](UINT col, UINT row) { return std::string((const char*)grid->GetCellText(col, row)); };
+
+    const COIN_ORD_INFO events[] = {OrderEvent("이더리움", "매도", "C0001", 3000000, 2.0, 6000000, "매도주문 체결"),
+                                    OrderEvent("비트코인", "매수", "C0002", 51000000, 0.5, 25500000, "매수주문 체결")};
+    std::atomic<bool> sent(false);
+    std::thread worker([&] {
+        for (const COIN_ORD_INFO& e : events)
+            ::SendMessageA(host, WM_ORDER_ALARM, (WPARAM)&e, 0);
+        sent = true;
+    });
+    while (!sent) {
+        MSG msg;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_ALLINPUT | QS_SENDMESSAGE);
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
+    worker.join();
+    ASSERT_EQ(2, grid->GetRecordCount());
+    EXPECT_EQ("비트코인", Cell(0, 1));
+    EXPECT_EQ("매수", Cell(1, 1));
+    EXPECT_EQ("51,000,000", Cell(4, 1));
+    EXPECT_EQ("이더리움", Cell(0, 2));
+    EXPECT_EQ("매도주문 체결", Cell(8, 2));
+    // An event without a record changes nothing; the slide shows the window.
+    ::SendMessageA(host, WM_ORDER_ALARM, 0, 0);
+    EXPECT_EQ(2, grid->GetRecordCount());
+    ::SendMessageA(alarmWnd, WM_TIMER, IDT_ORDALARM_SLIDE, 0);
+    EXPECT_TRUE(::IsWindowVisible(alarmWnd));
+    EXPECT_EQ(0, ::SendMessageA(host, WM_COPYDATA, 0, 0));
+
+    ::DestroyWindow(m_hFrame);
+    m_hFrame = NULL;
+    EXPECT_FALSE(::IsWindow(alarmWnd));
+    EXPECT_FALSE(::IsWindow(host));
+}
+
 TEST_F(FrameTest, QuitAndLogoutBothLeaveThroughTheLogout)
 {
     for (UINT command : {ID_MENU_QUIT, ID_MENU_LOGOUT}) {
@@ -362,25 +492,40 @@ TEST_F(FrameTest, QuitAndLogoutBothLeaveThroughTheLogout)
 
 TEST_F(FrameTest, AForcedLogoutEndsTheOpenDialogFirst)
 {
-    ASSERT_NE(nullptr, MakeFrame());
-    const HWND frame = m_hFrame;
-    DialogScript dialog("화면저장");
-    dialog.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
-        .Then(Do([frame](HWND) { ::PostMessageA(frame, WM_FORCE_LOGOUT, 0, 0); }));
-    s_trace.clear();
-    dialog.Run([this] {
-        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_SAVED_SCREENS, 0);
-        return 0;
-    });
-    // The dialog was ended and the frame is still there until its modal loop let go of it.
-    const std::vector<std::string> ended = {"force logout ends the dialog"};
-    EXPECT_EQ(ended, s_trace);
-    EXPECT_TRUE(::IsWindow(frame));
-    Pump();
-    EXPECT_FALSE(::IsWindow(frame));
-    ASSERT_GE(s_trace.size(), 2u);
-    EXPECT_EQ("logout", s_trace[1]);
-    m_hFrame = NULL;
+    struct Case
+    {
+        const char* caption;
+        UINT command;
+        bool screen; // the command needs an open, active screen
+    } cases[] = {{"화면저장", ID_MENU_SAVED_SCREENS, false}, {"미리보기", ID_MENU_PRINT, true}};
+    for (const Case& c : cases) {
+        ASSERT_NE(nullptr, MakeFrame());
+        const HWND frame = m_hFrame;
+        if (c.screen) {
+            ::SendMessageA(m_hFrame, WM_COMMAND, 1000, 0);
+            ::SetWindowPos(Screen(0)->GetSafeHwnd(), NULL, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SendMessageA(m_hFrame, WM_SCREEN_ACTIVATED, 0, (LPARAM)Screen(0)->GetSafeHwnd());
+        }
+        DialogScript dialog(c.caption);
+        dialog.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
+            .Then(Do([frame](HWND) { ::PostMessageA(frame, WM_FORCE_LOGOUT, 0, 0); }));
+        s_trace.clear();
+        dialog.Run([this, &c] {
+            ::SendMessageA(m_hFrame, WM_COMMAND, c.command, 0);
+            return 0;
+        });
+        EXPECT_EQ("", dialog.Failure()) << c.caption;
+        // The dialog was ended and the frame is still there until its modal loop let go of it.
+        const std::vector<std::string> ended = {"force logout ends the dialog"};
+        EXPECT_EQ(ended, s_trace) << c.caption;
+        EXPECT_TRUE(::IsWindow(frame)) << c.caption;
+        Pump();
+        EXPECT_FALSE(::IsWindow(frame)) << c.caption;
+        ASSERT_GE(s_trace.size(), 2u) << c.caption;
+        EXPECT_EQ("logout", s_trace[1]) << c.caption;
+        m_hFrame = NULL;
+        EndFrame();
+    }
 }
 
 TEST_F(FrameTest, LostLinkStopsThePollAndLogsOutUnlessPollingFailed)
