@@ -334,12 +334,18 @@ HBRUSH CBaseView::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 void CBaseView::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 {
-    lpMMI->ptMaxSize.x = m_sizeMax.cx;
-    lpMMI->ptMaxSize.y = m_sizeMax.cy;
-    lpMMI->ptMaxTrackSize.x = m_sizeMax.cx;
-    lpMMI->ptMaxTrackSize.y = m_sizeMax.cy;
-    lpMMI->ptMinTrackSize.x = m_sizeMin.cx;
-    lpMMI->ptMinTrackSize.y = m_sizeMin.cy;
+    // A limit never set (a view without a layout) is no limit: a maximum of 0 would shrink the
+    // screen to nothing.
+    if (m_sizeMax.cx > 0 && m_sizeMax.cy > 0) {
+        lpMMI->ptMaxSize.x = m_sizeMax.cx;
+        lpMMI->ptMaxSize.y = m_sizeMax.cy;
+        lpMMI->ptMaxTrackSize.x = m_sizeMax.cx;
+        lpMMI->ptMaxTrackSize.y = m_sizeMax.cy;
+    }
+    if (m_sizeMin.cx > 0 && m_sizeMin.cy > 0) {
+        lpMMI->ptMinTrackSize.x = m_sizeMin.cx;
+        lpMMI->ptMinTrackSize.y = m_sizeMin.cy;
+    }
 }
 
 void CBaseView::OnSize(UINT nType, int cx, int cy)

@@ -397,6 +397,16 @@ TEST_F(BaseViewTest, PinAndTopButtonsToggleTheirStateAndImages)
 
 TEST_F(BaseViewTest, SizeOperationsAndTrackingLimits)
 {
+    // Limits never set leave the system's own: a view without a layout keeps its size.
+    MINMAXINFO untouched = {};
+    untouched.ptMaxSize = {1111, 2222};
+    untouched.ptMaxTrackSize = {3333, 4444};
+    untouched.ptMinTrackSize = {55, 66};
+    view->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&untouched));
+    EXPECT_EQ(1111, untouched.ptMaxSize.x);
+    EXPECT_EQ(4444, untouched.ptMaxTrackSize.y);
+    EXPECT_EQ(55, untouched.ptMinTrackSize.x);
+
     view->SetFramePosition(10, 10, 300, 200);
     CRect rc;
     view->GetWindowRect(&rc);
