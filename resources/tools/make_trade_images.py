@@ -16,8 +16,8 @@ BUTTON_W, BUTTON_H = 135, 24
 # (ground, border) per look.
 START = {"n": ((46, 150, 88), (30, 110, 62)), "o": ((64, 176, 108), (30, 110, 62)),
          "p": ((30, 118, 66), (20, 84, 46))}
-STOP = {"n": ((200, 52, 52), (150, 30, 30)), "o": ((224, 76, 76), (150, 30, 30)),
-        "p": ((160, 36, 36), (110, 20, 20))}
+# The stop button's pressed look is the shared pressed button image 533 of the frame's images.
+STOP = {"n": ((200, 52, 52), (150, 30, 30)), "o": ((224, 76, 76), (150, 30, 30))}
 PANEL = (235, 238, 243)  # the panel's ground under the lamp
 LAMP_SIZE = 24
 LAMP_ON = (40, 200, 90)

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 
 #include "InstallFolders.h"
@@ -83,6 +86,33 @@ TEST_F(ShippedSkin, EveryBitmapOfTheFoundationLoads)
     const WORD controls[] = {913, 914, 915, 919, 920, 921, 922, 923, 924};
     for (WORD id : controls)
         EXPECT_NE(0, SizeOf(id).cx) << id;
+}
+
+// Each library adds its ids to the shared maps; one id given twice silently loses one of the two.
+TEST(ShippedSkinIds, NoIdIsGivenTwice)
+{
+    struct
+    {
+        const char* file;
+        const char* element;
+    } const maps[] = {{"ResourceMap.xml", "<IMAGE "}, {"colormap.xml", "<COLOR "}};
+    for (const auto& m : maps) {
+        std::ifstream in(std::string(GetSystemDir()) + m.file, std::ios::binary);
+        ASSERT_TRUE(in.good()) << m.file;
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string all = text.str();
+        std::map<std::string, int> seen;
+        for (size_t at = all.find(m.element); at != std::string::npos; at = all.find(m.element, at + 1)) {
+            const size_t id = all.find("id=\"", at);
+            ASSERT_NE(std::string::npos, id);
+            const size_t end = all.find('"', id + 4);
+            ++seen[all.substr(id + 4, end - id - 4)];
+        }
+        EXPECT_GT(seen.size(), 10u) << m.file;
+        for (const auto& entry : seen)
+            EXPECT_EQ(1, entry.second) << m.file << ": id " << entry.first;
+    }
 }
 
 TEST_F(ShippedSkin, TitleBarImagesFitTheCaption)
