@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "../../canvas/tests/canvas_fixture.h"
+#include "../../model/tests/property_string_fixture.h"
 #include "CtlChart.h"
 
 namespace
@@ -173,6 +174,27 @@ TEST_P(ChartControlButtons, SwitchesDecideTheBottomBarButtons)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ChartControlButtons, ::testing::ValuesIn(kButtons));
+
+// A chart of version 27 with one region and no objects, in time kind 3 (interval).
+std::string OneRegionChart()
+{
+    using namespace propfixture;
+    const int v = 27;
+    return Whole(v, TimeSection(v, 3), Section({RegionItem({"7", "0", "1"}, Side("won"), Side("pct"))}), Section({}));
+}
+
+TEST_F(ChartControlWindow, PropertyStringGivenBeforeTheWindowIsAppliedWhenItIsMade)
+{
+    const std::string text = OneRegionChart();
+    Ctl()->SetPropertyString(text.c_str());
+    Ctl()->GetProperties().ClearAll(); // whatever happened to the set before the window
+    Ctl()->SetPropertyString(""); // an empty text keeps the stored one
+    EXPECT_STREQ(text.c_str(), Ctl()->m_strPropertyString);
+    ASSERT_TRUE(Create());
+    EXPECT_EQ(27, Ctl()->GetProperties().m_nPropVersion);
+    EXPECT_EQ(1, Ctl()->GetProperties().m_RegionList.GetCount());
+    EXPECT_EQ(3, Ctl()->GetProperties().GetTimeKind());
+}
 
 TEST_F(ChartControlWindow, ToolBarUseOffMakesNoBottomBar)
 {
