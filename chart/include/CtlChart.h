@@ -103,6 +103,7 @@ public:
     // An empty text does nothing; otherwise it is kept and applied to the chart property set.
     void SetPropertyString(CString strText);
     CString GetPropertyString() { return GetProperties().GetPropertyString(); }
+    void UseCanvasDblClick(CString strName) { UseDblClick(strName); }
     CMenu* GetPopupMenu(CPoint) { return m_pPopupMenu; }
     // Clears the chart when the record's fourth field is 0; a null record does nothing.
     void UpdateOutputData(DATAUPDATEINFO* pInfo);

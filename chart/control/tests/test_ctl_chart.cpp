@@ -77,6 +77,17 @@ TEST(ChartControl, WithoutWindowSettersOnlyStore)
     EXPECT_EQ(nullptr, chart->GetWndPoint()->GetSafeHwnd());
 }
 
+TEST(ChartControl, DoubleClickNoticeIsOffUntilTheHostAsks)
+{
+    ChartPtr chart(GetNewControl());
+    CCtlChart* ctl = CCtlChart::FromInterface(chart.get());
+    EXPECT_FALSE(ctl->IsDblClickUsed());
+    ctl->UseCanvasDblClick("차트1");
+    EXPECT_TRUE(ctl->IsDblClickUsed());
+    EXPECT_STREQ("차트1", ctl->GetDblClickName());
+    EXPECT_EQ(nullptr, ctl->GetPopupMenu(CPoint(1, 1)));
+}
+
 class ChartControlWindow : public ::testing::Test
 {
 protected:
