@@ -186,6 +186,7 @@ void CCtlChart::SetEnglishVersion(int nEnglish)
 {
     GetProperties().m_bEnglish = nEnglish;
     GetSeriesSettings().m_nEnglish = nEnglish;
+    GetReadOutTip().SetEnglish(nEnglish);
 }
 
 void CCtlChart::UpdateOutputData(DATAUPDATEINFO* pInfo)

@@ -88,6 +88,29 @@ TEST(ChartControl, DoubleClickNoticeIsOffUntilTheHostAsks)
     EXPECT_EQ(nullptr, ctl->GetPopupMenu(CPoint(1, 1)));
 }
 
+TEST(ChartControl, EnglishVersionSwitchesTheTextsBothWays)
+{
+    ChartPtr chart(GetNewControl());
+    CCtlChart* ctl = CCtlChart::FromInterface(chart.get());
+    for (int english : {1, 0})
+    {
+        ctl->SetEnglishVersion(english);
+        EXPECT_EQ(english, ctl->GetSeriesSettings().m_nEnglish);
+        EXPECT_EQ(english, ctl->GetProperties().m_bEnglish);
+    }
+}
+
+TEST(ChartControl, TimeSettingsGoToThePropertySet)
+{
+    ChartPtr chart(GetNewControl());
+    CCtlChart* ctl = CCtlChart::FromInterface(chart.get());
+    chart->Set_TimeKind(3);
+    chart->Set_MinTerm(15);
+    EXPECT_EQ(3, ctl->GetProperties().GetTimeKind());
+    EXPECT_EQ(15, ctl->GetProperties().GetMinTerm());
+    EXPECT_EQ(0, chart->GetChartDataCount());
+}
+
 class ChartControlWindow : public ::testing::Test
 {
 protected:
