@@ -210,6 +210,15 @@ public:
     int m_nToolTipUse;
     int m_nFluctuationUse;
 
+    // The control's double-click notice: on, with the name the host gave.
+    void UseDblClick(LPCSTR name)
+    {
+        m_bDblClickNotify = 1;
+        m_strDblClickName = name;
+    }
+    BOOL IsDblClickUsed() const { return m_bDblClickNotify; }
+    CString GetDblClickName() const { return m_strDblClickName; }
+
     // Overridden by the control.
     virtual void FireOnBongCreate() {}
     virtual void CanvasDblClick(long time) { (void)time; }

@@ -1,0 +1,10 @@
+# The control's face to its host: the interface, the common control state with its named
+# properties, the chart control and the exported factory.
+list(APPEND GRAPHKIT_SOURCES
+  control/ctl_base.cpp
+  control/ctl_chart.cpp
+)
+
+molvane_test(test_graphkit_control
+  SOURCES control/tests/test_ctl_properties.cpp control/tests/test_ctl_chart.cpp
+  LINKS graphkit)
