@@ -163,6 +163,12 @@ protected:
     void RepaintRecordRows(int index);
     void RepaintBody(BOOL erase);
     void FormatRecord(int index);
+    // Whether formatting a description writes the cell's text (and colour, where it sets one)
+    // from the field alone, whatever the cell held.
+    static bool FormatsWholly(const tagGridDataInfo& d);
+    // After an insert above the shown rows: moves their formatted texts down one record and
+    // formats only the record that came into the top; false where that would not be exact.
+    bool ShiftShownDown();
     void FreeRecords();
     BYTE* CopyRecord(const BYTE* data);
     void LayOutOwnBars();
@@ -194,6 +200,8 @@ protected:
     int m_nLeftRecord;
     int m_nRangeEndCol; // end of the shift-extended range; anchor is the grid's
     int m_nRangeEndRow;
+    // The repeat count every shown row was last formatted with; 0 while some may be stale.
+    int m_nFormattedRepeat;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -254,6 +254,8 @@ void CGridDataList::UpdateVertList(int firstRow, int lastRow)
     int row = first;
     for (; row <= last && record < (int)m_records.size(); row += m_nRepeatCount, ++record)
         FormatRecord(record);
+    if (firstRow == -1 && lastRow == -1)
+        m_nFormattedRepeat = m_nRepeatCount;
     if (!m_bRemoveRowLine || record < (int)m_records.size())
         return;
     // The empty rows below the records keep alternating.
@@ -271,6 +273,7 @@ void CGridDataList::UpdateHorzList(int firstColumn, int lastColumn)
 {
     if (m_ppCells == NULL)
         return;
+    m_nFormattedRepeat = 0; // the rows are no longer what the vertical refresh left
     const int cols = (int)m_nColCount;
     const int head = (int)m_nColHeadCount;
     int first = firstColumn == -1 ? head : std::max(firstColumn, head);
@@ -279,4 +282,69 @@ void CGridDataList::UpdateHorzList(int firstColumn, int lastColumn)
     int record = ColIndexToDataIndex(first);
     for (int col = first; col <= last && record < (int)m_records.size(); col += m_nRepeatCount, ++record)
         FormatRecord(record);
+}
+
+bool CGridDataList::FormatsWholly(const tagGridDataInfo& d)
+{
+    if (d.nFormat & GDF_CALLBACK)
+        return false; // a callback may draw on anything the cell held
+    switch (d.nFormat & GDF_CODE_MASK) {
+    case GDF_PRICE:
+    case GDF_PRICE3:
+    case GDF_TIME:
+    case GDF_QUANTITY:
+    case GDF_DECIMAL:
+    case GDF_TEXT:
+    case GDF_ACCOUNT:
+    case GDF_DATE:
+    case GDF_TRIMZERO:
+    case GDF_RATE:
+    case GDF_RATE2:
+    case GDF_MASK:
+        return true;
+    default:
+        return false; // sign, check, side and unknown codes keep part of the cell as it was
+    }
+}
+
+bool CGridDataList::ShiftShownDown()
+{
+    // One row per record, every shown row formatted as the records stood before the insert.
+    if (!m_nUpdateStyle || m_ppCells == NULL || m_nRepeatCount != 1 || m_nFormattedRepeat != 1 || m_nOverscroll != 0)
+        return false;
+    for (const tagGridDataInfo& d : m_descriptions)
+        if (!FormatsWholly(d) || d.nRow != 0)
+            return false;
+    const int head = (int)m_nRowHeadCount, count = (int)m_records.size();
+    if (m_nTopRecord >= count)
+        return false;
+    const int rows = std::min<int>((int)m_nRowCount - head, count - m_nTopRecord);
+    // Bottom up, so each row reads the one above before it is overwritten. A text whose buffers
+    // differ in size might have been cut: that row is formatted instead.
+    std::vector<int> reformat;
+    for (int r = rows - 1; r >= 1; --r) {
+        bool exact = true;
+        for (const tagGridDataInfo& d : m_descriptions) {
+            tagCell* to = GetCellPtr(d.nColumn, head + r + d.nRow);
+            const tagCell* from = GetCellPtr(d.nColumn, head + r - 1 + d.nRow);
+            if (to == NULL || from == NULL)
+                continue;
+            if (to->pszText == NULL || from->pszText == NULL || to->nBufSize != from->nBufSize) {
+                exact = false;
+                continue;
+            }
+            memcpy(to->pszText, from->pszText, strnlen(from->pszText, from->nBufSize) + 1);
+            to->pszText[to->nBufSize] = '\0';
+            // Colour moves only where the format sets it; elsewhere it belongs to the row.
+            const UINT code = d.nFormat & GDF_CODE_MASK;
+            if ((d.nFormat & GDF_SIGNCOLOR) || ((code == GDF_RATE || code == GDF_RATE2) && d.nType == DT_INT))
+                to->pForeColor = from->pForeColor;
+        }
+        if (!exact)
+            reformat.push_back(m_nTopRecord + r);
+    }
+    FormatRecord(m_nTopRecord);
+    for (int index : reformat)
+        FormatRecord(index);
+    return true;
 }

@@ -15,7 +15,7 @@ const int kCellBuffer = 32;
 
 CGridDataList::CGridDataList()
     : m_nRecordSize(0), m_nMaxRecords(-1), m_nVisibleRows(0), m_nOverscroll(0), m_nSelectRow(-1), m_nOwnBars(0),
-      m_nTopRecord(0), m_nLeftRecord(0), m_nRangeEndCol(-1), m_nRangeEndRow(-1)
+      m_nTopRecord(0), m_nLeftRecord(0), m_nRangeEndCol(-1), m_nRangeEndRow(-1), m_nFormattedRepeat(0)
 {
 }
 
@@ -69,6 +69,7 @@ int CGridDataList::AddColumnDataInfo(WORD offset, WORD length, DATA_TYPE type, U
     d.pfnCallback = callback;
     m_descriptions.push_back(d);
     m_aligns.push_back(align);
+    m_nFormattedRepeat = 0; // the shown rows lack the new field until the next refresh
     PrepareCells(d, align);
     return 1;
 }
@@ -77,6 +78,7 @@ void CGridDataList::ClearColumnDataInfo()
 {
     m_descriptions.clear();
     m_aligns.clear();
+    m_nFormattedRepeat = 0;
 }
 
 int CGridDataList::GetDataInfo(int column, tagGridDataInfo& out)
@@ -95,6 +97,7 @@ void CGridDataList::SetDecimalLength(int column, int decimals)
     if (column < 0 || (UINT)column >= m_nColCount || m_pColExt == NULL)
         return;
     m_pColExt[column].nFlags = (m_pColExt[column].nFlags & ~GEF_DECIMAL_MASK) | ((UINT)decimals & GEF_DECIMAL_MASK);
+    m_nFormattedRepeat = 0;
 }
 
 int CGridDataList::GetDecimalLength(int column)
@@ -121,6 +124,7 @@ int CGridDataList::CreateCellArrays(UINT columns, UINT rows)
 {
     if (!CGrid::CreateCellArrays(columns, rows))
         return 0;
+    m_nFormattedRepeat = 0; // new cells hold no record yet
     // Descriptions given before the cells existed get their cells now.
     for (size_t i = 0; i < m_descriptions.size(); ++i)
         PrepareCells(m_descriptions[i], m_aligns[i]);
@@ -328,7 +332,10 @@ int CGridDataList::InsertRecord(BYTE* data, int size)
         delete[] m_records.back();
         m_records.pop_back();
     }
-    RefreshVisible();
+    // The shown records move down one row: their texts move with them and only the record that
+    // came into the top row is formatted (a ticking list inserts many times a second).
+    if (!ShiftShownDown())
+        RefreshVisible();
     RefreshScrollBar();
     RepaintBody(TRUE);
     return 1;

@@ -61,6 +61,72 @@ TEST_F(DataListTest, TheMaximumDropsTheOldestOnAppendAndTheLastOnInsert)
     EXPECT_EQ("C5000", Text(1, 1));
 }
 
+// An insert at the top moves the shown texts down instead of formatting every row: what it
+// leaves must be what formatting all the rows again shows, in each situation the move has to
+// notice (a view scrolled down, a full list dropping its last record, a cell buffer cut short
+// by SetCellText, a column described after the rows were formatted, a sign colour).
+TEST_F(DataListTest, AnInsertAtTheTopShowsWhatFormattingEveryRowShows)
+{
+    struct Shown
+    {
+        std::string text;
+        CColorInfo* fore;
+        UINT shade;
+        bool operator==(const Shown& o) const { return text == o.text && fore == o.fore && shade == o.shade; }
+    };
+    auto snapshot = [&]() {
+        std::vector<Shown> cells;
+        for (UINT row = 1; row < 11; ++row)
+            for (UINT col = 1; col < 5; ++col) {
+                const tagCell* cell = list.GetCellPtr(col, row);
+                cells.push_back({cell->pszText != NULL ? cell->pszText : "(null)", cell->pForeColor,
+                                 cell->nFlags & GCF_SHADE});
+            }
+        return cells;
+    };
+    const struct
+    {
+        const char* name;
+        int records, max, top;
+        bool shrinkRow3, rateColumn;
+    } cases[] = {
+        {"a few records", 4, -1, 0, false, false},
+        {"full list drops its last", 30, 30, 0, false, false},
+        {"scrolled down", 30, -1, 7, false, false},
+        {"scrolled to the end", 30, 30, 20, false, false},
+        {"shrunk buffer", 30, -1, 0, true, false},
+        {"column described late", 30, -1, 0, false, true}, // keep last: the description stays
+    };
+    list.SetRemoveRowLine(1);
+    for (const auto& c : cases) {
+        list.ClearData(1);
+        list.SetMaxRowCount(c.max);
+        for (int i = 0; i < c.records; ++i) {
+            Record r = Numbered(i);
+            r.Int(rec::kRate, i % 3 - 1);
+            ASSERT_EQ(1, list.AddRecord(r.data(), r.size(), 1));
+        }
+        list.SetScrollPosition(1, c.top);
+        if (c.shrinkRow3) {
+            list.SetCellText(1, 3, "x");
+            Record again = Numbered(c.top + 2);
+            ASSERT_EQ(1, list.UpdateRecord(c.top + 2, again.data(), again.size())); // cut to its buffer
+        }
+        if (c.rateColumn)
+            list.AddColumnDataInfo(rec::kRate, 4, DT_INT, 4, GDF_RATE | GDF_SIGNCOLOR, 0, NULL, -1);
+        for (int n = 0; n < 3; ++n) {
+            Record top = Numbered(900 + n);
+            top.Int(rec::kRate, n - 1);
+            ASSERT_EQ(1, list.InsertRecord(top.data(), top.size()));
+            const std::vector<Shown> inserted = snapshot();
+            list.SetScrollPosition(1, list.GetTopRecord()); // formats every shown row
+            EXPECT_TRUE(inserted == snapshot()) << c.name << ", insert " << n;
+        }
+        if (c.top == 0)
+            EXPECT_EQ("C902", Text(1, 1)) << c.name;
+    }
+}
+
 TEST_F(DataListTest, RecordsShowInTheirColumnsAsDescribed)
 {
     Record r = Numbered(3);
