@@ -498,16 +498,16 @@ BOOL CChartBtmBar::CreateBar(CWnd* canvas, CSkinCache* skins)
     SetSkinCache(skins);
     if (!Create(canvas))
         return FALSE;
-    for (const BottomElement& spec : kBottomElements)
+    for (const BottomElement& element : kBottomElements)
     {
         TBBUTTONPROP* prop = new TBBUTTONPROP;
-        prop->nKind = spec.kind;
+        prop->nKind = element.kind;
         prop->nState = 4;
-        prop->nID = spec.id;
-        prop->dwBitmapID = spec.image && skins ? skins->GetID(spec.image) : 0;
-        prop->strToolTip = spec.tip;
+        prop->nID = element.id;
+        prop->dwBitmapID = element.image && skins ? skins->GetID(element.image) : 0;
+        prop->strToolTip = element.tip;
         m_arProps.Add(prop);
-        if (spec.timeSeriesOnly && m_nTimeKind == 5)
+        if (element.timeSeriesOnly && m_nTimeKind == 5)
             continue;
         AddButtons(prop);
     }

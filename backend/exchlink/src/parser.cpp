@@ -94,7 +94,7 @@ public:
         if (m_p >= m_end || *m_p != '{')
             return false;
         ++m_p;
-        if (!Members(true))
+        if (!Members(kRoot))
             return false;
         // What follows the root object stays as it is: the reader treats it the same either way.
         size_t from = 0;
@@ -197,7 +197,7 @@ private:
         {
         case '{':
             ++m_p;
-            return Members(false);
+            return Members(kPlain);
         case '[':
             ++m_p;
             return Elements();
@@ -240,54 +240,14 @@ private:
         --m_depth;
         return true;
     }
-    // After the '{'. At the root the members named "data" that are objects are trimmed.
-    bool Members(bool root)
-    {
-        if (++m_depth > 64)
-            return false;
-        Ws();
-        if (m_p < m_end && *m_p == '}')
-        {
-            ++m_p;
-            --m_depth;
-            return true;
-        }
-        for (;;)
-        {
-            Ws();
-            const char *name, *nameEnd;
-            bool escaped;
-            if (!String(&name, &nameEnd, &escaped))
-                return false;
-            Ws();
-            if (m_p >= m_end || *m_p++ != ':')
-                return false;
-            Ws();
-            const bool data = root && !escaped && nameEnd - name == 4 && memcmp(name, "data", 4) == 0;
-            if (data && m_p < m_end && *m_p == '{')
-            {
-                if (!Coins())
-                    return false;
-            }
-            else if (!Value())
-                return false;
-            Ws();
-            if (m_p >= m_end)
-                return false;
-            if (*m_p++ == '}')
-                break;
-            if (m_p[-1] != ',')
-                return false;
-        }
-        --m_depth;
-        return true;
-    }
-    // The "data" object: its members that can become records, and "date", are kept (names with
-    // escapes too: the reader decides what they are).
-    bool Coins()
+    // After the '{'. At the root, a member "data" that is an object is scanned as the coins; of
+    // the coins, the members that can become records, and "date", are kept (names with escapes
+    // too: the reader decides what they are).
+    enum ObjectKind { kPlain, kRoot, kCoins };
+    bool Members(ObjectKind kind)
     {
         Cut cut;
-        cut.from = ++m_p - m_base;
+        cut.from = m_p - m_base;
         if (++m_depth > 64)
             return false;
         Ws();
@@ -309,14 +269,24 @@ private:
             if (m_p >= m_end || *m_p++ != ':')
                 return false;
             Ws();
-            if (!Value())
-                return false;
-            const std::string code(name, nameEnd);
-            if (escaped || code == "date" || CZembraParser::IsListedCoin(code.c_str()))
+            const bool data = kind == kRoot && !escaped && nameEnd - name == 4 && memcmp(name, "data", 4) == 0;
+            if (data && m_p < m_end && *m_p == '{')
             {
-                if (!cut.kept.empty())
-                    cut.kept += ',';
-                cut.kept.append(member, m_p);
+                ++m_p;
+                if (!Members(kCoins))
+                    return false;
+            }
+            else if (!Value())
+                return false;
+            if (kind == kCoins)
+            {
+                const std::string code(name, nameEnd);
+                if (escaped || code == "date" || CZembraParser::IsListedCoin(code.c_str()))
+                {
+                    if (!cut.kept.empty())
+                        cut.kept += ',';
+                    cut.kept.append(member, m_p);
+                }
             }
             Ws();
             if (m_p >= m_end)
@@ -331,7 +301,8 @@ private:
                 return false;
         }
         --m_depth;
-        m_cuts.push_back(cut);
+        if (kind == kCoins)
+            m_cuts.push_back(cut);
         return true;
     }
 };
