@@ -77,6 +77,9 @@ public:
     virtual int SetCheck(UINT col, UINT row, int check, int redraw);
     virtual void SetVScrollInfo(int position);
     virtual void SetHScrollInfo(int position);
+    // As the list draws; a list that takes records at the top keeps its body rows' pixels
+    // between paints and redraws only the rows that show something else.
+    virtual void Paint(CDC* pDC, const CRect& clip);
 
     // --- set-up ---
     // Refuses a size below one byte (0 returned).
@@ -169,6 +172,15 @@ protected:
     // After an insert above the shown rows: moves their formatted texts down one record and
     // formats only the record that came into the top; false where that would not be exact.
     bool ShiftShownDown();
+    // The kept body pixels: false where they cannot serve (the caller then draws as usual).
+    bool PaintRetained(CDC* pDC, const CRect& clip);
+    // What the body's pixels depend on beyond its rows, and what one body row shows; false for
+    // a row that a merge draws across.
+    bool DescribeBodyLook(const CRect& body, std::vector<BYTE>& out);
+    bool DescribeBodyRow(UINT row, std::vector<BYTE>& out);
+    // The head rows above the body; false where a head cell is merged down over the body.
+    bool DescribeHeadRows(std::vector<BYTE>& out);
+    void DropRetainedBody();
     void FreeRecords();
     BYTE* CopyRecord(const BYTE* data);
     void LayOutOwnBars();
@@ -202,6 +214,8 @@ protected:
     int m_nRangeEndRow;
     // The repeat count every shown row was last formatted with; 0 while some may be stale.
     int m_nFormattedRepeat;
+    int m_bRetainBody; // set by the first insert at the top
+    class CRetainedBody* m_pRetained;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -51,7 +51,7 @@ public:
 
     // Draws what lies inside clip (client coordinates) into pDC, whose logical coordinates are
     // the client's: grid lines, background, headers and the scrolled body.
-    void Paint(CDC* pDC, const CRect& clip);
+    virtual void Paint(CDC* pDC, const CRect& clip);
 
 protected:
     // New scroll offset for a scroll code on a bar with the given info, kept within the bar;

@@ -15,12 +15,14 @@ const int kCellBuffer = 32;
 
 CGridDataList::CGridDataList()
     : m_nRecordSize(0), m_nMaxRecords(-1), m_nVisibleRows(0), m_nOverscroll(0), m_nSelectRow(-1), m_nOwnBars(0),
-      m_nTopRecord(0), m_nLeftRecord(0), m_nRangeEndCol(-1), m_nRangeEndRow(-1), m_nFormattedRepeat(0)
+      m_nTopRecord(0), m_nLeftRecord(0), m_nRangeEndCol(-1), m_nRangeEndRow(-1), m_nFormattedRepeat(0),
+      m_bRetainBody(0), m_pRetained(NULL)
 {
 }
 
 CGridDataList::~CGridDataList()
 {
+    DropRetainedBody();
     FreeRecords();
 }
 
@@ -328,6 +330,7 @@ int CGridDataList::InsertRecord(BYTE* data, int size)
     if (m_nRecordSize <= 0 || size != m_nRecordSize || data == NULL)
         return 0;
     m_records.insert(m_records.begin(), CopyRecord(data));
+    m_bRetainBody = 1; // a ticking list: its rows mostly move down between paints
     while (m_nMaxRecords >= 0 && (int)m_records.size() > m_nMaxRecords) {
         delete[] m_records.back();
         m_records.pop_back();
