@@ -4,6 +4,7 @@ list(APPEND GRAPHKIT_SOURCES
   control/ctl_base.cpp
   control/ctl_chart.cpp
   control/excel_export.cpp
+  control/drag_drop.cpp
 )
 
 molvane_test(test_graphkit_control
