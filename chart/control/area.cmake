@@ -13,3 +13,6 @@ molvane_test(test_graphkit_control
 molvane_test(test_graphkit_export
   SOURCES control/tests/test_excel_export.cpp
   LINKS graphkit ole32 oleaut32 uuid)
+molvane_test(test_graphkit_dragdrop
+  SOURCES control/tests/test_drag_drop.cpp
+  LINKS graphkit ole32 oleaut32 uuid)
