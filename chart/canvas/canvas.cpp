@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CCanvas, CWnd)
     ON_MESSAGE(WM_CHART_DROP, OnChartDrop)
     ON_MESSAGE(WM_LOOKUP_CLOSED, OnLookupClosed)
     ON_COMMAND(10008, OnLookupCommand)
+    ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
 CCanvas::CCanvas()

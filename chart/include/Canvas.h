@@ -269,6 +269,7 @@ protected:
     afx_msg LRESULT OnChartDrop(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnLookupClosed(WPARAM wParam, LPARAM lParam);
     afx_msg void OnLookupCommand();
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -139,6 +139,19 @@ TEST_F(LookupWindow, FollowsTheSlotItIsFilledForAndKeepsItsSize)
     EXPECT_EQ(5 * CSearchWnd::ROW_HEIGHT, client.Height());
 }
 
+TEST_F(LookupWindow, FollowsThePointerAcrossThePlot)
+{
+    PressLookup();
+    ASSERT_TRUE(Ctl()->IsLookupOn());
+    const CRect plot = Ctl()->GetPlotRect();
+    const int L = Ctl()->GetProperties().GetLIndexWidth(), R = Ctl()->GetProperties().GetRIndexWidth();
+    Ctl()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(plot.right - R - 2, plot.CenterPoint().y));
+    EXPECT_EQ("2026/01/05", Texts()[0].second); // the newest bar at the right
+    EXPECT_EQ("1,200", Texts()[1].second);
+    Ctl()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(plot.left + L + 2, plot.CenterPoint().y));
+    EXPECT_EQ("2026/01/01", Texts()[0].second);
+}
+
 TEST_F(LookupWindow, PaintsRowsOnWhiteWithGreyGridAndGroupEndsInTheRowColour)
 {
     PressLookup();
