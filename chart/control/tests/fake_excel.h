@@ -144,7 +144,7 @@ public:
     }
 
 private:
-    ~CFakeExcelObject() {}
+    virtual ~CFakeExcelObject() {}
     FakeExcelState* m_state;
     std::string m_role;
     ULONG m_refs = 1;

@@ -63,7 +63,9 @@ TEST_P(DroppedBlock, IsReadOnlyWhenEveryFieldFitsItsSize)
     EXPECT_EQ(c.sound, ParseDroppedSeries(c.bytes.empty() ? nullptr : c.bytes.data(), c.bytes.size(), series))
         << c.what;
     if (!c.sound)
+    {
         EXPECT_EQ(0, series.count) << c.what; // nothing half-read
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
