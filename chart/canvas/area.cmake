@@ -4,6 +4,8 @@ list(APPEND GRAPHKIT_SOURCES
   canvas/canvas.cpp
   canvas/canvas_layout.cpp
   canvas/canvas_styles.cpp
+  canvas/canvas_drop.cpp
+  canvas/canvas_lookup.cpp
 )
 
 molvane_test(test_graphkit_canvas

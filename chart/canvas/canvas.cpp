@@ -7,6 +7,7 @@
 #include "ChartText.h"
 #include "DataCell.h"
 #include "DrawObject.h"
+#include "SearchWnd.h"
 
 BEGIN_MESSAGE_MAP(CCanvas, CWnd)
     ON_WM_CREATE()
@@ -17,6 +18,10 @@ BEGIN_MESSAGE_MAP(CCanvas, CWnd)
     ON_WM_TIMER()
     ON_MESSAGE(WM_DIVIDE_RELEASED, OnDivideReleased)
     ON_MESSAGE(WM_CANVAS_STYLE_CHANGED, OnStyleChanged)
+    ON_MESSAGE(WM_CHART_DROP, OnChartDrop)
+    ON_MESSAGE(WM_LOOKUP_CLOSED, OnLookupClosed)
+    ON_COMMAND(10008, OnLookupCommand)
+    ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
 CCanvas::CCanvas()
@@ -25,7 +30,8 @@ CCanvas::CCanvas()
       m_bRedrawAfterPaint(0), m_bCrossTagShown(0), m_bBarCreated(0), m_nBarHeight(0), m_nFreeBlock(10),
       m_pBackBuffer(nullptr), m_crBuffer(RGB(255, 255, 255)), m_nLayoutKind(0), m_bKeepCount(0), m_bDataReady(0),
       m_rcWhole(0, 0, 0, 0), m_rcPlot(0, 0, 0, 0), m_rcTime(0, 0, 0, 0), m_rcTrend(0, 0, 0, 0), m_fPixelsPerSlot(0),
-      m_nFirst(0), m_nDisplayCount(0), m_nMinuteUnit(0), m_pParentWnd(nullptr), m_nPaints(0), m_nCrossRedraws(0),
+      m_nFirst(0), m_nDisplayCount(0), m_nMinuteUnit(0), m_pParentWnd(nullptr), m_bLookupOn(0),
+      m_pLookupWnd(nullptr), m_cfLongArray(0), m_nPaints(0), m_nCrossRedraws(0),
       m_dPaintSeconds(0)
 {
     for (int i = 0; i < CProperties::kNameLists; ++i)
@@ -42,6 +48,7 @@ CCanvas::~CCanvas()
         m_MemDC.DeleteDC();
     delete m_pBackBuffer;
     m_pBackBuffer = nullptr;
+    SetLookup(FALSE);
     ClearAll();
     FreeStyles();
 }
@@ -55,7 +62,11 @@ BOOL CCanvas::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
     m_pParentWnd = parent;
     if (m_Properties.GetTimeKind() != 6)
     {
-        // Drop target registration belongs to the drag-and-drop side of the chart.
+        // Without OLE on the host's thread the chart simply takes no drops.
+        m_DropTarget.Register(this);
+        m_cfLongArray = CLIPFORMAT(::RegisterClipboardFormatA(CHART_DRAG_FORMAT));
+        if (m_cfLongArray)
+            m_DropTarget.AddFormat(m_cfLongArray);
         if (m_nToolBarUse)
         {
             m_BottomBar.SetTimeKind(m_Properties.GetTimeKind());
@@ -92,6 +103,8 @@ int CCanvas::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CCanvas::OnDestroy()
 {
     KillTimer(TIMER_REPAINT);
+    m_DropTarget.Revoke();
+    SetLookup(FALSE);
     for (INT_PTR i = 0; i < m_Splitters.GetSize(); ++i)
     {
         CDivideWnd* splitter = m_Splitters.GetAt(i);

@@ -13,6 +13,10 @@ const unsigned kExcelButton = 10012;
 const unsigned kPinButton = 10013;
 } // namespace
 
+BEGIN_MESSAGE_MAP(CCtlChart, CCanvas)
+    ON_COMMAND(kExcelButton, OnSendToExcel)
+END_MESSAGE_MAP()
+
 CCtlChart::CCtlChart()
     : m_hFont(nullptr), m_nToolBarUseProp(0), m_nCheckStyle(0), m_nHIndi(0), m_nVIndi(0), m_nMinMaxOpt(0),
       m_nDataOrder(0), m_nTimeDisplay(0), m_nBorderDisplay(0), m_nSendExcelDisplay(0), m_nFixPinBtnDisplay(0),

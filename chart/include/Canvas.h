@@ -7,6 +7,7 @@
 #include <afxtempl.h>
 #include <afxwin.h>
 
+#include "ChartDragDrop.h"
 #include "ChartToolBar.h"
 #include "DivideWnd.h"
 #include "GraphKitApi.h"
@@ -21,6 +22,7 @@
 
 class CDataCell;
 class CDrawObject;
+class CSearchWnd;
 
 // The object style map's key of an object: region id and object id as "%03d:%03d". The colon
 // keeps the key unambiguous for ids of 1000 and more (ids are never reused); the archives store
@@ -60,6 +62,11 @@ public:
 
 // Canvas messages.
 #define WM_CANVAS_STYLE_CHANGED 2028
+#define WM_LOOKUP_CLOSED (WM_USER + 120)
+
+// The axis choice for a dropped series: preset with the side the series would take (1 right when
+// the region already draws a series, else 0 left); FALSE when the user cancels.
+typedef BOOL (*DropAxisDialogFn)(CWnd* parent, BOOL regionHasSeries, int& axisSide);
 
 class GRAPHKIT_API CCanvas : public CWnd, public IChartBarSink
 {
@@ -219,6 +226,21 @@ public:
     BOOL IsDblClickUsed() const { return m_bDblClickNotify; }
     CString GetDblClickName() const { return m_strDblClickName; }
 
+    // Value lookup: on, the lookup window shows the rows of screen slot 0 and follows the
+    // pointer; off, the window goes. Refused (FALSE) before data is loaded, and with a message
+    // in the layouts without a time axis.
+    BOOL SetLookup(BOOL on);
+    BOOL IsLookupOn() const { return m_bLookupOn; }
+    CSearchWnd* GetLookupWnd() const { return m_pLookupWnd; }
+    // Fills the lookup window with the time and every shown series at screen slot s.
+    void FillLookup(int slot);
+
+    // The dialogs live with the chart's dialogs, which register the axis choice here; without
+    // one a drop takes the preset side.
+    static void SetDropAxisDialog(DropAxisDialogFn dialog);
+    CLIPFORMAT GetDragFormat() const { return m_cfLongArray; }
+    COleDropTargetCanvas& GetDropTarget() { return m_DropTarget; }
+
     // Overridden by the control.
     virtual void FireOnBongCreate() {}
     virtual void CanvasDblClick(long time) { (void)time; }
@@ -242,6 +264,12 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg LRESULT OnDivideReleased(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
+    // A dropped "CF_LONGARRAY" block (WM_CHART_DROP): a series for the region under the point,
+    // or -1 when the block is not sound, no region is there or its times do not fit the chart's.
+    afx_msg LRESULT OnChartDrop(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnLookupClosed(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnLookupCommand();
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -294,6 +322,11 @@ private:
     CMap<int, int, float, float> m_mapRatios; // each region's share of the plot height, by id
     CArray<int, int> m_arGridX; // the time axis' label positions of the last paint
     CWnd* m_pParentWnd;
+    int m_bLookupOn;
+    CSearchWnd* m_pLookupWnd;
+    COleDropTargetCanvas m_DropTarget;
+    CKOleDropSource m_DropSource;
+    CLIPFORMAT m_cfLongArray;
 
     int m_nPaints;
     int m_nCrossRedraws;

@@ -109,6 +109,9 @@ public:
     void UpdateOutputData(DATAUPDATEINFO* pInfo);
     int GetExcelAlign(long, int) { return 0; }
     CString GetCommonPath() override { return CString(); }
+    // The bottom bar's spreadsheet button (10012): every column of the chart into a new workbook
+    // of Excel, running or started; "Could not start Excel..." when there is none.
+    afx_msg void OnSendToExcel();
 
     // Members in declaration order.
     HFONT m_hFont;
@@ -133,6 +136,9 @@ public:
     CCtlColor m_clrCanvasVert;
     CMenu* m_pPopupMenu;
     CStringArray m_arChartDataNames;
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };
 
 // The factory, exported undecorated: a new chart control, or null when memory runs out.

@@ -1,0 +1,76 @@
+// The canvas's side of a drop: a dropped "CF_LONGARRAY" block becomes a series of the region
+// under the drop point.
+#include "Canvas.h"
+
+#include "DrawObject.h"
+
+namespace
+{
+
+const LRESULT kRefused = -1;
+DropAxisDialogFn s_pfnDropAxisDialog = nullptr;
+
+} // namespace
+
+void CCanvas::SetDropAxisDialog(DropAxisDialogFn dialog)
+{
+    s_pfnDropAxisDialog = dialog;
+}
+
+LRESULT CCanvas::OnChartDrop(WPARAM wParam, LPARAM lParam)
+{
+    const CHARTDROPINFO* info = reinterpret_cast<const CHARTDROPINFO*>(lParam);
+    if (!info || info->kind != 3 || !info->block || reinterpret_cast<const BYTE*>(wParam) != info->block)
+        return kRefused;
+    CDroppedSeries dropped;
+    // Only candles of four columns make a series here.
+    if (!ParseDroppedSeries(info->block, info->size, dropped) || dropped.columns != 4)
+        return kRefused;
+    const int kind = m_Properties.GetTimeKind();
+    if (dropped.timeKind != kind || (kind == 3 && dropped.minuteUnit != m_Properties.GetMinTerm()))
+        return kRefused;
+
+    const CPoint point(int(info->x), int(info->y));
+    int regionId = -1;
+    CRegionCanvas* region = nullptr;
+    for (int i = 0; i < GetRegionCount() && !region; ++i)
+    {
+        int id = -1;
+        CRegionCanvas* candidate = GetRegionAt(i, &id);
+        if (candidate && candidate->m_bVisible && candidate->PtInRegion(point))
+        {
+            region = candidate;
+            regionId = id;
+        }
+    }
+    if (!region)
+        return kRefused;
+    const BOOL hasSeries = region->GetObjectCount() > 0;
+    int axisSide = hasSeries ? 1 : 0;
+    if (s_pfnDropAxisDialog && !s_pfnDropAxisDialog(this, hasSeries, axisSide))
+        return kRefused;
+
+    const int timeId = AddTimeSeries(dropped.times, dropped.count, dropped.timeKind, dropped.minuteUnit);
+    if (timeId < 0)
+        return kRefused; // not wholly before or after the chart's times
+    const int seriesId = AddFourColumnSeries(dropped.values, dropped.count, timeId);
+    if (seriesId < 0 || AddDrawObject(regionId, seriesId, DRAWKIND_CANDLE, axisSide) < 0)
+    {
+        if (seriesId >= 0)
+            RemoveSeries(seriesId);
+        return kRefused;
+    }
+    UpdateShowWindow();
+    ComputeScales();
+    if (!m_bDataReady)
+    {
+        m_bDataReady = 1;
+        if (m_bBarCreated)
+        {
+            m_BottomBar.ShowWindow(SW_SHOW);
+            UpdateScrollBar();
+        }
+    }
+    SetDirty();
+    return 0;
+}
