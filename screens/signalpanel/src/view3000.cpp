@@ -52,6 +52,12 @@ void RaiseToTop(CWnd* wnd)
     wnd->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void SendToBottom(CWnd* wnd)
+{
+    if (wnd != NULL)
+        wnd->SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 template <class T> void DestroyAndDelete(T*& wnd)
 {
     if (wnd == NULL)
@@ -144,6 +150,9 @@ void CView3000::SetupControls()
     CreateCards();
     CreateRankImages();
     CreateLabels();
+    // A new child goes below its older siblings: the labels were made under the background
+    // grid, which would cover them. It goes to the bottom again, under everything.
+    SendToBottom(m_pBackGrid);
 }
 
 void CView3000::SetupGrids()
@@ -151,7 +160,7 @@ void CView3000::SetupGrids()
     if (m_pBackGrid != NULL) {
         m_pBackGrid->SetRowHeight(0, 660);
         m_pBackGrid->SetBackColor(0, 0, 901);
-        m_pBackGrid->SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SendToBottom(m_pBackGrid);
     }
     if (m_pCardGrid != NULL) {
         m_pCardGrid->SetRowHeight(0, 207);

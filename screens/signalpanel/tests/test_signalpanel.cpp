@@ -65,6 +65,15 @@ std::string Text(CWnd* wnd)
     return (LPCSTR)text;
 }
 
+// True when `wnd` lies above `other` among their siblings: it is drawn over it.
+bool IsAbove(CWnd* wnd, CWnd* other)
+{
+    for (HWND below = ::GetWindow(wnd->GetSafeHwnd(), GW_HWNDNEXT); below != NULL; below = ::GetWindow(below, GW_HWNDNEXT))
+        if (below == other->GetSafeHwnd())
+            return true;
+    return false;
+}
+
 std::string Format(const char* format, int value)
 {
     char text[32];
@@ -321,10 +330,8 @@ TEST_F(SignalPanel, PartsArePlacedOnTheirCellsAndGoWithTheView)
         v->ScreenToClient(&placed);
         EXPECT_EQ(cell, placed) << k;
         EXPECT_EQ(207, cell.Height()) << k;
-        // Above every layout control: nothing drawn later covers it.
-        for (HWND above = ::GetWindow(card->GetSafeHwnd(), GW_HWNDPREV); above != NULL;
-             above = ::GetWindow(above, GW_HWNDPREV))
-            EXPECT_NE(cardGrid->GetSafeHwnd(), above) << k;
+        // The grid clips the siblings above it: a card below it would not show.
+        EXPECT_TRUE(IsAbove(card, cardGrid)) << k;
         parts.push_back(card->GetSafeHwnd());
     }
     CGridTable* ranking = Ranking(v);
@@ -340,6 +347,7 @@ TEST_F(SignalPanel, PartsArePlacedOnTheirCellsAndGoWithTheView)
         v->ScreenToClient(&placed);
         EXPECT_EQ(CRect(cell.left + 9, cell.top + 3, cell.left + 28, cell.top + 22), placed) << i;
         EXPECT_EQ(VIEW3000_RANK_IMAGE_ID + i, image->GetDlgCtrlID());
+        EXPECT_TRUE(IsAbove(image, ranking)) << i;
         parts.push_back(image->GetSafeHwnd());
     }
     struct
@@ -360,8 +368,14 @@ TEST_F(SignalPanel, PartsArePlacedOnTheirCellsAndGoWithTheView)
         EXPECT_EQ(l.rect, placed) << l.index;
         EXPECT_EQ(l.text, Text(label)) << l.index;
     }
-    for (int i = 0; i < VIEW3000_LABEL_COUNT; ++i)
+    // The description stands on the background grid, which goes to the bottom.
+    CWnd* back = v->GetControl(1000);
+    ASSERT_TRUE(back != NULL);
+    EXPECT_TRUE(::GetWindow(back->GetSafeHwnd(), GW_HWNDNEXT) == NULL);
+    for (int i = 0; i < VIEW3000_LABEL_COUNT; ++i) {
+        EXPECT_TRUE(IsAbove(v->GetLabel(i), back)) << i;
         parts.push_back(v->GetLabel(i)->GetSafeHwnd());
+    }
     CloseView();
     for (HWND part : parts)
         EXPECT_FALSE(::IsWindow(part));
