@@ -2,7 +2,7 @@
 // each whole frame goes to the transaction agent as the receive thread hands it over, and the
 // agent routes query replies and real-time frames to the windows that asked for them. The
 // receiving window checks that what it is given lies inside the frame, and reads a signal body
-// the way automatic trading does.
+// the way automatic trading does and a score reply the way screen 3000 does.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
@@ -10,6 +10,7 @@
 
 #include "FrameCutter.h"
 #include "FuzzHarness.h"
+#include "SignalScores.h"
 #include "TRAgent.h"
 #include "signal_records.h"
 
@@ -51,6 +52,21 @@ LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         _AUTO_SIGNAL signal;
         tokenboard::ReadSignalBody(body, signal);
         tokenboard::CoinDisplayName(tokenboard::SignalCoinCode(signal));
+    }
+    if (cds->dwData == TR_SIGNAL_SCORE) {
+        SIGNAL_SCORE_RECORD records[SIGNAL_MAX_RECORDS];
+        const int n = ReadSignalScores(body, static_cast<int>(cds->cbData), records);
+        EXPECT_LE(n * SIGNAL_RECORD_SIZE, static_cast<int>(cds->cbData));
+        for (int k = 0; k < n; ++k) {
+            // Five characters hold no more than that.
+            EXPECT_LE(records[k].trend, 99999);
+            EXPECT_GE(records[k].chart, -9999);
+            EXPECT_LE(records[k].code.GetLength(), 24);
+            EXPECT_EQ(SignalScoreValue(records[k].supply) + SignalScoreValue(records[k].trend) +
+                          SignalScoreValue(records[k].chart),
+                      SignalScoreTotal(records[k].supply, records[k].trend, records[k].chart));
+            EXPECT_LE(SignalScoreTotal(records[k].supply, records[k].trend, records[k].chart), 300);
+        }
     }
     return TRUE;
 }
