@@ -130,3 +130,17 @@ BOOL CCanvas::RestoreStyle(LPCSTR key)
     SetDirty();
     return TRUE;
 }
+
+void CCanvas::SetObjectStyle(LPCSTR key, CObjectStyle* style)
+{
+    CObject* old = nullptr;
+    if (m_mapStyles.Lookup(key, old) && old != style)
+        delete old;
+    m_mapStyles.SetAt(key, style);
+}
+
+const CObjectStyle* CCanvas::GetObjectStyle(LPCSTR key) const
+{
+    CObject* found = nullptr;
+    return m_mapStyles.Lookup(key, found) ? static_cast<const CObjectStyle*>(found) : nullptr;
+}

@@ -3,8 +3,15 @@
 list(APPEND GRAPHKIT_SOURCES
   control/ctl_base.cpp
   control/ctl_chart.cpp
+  control/data_input.cpp
+  control/real_time.cpp
+  control/persistence.cpp
 )
 
 molvane_test(test_graphkit_control
   SOURCES control/tests/test_ctl_properties.cpp control/tests/test_ctl_chart.cpp
+  LINKS graphkit)
+
+molvane_test(test_graphkit_data
+  SOURCES control/tests/test_data_input.cpp control/tests/test_real_time.cpp control/tests/test_persistence.cpp
   LINKS graphkit)

@@ -156,6 +156,11 @@ public:
     BOOL RestoreStyle(LPCSTR key);
     BOOL RestoreObjectStyle(int regionId, int objectId) { return RestoreStyle(ObjectStyleKey(regionId, objectId)); }
     int GetStyleCount() const { return int(m_mapStyles.GetCount()); }
+    // Files a look under a key, taking it over; a look the key held before is freed.
+    void SetObjectStyle(LPCSTR key, CObjectStyle* style);
+    const CObjectStyle* GetObjectStyle(LPCSTR key) const;
+    // Frees every look.
+    void ClearStyles() { FreeStyles(); }
 
     // Crosshair state (its pointer handling comes with the canvas's mouse side).
     void SetCrosshair(BOOL on, CPoint point);
@@ -163,6 +168,9 @@ public:
     void SetCrosshairTagShown(BOOL shown) { m_bCrossTagShown = shown; }
 
     CDataCell* GetSeries(int id) const { return m_Series.Lookup(id); }
+    int GetSeriesCount() const { return int(m_Series.GetSize()); }
+    CDataCell* GetSeriesAt(int position, int* id = nullptr) const { return m_Series.GetAt(position, id); }
+    CTimeDataCell& GetMainTime() { return m_TimeCell; }
     CProperties& GetProperties() { return m_Properties; }
     CSeriesSettings& GetSeriesSettings() { return m_Settings; }
     CRegionCanvas* GetRegion(int id) const { return m_Regions.Lookup(id); }

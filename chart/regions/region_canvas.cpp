@@ -127,6 +127,20 @@ int CRegionCanvas::RemoveDrawObject(int id)
     if (!object)
         return -1;
     m_Objects.Remove(id);
+    // Horizontal bars draw their linked object after themselves: a link to the object going now
+    // would point at freed memory. A link given by id finds nothing once the id is gone.
+    for (POSITION pos = m_Objects.GetStartPosition(); pos != NULL;)
+    {
+        int other;
+        CDrawObject* bars;
+        m_Objects.GetNextAssoc(pos, other, bars);
+        if (!bars || bars->GetKind() != DRAWKIND_HBAR)
+            continue;
+        if (bars->m_nLinkedId >= 0)
+            bars->m_pLinked = m_Objects.Lookup(bars->m_nLinkedId);
+        else if (bars->m_pLinked == object)
+            bars->m_pLinked = nullptr;
+    }
     delete object;
     return int(m_Objects.GetCount());
 }
