@@ -15,3 +15,6 @@ molvane_test(test_graphkit_control
 molvane_test(test_graphkit_data
   SOURCES control/tests/test_data_input.cpp control/tests/test_real_time.cpp control/tests/test_persistence.cpp
   LINKS graphkit)
+
+# The small host program: loads GraphKit.dll as a host would and saves a screenshot of the chart.
+molvane_test(test_graphkit_host SOURCES control/tests/test_chart_host.cpp LINKS graphkit dep_zlib)
