@@ -117,6 +117,8 @@ BOOL CCanvas::RestoreStyle(LPCSTR key)
         if (object->m_clrRise.GetColor() != style->m_cr2)
             object->m_clrRise = CCtlColor::Rgb(style->m_cr2);
         object->m_nPriceBand = style->m_n3;
+        // The drawer paints with pens and brushes made from the colours: renew them.
+        object->UpdateTools();
         break;
     case DRAWKIND_BAR:
         object->m_clrFill = CCtlColor::Rgb(style->m_cr1);

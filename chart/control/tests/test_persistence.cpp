@@ -322,6 +322,27 @@ TEST(ChartLastInfo, LineLookGoesToTheLineMadeLaterAtItsPlace)
     EXPECT_EQ(0x666666u, volume->m_clrBarDown.GetColor());
 }
 
+TEST(ChartLastInfo, CandleLookReachesItsPensAndBrushes)
+{
+    ChartPtr chart(GetNewControl());
+    CCtlChart* ctl = Ctl(chart);
+    Read(LastInfo(2, {{0, 0, DRAWKIND_CANDLE, {1, 0, 0x00AA00, 0x0000AA, 0}}}),
+         [&](CArchive& ar) { ctl->LoadLastInfo("", "", ar); });
+    BongData data(10);
+    ASSERT_EQ(TRUE, chart->AddBongChart(data.pointers, 10, 0, 0));
+    CDrawObject* candle = ctl->GetRegion(0)->GetDrawObject(0);
+    EXPECT_EQ(0x00AA00u, candle->m_clrFall.GetColor());
+    EXPECT_EQ(0, candle->m_nRiseFill);
+    ASSERT_NE(nullptr, candle->m_pFallPen);
+    LOGPEN pen = {};
+    candle->m_pFallPen->GetLogPen(&pen);
+    EXPECT_EQ(0x00AA00u, pen.lopnColor);
+    LOGBRUSH brush = {};
+    ASSERT_NE(nullptr, candle->m_pRiseBrush);
+    candle->m_pRiseBrush->GetLogBrush(&brush);
+    EXPECT_EQ(0x0000AAu, brush.lbColor);
+}
+
 TEST(ChartLastInfo, OlderAndEmptyRecords)
 {
     ChartPtr chart(GetNewControl());
