@@ -16,7 +16,7 @@ const unsigned kPinButton = 10013;
 CCtlChart::CCtlChart()
     : m_hFont(nullptr), m_nToolBarUseProp(0), m_nCheckStyle(0), m_nHIndi(0), m_nVIndi(0), m_nMinMaxOpt(0),
       m_nDataOrder(0), m_nTimeDisplay(0), m_nBorderDisplay(0), m_nSendExcelDisplay(0), m_nFixPinBtnDisplay(0),
-      m_pPopupMenu(nullptr), m_bPropertySetLoaded(0), m_nRealVolume(0)
+      m_pPopupMenu(nullptr), m_bPropertySetLoaded(0), m_nRealVolume(0), m_nVertBaseEntry(-1)
 {
     m_strClass = "Chart";
 

@@ -814,6 +814,61 @@ void CCtlChart::SetLineChartTitle(short nRegion, short nObject, const char* lpsz
     }
 }
 
+void CCtlChart::SetCanvasVertBaseIndex(int nIndex)
+{
+    const int total = GetTotalCount();
+    for (int r = 0; r < GetRegionCount(); ++r)
+    {
+        CRegionCanvas* region = GetRegionAt(r);
+        if (!region)
+            continue;
+        if (nIndex < 0)
+            region->SetHighlightSlot(-1, "");
+        else
+            region->SetHighlightSlot(total - nIndex - 1, region->GetHighlightText());
+    }
+    if (nIndex < 0)
+    {
+        SetDblClickName("");
+        m_nVertBaseEntry = -1;
+    }
+}
+
+void CCtlChart::SetCanvasVertBase(CString strText, long nTime)
+{
+    const int total = GetTotalCount();
+    if (total < 1)
+        return;
+    // Newest first: an entry's time is above the time of the entry after it.
+    const int* times = GetMainTime().GetTimes() + GetMainTime().GetCurrentIndex();
+    int entry = 0;
+    for (int e = 0; e < total; ++e)
+    {
+        if (times[e] == nTime)
+        {
+            entry = e;
+            break;
+        }
+        if (e + 1 < total && times[e] > nTime && nTime > times[e + 1])
+        {
+            entry = e + 1;
+            break;
+        }
+    }
+    int regionId = -1;
+    for (int r = 0; r < GetRegionCount(); ++r)
+    {
+        CRegionCanvas* region = GetRegionAt(r, &regionId);
+        if (!region)
+            continue;
+        region->SetRegionTextColor(m_clrCanvasVert);
+        region->SetHighlightSlot(total - entry - 1, regionId == 0 ? strText.GetString() : "");
+    }
+    m_nVertBaseEntry = entry;
+    SetDblClickName(strText);
+    Relayout(TRUE);
+}
+
 namespace
 {
 void SetI4(VARIANT* v, int value)

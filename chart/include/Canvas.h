@@ -225,6 +225,7 @@ public:
         m_strDblClickName = name;
     }
     BOOL IsDblClickUsed() const { return m_bDblClickNotify; }
+    void SetDblClickName(LPCSTR name) { m_strDblClickName = name; }
     CString GetDblClickName() const { return m_strDblClickName; }
 
     // Overridden by the control.

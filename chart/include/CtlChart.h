@@ -93,6 +93,11 @@ public:
     void SetLineChartColor(short nRegion, short nObject, unsigned long color);
     void SetLineChartThick(short nRegion, short nObject, short nThick);
     void SetLineChartTitle(short nRegion, short nObject, const char* lpszTitle);
+    // The vertical base line of every region: at an entry counted from the newest (a negative
+    // entry clears it), or at the entry of a time with a text.
+    void SetCanvasVertBaseIndex(int nIndex);
+    void SetCanvasVertBase(CString strText, long nTime);
+    int GetCanvasVertBaseEntry() const { return m_nVertBaseEntry; }
     int GetBongLastVal(short nRegion, VARIANT* pOpen, VARIANT* pHigh, VARIANT* pLow, VARIANT* pClose);
     int GetGeneralLastVal(short nRegion, VARIANT* pValue);
 
@@ -196,6 +201,8 @@ public:
     int m_bPropertySetLoaded;
     // The running volume total of the real-time updates.
     int m_nRealVolume;
+    // The entry of the vertical base line (-1: none).
+    int m_nVertBaseEntry;
 
 private:
     // Data input.

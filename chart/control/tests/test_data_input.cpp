@@ -479,6 +479,54 @@ TEST_F(ChartWithBongs, LineLooksOnlyOnLines)
     EXPECT_EQ(2u, boxes.Count());
 }
 
+// The vertical base line stands at a screen slot counted from the oldest entry.
+struct BaseCase
+{
+    const char* what;
+    int dateIndex; // the time: data date at this index; -1 a time between dates 2 and 3
+    long offset;   // added to that date
+    int entry;
+};
+
+const BaseCase kBases[] = {
+    {"an axis time", 2, 0, 2},
+    {"the newest time", 0, 0, 0},
+    {"between two entries: the older one", 2, -1, 3},
+    {"after every entry", 0, 5, 0},
+    {"before every entry", 7, -5, 0},
+};
+
+class ChartVertBase : public ChartWithBongs, public ::testing::WithParamInterface<BaseCase>
+{
+};
+
+TEST_P(ChartVertBase, LineAtTheEntryOfTheTime)
+{
+    const BaseCase& c = GetParam();
+    // Dates one day apart leave no time between neighbours: widen the gap of entries 2 and 3.
+    int* axis = C()->GetMainTime().GetTimes() + C()->GetMainTime().GetCurrentIndex();
+    for (int e = 3; e < 8; ++e)
+        axis[e] -= 10;
+    const long time = axis[c.dateIndex] + c.offset;
+    C()->SetCanvasVertBase("기준", time);
+    EXPECT_EQ(c.entry, C()->GetCanvasVertBaseEntry()) << c.what;
+    EXPECT_EQ(8 - c.entry - 1, C()->GetRegion(0)->GetHighlightSlot());
+    EXPECT_EQ(8 - c.entry - 1, C()->GetRegion(1)->GetHighlightSlot());
+    EXPECT_STREQ("기준", C()->GetRegion(0)->GetHighlightText());
+    EXPECT_STREQ("", C()->GetRegion(1)->GetHighlightText());
+    EXPECT_STREQ("기준", C()->GetDblClickName());
+
+    C()->SetCanvasVertBaseIndex(5);
+    EXPECT_EQ(2, C()->GetRegion(1)->GetHighlightSlot());
+    EXPECT_STREQ("기준", C()->GetRegion(0)->GetHighlightText()) << "the text stays";
+    C()->SetCanvasVertBaseIndex(-1);
+    EXPECT_EQ(-1, C()->GetRegion(0)->GetHighlightSlot());
+    EXPECT_STREQ("", C()->GetRegion(0)->GetHighlightText());
+    EXPECT_STREQ("", C()->GetDblClickName());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ChartVertBase, ::testing::ValuesIn(kBases));
+
 TEST_F(ChartWithBongs, LastValuesOfTheNewestBar)
 {
     VARIANT open, high, low, close, value;
