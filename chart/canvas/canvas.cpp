@@ -389,9 +389,11 @@ int CCanvas::AppendRealTime(int time)
     if (kind == 3 && m_TimeCell.m_nInterval == 0)
         return -1;
     const int position = m_TimeCell.m_nViewEnd + 1;
+    // A store off the time axis (levels of horizontal bars) has no bars to open.
     for (INT_PTR i = 0; i < m_Series.GetSize(); ++i)
         if (CDataCell* series = m_Series.GetAt(i))
-            series->AddNewBars(added, position);
+            if (series->m_pTime)
+                series->AddNewBars(added, position);
     m_TimeCell.AddBars(kind, time, added, sentinel, m_TimeCell.m_nInterval, position);
     if (record.I11)
     {

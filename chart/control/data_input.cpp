@@ -524,6 +524,7 @@ short CCtlChart::AddHBarChart(int nRegion, int nLinked, short nMode, const char*
     object->m_strText = record.Title;
     object->SetAxisLength(rows);
     AddSeries(owned.release());
+    store->m_pTime = nullptr; // price levels, not time entries: real-time bars must not shift them
     const int id = AddDrawObject(nRegion, object.release());
     SetDataReady(TRUE);
     Relayout(TRUE);

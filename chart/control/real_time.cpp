@@ -21,7 +21,7 @@ void CCtlChart::ApplyRealValues(CStringArray& names, CStringArray& values, int a
     for (int i = 0; i < GetSeriesCount(); ++i)
     {
         CDataCell* store = GetSeriesAt(i);
-        if (store && store->m_nKind == DATACELL_PLAIN)
+        if (store && store->m_nKind == DATACELL_PLAIN && store->m_pTime)
             store->ApplyRealData(names, values, opens, m_nRealVolume);
     }
     for (int i = 0; i < GetSeriesCount(); ++i)

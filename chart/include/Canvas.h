@@ -81,7 +81,9 @@ public:
     int AddRegion();
     // Hands a draw object to a region, which owns it; the object's id in the region, or -1.
     int AddDrawObject(int regionId, CDrawObject* object);
-    // Keeps a series store (owned); its id.
+    // Keeps a series store (owned), linked to the main time series unless it has one; its id.
+    // A store whose link is taken away afterwards stays off the time axis: real-time appends
+    // leave it alone.
     int AddSeries(CDataCell* series);
     // A store of four columns of count values each (newest first) with the free block of empty
     // slots in front, linked to the chart's time series and told its value range; its id, or

@@ -419,6 +419,28 @@ TEST_F(ChartHBars, ColumnsBecomeSeriesNamedByTheHeader)
     EXPECT_EQ(-1, AddBars(9)) << "no such linked object";
 }
 
+TEST(ChartHBarLevels, TicksLeaveThePriceLevelsAlone)
+{
+    ChartPtr chart(GetNewControl());
+    CCtlChart* ctl = Ctl(chart);
+    BongData data(4);
+    ASSERT_EQ(TRUE, chart->AddBongChart(data.pointers, 4, 4, 0)); // ticks: every tick opens a bar
+    OwnedVariant table;
+    StringTable(table, 0, 0, {{"price", "amount"}, {"100000", "5000"}, {"99000", "700"}});
+    // The header "amount" is no data name of the update either.
+    const short id = ctl->AddHBarChart(0, 0, 0, "levels", 0, 0, &table.v);
+    ASSERT_EQ(4, id);
+    CDrawObject* bars = ctl->GetRegion(0)->GetDrawObject(id);
+    for (int tick = 0; tick < 120; ++tick)
+        ASSERT_EQ(1, (ctl->TEST)("1", "amount", "9"));
+    EXPECT_GT(chart->GetChartDataCount(), 4) << "the ticks opened bars (past the free block the oldest drop out)";
+    CDataCell* store = bars->GetStore();
+    EXPECT_EQ(2, store->m_nLength);
+    EXPECT_EQ(store->m_ppSeries[0], bars->GetS0()) << "the drawer still points at the levels";
+    EXPECT_EQ(1000, bars->GetS0()[0]);
+    EXPECT_EQ(7, bars->GetS1()[1]);
+}
+
 TEST_F(ChartHBars, RemovingTheLinkedObjectLeavesNoDanglingLink)
 {
     const short id = AddBars(2);
