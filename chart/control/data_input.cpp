@@ -521,7 +521,7 @@ short CCtlChart::AddHBarChart(int nRegion, int nLinked, short nMode, const char*
         return -1;
     // The link is kept by id: the linked object may be removed while the bars stay.
     object->m_nLinkedId = nLinked;
-    object->m_strText = record.Title;
+    object->m_strObjectName = record.Title;
     object->SetAxisLength(rows);
     AddSeries(owned.release());
     store->m_pTime = nullptr; // price levels, not time entries: real-time bars must not shift them
@@ -720,6 +720,13 @@ int CCtlChart::ShowHideObject(int nRegion, int nObject, int nShow)
     region->ComputeScales();
     Relayout(FALSE);
     return TRUE;
+}
+
+void CCtlChart::SetAbsoluteMode(short nRegion, int nOn)
+{
+    if (nRegion < GetRegionCount())
+        if (CRegionCanvas* region = GetRegion(nRegion))
+            region->m_bAbsolute = nOn;
 }
 
 int CCtlChart::GetShowHideObject(short nRegion, short nObject)

@@ -87,6 +87,8 @@ public:
     int SetRegionFixedMinMax(short nRegion, int nSide, int nFixed, long nMax, long nMin);
     int SetRegionObjectIndexChange(short nRegion, short nObject, short nSide);
     int GetShowHideObject(short nRegion, short nObject);
+    // The region's absolute-scale switch, kept for the host.
+    void SetAbsoluteMode(short nRegion, int nOn);
     unsigned long GetLineChartColor(short nRegion, short nObject);
     short GetLineChartThick(short nRegion, short nObject);
     CString GetLineChartTitle(short nRegion, short nObject);

@@ -129,6 +129,8 @@ public:
     float ScaleFactor(int maximum, int minimum) const;
 
     int m_bVisible;
+    // The host's absolute-scale switch (SetAbsoluteMode); the scales do not read it.
+    int m_bAbsolute;
 
 private:
     struct Range;

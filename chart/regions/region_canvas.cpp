@@ -9,7 +9,7 @@
 #include "TimeDataCell.h"
 
 CRegionCanvas::CRegionCanvas(CProperties* properties)
-    : CTrend(properties), m_bVisible(1), m_pProperties(properties), m_rcRightAxis(0, 0, 0, 0),
+    : CTrend(properties), m_bVisible(1), m_bAbsolute(0), m_pProperties(properties), m_rcRightAxis(0, 0, 0, 0),
       m_rcLeftAxis(0, 0, 0, 0), m_rcPlot(0, 0, 0, 0), m_nRightMax(INT_MIN), m_nRightMin(INT_MAX), m_nLeftMax(INT_MIN),
       m_nLeftMin(INT_MAX), m_nRightOwner(0), m_nLeftOwner(0), m_fLeftFactor(0), m_fRightFactor(0),
       m_nHighlightSlot(-1), m_clrText(CCtlColor::Index(1)), m_fPixelsPerSlot(0), m_nFirst(0), m_nCount(0),

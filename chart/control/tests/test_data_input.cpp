@@ -415,6 +415,7 @@ TEST_F(ChartHBars, ColumnsBecomeSeriesNamedByTheHeader)
     EXPECT_EQ(0, store->m_ppSeries[2][1]) << "\"80\" less two characters is empty";
     EXPECT_EQ(C()->GetRegion(0)->GetDrawObject(0), bars->m_pLinked);
     EXPECT_STREQ("호가", bars->CHBar::m_strTitle);
+    EXPECT_STREQ("호가", bars->GetObjectName());
     EXPECT_EQ(1, bars->CHBar::m_nStyle);
     EXPECT_EQ(-1, AddBars(9)) << "no such linked object";
 }
@@ -477,7 +478,11 @@ TEST_F(ChartWithBongs, RegionAndObjectOperations)
     EXPECT_EQ(SCALEMODE_SHARE_RIGHT, C()->GetRegion(0)->GetDrawObject(0)->m_nAxisSide) << "right-side objects stay";
     EXPECT_EQ(TRUE, chart->SetRegionIndexChange(0, 0));
     EXPECT_EQ(0, C()->GetRegion(0)->GetDrawObject(0)->m_nAxisSide);
+    C()->SetAbsoluteMode(1, 1);
+    EXPECT_EQ(1, C()->GetRegion(1)->m_bAbsolute);
+    C()->SetAbsoluteMode(2, 1); // no such region yet
     EXPECT_EQ(2, chart->Add_Region());
+    EXPECT_EQ(0, C()->GetRegion(2)->m_bAbsolute);
     EXPECT_EQ(0, chart->Remove_Draw_Object(1, 0, 0));
     EXPECT_EQ(-1, chart->Remove_Draw_Object(1, 0, 0));
     chart->Remove_Chart_All();
