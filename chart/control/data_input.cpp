@@ -43,9 +43,16 @@ SAFEARRAY* ArrayOf(const VARIANT* data, bool variants, bool strings, bool string
     const bool accepted = (variants && element == VT_VARIANT) || (strings && element == VT_BSTR && (!byRef || stringsByRef));
     if (!accepted)
         return nullptr;
-    if (byRef)
-        return data->pparray ? *data->pparray : nullptr;
-    return data->parray;
+    SAFEARRAY* array = byRef ? (data->pparray ? *data->pparray : nullptr) : data->parray;
+    // The array must hold what the variant says it holds: an element is copied out at the
+    // array's own size, and a larger element than the one read into would overrun it.
+    if (!array)
+        return nullptr;
+    const bool holdsStrings = (array->fFeatures & FADF_BSTR) && array->cbElements == sizeof(BSTR);
+    const bool holdsVariants = (array->fFeatures & FADF_VARIANT) && array->cbElements == sizeof(VARIANT);
+    if (element == VT_BSTR ? !holdsStrings : !holdsVariants)
+        return nullptr;
+    return array;
 }
 
 void CheckDimensions(SAFEARRAY* array, UINT wanted)

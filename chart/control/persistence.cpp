@@ -62,7 +62,10 @@ void CCtlBase::SerializeBase(CArchive& ar)
     m_nLeft = left;
     m_nWidth = width;
     m_nHeight = height;
-    m_rcCurrent = RECT{left, top, left + width, top + height};
+    // Sizes from a file may be anything: the sums wrap instead of overflowing.
+    const LONG right = LONG(int(static_cast<long long>(left) + width));
+    const LONG bottom = LONG(int(static_cast<long long>(top) + height));
+    m_rcCurrent = RECT{left, top, right, bottom};
     m_rcSaved = m_rcCurrent;
     m_clrFore = fore;
     m_clrBack = back;

@@ -260,14 +260,19 @@ TEST_P(ChartDispatchErrors, RaiseTheCodeAndAddNothing)
     const DispatchCase& c = GetParam();
     OwnedVariant data;
     const bool strings = c.call >= 2;
-    if (c.dimensions == 2)
+    if (c.dimensions == 2 && strings)
         StringTable(data, 0, 0, {{"a", "b"}, {"1", "2"}});
+    else if (c.dimensions == 2)
+    {
+        // A table of variants where a list of them is wanted.
+        SAFEARRAYBOUND bounds[2] = {{2, 0}, {2, 0}};
+        data.v.vt = VT_ARRAY | VT_VARIANT;
+        data.v.parray = SafeArrayCreate(VT_VARIANT, 2, bounds);
+    }
     else if (strings)
         StringArray(data, 0, {"1", "2"});
     else
         VariantArray(data, 0, {I4(1), I4(2)});
-    if (c.dimensions == 2 && !strings)
-        data.v.vt = VT_ARRAY | VT_VARIANT; // a table given where a list of variants is wanted
     FailingCalls calls(c.failLower, c.failUpper, -1);
     WORD code = 0;
     try
@@ -321,6 +326,23 @@ TEST_F(ChartWithBongs, UnreadableOrEmptyArraysGiveNoObjectIndex)
     numbers.v.parray = SafeArrayCreate(VT_I4, 1, &bound);
     EXPECT_EQ(-1, C()->AddLineChart(0, "x", short(1), 0ul, short(1), &numbers.v)) << "not an accepted type";
     EXPECT_EQ(-1, C()->AddLineChart(0, "x", short(1), 0ul, short(1), nullptr));
+    // Variants said to be texts: reading one as a text would write past it.
+    OwnedVariant mislabelled;
+    VariantArray(mislabelled, 0, {Text("1"), Text("2")});
+    mislabelled.v.vt = VT_ARRAY | VT_BSTR;
+    EXPECT_EQ(-1, C()->AddLineChart(0, "x", short(1), 0ul, short(1), &mislabelled.v));
+    OwnedVariant texts; // and texts said to be variants
+    StringArray(texts, 0, {"1", "2"});
+    texts.v.vt = VT_ARRAY | VT_VARIANT;
+    EXPECT_EQ(-1, C()->AddBarChart(1, "x", 0, 1, &texts.v));
+    texts.v.vt = VT_ARRAY | VT_BSTR; // so that it is freed as what it is
+    OwnedVariant table;
+    SAFEARRAYBOUND bounds[2] = {{2, 0}, {2, 0}};
+    table.v.vt = VT_ARRAY | VT_BSTR;
+    table.v.parray = SafeArrayCreate(VT_VARIANT, 2, bounds);
+    EXPECT_EQ(-1, C()->AddLineChart2(0, "x", 1, 0, 1, &table.v, "a", "b", 0));
+    EXPECT_EQ(-1, C()->AddHBarChart(0, 0, 0, "x", 0, 0, &table.v));
+    table.v.vt = VT_ARRAY | VT_VARIANT;
     EXPECT_EQ(4, C()->GetRegion(0)->GetObjectCount());
     EXPECT_EQ(1, C()->GetRegion(1)->GetObjectCount());
     EXPECT_EQ(0u, boxes.Count());
