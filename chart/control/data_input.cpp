@@ -886,11 +886,12 @@ void CCtlChart::SetCanvasVertBase(CString strText, long nTime)
 
 namespace
 {
+// Outputs: what the caller's variant held before is not ours to free (it may be uninitialised).
 void SetI4(VARIANT* v, int value)
 {
     if (!v)
         return;
-    VariantClear(v);
+    VariantInit(v);
     v->vt = VT_I4;
     v->lVal = value;
 }

@@ -4,6 +4,8 @@
 
 #include <msgbox_recorder.h>
 
+#include <cstring>
+
 #include "../../canvas/tests/canvas_fixture.h"
 #include "chart_data_fixture.h"
 
@@ -578,7 +580,26 @@ INSTANTIATE_TEST_SUITE_P(Table, ChartVertBase, ::testing::ValuesIn(kBases));
 
 TEST_F(ChartWithBongs, LastValuesOfTheNewestBar)
 {
+    // Outputs as a host passes them: left over from before, holding an object that is not the
+    // chart's to release.
+    struct Counted : IUnknown
+    {
+        int released = 0;
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override
+        {
+            *out = nullptr;
+            return E_NOINTERFACE;
+        }
+        ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+        ULONG STDMETHODCALLTYPE Release() override { return ULONG(++released); }
+    } stale;
     VARIANT open, high, low, close, value;
+    for (VARIANT* v : {&open, &high, &low, &close, &value})
+    {
+        memset(v, 0xCD, sizeof(VARIANT));
+        v->vt = VT_UNKNOWN;
+        v->punkVal = &stale;
+    }
     EXPECT_EQ(TRUE, C()->GetBongLastVal(0, &open, &high, &low, &close));
     EXPECT_EQ(VT_I4, open.vt);
     EXPECT_EQ(data.columns[1][0], open.lVal);
@@ -589,6 +610,7 @@ TEST_F(ChartWithBongs, LastValuesOfTheNewestBar)
     EXPECT_EQ(0, C()->GetGeneralLastVal(1, &value));
     EXPECT_EQ(VT_I4, value.vt);
     EXPECT_EQ(data.columns[5][0], value.lVal);
+    EXPECT_EQ(0, stale.released);
 }
 
 } // namespace
