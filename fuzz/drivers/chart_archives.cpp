@@ -81,8 +81,9 @@ void Load(const std::string& in, fuzz::Random&)
         failed = true;
         e->Delete();
     }
-    if (failed && kind != kChart)
+    if (failed && kind != kChart) {
         EXPECT_TRUE(Snapshot(ctl) == before) << "a failed load changed the chart";
+    }
 }
 
 std::string Stored(Kind kind, const std::function<void(CArchive&)>& write)
