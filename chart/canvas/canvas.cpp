@@ -29,7 +29,7 @@ CCanvas::CCanvas()
       m_dPaintSeconds(0)
 {
     for (int i = 0; i < CProperties::kNameLists; ++i)
-        m_Properties.SetNameList(i, &m_arNames[i]);
+        m_Properties.SetNameList(i + 1, &m_arNames[i]); // the lists count from 1
     m_Properties.m_pTimeCell = &m_TimeCell;
     m_Properties.m_pCategoryTexts = &m_AxisCell.m_arCategories;
     m_Settings.m_pMainTime = &m_TimeCell;
