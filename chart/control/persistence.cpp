@@ -1,9 +1,9 @@
 // The control's archives: the common control state, the whole chart with its property set, and
 // the last-information record of the settings and the look of the objects.
 //
-// Loads read everything into locals first and take the values over only when the archive was
-// read to its end: a short or damaged archive raises its exception and leaves the control as
-// it was (the property set's own load works the same way).
+// Loads read everything into locals first (the chart's property set into a set aside) and take
+// the values over only when the archive was read to its end: a short or damaged archive raises
+// its exception and leaves the control as it was.
 #include "CtlChart.h"
 
 #include <memory>
@@ -29,6 +29,33 @@ void StoreColor(CArchive& ar, CCtlColor colour)
 {
     colour.Serialize(ar);
 }
+
+// One property set copied into another through their archive form, which a load reads into a
+// model of its own first: the target's fields that the form lacks keep their values.
+void CopyProperties(CProperties& from, CProperties& to)
+{
+    CMemFile file;
+    {
+        CArchive out(&file, CArchive::store);
+        from.Serialize(out);
+        out.Close();
+    }
+    file.SeekToBegin();
+    CArchive in(&file, CArchive::load);
+    to.Serialize(in);
+}
+
+// A property set with name lists of its own, for reading an archive aside.
+struct ScratchProperties
+{
+    CProperties set;
+    CStringArray lists[CProperties::kNameLists];
+    ScratchProperties()
+    {
+        for (int i = 0; i < CProperties::kNameLists; ++i)
+            set.SetNameList(i + 1, &lists[i]);
+    }
+};
 
 } // namespace
 
@@ -108,8 +135,15 @@ void CCtlChart::SerializeCtl(CArchive& ar)
     ar >> propertyString;
     int checkStyle = 0, hIndiSwitch = 0, vIndiSwitch = 0, minMax = 0, dataOrder = 0;
     ar >> checkStyle >> hIndiSwitch >> vIndiSwitch >> minMax >> dataOrder;
+    // The set is read aside, starting from the chart's own (fields an older set lacks keep
+    // their values), and taken over with the rest.
+    std::unique_ptr<ScratchProperties> scratch;
     if (version >= 1)
-        GetProperties().Serialize(ar); // takes the set over only when it was read whole
+    {
+        scratch.reset(new ScratchProperties);
+        CopyProperties(GetProperties(), scratch->set);
+        scratch->set.Serialize(ar);
+    }
     if (version == 2)
     {
         CString dropped;
@@ -142,6 +176,9 @@ void CCtlChart::SerializeCtl(CArchive& ar)
     CStringArray texts1, texts2;
     texts1.Serialize(ar);
     texts2.Serialize(ar);
+
+    if (scratch)
+        CopyProperties(scratch->set, GetProperties());
 
     m_clrOuterBack = outer;
     m_clrFrame = frame;

@@ -114,6 +114,11 @@ TEST(ChartArchive, RoundTripKeepsTheChartsSettings)
     s->SetFixBtnDisplay(1);
     s->m_arArchiveTexts2.Add("둘째");
     s->GetProperties().SetMinTerm(15);
+    // The set's six series-name lists are the chart's, the sixth as well as the first.
+    for (int list = 1; list <= CProperties::kNameLists; ++list)
+        ASSERT_NE(nullptr, s->GetProperties().GetNameList(list)) << list;
+    s->GetProperties().GetNameList(1)->Add("첫째");
+    s->GetProperties().GetNameList(6)->Add("여섯째");
     const std::vector<BYTE> bytes = Bytes([&](CArchive& ar) { Ctl(saved)->SerializeCtl(ar); });
     EXPECT_EQ(9, bytes[0]);
 
@@ -129,6 +134,10 @@ TEST(ChartArchive, RoundTripKeepsTheChartsSettings)
     EXPECT_EQ(1, l->GetSendExcelDisplay());
     EXPECT_EQ(1, l->GetFixBtnDisplay());
     EXPECT_EQ(15, l->GetProperties().GetMinTerm());
+    ASSERT_EQ(1, l->GetProperties().GetNameList(1)->GetSize());
+    EXPECT_STREQ("첫째", l->GetProperties().GetNameList(1)->GetAt(0));
+    ASSERT_EQ(1, l->GetProperties().GetNameList(6)->GetSize());
+    EXPECT_STREQ("여섯째", l->GetProperties().GetNameList(6)->GetAt(0));
     ASSERT_EQ(1, l->m_arArchiveTexts2.GetSize());
     EXPECT_STREQ("둘째", l->m_arArchiveTexts2[0]);
 }
@@ -212,12 +221,15 @@ TEST(ChartArchive, DamagedArchivesKeepTheChart)
     std::vector<BYTE> newer = whole;
     newer[0] = 10;
     ChartPtr loaded(GetNewControl());
+    Ctl(loaded)->GetProperties().SetMinTerm(42);
     EXPECT_EQ(CArchiveException::badSchema, ReadCause(newer, [&](CArchive& ar) { Ctl(loaded)->SerializeCtl(ar); }));
+    // Cut in the text lists after the property set, inside the set, and after the version.
     for (size_t cut : {size_t(1), size_t(40), whole.size() - 1})
     {
         std::vector<BYTE> part(whole.begin(), whole.begin() + long(whole.size() - cut));
         EXPECT_NE(-1, ReadCause(part, [&](CArchive& ar) { Ctl(loaded)->SerializeCtl(ar); })) << cut;
         EXPECT_EQ(0, Ctl(loaded)->GetCheckStyle()) << cut;
+        EXPECT_EQ(42, Ctl(loaded)->GetProperties().GetMinTerm()) << cut;
     }
 }
 
