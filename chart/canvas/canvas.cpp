@@ -35,7 +35,7 @@ CCanvas::CCanvas()
       m_dPaintSeconds(0)
 {
     for (int i = 0; i < CProperties::kNameLists; ++i)
-        m_Properties.SetNameList(i, &m_arNames[i]);
+        m_Properties.SetNameList(i + 1, &m_arNames[i]); // the lists count from 1
     m_Properties.m_pTimeCell = &m_TimeCell;
     m_Properties.m_pCategoryTexts = &m_AxisCell.m_arCategories;
     m_Settings.m_pMainTime = &m_TimeCell;
@@ -402,9 +402,11 @@ int CCanvas::AppendRealTime(int time)
     if (kind == 3 && m_TimeCell.m_nInterval == 0)
         return -1;
     const int position = m_TimeCell.m_nViewEnd + 1;
+    // A store off the time axis (levels of horizontal bars) has no bars to open.
     for (INT_PTR i = 0; i < m_Series.GetSize(); ++i)
         if (CDataCell* series = m_Series.GetAt(i))
-            series->AddNewBars(added, position);
+            if (series->m_pTime)
+                series->AddNewBars(added, position);
     m_TimeCell.AddBars(kind, time, added, sentinel, m_TimeCell.m_nInterval, position);
     if (record.I11)
     {

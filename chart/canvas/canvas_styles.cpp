@@ -117,6 +117,8 @@ BOOL CCanvas::RestoreStyle(LPCSTR key)
         if (object->m_clrRise.GetColor() != style->m_cr2)
             object->m_clrRise = CCtlColor::Rgb(style->m_cr2);
         object->m_nPriceBand = style->m_n3;
+        // The drawer paints with pens and brushes made from the colours: renew them.
+        object->UpdateTools();
         break;
     case DRAWKIND_BAR:
         object->m_clrFill = CCtlColor::Rgb(style->m_cr1);
@@ -129,4 +131,18 @@ BOOL CCanvas::RestoreStyle(LPCSTR key)
     }
     SetDirty();
     return TRUE;
+}
+
+void CCanvas::SetObjectStyle(LPCSTR key, CObjectStyle* style)
+{
+    CObject* old = nullptr;
+    if (m_mapStyles.Lookup(key, old) && old != style)
+        delete old;
+    m_mapStyles.SetAt(key, style);
+}
+
+const CObjectStyle* CCanvas::GetObjectStyle(LPCSTR key) const
+{
+    CObject* found = nullptr;
+    return m_mapStyles.Lookup(key, found) ? static_cast<const CObjectStyle*>(found) : nullptr;
 }

@@ -5,6 +5,9 @@ list(APPEND GRAPHKIT_SOURCES
   control/ctl_chart.cpp
   control/excel_export.cpp
   control/drag_drop.cpp
+  control/data_input.cpp
+  control/real_time.cpp
+  control/persistence.cpp
 )
 
 molvane_test(test_graphkit_control
@@ -16,3 +19,10 @@ molvane_test(test_graphkit_export
 molvane_test(test_graphkit_dragdrop
   SOURCES control/tests/test_drag_drop.cpp
   LINKS graphkit ole32 oleaut32 uuid)
+
+molvane_test(test_graphkit_data
+  SOURCES control/tests/test_data_input.cpp control/tests/test_real_time.cpp control/tests/test_persistence.cpp
+  LINKS graphkit)
+
+# The small host program: loads GraphKit.dll as a host would and saves a screenshot of the chart.
+molvane_test(test_graphkit_host SOURCES control/tests/test_chart_host.cpp LINKS graphkit dep_zlib)

@@ -254,14 +254,6 @@ void CCtlBase::InvalidateControl()
         ::InvalidateRect(m_hCtlWnd, nullptr, FALSE);
 }
 
-// The common state's archive comes with the control's persistence; until then a call fails
-// loudly instead of writing or reading nothing.
-void CCtlBase::SerializeBase(CArchive&)
-{
-    PrepareSerialize();
-    AfxThrowNotSupportedException();
-}
-
 BOOL CCtlBase::CreateControl(CWnd* pParent, RECT rect, int nID)
 {
     m_pParent = pParent;

@@ -20,7 +20,7 @@ END_MESSAGE_MAP()
 CCtlChart::CCtlChart()
     : m_hFont(nullptr), m_nToolBarUseProp(0), m_nCheckStyle(0), m_nHIndi(0), m_nVIndi(0), m_nMinMaxOpt(0),
       m_nDataOrder(0), m_nTimeDisplay(0), m_nBorderDisplay(0), m_nSendExcelDisplay(0), m_nFixPinBtnDisplay(0),
-      m_pPopupMenu(nullptr)
+      m_pPopupMenu(nullptr), m_bPropertySetLoaded(0), m_nRealVolume(0), m_nVertBaseEntry(-1)
 {
     m_strClass = "Chart";
 
@@ -136,7 +136,9 @@ void CCtlChart::SetChartProp()
     SetBorderDisplay(m_nBorderDisplay);
     SetSendExcelDisplay(m_nSendExcelDisplay);
     SetFixBtnDisplay(m_nFixPinBtnDisplay);
-    SetPropertyString(m_strPropertyString);
+    // An archived property set already holds what its string built and every change since.
+    if (!m_bPropertySetLoaded)
+        SetPropertyString(m_strPropertyString);
     if (CChartBtmBar* bar = GetBottomBar())
     {
         if (!m_nSendExcelDisplay)
@@ -153,6 +155,7 @@ void CCtlChart::SetPropertyString(CString strText)
     if (strText.IsEmpty())
         return;
     m_strPropertyString = strText;
+    m_bPropertySetLoaded = 0;
     GetProperties().ParsePropertyString(strText);
 }
 
@@ -167,12 +170,6 @@ void CCtlChart::SetBackColor(CCtlColor color)
 void CCtlChart::SetVisible(BOOL bVisible)
 {
     CCtlBase::SetVisible(bVisible);
-}
-
-// The control's archive comes with its persistence.
-void CCtlChart::SerializeCtl(CArchive&)
-{
-    AfxThrowNotSupportedException();
 }
 
 void CCtlChart::ShowControl(BOOL bShow)
@@ -314,23 +311,6 @@ void CCtlChart::Set_TimeKind(int nKind)
 {
     GetProperties().SetTimeKind(nKind);
 }
-
-// Data input and real-time updates are not built yet: every call refuses (-1, or nothing).
-short CCtlChart::AddLineChart(short, const char*, short, unsigned long, short, long, long, long) { return -1; }
-int CCtlChart::AddLineRealData(short, short, long) { return 0; }
-int CCtlChart::AddBongChart(long**, long, int, int) { return -1; }
-int CCtlChart::AddBongRealData(CString, CString, CString) { return 0; }
-LONG_PTR CCtlChart::GetLineChartDataPtr(short, short) { return 0; }
-void CCtlChart::SetRegionShowHide(int, int) {}
-int CCtlChart::GetRegionShowHide(int) { return -1; }
-LONG_PTR CCtlChart::GetTimeDataPtr() { return 0; }
-int CCtlChart::SetRegionIndexChange(short, short) { return 0; }
-int CCtlChart::SetRegionRMask(short, long, long, short, CString) { return 0; }
-int CCtlChart::ShowHideObject(int, int, int) { return 0; }
-int CCtlChart::Add_Real_Time(long) { return -1; }
-int CCtlChart::Add_Region() { return -1; }
-void CCtlChart::Remove_Chart_All() {}
-int CCtlChart::Remove_Draw_Object(int, int, int) { return -1; }
 
 extern "C" IChartBase* GetNewControl()
 {

@@ -13,7 +13,7 @@
 
 CHBar::CHBar()
     : m_nStyle(0), m_nBaseMode(0), m_clrFirst(CCtlColor::Rgb(0x0000FF)), m_clrSecond(CCtlColor::Rgb(0xFF0000)),
-      m_nRefValue(0), m_pLinked(nullptr), m_pOwner(nullptr)
+      m_nRefValue(0), m_pLinked(nullptr), m_nLinkedId(-1), m_pOwner(nullptr)
 {
 }
 

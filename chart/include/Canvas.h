@@ -88,7 +88,9 @@ public:
     int AddRegion();
     // Hands a draw object to a region, which owns it; the object's id in the region, or -1.
     int AddDrawObject(int regionId, CDrawObject* object);
-    // Keeps a series store (owned); its id.
+    // Keeps a series store (owned), linked to the main time series unless it has one; its id.
+    // A store whose link is taken away afterwards stays off the time axis: real-time appends
+    // leave it alone.
     int AddSeries(CDataCell* series);
     // A store of four columns of count values each (newest first) with the free block of empty
     // slots in front, linked to the chart's time series and told its value range; its id, or
@@ -163,6 +165,11 @@ public:
     BOOL RestoreStyle(LPCSTR key);
     BOOL RestoreObjectStyle(int regionId, int objectId) { return RestoreStyle(ObjectStyleKey(regionId, objectId)); }
     int GetStyleCount() const { return int(m_mapStyles.GetCount()); }
+    // Files a look under a key, taking it over; a look the key held before is freed.
+    void SetObjectStyle(LPCSTR key, CObjectStyle* style);
+    const CObjectStyle* GetObjectStyle(LPCSTR key) const;
+    // Frees every look.
+    void ClearStyles() { FreeStyles(); }
 
     // Crosshair state (its pointer handling comes with the canvas's mouse side).
     void SetCrosshair(BOOL on, CPoint point);
@@ -170,6 +177,9 @@ public:
     void SetCrosshairTagShown(BOOL shown) { m_bCrossTagShown = shown; }
 
     CDataCell* GetSeries(int id) const { return m_Series.Lookup(id); }
+    int GetSeriesCount() const { return int(m_Series.GetSize()); }
+    CDataCell* GetSeriesAt(int position, int* id = nullptr) const { return m_Series.GetAt(position, id); }
+    CTimeDataCell& GetMainTime() { return m_TimeCell; }
     CProperties& GetProperties() { return m_Properties; }
     CSeriesSettings& GetSeriesSettings() { return m_Settings; }
     CRegionCanvas* GetRegion(int id) const { return m_Regions.Lookup(id); }
@@ -224,6 +234,7 @@ public:
         m_strDblClickName = name;
     }
     BOOL IsDblClickUsed() const { return m_bDblClickNotify; }
+    void SetDblClickName(LPCSTR name) { m_strDblClickName = name; }
     CString GetDblClickName() const { return m_strDblClickName; }
 
     // Value lookup: on, the lookup window shows the rows of screen slot 0 and follows the

@@ -63,8 +63,9 @@ public:
     virtual void SerializeBase(CArchive& ar) = 0;
     virtual BOOL CreateControl(CWnd* pParent, RECT rect, int nID) = 0;
     virtual void OpenConfigDlg() = 0;
-    virtual short AddLineChart(short nRegion, const char* lpszTitle, short nKind, unsigned long color, short nStyle,
-                               long nData, long nCount, long nOption) = 0;
+    // pTimes and pValues carry the addresses of two arrays of nCount longs.
+    virtual short AddLineChart(short nRegion, const char* lpszTitle, short nThick, unsigned long color, short nScale,
+                               LONG_PTR pTimes, LONG_PTR pValues, long nCount) = 0;
     virtual int AddLineRealData(short nRegion, short nObject, long nValue) = 0;
     virtual int AddBongChart(long** ppColumns, long nCount, int nOption1, int nOption2) = 0;
     virtual int AddBongRealData(CString str1, CString str2, CString str3) = 0;

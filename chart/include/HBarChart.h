@@ -32,7 +32,9 @@ public:
     CCtlColor m_clrSecond;
     // Where the zero column of the amounts stands.
     int m_nRefValue;
-    CDrawObject* m_pLinked; // not owned
+    CDrawObject* m_pLinked; // not owned; the region re-resolves it from the id below
+    // The linked object's id in the region (-1: none given by id).
+    int m_nLinkedId;
     CDrawObject* m_pOwner;
 
 private:

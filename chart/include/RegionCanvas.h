@@ -96,6 +96,8 @@ public:
         m_nHighlightSlot = slot;
         m_strHighlight = caption;
     }
+    int GetHighlightSlot() const { return m_nHighlightSlot; }
+    CString GetHighlightText() const { return m_strHighlight; }
     void SetDisplayFactor(float factor) { m_fDisplayFactor = factor; }
     void SetRegionTextColor(const CCtlColor& colour) { m_clrText = colour; }
 
@@ -127,6 +129,8 @@ public:
     float ScaleFactor(int maximum, int minimum) const;
 
     int m_bVisible;
+    // The host's absolute-scale switch (SetAbsoluteMode); the scales do not read it.
+    int m_bAbsolute;
 
 private:
     struct Range;

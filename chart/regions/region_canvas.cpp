@@ -9,7 +9,7 @@
 #include "TimeDataCell.h"
 
 CRegionCanvas::CRegionCanvas(CProperties* properties)
-    : CTrend(properties), m_bVisible(1), m_pProperties(properties), m_rcRightAxis(0, 0, 0, 0),
+    : CTrend(properties), m_bVisible(1), m_bAbsolute(0), m_pProperties(properties), m_rcRightAxis(0, 0, 0, 0),
       m_rcLeftAxis(0, 0, 0, 0), m_rcPlot(0, 0, 0, 0), m_nRightMax(INT_MIN), m_nRightMin(INT_MAX), m_nLeftMax(INT_MIN),
       m_nLeftMin(INT_MAX), m_nRightOwner(0), m_nLeftOwner(0), m_fLeftFactor(0), m_fRightFactor(0),
       m_nHighlightSlot(-1), m_clrText(CCtlColor::Index(1)), m_fPixelsPerSlot(0), m_nFirst(0), m_nCount(0),
@@ -127,6 +127,20 @@ int CRegionCanvas::RemoveDrawObject(int id)
     if (!object)
         return -1;
     m_Objects.Remove(id);
+    // Horizontal bars draw their linked object after themselves: a link to the object going now
+    // would point at freed memory. A link given by id finds nothing once the id is gone.
+    for (POSITION pos = m_Objects.GetStartPosition(); pos != NULL;)
+    {
+        int other;
+        CDrawObject* bars;
+        m_Objects.GetNextAssoc(pos, other, bars);
+        if (!bars || bars->GetKind() != DRAWKIND_HBAR)
+            continue;
+        if (bars->m_nLinkedId >= 0)
+            bars->m_pLinked = m_Objects.Lookup(bars->m_nLinkedId);
+        else if (bars->m_pLinked == object)
+            bars->m_pLinked = nullptr;
+    }
     delete object;
     return int(m_Objects.GetCount());
 }

@@ -1,6 +1,7 @@
 // CArchive byte format, object graphs and errors; CObject run-time classes and the exception
 // macros.
 #include <afxcoll.h>
+#include <afxdisp.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -642,6 +643,33 @@ TEST(ExceptionMacroTest, CaughtExceptionsAreDeletedUnlessRethrown)
     CFileException fe(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, "C:\\x.dat");
     EXPECT_TRUE(fe.GetErrorMessage(text, sizeof(text)));
     EXPECT_STREQ(text, "C:\\x.dat was not found.");
+}
+
+// An automation method's failure reaches its caller with the code and text it was raised with;
+// a handler of the framework's exceptions catches it like any other.
+TEST(ExceptionMessageTest, DispatchExceptionCarriesCodeAndText)
+{
+    COleDispatchException* caught = nullptr;
+    try {
+        AfxThrowOleDispatchException(1002, "Type Mismatch", 7);
+    } catch (CException* e) {
+        ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(COleDispatchException)));
+        caught = static_cast<COleDispatchException*>(e);
+    }
+    ASSERT_NE(caught, nullptr);
+    EXPECT_EQ(caught->m_wCode, 1002);
+    EXPECT_STREQ(caught->m_strDescription, "Type Mismatch");
+    char text[8];
+    UINT help = 0;
+    EXPECT_TRUE(caught->GetErrorMessage(text, sizeof(text), &help));
+    EXPECT_STREQ(text, "Type Mi") << "cut to the buffer, terminated";
+    EXPECT_EQ(help, 7u);
+    caught->Delete();
+
+    COleDispatchException empty("", 0, 1);
+    text[0] = 'x';
+    EXPECT_FALSE(empty.GetErrorMessage(text, sizeof(text)));
+    EXPECT_STREQ(text, "");
 }
 
 } // namespace

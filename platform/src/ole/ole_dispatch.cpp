@@ -93,7 +93,7 @@ BOOL COleDispatchException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUI
     if (pnHelpContext != NULL)
         *pnHelpContext = m_dwHelpContext;
     CopyMessage(m_strDescription, lpszError, nMaxError);
-    return TRUE;
+    return !m_strDescription.IsEmpty();
 }
 
 void AFXAPI AfxThrowOleException(SCODE sc)
