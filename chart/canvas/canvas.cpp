@@ -114,6 +114,10 @@ void CCanvas::OnDestroy()
     KillTimer(TIMER_REPAINT);
     m_DropTarget.Revoke();
     SetLookup(FALSE);
+    // The value tags belong to every canvas of the process: leave none shown for a gone one.
+    if (m_bCrossOn && m_bCrossTagShown)
+        HideCrosshairTags();
+    m_bCrossOn = 0;
     for (INT_PTR i = 0; i < m_Splitters.GetSize(); ++i)
     {
         CDivideWnd* splitter = m_Splitters.GetAt(i);

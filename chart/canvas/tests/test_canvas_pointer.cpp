@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "../../dialogs/tests/dialog_closer.h"
+#include "ChartDialogIds.h"
 #include "ColourPicker.h"
 #include "canvas_fixture.h"
 
@@ -14,6 +16,8 @@ class PointerCanvas : public CCanvas
 {
 public:
     using CCanvas::DrawCrosshair;
+    std::vector<long> doubleClicks;
+    void CanvasDblClick(long time) override { doubleClicks.push_back(time); }
 };
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
@@ -220,6 +224,38 @@ TEST_F(CanvasPointer, DrawnLinesGoToTheirLayers)
     canvas.SendMessage(WM_LBUTTONUP, 0, At(centre.x + 40, centre.y - 20));
     EXPECT_EQ(1, canvas.GetRegionAt(0)->GetTrendCount());
     EXPECT_NE(&canvas, CWnd::GetCapture());
+}
+
+TEST_F(CanvasPointer, ADoubleClickOnTheSelectedSeriesOpensItsDialog)
+{
+    Make(TRUE);
+    canvas.UseDblClick("chart");
+    const CPoint on = PointOnSeries();
+    ASSERT_GE(on.x, 0);
+    canvas.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(on.x, on.y));
+    canvas.SendMessage(WM_LBUTTONUP, 0, At(on.x, on.y));
+    ASSERT_TRUE(canvas.IsSeriesSelected());
+    EXPECT_FALSE(canvas.IsCrosshairOn()); // a press on a series selects it instead
+    CDialogScript script;
+    script.Then([](HWND dlg) {
+        // The candle dialog, on the object's own colours.
+        EXPECT_TRUE(::GetDlgItem(dlg, IDC_CANDLE_RISE) != NULL);
+        CDialogScript::Click(dlg, IDOK);
+    });
+    ASSERT_EQ(0, canvas.GetStyleCount());
+    canvas.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(on.x, on.y));
+    EXPECT_EQ(1, script.Shown());
+    // OK sent 2028: the canvas took a new style snapshot.
+    EXPECT_EQ(1, canvas.GetStyleCount());
+    // The host heard of the double click with the time of the slot.
+    ASSERT_EQ(1u, canvas.doubleClicks.size());
+    const int slot = canvas.SlotOfX(on.x);
+    const std::vector<int> times = DailyTimes(200);
+    EXPECT_EQ(long(times[size_t(canvas.DataIndexOfSlot(slot))]), canvas.doubleClicks[0]);
+    // A press beside the series clears the selection.
+    canvas.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(598, 5));
+    canvas.SendMessage(WM_LBUTTONUP, 0, At(598, 5));
+    EXPECT_FALSE(canvas.IsSeriesSelected());
 }
 
 // 2028 is also the colour picker's "selection confirmed": the canvas takes it from its draw
