@@ -384,7 +384,8 @@ void CCanvas::OnMouseMove(UINT nFlags, CPoint point)
     }
     TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, GetSafeHwnd(), 0};
     ::TrackMouseEvent(&track);
-    if (point == m_ptReadOut && m_bReadOutShown)
+    // The same slot under the pointer: the shown read-out still holds.
+    if (m_bReadOutShown && SlotOfX(point.x) == m_nReadOutSlot && m_rcPlot.PtInRect(point))
         return;
     const CString text = BuildReadOut(point);
     if (text.IsEmpty())

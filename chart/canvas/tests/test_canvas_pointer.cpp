@@ -206,6 +206,12 @@ TEST_F(CanvasPointer, HoldingTheButtonWhileMovingShowsNoReadOut)
     ASSERT_GE(on.x, 0);
     canvas.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(on.x, on.y));
     EXPECT_FALSE(canvas.GetReadOutTip().IsWindowVisible());
+    // Released, the same move shows it; a press hides it again.
+    canvas.SendMessage(WM_MOUSEMOVE, 0, At(on.x, on.y));
+    EXPECT_TRUE(canvas.GetReadOutTip().IsWindowVisible());
+    canvas.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(on.x, on.y));
+    EXPECT_FALSE(canvas.GetReadOutTip().IsWindowVisible());
+    canvas.SendMessage(WM_LBUTTONUP, 0, At(on.x, on.y));
 }
 
 TEST_F(CanvasPointer, DrawnLinesGoToTheirLayers)
