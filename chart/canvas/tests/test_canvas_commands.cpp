@@ -161,6 +161,57 @@ TEST_F(CanvasCommands, TheDrawModeMenuChecksExactlyTheCurrentMode)
     }
 }
 
+// The draw-mode button's menu opens at the button's left edge, one pixel below its top.
+HWND g_menuRunner = NULL;
+HWND g_menuWindow = NULL;
+CRect g_menuRect;
+LRESULT CALLBACK MenuRunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP)
+    {
+        ::GetWindowRect(HWND(wParam), &g_menuRect);
+        ::EndMenu();
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && !g_menuWindow)
+    {
+        char cls[16] = "";
+        ::GetClassNameA(HWND(wParam), cls, int(sizeof(cls)));
+        if (lstrcmpA(cls, "#32768") == 0)
+        {
+            g_menuWindow = HWND(wParam);
+            ::PostMessageA(g_menuRunner, WM_APP, wParam, 0);
+        }
+    }
+    return ::CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+TEST_F(CanvasCommands, TheDrawModeMenuOpensAtTheButton)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = MenuRunnerProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "GraphKitMenuRunner";
+    ::RegisterClassA(&wc);
+    g_menuRunner = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, wc.hInstance, NULL);
+    g_menuWindow = NULL;
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, MenuHook, NULL, ::GetCurrentThreadId());
+    Command(CMD_CHART_DRAWMODE);
+    ::UnhookWindowsHookEx(hook);
+    ::DestroyWindow(g_menuRunner);
+    ASSERT_NE(HWND(NULL), g_menuWindow);
+    CRect button;
+    canvas.GetBottomBar()->GetCtrl(CMD_CHART_DRAWMODE)->GetWindowRect(&button);
+    EXPECT_EQ(button.left, g_menuRect.left);
+    // Below the top unless the screen's bottom pushed it up.
+    EXPECT_TRUE(g_menuRect.top == button.top + 1 || g_menuRect.bottom <= button.top + 1);
+    EXPECT_EQ(DRAWMODE_DEFAULT, canvas.GetDrawMode()); // dismissed: nothing chosen
+}
+
 TEST_F(CanvasCommands, KeepCountFlipsAndLayoutSwitches)
 {
     EXPECT_FALSE(canvas.GetKeepCount());
