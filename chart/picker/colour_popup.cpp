@@ -293,7 +293,12 @@ void CColourPopup::EndSelection(BOOL confirm)
     if (!confirm)
         m_crCurrent = m_crInitial;
     if (m_pPicker && m_pPicker->GetSafeHwnd())
+    {
         m_pPicker->SendMessage(confirm ? CPN_SELENDOK : CPN_SELENDCANCEL, (WPARAM)m_crCurrent, 0);
+        // The popup took the keyboard for its keys: hand it back to the button.
+        if (GetFocus() == this)
+            m_pPicker->SetFocus();
+    }
     DestroyWindow();
 }
 
