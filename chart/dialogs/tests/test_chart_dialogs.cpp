@@ -99,6 +99,29 @@ TEST_F(ChartDialogs, TrendThicknessThreeInTwoOut)
     EXPECT_EQ(RGB(0, 128, 0), dlg.m_clrLine);
 }
 
+TEST_F(ChartDialogs, AColourPickedInTheDialogComesBackOnOk)
+{
+    CTrandConfig dlg;
+    dlg.m_clrLine = RGB(0, 0, 0);
+    script.Then([](HWND h) {
+        HWND button = ::GetDlgItem(h, IDC_TREND_COLOUR);
+        CColourPicker* picker = dynamic_cast<CColourPicker*>(CWnd::FromHandlePermanent(button));
+        ASSERT_NE(nullptr, picker);
+        ::SendMessageA(button, BM_CLICK, 0, 0);
+        CColourPopup* popup = picker->GetPopup();
+        ASSERT_NE(nullptr, popup);
+        // From no cell: right to the first, five more along the row, then down a row: Blue.
+        for (int i = 0; i < 6; ++i)
+            popup->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
+        popup->SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+        popup->SendMessage(WM_KEYDOWN, VK_RETURN, 0);
+        EXPECT_EQ(nullptr, picker->GetPopup());
+        CDialogScript::Click(h, IDOK);
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(RGB(0, 0, 255), dlg.m_clrLine); // cell 13: row 1, column 5
+}
+
 TEST_F(ChartDialogs, TheLibraryResourcesAreCurrentOnlyDuringTheRun)
 {
     const HINSTANCE before = AfxGetResourceHandle();
