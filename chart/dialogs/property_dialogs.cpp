@@ -1,5 +1,6 @@
 // The property dialogs of candle, line, bar and volume objects, and the draw objects' hook that
 // opens them.
+#include "Canvas.h"
 #include "ChartDialogs.h"
 #include "CtlColor.h"
 #include "DrawObject.h"
@@ -143,9 +144,14 @@ INT_PTR RunDrawStyleDialog(int dialog, CDrawStyleValues& values, CWnd* parent)
     }
 }
 
-// Loading the library installs the dialogs behind the draw objects' settings hook.
-struct InstallStyleDialog
+// Loading the library installs the dialogs behind the draw objects' settings hook and the
+// canvas's axis choice of a dropped series.
+struct InstallDialogs
 {
-    InstallStyleDialog() { CDrawObject::SetStyleDialog(RunDrawStyleDialog); }
-} g_installStyleDialog;
+    InstallDialogs()
+    {
+        CDrawObject::SetStyleDialog(RunDrawStyleDialog);
+        CCanvas::SetDropAxisDialog(RunDropAxisDialog);
+    }
+} g_installDialogs;
 } // namespace

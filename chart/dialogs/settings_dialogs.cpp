@@ -77,6 +77,22 @@ void DIndexOption::DoDataExchange(CDataExchange* pDX)
     DDX_Radio(pDX, IDC_INDEX_NEWRIGHT, m_nChoice);
 }
 
+BOOL RunDropAxisDialog(CWnd* parent, BOOL regionHasSeries, int& axisSide)
+{
+    DIndexOption dlg(parent);
+    if (axisSide == 1)
+        dlg.m_nChoice = regionHasSeries ? 1 : 0;
+    else
+        dlg.m_nChoice = regionHasSeries ? 3 : 2;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    if (dlg.m_nChoice == 0 || dlg.m_nChoice == 1)
+        axisSide = 1;
+    else if (dlg.m_nChoice == 2 || dlg.m_nChoice == 3)
+        axisSide = 0;
+    return TRUE;
+}
+
 CTrandConfig::CTrandConfig(CWnd* pParent)
     : CChartDialog(IDD_CHART_TREND, pParent), m_clrLine(RGB(0, 0, 0)), m_nThickness(1)
 {

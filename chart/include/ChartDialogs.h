@@ -86,6 +86,12 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX);
 };
 
+// The axis choice of a dropped series as the canvas asks for it (axisSide 1 right, 0 left): the
+// dialog opens on the right or left side, sharing the existing axis when the region already
+// draws a series; a right or left choice gives the side, "no axis" keeps the one given. FALSE on
+// Cancel.
+GRAPHKIT_API BOOL RunDropAxisDialog(CWnd* parent, BOOL regionHasSeries, int& axisSide);
+
 class GRAPHKIT_API CTrandConfig : public CChartDialog
 {
 public:

@@ -149,6 +149,45 @@ TEST_F(ChartDialogs, TheAxisChoiceIsARadioGroup)
     EXPECT_EQ(4, dlg.m_nChoice);
 }
 
+struct DropCase
+{
+    const char* what;
+    BOOL hasSeries;
+    int sideIn;
+    int preset; // the radio checked on opening
+    int chosen; // the radio the user picks (-1: Cancel)
+    BOOL ok;
+    int sideOut;
+};
+
+class DropAxis : public ChartDialogs, public ::testing::WithParamInterface<DropCase>
+{
+};
+
+TEST_P(DropAxis, TheChoiceGivesTheSide)
+{
+    const DropCase& c = GetParam();
+    script.Then([&c](HWND h) {
+        EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(h, IDC_INDEX_NEWRIGHT + c.preset)) << c.what;
+        if (c.chosen < 0)
+        {
+            CDialogScript::Click(h, IDCANCEL);
+            return;
+        }
+        ::CheckRadioButton(h, IDC_INDEX_NEWRIGHT, IDC_INDEX_NONE, IDC_INDEX_NEWRIGHT + c.chosen);
+        CDialogScript::Click(h, IDOK);
+    });
+    int side = c.sideIn;
+    EXPECT_EQ(c.ok, RunDropAxisDialog(nullptr, c.hasSeries, side)) << c.what;
+    EXPECT_EQ(c.sideOut, side) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DropAxis,
+                         ::testing::Values(DropCase{"empty region, left offered", FALSE, 0, 2, 0, TRUE, 1},
+                                           DropCase{"series there, right shared", TRUE, 1, 1, 3, TRUE, 0},
+                                           DropCase{"no axis keeps the side", TRUE, 1, 1, 4, TRUE, 1},
+                                           DropCase{"cancel", TRUE, 1, 1, -1, FALSE, 1}));
+
 TEST_F(ChartDialogs, ListsComeFromTheLibraryResources)
 {
     ASSERT_EQ(949u, ::GetACP());
