@@ -303,6 +303,50 @@ TEST_F(Picker, TheButtonIsSizedForItsArrow)
     EXPECT_NE(0, picker.GetStyle() & BS_OWNERDRAW);
 }
 
+struct DrawCase
+{
+    const char* what;
+    UINT state;
+    BOOL showsColour;
+};
+
+class PickerDrawing : public Picker, public ::testing::WithParamInterface<DrawCase>
+{
+};
+
+TEST_P(PickerDrawing, TheButtonShowsItsColourLeftOfTheArrow)
+{
+    const DrawCase& c = GetParam();
+    const COLORREF colour = RGB(12, 200, 34);
+    Make(100, colour);
+    CRect client;
+    picker.GetClientRect(&client);
+    CClientDC screen(&picker);
+    CDC memory;
+    memory.CreateCompatibleDC(&screen);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&screen, client.Width(), client.Height());
+    CBitmap* old = memory.SelectObject(&bitmap);
+    memory.FillSolidRect(&client, RGB(255, 0, 255));
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = kPickerId;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = c.state;
+    item.hwndItem = picker.GetSafeHwnd();
+    item.hDC = memory.GetSafeHdc();
+    item.rcItem = client;
+    picker.DrawItem(&item);
+    const int x = (client.left + picker.GetArrowRect().left) / 2, y = client.Height() / 2;
+    const COLORREF expected = c.showsColour ? colour : ::GetSysColor(COLOR_3DFACE);
+    EXPECT_EQ(expected, memory.GetPixel(x, y)) << c.what;
+    EXPECT_NE(RGB(255, 0, 255), memory.GetPixel(picker.GetArrowRect().CenterPoint().x, y)) << c.what;
+    memory.SelectObject(old);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PickerDrawing,
+                         ::testing::Values(DrawCase{"enabled", 0, TRUE}, DrawCase{"disabled", ODS_DISABLED, FALSE}));
+
 TEST(ColourTable, HoldsTheFortyNamedColoursInRowOrder)
 {
     EXPECT_EQ(RGB(0, 0, 0), COLOUR_TABLE[0].colour);
