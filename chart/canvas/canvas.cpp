@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "ChartText.h"
+#include "ColourPicker.h"
 #include "DataCell.h"
 #include "DrawObject.h"
 #include "SearchWnd.h"
@@ -21,7 +22,11 @@ BEGIN_MESSAGE_MAP(CCanvas, CWnd)
     ON_MESSAGE(WM_CHART_DROP, OnChartDrop)
     ON_MESSAGE(WM_LOOKUP_CLOSED, OnLookupClosed)
     ON_COMMAND(10008, OnLookupCommand)
+    ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
 CCanvas::CCanvas()
@@ -32,8 +37,12 @@ CCanvas::CCanvas()
       m_rcWhole(0, 0, 0, 0), m_rcPlot(0, 0, 0, 0), m_rcTime(0, 0, 0, 0), m_rcTrend(0, 0, 0, 0), m_fPixelsPerSlot(0),
       m_nFirst(0), m_nDisplayCount(0), m_nMinuteUnit(0), m_pParentWnd(nullptr), m_bLookupOn(0),
       m_pLookupWnd(nullptr), m_cfLongArray(0), m_nPaints(0), m_nCrossRedraws(0),
-      m_dPaintSeconds(0)
+      m_dPaintSeconds(0), m_nCrossColumn(0), m_ptReadOut(-1, -1), m_nReadOutSlot(-1), m_bReadOutShown(FALSE),
+      m_nSelRegion(-1), m_nSelObject(-1), m_bSelected(0), m_nDrawMode(DRAWMODE_DEFAULT), m_bDrawing(0),
+      m_ptStart(0, 0), m_ptEnd(0, 0), m_nDrawRegion(-1), m_crTrend(RGB(255, 0, 0)), m_nTrendWidth(1),
+      m_nTrendStyle(PS_SOLID), m_nTrendStyleValue(1)
 {
+    m_Trend.SetArea(&m_rcTrend);
     for (int i = 0; i < CProperties::kNameLists; ++i)
         m_Properties.SetNameList(i + 1, &m_arNames[i]); // the lists count from 1
     m_Properties.m_pTimeCell = &m_TimeCell;
@@ -105,6 +114,10 @@ void CCanvas::OnDestroy()
     KillTimer(TIMER_REPAINT);
     m_DropTarget.Revoke();
     SetLookup(FALSE);
+    // The value tags belong to every canvas of the process: leave none shown for a gone one.
+    if (m_bCrossOn && m_bCrossTagShown)
+        HideCrosshairTags();
+    m_bCrossOn = 0;
     for (INT_PTR i = 0; i < m_Splitters.GetSize(); ++i)
     {
         CDivideWnd* splitter = m_Splitters.GetAt(i);
@@ -360,6 +373,9 @@ void CCanvas::ClearAll()
     for (INT_PTR i = 0; i < m_TimeBlocks.GetSize(); ++i)
         delete m_TimeBlocks.GetAt(i);
     m_TimeBlocks.RemoveAll();
+    m_arZoom.RemoveAll();
+    m_bSelected = 0;
+    m_nSelRegion = m_nSelObject = -1;
     m_TimeCell.Reset();
     m_TimeCell.m_nBarOpen = 1;
     m_Properties.m_nRealCount = 0;
@@ -423,20 +439,6 @@ void CCanvas::SetCrosshair(BOOL on, CPoint point)
 {
     m_bCrossOn = on ? 1 : 0;
     m_ptCross = on ? point : CPoint(-1, -1);
-}
-
-void CCanvas::DrawCrosshair(CDC* pDC, CPoint point, BOOL withTags)
-{
-    (void)withTags;
-    if (point.x < 0 || point.y < 0)
-        return;
-    // Two XOR lines through the point across the plot.
-    const int oldRop = pDC->SetROP2(R2_NOT);
-    pDC->MoveTo(m_rcPlot.left, point.y);
-    pDC->LineTo(m_rcPlot.right, point.y);
-    pDC->MoveTo(point.x, m_rcPlot.top);
-    pDC->LineTo(point.x, m_rcPlot.bottom);
-    pDC->SetROP2(oldRop);
 }
 
 void CCanvas::OnTimer(UINT_PTR nIDEvent)
@@ -522,6 +524,8 @@ void CCanvas::PaintBody(CDC* pDC, const CRect& client)
             if (region && region->m_bVisible)
                 region->Paint(pDC, &m_MemDC, background);
         }
+    if (m_Trend.GetTrendCount() > 0)
+        m_Trend.DrawTrends(pDC, m_nFirst, m_nFirst + m_nDisplayCount - 1, m_fPixelsPerSlot);
     if (timeKind != 6)
     {
         const int left = m_rcPlot.left + L - m_Properties.GetLeftMargin();
@@ -643,8 +647,15 @@ LRESULT CCanvas::OnDivideReleased(WPARAM wParam, LPARAM lParam)
 
 LRESULT CCanvas::OnStyleChanged(WPARAM wParam, LPARAM lParam)
 {
-    (void)wParam;
-    (void)lParam;
+    // The draw objects send both parameters 0; a colour picker of the canvas's own sends its
+    // colour and control id. The same number from anywhere else is not ours to act on.
+    if (wParam != 0 || lParam != 0)
+    {
+        CWnd* child = lParam > 0 && lParam <= 0xFFFF ? GetDlgItem(int(lParam)) : nullptr;
+        CWnd* picker = child ? CWnd::FromHandlePermanent(child->GetSafeHwnd()) : nullptr;
+        if (!picker || !picker->IsKindOf(RUNTIME_CLASS(CColourPicker)))
+            return 0;
+    }
     TakeStyleSnapshot();
-    return 0;
+    return 1;
 }

@@ -1,6 +1,7 @@
 // The canvas's geometry: regions in the plot area, slots of x coordinates, pixels per slot,
 // the splitters and the boundary between two regions.
 #include "Canvas.h"
+#include "CanvasCommands.h"
 
 #include "DataCell.h"
 #include "DrawObject.h"
@@ -221,7 +222,7 @@ void CCanvas::UpdateScrollBar()
     }
     if (CChartSliderBar* slider = m_BottomBar.GetSlider())
         if (GetTotalCount() > 1)
-            slider->SetPos(100 - int(float(m_nDisplayCount) / float(GetTotalCount() - 1) * 100));
+            slider->SetPos(CanvasSliderPosition(GetTotalCount(), m_nDisplayCount));
 }
 
 void CCanvas::SetShowWindow(int first, int count)
@@ -300,12 +301,7 @@ void CCanvas::OnBarScroll(int code, int position, CWnd* element)
     (void)element;
     if (code == 8)
         return;
-    int first = position;
-    if (first > GetTotalCount() - m_nDisplayCount)
-        first = GetTotalCount() - m_nDisplayCount;
-    if (first < 0)
-        first = 0;
-    m_nFirst = first;
+    m_nFirst = CanvasScrollFirst(GetTotalCount(), m_nDisplayCount, position);
     UpdateShowWindow();
     ComputeScales();
     Invalidate(TRUE);
@@ -316,12 +312,9 @@ void CCanvas::OnBarSlider(int code, int position, CWnd* element)
     (void)element;
     if (code < 6)
     {
-        int count = int((100 - position) / 100.0 * GetTotalCount());
-        if (count < 1)
-            count = 1;
-        int first = m_nFirst + m_nDisplayCount - count;
-        m_nFirst = first < 0 ? 0 : first;
-        m_nDisplayCount = count;
+        const CanvasWindowState window = CanvasSliderWindow(GetTotalCount(), {m_nFirst, m_nDisplayCount}, position);
+        m_nFirst = window.first;
+        m_nDisplayCount = window.count;
     }
     if (code != 8)
     {

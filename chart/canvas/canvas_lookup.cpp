@@ -88,15 +88,3 @@ LRESULT CCanvas::OnLookupClosed(WPARAM wParam, LPARAM lParam)
             button->SetCheck(0);
     return 0;
 }
-
-void CCanvas::OnMouseMove(UINT nFlags, CPoint point)
-{
-    // While the lookup is on it follows the slot under the pointer.
-    if (m_bLookupOn && m_pLookupWnd && GetTotalCount() > 0)
-    {
-        FillLookup(SlotOfX(point.x));
-        if (!m_pLookupWnd->IsWindowVisible())
-            m_pLookupWnd->ShowWindow(SW_SHOWNOACTIVATE);
-    }
-    CWnd::OnMouseMove(nFlags, point);
-}

@@ -7,6 +7,8 @@
 #include <afxtempl.h>
 #include <afxwin.h>
 
+#include "CanvasCommands.h"
+#include "CanvasReadOut.h"
 #include "ChartDragDrop.h"
 #include "ChartToolBar.h"
 #include "DivideWnd.h"
@@ -60,13 +62,39 @@ public:
     int m_n1 = 0, m_n2 = 0, m_n3 = 0, m_n4 = 0;
 };
 
-// Canvas messages.
+// Canvas messages. 2028 also is the colour picker's "selection confirmed" (CPN_SELENDOK): the
+// canvas takes it from the draw objects' settings dialogs (both parameters 0) and from a picker
+// that is its own child (long parameter that picker's control id), from nobody else.
 #define WM_CANVAS_STYLE_CHANGED 2028
 #define WM_LOOKUP_CLOSED (WM_USER + 120)
 
 // The axis choice for a dropped series: preset with the side the series would take (1 right when
 // the region already draws a series, else 0 left); FALSE when the user cancels.
 typedef BOOL (*DropAxisDialogFn)(CWnd* parent, BOOL regionHasSeries, int& axisSide);
+
+// The canvas's own trend layer: vertical lines over every region, picked over the trend area.
+class GRAPHKIT_API CCanvasTrend : public CTrend
+{
+public:
+    CCanvasTrend() : m_pArea(nullptr) {}
+    void SetArea(const CRect* area) { m_pArea = area; }
+    CRect GetTrendRect() override { return m_pArea ? *m_pArea : CTrend::GetTrendRect(); }
+    CRect GetDrawRect() override { return GetTrendRect(); }
+    CRect GetHitRect() override { return GetTrendRect(); }
+    CRect GetRegionRect() override { return GetTrendRect(); }
+
+private:
+    const CRect* m_pArea;
+};
+
+// Draw modes of the pointer.
+enum
+{
+    DRAWMODE_DEFAULT = 0,
+    DRAWMODE_TREND = 1,
+    DRAWMODE_HORIZONTAL = 2,
+    DRAWMODE_VERTICAL = 3,
+};
 
 class GRAPHKIT_API CCanvas : public CWnd, public IChartBarSink
 {
@@ -262,6 +290,29 @@ public:
     void OnBarScroll(int code, int position, CWnd* element) override;
     void OnBarSlider(int code, int position, CWnd* element) override;
 
+    // Pointer side: the crosshair's column at a point (1 left or only, 2 right column of the
+    // two-column layout, 0 outside) and the hit rectangle of a column.
+    int CrosshairColumn(CPoint point) const;
+    CRect CrosshairRect(int column) const;
+    BOOL IsCrosshairOn() const { return m_bCrossOn; }
+    CPoint GetCrosshairPoint() const { return m_ptCross; }
+    // The three value tags of the crosshair, shared by every canvas of the process (time, left
+    // value, right value); null before the first crosshair.
+    static CWnd* GetCrosshairTag(int index);
+    // The read-out text of the data slot under a client point; empty when the point shows none.
+    CString BuildReadOut(CPoint point);
+    BOOL IsEnglish() const { return m_Properties.m_bEnglish != 0; }
+
+    // Commands of the bottom bar.
+    int GetDrawMode() const { return m_nDrawMode; }
+    // The draw-mode popup: four items, the current mode checked.
+    void MakeDrawModeMenu(CMenu& menu) const;
+    int GetZoomDepth() const { return int(m_arZoom.GetSize()); }
+    COLORREF GetTrendColour() const { return m_crTrend; }
+    int GetTrendStyleValue() const { return m_nTrendStyleValue; }
+    CCanvasTrend& GetCanvasTrend() { return m_Trend; }
+    BOOL IsSeriesSelected() const { return m_bSelected; }
+
 protected:
     // The crosshair drawn again at its last point without value tags (XOR); the mouse side of
     // the canvas draws the lines.
@@ -280,7 +331,12 @@ protected:
     afx_msg LRESULT OnChartDrop(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnLookupClosed(WPARAM wParam, LPARAM lParam);
     afx_msg void OnLookupCommand();
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -290,6 +346,24 @@ private:
     void PlaceRegions();
     int VisibleRegionCount() const;
     void FreeStyles();
+    // Pointer side.
+    void DrawCrossLines(CDC* pDC, CPoint point, int column);
+    void ShowCrosshairTags(CPoint point, int column);
+    static void HideCrosshairTags();
+    static void MakeCrosshairTags();
+    CRegionCanvas* VisibleRegionAt(CPoint point, int* id = nullptr) const;
+    void DrawRubberLine();
+    void ClearSelection();
+    // Commands.
+    void RefreshWindow();
+    void OnDrawModeButton();
+    void SetDrawMode(int mode);
+    void OnLayoutSwitch();
+    void OnZoomBack();
+    void OnZoomIn();
+    void OnTrendStyle();
+    void OnDisplayCount();
+    void OnSettings();
 
     int m_bRepaintPending;
     CMapStringToOb m_mapStyles;
@@ -342,4 +416,23 @@ private:
     int m_nPaints;
     int m_nCrossRedraws;
     double m_dPaintSeconds;
+
+    int m_nCrossColumn;
+    CPoint m_ptReadOut;
+    int m_nReadOutSlot;
+    BOOL m_bReadOutShown;
+    int m_nSelRegion;
+    int m_nSelObject;
+    int m_bSelected;
+    int m_nDrawMode;
+    int m_bDrawing;
+    CPoint m_ptStart;
+    CPoint m_ptEnd;
+    int m_nDrawRegion;
+    COLORREF m_crTrend;
+    int m_nTrendWidth;
+    int m_nTrendStyle;
+    int m_nTrendStyleValue; // what the trend dialog is given next: the chosen entry plus one
+    CArray<CanvasWindowState, const CanvasWindowState&> m_arZoom;
+    CCanvasTrend m_Trend;
 };

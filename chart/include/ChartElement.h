@@ -18,7 +18,9 @@ enum
     TBKIND_SPLIT_TOGGLE = 6,
 };
 
-// Notifications of the elements to their bar, and the tooltip requests.
+// Notifications of the elements to their bar, and the tooltip requests. The requests carry the
+// asking element's window as word parameter: 2025 and 2026 are also the colour picker's
+// notifications, which the bar must not take for requests.
 #define WM_CHART_SCROLL_ACTION (WM_USER + 100)
 #define WM_CHART_SLIDER_ACTION (WM_USER + 101)
 #define WM_CHART_SHOW_TIP 2025

@@ -205,6 +205,8 @@ protected:
         CBaseEmnt* element;
     };
     Element* FindElement(int id);
+    // The window is one of the bar's elements or its overflow button.
+    BOOL IsOwnElement(HWND window) const;
     void LayoutVertical(const CRect& client);
     int VerticalExtent(int kind) const;
 

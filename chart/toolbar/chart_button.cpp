@@ -31,14 +31,14 @@ void RequestElementTip(CWnd* element, CPoint point)
         return;
     CPoint screen = point;
     element->ClientToScreen(&screen);
-    bar->SendMessage(WM_CHART_SHOW_TIP, 0, MAKELPARAM(screen.x, screen.y));
+    bar->SendMessage(WM_CHART_SHOW_TIP, (WPARAM)element->GetSafeHwnd(), MAKELPARAM(screen.x, screen.y));
 }
 
 void HideElementTip(CWnd* element)
 {
     CWnd* bar = element->GetParent();
     if (bar)
-        bar->SendMessage(WM_CHART_HIDE_TIP, 0, 0);
+        bar->SendMessage(WM_CHART_HIDE_TIP, (WPARAM)element->GetSafeHwnd(), 0);
 }
 
 BEGIN_MESSAGE_MAP(CChartButton, CWnd)

@@ -395,9 +395,22 @@ void CChartToolBar::OnPaint()
             m_arElements[i].window->Invalidate(FALSE);
 }
 
+BOOL CChartToolBar::IsOwnElement(HWND window) const
+{
+    if (!window)
+        return FALSE;
+    if (window == m_OverflowButton.GetSafeHwnd())
+        return TRUE;
+    for (INT_PTR i = 0; i < m_arElements.GetSize(); ++i)
+        if (m_arElements[i].window->GetSafeHwnd() == window)
+            return TRUE;
+    return FALSE;
+}
+
 LRESULT CChartToolBar::OnShowTipText(WPARAM wParam, LPARAM lParam)
 {
-    (void)wParam;
+    if (!IsOwnElement(HWND(wParam)))
+        return 0; // a colour picker's 2025 (selection changed), not a request of ours
     const CPoint screen(short(LOWORD(lParam)), short(HIWORD(lParam)));
     CString text;
     CRect at;
@@ -438,8 +451,9 @@ LRESULT CChartToolBar::OnShowTipText(WPARAM wParam, LPARAM lParam)
 
 LRESULT CChartToolBar::OnHideTipText(WPARAM wParam, LPARAM lParam)
 {
-    (void)wParam;
     (void)lParam;
+    if (!IsOwnElement(HWND(wParam)))
+        return 0; // a colour picker's 2026 (dropped down)
     m_strShownTip.Empty();
     if (m_ToolTip.GetSafeHwnd())
         m_ToolTip.HideTip();

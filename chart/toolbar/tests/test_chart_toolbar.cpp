@@ -242,9 +242,10 @@ TEST_F(BottomBar, TooltipShowsTheTextOfTheElementUnderThePointer)
     Make(500);
     CRect pin;
     bar.GetCtrl(10013)->GetWindowRect(&pin);
-    bar.SendMessage(WM_CHART_SHOW_TIP, 0, MAKELPARAM(pin.left + 4, pin.top + 4));
+    const WPARAM pinWindow = (WPARAM)bar.GetCtrl(10013)->GetSafeHwnd();
+    bar.SendMessage(WM_CHART_SHOW_TIP, pinWindow, MAKELPARAM(pin.left + 4, pin.top + 4));
     EXPECT_EQ(CString("조회시 갯수고정"), bar.GetShownTip());
-    bar.SendMessage(WM_CHART_HIDE_TIP, 0, 0);
+    bar.SendMessage(WM_CHART_HIDE_TIP, pinWindow, 0);
     EXPECT_TRUE(bar.GetShownTip().IsEmpty());
     // The elements ask for it themselves as the pointer moves over them.
     bar.GetCtrl(10001)->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(40, 8));
@@ -255,7 +256,26 @@ TEST_F(BottomBar, TooltipShowsTheTextOfTheElementUnderThePointer)
     EXPECT_EQ(CString("스크롤바"), bar.GetShownTip());
     bar.GetCtrl(10008)->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
     EXPECT_EQ(CString("수치조회"), bar.GetShownTip());
-    bar.SendMessage(WM_CHART_HIDE_TIP, 0, 0);
+    bar.GetCtrl(10008)->SendMessage(WM_MOUSELEAVE, 0, 0);
+}
+
+// 2025 and 2026 are also a colour picker's "selection changed" and "dropped down" (colour,
+// control id): the bar acts only on requests its own elements send.
+TEST_F(BottomBar, TooltipRequestsOfOtherSendersAreIgnored)
+{
+    Make(500);
+    CRect pin;
+    bar.GetCtrl(10013)->GetWindowRect(&pin);
+    // A colour whose value happens to pack the pin's screen point, sent as a picker would.
+    bar.SendMessage(WM_CHART_SHOW_TIP, (WPARAM)MAKELPARAM(pin.left + 4, pin.top + 4), 2025);
+    bar.SendMessage(WM_CHART_SHOW_TIP, 0, MAKELPARAM(pin.left + 4, pin.top + 4));
+    EXPECT_TRUE(bar.GetShownTip().IsEmpty());
+    bar.GetCtrl(10008)->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    ASSERT_EQ(CString("수치조회"), bar.GetShownTip());
+    bar.SendMessage(WM_CHART_HIDE_TIP, (WPARAM)RGB(0, 0, 0), 2026);
+    EXPECT_EQ(CString("수치조회"), bar.GetShownTip());
+    bar.GetCtrl(10008)->SendMessage(WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(bar.GetShownTip().IsEmpty());
 }
 
 struct OverflowCase
