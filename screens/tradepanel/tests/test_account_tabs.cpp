@@ -412,6 +412,50 @@ TEST_F(AccountTabs, LogTabShowsTheDaysFourFieldLinesNewestFirst)
     EXPECT_STREQ("종료됨", (LPCSTR)Cell(log, 3, 1));
 }
 
+// A layout file that cannot be read: its box, and a window that stays without those controls
+// and still takes the relayed messages.
+TEST_F(AccountTabs, MissingLayoutsLeaveEmptyWindowsThatStillTakeTheRelays)
+{
+    struct Case
+    {
+        const char* file;
+        int tab; // the page that loads it; -1 for the tab window itself
+    } cases[] = {
+        {"MF_1000_TabWnd.xml", -1},
+        {"MF_1000_AutoTab.xml", 0},
+        {"MF_1000_AutoLogTab.xml", 1},
+        {"MF_1000_HistoryListTab.xml", 4},
+    };
+    _AUTO_SIGNAL signal = {};
+    strcpy(signal.szCoinCode, "BTC");
+    signal.cKind = '1';
+    const char line[] = "10:00:00:0 ,a,b,c";
+    for (const Case& c : cases) {
+        const CString path = CString(GetMapDir()) + c.file;
+        const CString aside = path + ".aside";
+        ASSERT_TRUE(::MoveFileA(path, aside)) << c.file;
+        CMsgBoxRecorder boxes;
+        CAccountTabWnd* tabs = OpenTabs();
+        if (tabs != NULL && c.tab > 0 && tabs->GetTabStrip() != NULL)
+            ClickTab(tabs->GetTabStrip(), c.tab);
+        ::MoveFileA(aside, path);
+        ASSERT_TRUE(tabs != NULL) << c.file;
+        ASSERT_EQ(1u, boxes.Count()) << c.file;
+        EXPECT_NE(std::string::npos, boxes.Last().text.find((LPCSTR)path)) << c.file;
+        if (c.tab < 0) {
+            EXPECT_TRUE(tabs->GetTabStrip() == NULL);
+            EXPECT_TRUE(tabs->GetPage(0) == NULL);
+        } else {
+            CAccountTabPage* page = dynamic_cast<CAccountTabPage*>(tabs->GetPage(c.tab));
+            ASSERT_TRUE(page != NULL && page->GetSafeHwnd() != NULL) << c.file;
+            EXPECT_TRUE(page->GetGrid() == NULL) << c.file;
+        }
+        EXPECT_EQ(1, view->SendMessage(WM_AUTOSIGNAL_CHANGED, WM_AUTOSIGNAL_CHANGED, reinterpret_cast<LPARAM>(&signal)));
+        EXPECT_EQ(1, view->SendMessage(WM_USERLOG_LINE, strlen(line), reinterpret_cast<LPARAM>(line)));
+        CloseView();
+    }
+}
+
 // --- the strip's painting ------------------------------------------------------------------
 
 TEST_F(AccountTabs, StripDrawsTheOpenTabOverTheLineInItsOutline)
