@@ -209,6 +209,16 @@ TEST_F(AccountTabs, PagesAreMadeOnFirstShowingAndTheRelaysReachOnlyMadePages)
     // Only the first page has its window; the two this build does not hold have no object.
     ASSERT_TRUE(tabs->GetPage(0) != NULL && tabs->GetPage(0)->GetSafeHwnd() != NULL);
     EXPECT_TRUE(tabs->GetPage(0)->GetStyle() & WS_VISIBLE);
+    // Its labels and buttons show the page ground, colour 809, through a transparent background.
+    CWnd* filter = static_cast<CMapView*>(tabs->GetPage(0))->GetControl(AUTOLIST_FILTER_ALL);
+    ASSERT_TRUE(filter != NULL);
+    Canvas probe(4, 4);
+    const HBRUSH ground = reinterpret_cast<HBRUSH>(tabs->GetPage(0)->SendMessage(
+        WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(probe.Handle()), reinterpret_cast<LPARAM>(filter->m_hWnd)));
+    LOGBRUSH brush = {};
+    ASSERT_EQ((int)sizeof brush, ::GetObjectA(ground, sizeof brush, &brush));
+    EXPECT_EQ(CColorMap::GetColor(809), brush.lbColor);
+    EXPECT_EQ(TRANSPARENT, ::GetBkMode(probe.Handle()));
     EXPECT_TRUE(tabs->GetPage(1) != NULL && tabs->GetPage(1)->GetSafeHwnd() == NULL);
     EXPECT_TRUE(tabs->GetPage(2) == NULL && tabs->GetPage(3) == NULL);
     EXPECT_TRUE(tabs->GetPage(4) != NULL && tabs->GetPage(4)->GetSafeHwnd() == NULL);
