@@ -10,15 +10,16 @@
 
 namespace {
 
-// The bytes of text that fit in limit without splitting a double-byte character.
+// The bytes of text that fit in limit without splitting a double-byte character; a lead byte
+// that ends the text has lost its character and is left out.
 int WholeCharacters(const CString& text, int limit)
 {
     const char* s = text.GetString();
     const int length = text.GetLength();
     int n = 0;
     while (n < length) {
-        const int step = (::IsDBCSLeadByte(static_cast<BYTE>(s[n])) && n + 1 < length) ? 2 : 1;
-        if (n + step > limit)
+        const int step = ::IsDBCSLeadByte(static_cast<BYTE>(s[n])) ? 2 : 1;
+        if (n + step > limit || n + step > length)
             break;
         n += step;
     }
@@ -88,15 +89,13 @@ BOOL ParseUserLogLine(const char* text, int length, USER_LOG_RECORD& out)
         return FALSE;
     CString time = fields[0];
     time.Trim();
-    // The channel's stamp hh:mm:ss:N keeps its hour, minute and second.
-    if (time.GetLength() > 8)
-        time = time.Left(8);
     CString content = fields[2];
     for (int i = 3; i < count - 1; ++i)
         content += "," + fields[i];
     CString category = fields[1];
     CString note = fields[count - 1];
-    PutText(out.szTime, sizeof out.szTime, time);
+    // The channel's stamp hh:mm:ss:N keeps its hour, minute and second.
+    PutText(out.szTime, 8, time);
     PutText(out.szCategory, sizeof out.szCategory, category.Trim());
     PutText(out.szContent, sizeof out.szContent, content.Trim());
     PutText(out.szNote, sizeof out.szNote, note.Trim());

@@ -540,6 +540,8 @@ const LogLineCase kLogLines[] = {
     {"Korean category cut whole", "10:00:00:0 ,a자동매매설정,b,c", -1, true, "10:00:00", "a자동매매", "b", "c"},
     {"counted, not terminated", "10:00:00:0 ,a,b,c,TAIL", 17, true, "10:00:00", "a", "b", "c"},
     {"short time kept", "1:2 ,a,b,c", -1, true, "1:2", "a", "b", "c"},
+    {"stamp cut whole", "1234567가 ,a,b,c", -1, true, "1234567", "a", "b", "c"},
+    {"broken character at the end", "10:00:00:0 ,a,b,user\xB0", -1, true, "10:00:00", "a", "b", "user"},
 };
 
 class LogLine : public ::testing::TestWithParam<LogLineCase>
