@@ -101,9 +101,8 @@ protected:
         GetResourceMap()->Load(CString(GetSystemDir()) + "ResourceMap.xml", "default");
         char temp[MAX_PATH] = "";
         ::GetTempPathA(MAX_PATH, temp);
-        CString folder;
-        folder.Format("%stradepanel_userlog_%lu_%lu", temp, ::GetCurrentProcessId(), ::GetTickCount());
-        CUtils::UserLog_SetFilePath(folder, "UserLog");
+        s_logFolder.Format("%stradepanel_userlog_%lu_%lu", temp, ::GetCurrentProcessId(), ::GetTickCount());
+        CUtils::UserLog_SetFilePath(s_logFolder, "UserLog");
     }
     static void TearDownTestSuite()
     {
@@ -178,11 +177,14 @@ protected:
         return Rig().PumpUntil([&] { return host.relays >= before + count; });
     }
 
+    static CString s_logFolder;
     RelayHost host;
     HMODULE module = NULL;
     CreateScreenFn create = NULL;
     CView1000* view = NULL;
 };
+
+CString AccountTabs::s_logFolder;
 
 TEST_F(AccountTabs, PagesAreMadeOnFirstShowingAndTheRelaysReachOnlyMadePages)
 {
@@ -420,6 +422,28 @@ TEST_F(AccountTabs, LogTabShowsTheDaysFourFieldLinesNewestFirst)
     EXPECT_STREQ("자동매매", (LPCSTR)Cell(log, 1, 1));
     EXPECT_STREQ("금액별 자동매매 Reset", (LPCSTR)Cell(log, 2, 1));
     EXPECT_STREQ("종료됨", (LPCSTR)Cell(log, 3, 1));
+}
+
+TEST_F(AccountTabs, LogTabWithoutTheDaysFileStartsEmptyAndStillTakesNewLines)
+{
+    // A folder that cannot be made (below a file): the channel has no file today.
+    char exe[MAX_PATH] = "";
+    ::GetModuleFileNameA(NULL, exe, MAX_PATH);
+    CUtils::UserLog_SetFilePath(CString(exe) + "\\no folder", "UserLog");
+    ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(CUtils::GetUserLogFilePath()));
+    CAccountTabWnd* tabs = OpenTabs();
+    if (tabs != NULL)
+        ClickTab(tabs->GetTabStrip(), 4);
+    CHistoryListTab* log = tabs != NULL ? dynamic_cast<CHistoryListTab*>(tabs->GetPage(4)) : NULL;
+    const int rowsAtFirst = Rows(log);
+    CUtils::UserLog_WriteLog("자동매매", "파일 없는 날", "tester");
+    const int rowsAfter = Rows(log);
+    const CString top = log != NULL ? Cell(log, 2, 1) : CString();
+    CUtils::UserLog_SetFilePath(s_logFolder, "UserLog");
+    ASSERT_TRUE(log != NULL && log->GetSafeHwnd() != NULL);
+    EXPECT_EQ(0, rowsAtFirst);
+    EXPECT_EQ(1, rowsAfter);
+    EXPECT_STREQ("파일 없는 날", (LPCSTR)top);
 }
 
 // A layout file that cannot be read: its box, and a window that stays without those controls
