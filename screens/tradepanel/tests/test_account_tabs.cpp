@@ -32,7 +32,7 @@ namespace {
 
 typedef CBaseView*(__cdecl* CreateScreenFn)(CWnd*, const char*);
 
-// The main frame's part here: every relayed message goes to the open screen unless it sent it.
+// In the main frame's place: every relayed message goes to the open screen unless it sent it.
 class RelayHost : public CWnd
 {
 public:
