@@ -45,7 +45,8 @@ std::vector<unsigned> DialogIdsOf(const std::string& path)
 
 bool IsPluginOwnId(unsigned id)
 {
-    return id == MOLVANE_DLG_PLUGIN_ACCOUNT_TAB || id == MOLVANE_DLG_PLUGIN_MAP_VIEW;
+    return id == MOLVANE_DLG_PLUGIN_ACCOUNT_TAB || id == MOLVANE_DLG_PLUGIN_MAP_VIEW ||
+           (id >= MOLVANE_DLG_PLUGIN_TAB_PAGE_FIRST && id <= MOLVANE_DLG_PLUGIN_TAB_PAGE_LAST);
 }
 
 struct Staged
@@ -127,6 +128,9 @@ TEST(DialogRanges, TwoLibrariesWithOneIdFail)
         {"two programs", {{&p, {110}}, {&q, {110}}}, 0},
         {"plug-ins' own ids", {{&s1, {5001, 125, 300}}, {&s2, {5001, 125, 400}}}, 0},
         {"a plug-in id in a library", {{&a, {5001}}, {&s1, {5001}}}, 1},
+        {"tab pages in two plug-ins", {{&s1, {5004, 5005, 5008}}, {&s2, {5005, 5006}}}, 0},
+        {"a tab page in a library", {{&a, {5005}}, {&s1, {5005}}}, 1},
+        {"next to the tab pages", {{&s1, {5003}}, {&s2, {5009}}}, 2},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Problems(c.modules).size(), c.problems) << c.what;

@@ -5,14 +5,17 @@
 // names its own resource module, so two libraries with the same id would take each other's
 // template. A new module reserves its range here before its first template; a module's
 // templates stay inside its range. The ids every screen plug-in holds for itself (its
-// layout-view and account-tab templates) are the only ids several modules share: they are
-// always loaded from the plug-in's own module. Programs run in processes of their own, so
+// layout-view and account-tab templates and the account tab pages') are the only ids several
+// modules share: they are always loaded from the plug-in's own module. Programs run in processes of their own, so
 // their ranges may overlap each other, never a library's templates.
 // test_dialog_ranges (tests/) reads every staged module listed here against this table.
 #pragma once
 
 #define MOLVANE_DLG_PLUGIN_ACCOUNT_TAB 125 // every screen plug-in's own
 #define MOLVANE_DLG_PLUGIN_MAP_VIEW 5001   // every screen plug-in's own
+// The account tab window's pages: a plug-in that shows one holds its template itself.
+#define MOLVANE_DLG_PLUGIN_TAB_PAGE_FIRST 5004
+#define MOLVANE_DLG_PLUGIN_TAB_PAGE_LAST 5008
 
 #ifndef RC_INVOKED
 

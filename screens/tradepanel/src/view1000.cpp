@@ -23,8 +23,6 @@
 #include "ZembraRecords.h"
 #include "resource.h"
 
-extern HINSTANCE g_hTradePanel;
-
 namespace {
 
 const WORD kClrNormal = 101;
@@ -170,8 +168,8 @@ void CView1000::SetupControls()
         ScreenToClient(&place);
         placeholder->ShowWindow(SW_HIDE);
     }
-    m_pTabWnd = new CAccountTabWnd(IDD_ACCOUNT_TAB, this, g_hTradePanel);
-    if (!m_pTabWnd->Create(IDD_ACCOUNT_TAB, this)) {
+    m_pTabWnd = new CAccountTabWnd(IDD_ACCOUNT_TAB, this);
+    if (!m_pTabWnd->Create(this)) {
         delete m_pTabWnd;
         m_pTabWnd = NULL;
         return;

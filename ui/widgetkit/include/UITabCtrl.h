@@ -37,6 +37,9 @@ public:
     HBRUSH GetBackBrush() const { return static_cast<HBRUSH>(m_brBack.GetSafeHandle()); }
 
 protected:
+    // One tab button with its text (at most 99 characters), its rectangle taller by extraHeight.
+    void DrawTab(CDC* dc, int index, int extraHeight);
+
     struct TabColourEntry
     {
         BOOL bSet;

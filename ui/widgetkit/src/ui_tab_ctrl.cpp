@@ -143,31 +143,33 @@ void CUITabCtrl::Paint(CDC* dc)
 
     const int selected = GetCurSel();
     const int count = GetItemCount();
-    // One tab with its text (at most 99 characters).
-    auto drawTab = [this, dc](int index) {
-        char text[100] = "";
-        TCITEMA item;
-        memset(&item, 0, sizeof item);
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text - 1;
-        GetItem(index, &item);
-        CRect rect;
-        GetItemRect(index, &rect);
-        DrawTabButton(dc, rect, &item, index);
-    };
     for (int i = 0; i < count; ++i)
         if (i != selected)
-            drawTab(i);
+            DrawTab(dc, i, 0);
 
     const tagBtnColor* own = selected >= 0 ? GetTabColours(selected) : NULL;
     CRect border(client.left, 23, client.right, client.bottom);
     DrawTabBoarder(dc, border, own != NULL ? own->clrBorder : m_clrLine);
 
     if (selected >= 0)
-        drawTab(selected);
+        DrawTab(dc, selected, 0);
     if (oldFont != NULL)
         dc->SelectObject(oldFont);
+}
+
+void CUITabCtrl::DrawTab(CDC* dc, int index, int extraHeight)
+{
+    char text[100] = "";
+    TCITEMA item;
+    memset(&item, 0, sizeof item);
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text - 1;
+    GetItem(index, &item);
+    CRect rect;
+    GetItemRect(index, &rect);
+    rect.bottom += extraHeight;
+    DrawTabButton(dc, rect, &item, index);
 }
 
 void CUITabCtrl::OnPaint()
