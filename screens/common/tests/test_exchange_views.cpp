@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
+#include <ctime>
 #include <cstring>
 #include <string>
 
@@ -318,6 +320,17 @@ TEST(TradeDates, MicrosecondsToLocalSeconds)
     if (::GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID && zone.Bias == -540)
         EXPECT_STREQ("2018/01/01 09:00:00", (LPCSTR)MicrosToDateText("1514764800000000"));
     EXPECT_STREQ("", (LPCSTR)MicrosToDateText("-5000000"));
+}
+
+// On a machine in Korean time (the run-time library takes the zone from TZ).
+TEST(TradeDates, KoreanTimeShowsNineHoursAhead)
+{
+    ASSERT_EQ(0, _putenv("TZ=KST-9"));
+    _tzset();
+    const CString text = MicrosToDateText("1514764800000000");
+    _putenv("TZ=");
+    _tzset();
+    EXPECT_STREQ("2018/01/01 09:00:00", (LPCSTR)text);
 }
 
 TEST(TradeDates, StripSignsRemovesEverySign)
