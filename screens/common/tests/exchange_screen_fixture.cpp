@@ -90,7 +90,10 @@ void ExchangeScreenTest::SetUp()
                                  0));
     ASSERT_TRUE(m_strip.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1000, 210), &m_owner,
                                  1000));
-    m_hTradePanel = ::LoadLibraryA("TradePanel.dll");
+    // Loaded once for the process: TradePanel.dll brings NetCourier.dll, whose receive thread
+    // is not waited for when the library is unloaded, and may still run its code afterwards.
+    static const HMODULE tradePanel = ::LoadLibraryA("TradePanel.dll");
+    m_hTradePanel = tradePanel;
     ASSERT_TRUE(m_hTradePanel != NULL);
 }
 
@@ -106,8 +109,6 @@ void ExchangeScreenTest::TearDown()
     m_frame.DestroyWindow();
     if (m_hPlugin != NULL)
         ::FreeLibrary(m_hPlugin);
-    if (m_hTradePanel != NULL)
-        ::FreeLibrary(m_hTradePanel);
 }
 
 CBaseView* ExchangeScreenTest::OpenScreen(const char* dll, const char* id)
