@@ -41,8 +41,9 @@ protected:
         for (UINT row = 1; row <= 12; ++row) {
             const BALANCE_RECORD* r = reinterpret_cast<const BALANCE_RECORD*>(grid->GetRecordPtr(row - 1));
             EXPECT_EQ(std::string(kNames[row - 1]), std::string((LPCSTR)CString(r->szName, sizeof r->szName).TrimRight())) << "row " << row;
-            if ((int)row < grid->GetVisibleRowCount())
+            if ((int)row < grid->GetVisibleRowCount()) {
                 EXPECT_STREQ(kNames[row - 1], (LPCSTR)Cell(grid, 0, row)) << "row " << row;
+            }
         }
         EXPECT_STREQ("400.00000000", (LPCSTR)Cell(grid, 1, 1));
         EXPECT_STREQ("3,600,000,000", (LPCSTR)Cell(grid, 2, 1));
@@ -156,8 +157,9 @@ TEST_P(BalanceFailure, ReportsAndKeepsTheRows)
     EXPECT_GE(MessageLine(v).Find(c.line), 0) << (LPCSTR)MessageLine(v);
     const std::string log = ServerLog();
     EXPECT_NE(std::string::npos, log.find(c.log)) << log;
-    if (c.rawMessage)
+    if (c.rawMessage) {
         EXPECT_NE(std::string::npos, log.find(std::string("view2000") + ToUtf8(kBusy))) << log;
+    }
     // The grids stay as the last good query left them.
     ExpectRichRows(v->GetGrids().GetCoinGrid(), v->GetGrids().GetSummary());
 }

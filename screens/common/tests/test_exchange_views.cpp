@@ -3,6 +3,7 @@
 // shows won amounts beyond its records' 32-bit fields.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
@@ -101,8 +102,9 @@ TEST_P(BalanceRead, TakesTheRightPath)
         Json::Value root = BalanceRoot();
         if (c.key != NULL) {
             Json::Value value;
-            if (c.value != NULL)
+            if (c.value != NULL) {
                 ASSERT_TRUE(Json::Reader().parse(c.value, value)) << c.value;
+            }
             if (std::string(c.key) == "<data>")
                 root["data"] = value;
             else if (c.value == NULL)
@@ -116,8 +118,9 @@ TEST_P(BalanceRead, TakesTheRightPath)
     ReadBalanceReply(reply.c_str(), out);
     ASSERT_EQ(c.outcome, out.outcome);
     EXPECT_EQ(c.krw, out.llKrw);
-    if (c.outcome == BalanceReply::REFUSED)
+    if (c.outcome == BalanceReply::REFUSED) {
         EXPECT_EQ("잠시 후", std::string((LPCSTR)out.strMessage));
+    }
     if (c.outcome != BalanceReply::DONE) {
         EXPECT_TRUE(out.coins.empty());
         return;
@@ -317,8 +320,9 @@ TEST(TradeDates, MicrosecondsToLocalSeconds)
     EXPECT_EQ(LocalText(2018, 1, 1, 0, 0, 0), std::string((LPCSTR)MicrosToDateText("1514764800999999")));
     EXPECT_EQ(LocalText(2018, 1, 1, 0, 0, 1), std::string((LPCSTR)MicrosToDateText("1514764801000000")));
     TIME_ZONE_INFORMATION zone;
-    if (::GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID && zone.Bias == -540)
+    if (::GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID && zone.Bias == -540) {
         EXPECT_STREQ("2018/01/01 09:00:00", (LPCSTR)MicrosToDateText("1514764800000000"));
+    }
     EXPECT_STREQ("", (LPCSTR)MicrosToDateText("-5000000"));
 }
 
@@ -370,7 +374,7 @@ protected:
     {
         WideRow row;
         memset(&row, 0, sizeof row);
-        strncpy(row.szName, name, sizeof row.szName);
+        memcpy(row.szName, name, std::min(strlen(name), sizeof row.szName));
         row.nAmount = CWideAmountList::CutToInt(amount);
         return row;
     }

@@ -86,8 +86,9 @@ protected:
         EXPECT_STREQ("4,500,000", (LPCSTR)Cell(grid, 3, 2));
         EXPECT_STREQ("3,000,000,000", (LPCSTR)Cell(grid, 6, 2));
         TIME_ZONE_INFORMATION zone;
-        if (::GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID && zone.Bias == -540)
+        if (::GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID && zone.Bias == -540) {
             EXPECT_STREQ("2018/01/01 09:00:00", (LPCSTR)Cell(grid, 0, 2));
+        }
     }
     CView2001* OpenView() { return dynamic_cast<CView2001*>(OpenScreen("HistoryPanel.dll", "2001")); }
 };
@@ -214,8 +215,9 @@ TEST_P(HistoryFailure, ReportsTheExchangesWordsAndClearsTheRows)
     EXPECT_GE(MessageLine(v).Find(c.line), 0) << (LPCSTR)MessageLine(v);
     const std::string log = ServerLog();
     EXPECT_NE(std::string::npos, log.find(c.log)) << log;
-    if (c.rawMessage)
+    if (c.rawMessage) {
         EXPECT_NE(std::string::npos, log.find(std::string("view2001") + ToUtf8(kBusy))) << log;
+    }
     // A reply came: the old rows are gone.
     EXPECT_EQ(0, v->GetGrids().GetGrid()->GetRecordCount());
 }
