@@ -56,7 +56,7 @@ struct BalanceReply
     LONGLONG llCoinSum; // sum of the coins' total amounts
 };
 
-// Reads a reply of "/info/balance": DONE with every coin, REFUSED with the exchange's message
+// Reads a reply of "/info/balance" (the rows' names left blank): DONE with every coin, REFUSED with the exchange's message
 // for a nonzero status, FAILED for anything that cannot be read (empty, not JSON, a missing
 // status, message or coin key, a value that is not a text where a text belongs, an
 // "available_krw" that is not a number within 64 bits).
@@ -72,8 +72,10 @@ public:
     static CWnd* MakeSubControl(WORD id);
     // Looks up and sets up the layout's grids (either may be missing).
     void Setup(CMapView* view);
-    // Sends the balance request and reads its reply.
+    // Sends the balance request and reads its reply, rows named.
     static void Query(BalanceReply& out);
+    // The coins' display names from the coin manager, blank-padded into their records.
+    static void NameCoins(BalanceReply& reply);
     // Shows a read reply: on DONE every row (replacing the old ones) and the summary; other
     // outcomes leave the grids as they were.
     void Show(const BalanceReply& reply);

@@ -22,13 +22,11 @@ public:
     virtual ~CWideAmountList();
 
     // Appends one record (size: the record size) with the exact amounts of its won fields;
-    // each field should hold the amount cut to 32 bits (CutToInt). 0 when refused.
+    // each field should hold the amount cut to 32 bits (CutToInt32). 0 when refused.
     int AddWideRecord(BYTE* record, int size, const WIDE_AMOUNT* amounts, int count, int redraw);
     // Removes every record and the amounts kept for them.
     void ClearWide(int redraw);
 
-    // The amount within the 32-bit range of the record fields (cut at their ends).
-    static int CutToInt(LONGLONG amount);
     // Cell procedure of a 32-bit won column in quantity format: the kept 64-bit amount with
     // separators; a record without kept amounts keeps the text of its field.
     static void WideAmountCell(void* field, tagCell* cell, void* description);

@@ -1,8 +1,7 @@
-// The asset balance: the request, its reading into records and 64-bit won sums, and the grids.
+// The asset balance's request and its grids, shared by screen 2000 and the balance page.
 #include "BalanceView.h"
 
-#include <climits>
-#include <cmath>
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -13,124 +12,6 @@
 #include "RcmdCoinManager.h"
 #include "WideAmountList.h"
 #include "ZembraAPIAgent.h"
-
-const char* const BALANCE_COINS[BALANCE_COIN_COUNT] = {"btc", "eth",  "dash", "ltc",  "etc", "xrp",
-                                                       "bch", "xmr", "zec",  "qtum", "btg", "eos"};
-
-namespace {
-
-// Blank-padded copy of text into a field of n bytes, cut at n.
-void PutPadded(char* field, size_t n, const CString& text)
-{
-    memset(field, ' ', n);
-    const size_t length = static_cast<size_t>(text.GetLength());
-    memcpy(field, (LPCSTR)text, length < n ? length : n);
-}
-
-// The text under a key of "data"; FALSE when the key is missing or holds no text.
-BOOL TextOf(const Json::Value& data, const CString& key, CString& text)
-{
-    const Json::Value& value = data[(LPCSTR)key];
-    if (!value.isString())
-        return FALSE;
-    text = value.asCString();
-    return TRUE;
-}
-
-// Units times the last price, cut toward zero; a product beyond 64 bits stays at its end.
-LONGLONG AmountOf(double units, LONGLONG last)
-{
-    const double amount = std::trunc(units * static_cast<double>(last));
-    if (!(amount > -9.2e18))
-        return amount < 0 ? -9200000000000000000LL : 0;
-    if (amount >= 9.2e18)
-        return 9200000000000000000LL;
-    return static_cast<LONGLONG>(amount);
-}
-
-// a + b kept within 64 bits.
-LONGLONG AddWon(LONGLONG a, LONGLONG b)
-{
-    if (b > 0 && a > LLONG_MAX - b)
-        return LLONG_MAX;
-    if (b < 0 && a < LLONG_MIN - b)
-        return LLONG_MIN;
-    return a + b;
-}
-
-BOOL ReadCoin(const Json::Value& data, const char* low, BalanceCoin& coin)
-{
-    CString total, inUse, available, last;
-    CString key;
-    key.Format("xcoin_last_%s", low);
-    if (!TextOf(data, key, last))
-        return FALSE;
-    key.Format("total_%s", low);
-    if (!TextOf(data, key, total))
-        return FALSE;
-    key.Format("in_use_%s", low);
-    if (!TextOf(data, key, inUse))
-        return FALSE;
-    key.Format("available_%s", low);
-    if (!TextOf(data, key, available))
-        return FALSE;
-    const LONGLONG price = TextToWhole(last);
-    BALANCE_RECORD& r = coin.record;
-    r.dTotalUnits = TextToDecimal(total);
-    r.dInUseUnits = TextToDecimal(inUse);
-    r.dAvailableUnits = TextToDecimal(available);
-    coin.llTotal = AmountOf(r.dTotalUnits, price);
-    coin.llInUse = AmountOf(r.dInUseUnits, price);
-    coin.llAvailable = AmountOf(r.dAvailableUnits, price);
-    r.nTotalAmount = CWideAmountList::CutToInt(coin.llTotal);
-    r.nInUseAmount = CWideAmountList::CutToInt(coin.llInUse);
-    r.nAvailableAmount = CWideAmountList::CutToInt(coin.llAvailable);
-    CString code(low);
-    code.MakeUpper();
-    PutPadded(r.szName, sizeof r.szName, CRcmdCoinManager::GetCoinName(code));
-    PutPadded(r.szCode, sizeof r.szCode, code);
-    return TRUE;
-}
-
-} // namespace
-
-void ReadBalanceReply(const CString& reply, BalanceReply& out)
-{
-    out.outcome = BalanceReply::FAILED;
-    out.strMessage.Empty();
-    out.coins.clear();
-    out.llKrw = 0;
-    out.llCoinSum = 0;
-    Json::Value root;
-    long status = 0;
-    if (!ParseExchangeReply(reply, root) || !ReadReplyStatus(root, status))
-        return;
-    if (status != 0) {
-        const Json::Value& message = root["message"];
-        if (message.isString()) {
-            out.outcome = BalanceReply::REFUSED;
-            out.strMessage = message.asCString();
-        }
-        return;
-    }
-    const Json::Value& data = root["data"];
-    if (!data.isObject())
-        return;
-    std::vector<BalanceCoin> coins(BALANCE_COIN_COUNT);
-    LONGLONG sum = 0;
-    for (int i = 0; i < BALANCE_COIN_COUNT; ++i) {
-        if (!ReadCoin(data, BALANCE_COINS[i], coins[i]))
-            return;
-        sum = AddWon(sum, coins[i].llTotal);
-    }
-    LONGLONG krw = 0;
-    if (!JsonToWonAmount(data["available_krw"], krw))
-        return;
-    out.coins.swap(coins);
-    out.llKrw = krw;
-    out.llCoinSum = sum;
-    out.outcome = BalanceReply::DONE;
-}
 
 CBalanceGrids::CBalanceGrids() : m_pSummary(NULL), m_pCoins(NULL) {}
 
@@ -181,6 +62,17 @@ void CBalanceGrids::Query(BalanceReply& out)
     CString params;
     params.Format("currency=%s", "ALL");
     ReadBalanceReply(CZembraAPIAgent::RequestPrivateData("/info/balance", params), out);
+    NameCoins(out);
+}
+
+void CBalanceGrids::NameCoins(BalanceReply& reply)
+{
+    for (BalanceCoin& coin : reply.coins) {
+        const CString name = CRcmdCoinManager::GetCoinName(CString(coin.record.szCode, sizeof coin.record.szCode));
+        memset(coin.record.szName, ' ', sizeof coin.record.szName);
+        memcpy(coin.record.szName, (LPCSTR)name,
+               std::min<size_t>(static_cast<size_t>(name.GetLength()), sizeof coin.record.szName));
+    }
 }
 
 void CBalanceGrids::SetSummaryCell(UINT col, LONGLONG amount)

@@ -2,7 +2,6 @@
 #include "WideAmountList.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 
 #include "NumberFormat.h"
@@ -27,15 +26,6 @@ CWideAmountList::~CWideAmountList()
 {
     std::vector<CWideAmountList*>& lists = LiveLists();
     lists.erase(std::remove(lists.begin(), lists.end(), this), lists.end());
-}
-
-int CWideAmountList::CutToInt(LONGLONG amount)
-{
-    if (amount > INT_MAX)
-        return INT_MAX;
-    if (amount < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(amount);
 }
 
 int CWideAmountList::AddWideRecord(BYTE* record, int size, const WIDE_AMOUNT* amounts, int count, int redraw)

@@ -53,6 +53,9 @@ std::string Text(const Json::Value& root)
     return Json::writeString(w, root);
 }
 
+// A reply nested beyond the JSON reader's depth: its reader raises unless it is caught.
+const std::string kDeep = "{\"status\":\"0000\",\"data\":" + std::string(5000, '[');
+
 struct BalanceCase
 {
     const char* name;
@@ -86,6 +89,7 @@ const BalanceCase kBalanceCases[] = {
     {"not_json", "<html>busy</html>", NULL, NULL, BalanceReply::FAILED, 0},
     {"array_root", "[1,2]", NULL, NULL, BalanceReply::FAILED, 0},
     {"empty", "", NULL, NULL, BalanceReply::FAILED, 0},
+    {"nested_too_deep", kDeep.c_str(), NULL, NULL, BalanceReply::FAILED, 0},
 };
 
 class BalanceRead : public ::testing::TestWithParam<BalanceCase>
@@ -137,6 +141,8 @@ TEST(BalanceRecords, AmountsAreCutAndKeptWhole)
     BalanceReply out;
     ReadBalanceReply(Text(BalanceRoot()).c_str(), out);
     ASSERT_EQ(BalanceReply::DONE, out.outcome);
+    EXPECT_EQ(std::string(50, ' '), std::string(out.coins[0].record.szName, 50));
+    CBalanceGrids::NameCoins(out);
     // The rows in the reply's evaluation order.
     const char* const codes[] = {"BTC", "ETH", "DASH", "LTC", "ETC", "XRP", "BCH", "XMR", "ZEC", "QTUM", "BTG", "EOS"};
     for (int i = 0; i < 12; ++i)
@@ -298,7 +304,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TradeFailCase{"refusal_without_message", "{\"status\":\"5300\"}", TradeReply::FAILED, true},
                       TradeFailCase{"data_not_array", "{\"status\":\"0000\",\"data\":{}}", TradeReply::FAILED, true},
                       TradeFailCase{"status_missing", "{\"data\":[]}", TradeReply::FAILED, true},
-                      TradeFailCase{"no_trades", "{\"status\":\"0000\",\"data\":[]}", TradeReply::DONE, true}),
+                      TradeFailCase{"no_trades", "{\"status\":\"0000\",\"data\":[]}", TradeReply::DONE, true},
+                      TradeFailCase{"nested_too_deep", kDeep.c_str(), TradeReply::FAILED, true}),
     [](const ::testing::TestParamInfo<TradeFailCase>& info) { return std::string(info.param.name); });
 
 // The local time of a UTC moment, by the system's own conversion.
@@ -336,6 +343,28 @@ TEST(TradeDates, KoreanTimeShowsNineHoursAhead)
     _tzset();
     EXPECT_STREQ("2018/01/01 09:00:00", (LPCSTR)text);
 }
+
+struct DecimalCase
+{
+    const char* text;
+    double value;
+};
+
+class DecimalText : public ::testing::TestWithParam<DecimalCase>
+{
+};
+
+TEST_P(DecimalText, ReadsThePlainLeadingNumber)
+{
+    EXPECT_DOUBLE_EQ(GetParam().value, TextToDecimal(GetParam().text)) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DecimalText,
+                         ::testing::Values(DecimalCase{" 0.013", 0.013}, DecimalCase{"-2.5", -2.5},
+                                           DecimalCase{"1.5e3x", 1500}, DecimalCase{".5", 0.5}, DecimalCase{"7.", 7},
+                                           DecimalCase{"3e", 3}, DecimalCase{"abc", 0}, DecimalCase{"", 0},
+                                           DecimalCase{"NaN", 0}, DecimalCase{"-inf", 0}, DecimalCase{"0x1p4", 0},
+                                           DecimalCase{"1e999", 0}, DecimalCase{"- 1", 0}));
 
 TEST(TradeDates, StripSignsRemovesEverySign)
 {
@@ -375,7 +404,7 @@ protected:
         WideRow row;
         memset(&row, 0, sizeof row);
         memcpy(row.szName, name, std::min(strlen(name), sizeof row.szName));
-        row.nAmount = CWideAmountList::CutToInt(amount);
+        row.nAmount = CutToInt32(amount);
         return row;
     }
     void Add(CWideAmountList& list, const char* name, LONGLONG amount)
