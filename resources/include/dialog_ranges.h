@@ -47,7 +47,7 @@ const MolvaneDialogRange kMolvaneDialogRanges[] = {
     {"PanelHost.dll", 3700, 3799, 0, 0, false, false},
     {"OrderDialogs.dll", 24000, 24099, 28001, 28001, false, false},
     // Screens.
-    {"TradePanel.dll", 4000, 4099, 0, 0, false, true},
+    {"TradePanel.dll", 4000, 4099, 5004, 5008, false, true}, // 5004-5008: the account tab pages
     {"BalancePanel.dll", 4100, 4199, 0, 0, false, true},
     {"HistoryPanel.dll", 4200, 4299, 0, 0, false, true},
     {"SignalPanel.dll", 4300, 4399, 0, 0, false, true},

@@ -2,8 +2,10 @@
 #include "AccountTabWnd.h"
 
 #include "AutoListTab.h"
+#include "BalanceListTab.h"
 #include "BottomTabCtrl.h"
 #include "ColorMap.h"
+#include "FilledOrdListTab.h"
 #include "HistoryListTab.h"
 #include "InstallFolders.h"
 #include "RelayMsg.h"
@@ -32,8 +34,8 @@ template <class Page> CMapPage* MakePage(UINT templateId, CWnd* strip)
 const ACCOUNT_TAB_ENTRY kTabs[ACCOUNT_TAB_COUNT] = {
     {"자동매매", IDD_AUTO_LIST_TAB, MakePage<CAutoListTab>},
     {"시그널 내역", IDD_AUTO_SIGNAL_LOG_TAB, MakePage<CAutoSignalLogTab>},
-    {"자산잔고", IDD_BALANCE_LIST_TAB, NULL},     // CBalanceListTab, from the balance view's build
-    {"거래내역", IDD_FILLED_ORDER_LIST_TAB, NULL}, // CFilledOrdListTab, from the trade-history view's build
+    {"자산잔고", IDD_BALANCE_LIST_TAB, MakePage<CBalanceListTab>},
+    {"거래내역", IDD_FILLED_ORDER_LIST_TAB, MakePage<CFilledOrdListTab>},
     {"실시간로그", IDD_HISTORY_LIST_TAB, MakePage<CHistoryListTab>},
 };
 

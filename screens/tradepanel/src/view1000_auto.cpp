@@ -5,10 +5,9 @@
 #include <json/json.h>
 
 #include <cstdlib>
-#include <limits>
-#include <memory>
 
 #include "AutoAgent.h"
+#include "ExchangeReply.h"
 #include "GridTable.h"
 #include "ImgButton.h"
 #include "RcmdCoinManager.h"
@@ -27,18 +26,11 @@ BOOL CView1000::ReadAvailableKrw(const CString& reply, LONGLONG& amount, CString
 {
     amount = 0;
     failure = kBalanceFailed;
-    if (reply.IsEmpty())
-        return FALSE;
     Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    const char* begin = reply;
-    if (!reader->parse(begin, begin + reply.GetLength(), &root, NULL) || !root.isObject())
+    long status = 0;
+    if (!ParseExchangeReply(reply, root) || !ReadReplyStatus(root, status))
         return FALSE;
-    const Json::Value& status = root["status"];
-    if (!status.isString())
-        return FALSE;
-    if (atoi(status.asCString()) != 0) {
+    if (status != 0) {
         const Json::Value& message = root["message"];
         const CString text = message.isString() ? CZembraAPIAgent::UTF8toANSI(message.asCString()) : CString();
         failure = "view1000" + text;
@@ -47,27 +39,8 @@ BOOL CView1000::ReadAvailableKrw(const CString& reply, LONGLONG& amount, CString
     const Json::Value& data = root["data"];
     if (!data.isObject())
         return FALSE;
-    const Json::Value& krw = data["available_krw"];
-    if (krw.isNull())
-        return TRUE;
-    if (krw.isBool()) {
-        amount = krw.asBool() ? 1 : 0;
-        return TRUE;
-    }
-    if (krw.isInt64()) {
-        amount = krw.asInt64();
-        return TRUE;
-    }
-    if (krw.isDouble()) {
-        const double value = krw.asDouble();
-        // Cut toward zero; a value no 64-bit amount holds is a failed reading.
-        if (value > -9.2e18 && value < 9.2e18) {
-            amount = static_cast<LONGLONG>(value);
-            return TRUE;
-        }
-    }
-    // A text, an array, an object or an out-of-range number.
-    return FALSE;
+    // A text, an array, an object or a number beyond 64 bits is a failed reading.
+    return JsonToWonAmount(data["available_krw"], amount);
 }
 
 LONGLONG CView1000::QueryAvailableKrw()

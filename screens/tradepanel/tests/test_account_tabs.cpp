@@ -12,6 +12,8 @@
 #include "AccountTabRecords.h"
 #include "AccountTabWnd.h"
 #include "AutoListTab.h"
+#include "BalanceListTab.h"
+#include "FilledOrdListTab.h"
 #include "BottomTabCtrl.h"
 #include "HistoryListTab.h"
 #include "InstallFolders.h"
@@ -208,7 +210,7 @@ TEST_F(AccountTabs, PagesAreMadeOnFirstShowingAndTheRelaysReachOnlyMadePages)
         EXPECT_EQ(RGB(139, 139, 151), colours->clrBorder);
         EXPECT_EQ(RGB(242, 57, 3), colours->clrHighlight);
     }
-    // Only the first page has its window; the two this build does not hold have no object.
+    // Only the first page has its window; the others are objects until first shown.
     ASSERT_TRUE(tabs->GetPage(0) != NULL && tabs->GetPage(0)->GetSafeHwnd() != NULL);
     EXPECT_TRUE(tabs->GetPage(0)->GetStyle() & WS_VISIBLE);
     // Its labels and buttons show the page ground, colour 809, through a transparent background.
@@ -222,7 +224,8 @@ TEST_F(AccountTabs, PagesAreMadeOnFirstShowingAndTheRelaysReachOnlyMadePages)
     EXPECT_EQ(CColorMap::GetColor(809), brush.lbColor);
     EXPECT_EQ(TRANSPARENT, ::GetBkMode(probe.Handle()));
     EXPECT_TRUE(tabs->GetPage(1) != NULL && tabs->GetPage(1)->GetSafeHwnd() == NULL);
-    EXPECT_TRUE(tabs->GetPage(2) == NULL && tabs->GetPage(3) == NULL);
+    EXPECT_TRUE(tabs->GetPage(2) != NULL && tabs->GetPage(2)->GetSafeHwnd() == NULL);
+    EXPECT_TRUE(tabs->GetPage(3) != NULL && tabs->GetPage(3)->GetSafeHwnd() == NULL);
     EXPECT_TRUE(tabs->GetPage(4) != NULL && tabs->GetPage(4)->GetSafeHwnd() == NULL);
 
     // A user-log line before the log tab was opened is dropped on the way, but is in the file.
@@ -245,12 +248,17 @@ TEST_F(AccountTabs, PagesAreMadeOnFirstShowingAndTheRelaysReachOnlyMadePages)
     strip->ScreenToClient(&placed);
     EXPECT_EQ(CRect(1, 24, 1 + inside.Width() - 3, 24 + inside.Height() - 23 - 3), placed);
 
-    // A tab without a page: the strip alone, the page left hidden.
+    // The balance and trade pages: made on their first showing, empty until queried.
     ClickTab(strip, 2);
     EXPECT_EQ(2, strip->GetCurSel());
     EXPECT_FALSE(history->GetStyle() & WS_VISIBLE);
+    ASSERT_TRUE(dynamic_cast<CBalanceListTab*>(tabs->GetPage(2)) != NULL);
+    EXPECT_TRUE(tabs->GetPage(2)->GetSafeHwnd() != NULL && (tabs->GetPage(2)->GetStyle() & WS_VISIBLE));
     ClickTab(strip, 3);
     EXPECT_EQ(3, strip->GetCurSel());
+    ASSERT_TRUE(dynamic_cast<CFilledOrdListTab*>(tabs->GetPage(3)) != NULL);
+    EXPECT_TRUE(tabs->GetPage(3)->GetSafeHwnd() != NULL && (tabs->GetPage(3)->GetStyle() & WS_VISIBLE));
+    EXPECT_FALSE(tabs->GetPage(2)->GetStyle() & WS_VISIBLE);
 
     ClickTab(strip, 4);
     CHistoryListTab* log = dynamic_cast<CHistoryListTab*>(tabs->GetPage(4));
