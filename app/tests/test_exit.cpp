@@ -63,8 +63,8 @@ void CALLBACK WatchFrame(HWND, UINT, UINT_PTR id, DWORD)
         if (logout != NULL && ::IsWindowVisible(logout)) {
             ::KillTimer(NULL, id);
             g_watch.confirmed = true;
-            ::SetForegroundWindow(logout);
-            ClickControl(::GetDlgItem(logout, 1021));
+            // The button's own notice (the frame tests click it with the mouse).
+            ::PostMessageA(logout, WM_COMMAND, MAKEWPARAM(1021, BN_CLICKED), (LPARAM)::GetDlgItem(logout, 1021));
         }
         return;
     }
