@@ -18,6 +18,7 @@
 #include "PollingWnd.h"
 #include "RcmdCoinManager.h"
 #include "SessionPassword.h"
+#include "ScreenLockDlg.h"
 #include "SessionResource.h"
 #include "SharedData.h"
 #include "Utils.h"
@@ -236,6 +237,81 @@ TEST_F(SessionWindows, IdleTimeLocksTheScreenUntilTheLoginPasswordIsTyped)
     EXPECT_TRUE(::IsWindowVisible(m_hFrame));
 }
 
+void SetCapsLock(bool on)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CAPITAL] = (BYTE)((keys[VK_CAPITAL] & ~1) | (on ? 1 : 0));
+    ::SetKeyboardState(keys);
+}
+
+// The Caps Lock hint follows the key's state at the opening and at each release of the key.
+TEST_F(SessionWindows, TheCapsLockHintFollowsTheKey)
+{
+    CSessionPassword::Remember("pw-1234");
+    ASSERT_NE(nullptr, MakeFrame());
+    auto hint = [](HWND d) {
+        CScreenLockDlg* dialog = dynamic_cast<CScreenLockDlg*>(CWnd::FromHandlePermanent(d));
+        return dialog != nullptr && dialog->IsCapsTipActive();
+    };
+    auto release = [](HWND d) { ::PostMessageA(::GetDlgItem(d, IDC_LOCK_PASSWORD), WM_KEYUP, VK_CAPITAL, 0xC0000001); };
+    bool atOpening = false, afterOff = true, afterOn = false;
+    DialogScript lock("Molvane");
+    lock.Then(WaitFor([](HWND d) { return FocusedId(d) == IDC_LOCK_PASSWORD; }))
+        .Then(Do([&](HWND d) {
+            atOpening = hint(d);
+            SetCapsLock(false);
+            release(d);
+        }))
+        .Then(Pause(100))
+        .Then(Do([&](HWND d) {
+            afterOff = hint(d);
+            SetCapsLock(true);
+            release(d);
+        }))
+        .Then(Pause(100))
+        .Then(Do([&](HWND d) {
+            afterOn = hint(d);
+            SetCapsLock(false);
+            release(d);
+            ::SetDlgItemTextA(d, IDC_LOCK_PASSWORD, "pw-1234");
+        }))
+        .Then(Click(IDC_LOCK_OK));
+    SetCapsLock(true);
+    lock.Run([this] {
+        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_LOCK, 0);
+        return 0;
+    });
+    SetCapsLock(false);
+    EXPECT_EQ("", lock.Failure());
+    EXPECT_TRUE(atOpening);
+    EXPECT_FALSE(afterOff);
+    EXPECT_TRUE(afterOn);
+}
+
+// A forced logout (the trading manager's, the link's) does not wait for the password.
+TEST_F(SessionWindows, AForcedLogoutEndsTheLockWithoutThePassword)
+{
+    CSessionPassword::Remember("pw-1234");
+    ASSERT_NE(nullptr, MakeFrame());
+    const HWND frame = m_hFrame;
+    DialogScript lock("Molvane");
+    lock.Then(WaitFor([](HWND d) { return FocusedId(d) == IDC_LOCK_PASSWORD; }))
+        .Then(Do([frame](HWND) { ::PostMessageA(frame, WM_FORCE_LOGOUT, 0, 0); }));
+    s_trace.clear();
+    lock.Run([this] {
+        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_LOCK, 0);
+        return 0;
+    });
+    EXPECT_EQ("", lock.Failure());
+    const std::vector<std::string> ended = {"lock", "force logout ends the dialog", "unlock"};
+    EXPECT_EQ(ended, s_trace);
+    Pump();
+    EXPECT_FALSE(::IsWindow(frame));
+    m_hFrame = NULL;
+    m_frame = nullptr;
+}
+
 TEST_F(SessionWindows, TheLogoutDialogShowsTheSessionAndOnlyItsOKLeaves)
 {
     ASSERT_NE(nullptr, MakeFrame());
@@ -244,6 +320,7 @@ TEST_F(SessionWindows, TheLogoutDialogShowsTheSessionAndOnlyItsOKLeaves)
     ASSERT_EQ(1, CRcmdCoinManager::GetAutoAgent()->SetAutoAmountType(500000));
 
     // Cancel: the dialog showed the times, and nothing changed.
+    const size_t userLogBefore = TheLogs().UserLog().size();
     std::string labels[3];
     SYSTEMTIME before;
     ::GetLocalTime(&before);
@@ -265,7 +342,7 @@ TEST_F(SessionWindows, TheLogoutDialogShowsTheSessionAndOnlyItsOKLeaves)
     ASSERT_TRUE(::IsWindow(m_hFrame));
     EXPECT_TRUE(s_trace.empty());
     EXPECT_FALSE(FileExists(UserFile("savelastscr.dat")));
-    EXPECT_FALSE(Contains(TheLogs().UserLog(), "시스템 로그아웃"));
+    EXPECT_FALSE(Contains(TheLogs().UserLog().substr(userLogBefore), "시스템 로그아웃"));
     const std::string now[2] = {(LPCSTR)CLogOutDlg::FormatClockTime(before), (LPCSTR)CLogOutDlg::FormatClockTime(after)};
     EXPECT_TRUE(labels[1] == now[0] || labels[1] == now[1]) << labels[1];
     // The login was moments ago (the frame's making).
@@ -279,7 +356,7 @@ TEST_F(SessionWindows, TheLogoutDialogShowsTheSessionAndOnlyItsOKLeaves)
     m_frame = nullptr;
     CRcmdCoinManager::GetAutoAgent()->ResetAutoAmountType();
     EXPECT_TRUE(FileExists(UserFile("savelastscr.dat")));
-    const std::string userLog = TheLogs().UserLog();
+    const std::string userLog = TheLogs().UserLog().substr(userLogBefore);
     EXPECT_TRUE(Contains(userLog, ",자동매매,로그아웃으로 인해 종료,종료됨")) << userLog;
     EXPECT_TRUE(Contains(userLog, ",logout,시스템 로그아웃,user1")) << userLog;
     EXPECT_LT(userLog.find("자동매매"), userLog.find("시스템 로그아웃"));
