@@ -79,6 +79,8 @@ public:
     BOOL IsIdleTimerOn() const { return m_nIdleTimer != 0; }
     DWORD GetIdlePeriod() const { return m_dwIdlePeriod; }
     BOOL IsLocked() const { return m_bLocked; }
+    // The notice window of exchange errors, NULL before the first notice.
+    CWnd* GetNotice() const { return m_pNotice; }
     CString GetClockText() const { return m_strClock; }
     int GetLibraryCount() const { return (int)m_mapLibraries.GetCount(); }
 
@@ -92,6 +94,8 @@ public:
     static void (*s_pfnTrace)(const char* step);
     // The shell's open (tests record it instead).
     static HINSTANCE(WINAPI* s_pfnShellExecute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    // The time of the user's last input (tests tell of an idle user instead).
+    static BOOL(WINAPI* s_pfnGetLastInputInfo)(PLASTINPUTINFO);
 
 protected:
     static void Trace(const char* step);
@@ -130,7 +134,7 @@ protected:
     CUserScrInfo m_ScreenSets;
     HMENU m_hScreenSetMenu;
     HMENU m_hScreenSetParent;
-    DWORD m_dwLoginTick;
+    ULONGLONG m_ullLoginTick; // 64-bit: the 32-bit count wraps after 49.7 days
     __time64_t m_tLogin;
     CString m_strClock;
     CDialog* m_pModal;

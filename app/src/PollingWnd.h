@@ -20,6 +20,8 @@ public:
     void Stop();
     // The 12-byte body: a blank, zero bytes, the "%-8s" user ID over them cut to 12 bytes.
     static void MakeBody(const CString& userId, BYTE body[POLL_BODY_SIZE]);
+    // The session's user ID whatever its length (a fixed buffer too short for it gets nothing).
+    static CString ReadUserID();
 
     BOOL m_bRunning;
     CString m_strPollText;

@@ -4,6 +4,7 @@
 #include "IniFiles.h"
 #include "InstallFolders.h"
 #include "NetCourier.h"
+#include "SessionPassword.h"
 #include "SharedData.h"
 #include "TRAgent.h"
 #include "Utils.h"
@@ -318,9 +319,10 @@ void CWendralLoginDlg::OnLoginReply(const BYTE* body, int len)
     CSharedData::SetOfficeInfo(reply.strOffice[0], reply.strOffice[1], reply.strOffice[2]);
     CSharedData::SetBranchIP(reply.strBranchIP);
     CZembraAPIAgent::SetKeys(Trimmed(m_editAPIKey), Trimmed(m_editSecretKey));
-    // The screen lock compares with the password later: it is kept enciphered, never in clear.
+    // The screen lock checks the password later against a salted hash: no copy that could be
+    // turned back into the password stays.
     CString password = Trimmed(m_editPassword);
-    CSharedData::SetUserPwd(password);
+    CSessionPassword::Remember(password);
     SecureZeroMemory(password.GetBuffer(), password.GetLength());
     password.ReleaseBuffer(0);
 

@@ -9,12 +9,15 @@
 #include "AppMessages.h"
 #include "BaseView.h"
 #include "ColorMap.h"
+#include "EMRNotice.h"
 #include "IniFiles.h"
 #include "InstallFolders.h"
+#include "LogOutDlg.h"
 #include "NetCourier.h"
 #include "PollingWnd.h"
 #include "RelayMsg.h"
 #include "ResourceMap.h"
+#include "ScreenLockDlg.h"
 #include "SessionSignOff.h"
 #include "SharedData.h"
 #include "SharedKit.h"
@@ -26,6 +29,7 @@
 
 void (*CMainFrame::s_pfnTrace)(const char* step) = NULL;
 HINSTANCE(WINAPI* CMainFrame::s_pfnShellExecute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) = ::ShellExecuteA;
+BOOL(WINAPI* CMainFrame::s_pfnGetLastInputInfo)(PLASTINPUTINFO) = ::GetLastInputInfo;
 
 BEGIN_MESSAGE_MAP(CMainFrame, CBaseFrame)
     ON_WM_CREATE()
@@ -52,7 +56,7 @@ CMainFrame::CMainFrame()
     : m_pPollingWnd(NULL), m_hIcon(NULL), m_pFrameBitmap1(NULL), m_pFrameBitmap2(NULL), m_pColorMap(NULL),
       m_pResourceMap(NULL), m_pMenu(NULL), m_pMenuDoc(NULL), m_OrderExec(this), m_pNotice(NULL), m_nIdleTimer(0),
       m_dwIdlePeriod(300000), m_bLocked(FALSE), m_pSetupInfo(NULL), m_hScreenSetMenu(NULL),
-      m_hScreenSetParent(NULL), m_dwLoginTick(0), m_tLogin(0), m_pModal(NULL), m_bLogoutPending(FALSE)
+      m_hScreenSetParent(NULL), m_ullLoginTick(0), m_tLogin(0), m_pModal(NULL), m_bLogoutPending(FALSE)
 {
     m_hIcon = ::LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
 }
@@ -117,7 +121,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     lstrcpynA(lastLogin, LCM_GetLastLoginTime() != NULL ? LCM_GetLastLoginTime() : "", sizeof lastLogin);
     CSharedData::SetLastLoginTime(lastLogin);
     m_tLogin = _time64(NULL);
-    m_dwLoginTick = ::GetTickCount();
+    m_ullLoginTick = ::GetTickCount64();
 
     // Only a whole initialisation goes on: a frame without its tool bar has no poll, alarm
     // host or clock either.
@@ -246,12 +250,6 @@ void CMainFrame::ShowClock()
 
 namespace {
 
-// A fixed field read no further than its end.
-CString FixedText(const char* field, size_t size)
-{
-    return CString(field, (int)strnlen(field, size));
-}
-
 BOOL CALLBACK UniteMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data)
 {
     CRect* all = reinterpret_cast<CRect*>(data);
@@ -337,7 +335,7 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
             return;
         LASTINPUTINFO input = {sizeof input};
         // Tick differences stay right across the counter's wrap.
-        if (::GetLastInputInfo(&input) && ::GetTickCount() - input.dwTime > m_dwIdlePeriod)
+        if (s_pfnGetLastInputInfo(&input) && ::GetTickCount() - input.dwTime > m_dwIdlePeriod)
             LockScreen();
         return;
     }
@@ -356,8 +354,9 @@ void CMainFrame::LockScreen()
     Trace("lock");
     ShowWindow(SW_MINIMIZE);
     ShowWindow(SW_HIDE);
-    // The unlock dialog comes with the lock's password check; until then the frame comes
-    // straight back.
+    // Only the login password ends the dialog (or a forced logout, which then follows).
+    CScreenLockDlg dialog(this);
+    RunModal(dialog);
     ShowWindow(SW_SHOW);
     ShowWindow(SW_SHOWNORMAL);
     m_bLocked = FALSE;
@@ -397,9 +396,11 @@ INT_PTR CMainFrame::RunModal(CDialog& dialog)
 
 BOOL CMainFrame::Logout(BOOL ask)
 {
-    // The logout dialog with the session's times comes with the lock and logout windows; until
-    // then the user's close is taken as it stands.
-    (void)ask;
+    if (ask) {
+        CLogOutDlg dialog(m_ullLoginTick, m_tLogin, this);
+        if (RunModal(dialog) != IDOK)
+            return FALSE;
+    }
     if (CRcmdCoinManager::GetAutoAgent()->GetAutoType() != 0) {
         CUtils::UserLog_WriteLog("자동매매", "로그아웃으로 인해 종료", "종료됨");
         CUtils::LogServer_WriteLog("시스템이 종료되어 자동매매 중지됨");
@@ -566,16 +567,21 @@ LRESULT CMainFrame::OnApiNotice(WPARAM wParam, LPARAM)
     const tagAPIErrorNotice* notice = reinterpret_cast<const tagAPIErrorNotice*>(wParam);
     if (notice == NULL)
         return 0;
-    // The notice window itself comes with the other windows around the frame; the notice is
-    // logged as it arrives.
-    CString time = FixedText(notice->szTime, sizeof notice->szTime);
-    CString title = FixedText(notice->szTitle, sizeof notice->szTitle);
-    CString body = FixedText(notice->szMessage, sizeof notice->szMessage);
-    time.Trim();
-    title.Trim();
-    body.Trim();
+    // The fields are fixed and need not be terminated: each is read no further than its end.
     CString line;
-    line.Format("%s/%s/%s", (LPCSTR)time, (LPCSTR)title, (LPCSTR)body);
+    line.Format("%s/%s/%s", (LPCSTR)CEMRNotice::FieldText(notice->szTime, sizeof notice->szTime),
+                (LPCSTR)CEMRNotice::FieldText(notice->szTitle, sizeof notice->szTitle),
+                (LPCSTR)CEMRNotice::FieldText(notice->szMessage, sizeof notice->szMessage));
     CUtils::LogServer_WriteLog(line);
+    if (m_pNotice == NULL) {
+        CEMRNotice* window = new CEMRNotice(this, &m_pNotice);
+        if (!window->Create()) {
+            // No window was made, so nothing deletes it on its end.
+            delete window;
+            return 0;
+        }
+        m_pNotice = window;
+    }
+    static_cast<CEMRNotice*>(m_pNotice)->AddNotice(*notice);
     return 1;
 }

@@ -34,14 +34,26 @@ void CPollingWnd::MakeBody(const CString& userId, BYTE body[POLL_BODY_SIZE])
     memcpy(body, (LPCSTR)text, std::min(text.GetLength(), POLL_BODY_SIZE));
 }
 
+CString CPollingWnd::ReadUserID()
+{
+    // The store gives nothing to a buffer that cannot hold the ID and its terminator: the
+    // buffer grows until it can.
+    for (int size = 64; size <= 0x10000; size *= 4) {
+        CString id;
+        char* buffer = id.GetBuffer(size);
+        const int got = CSharedData::GetUserID(buffer, size);
+        id.ReleaseBuffer(got ? -1 : 0);
+        if (got)
+            return id;
+    }
+    return CString();
+}
+
 int CPollingWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    // Sized for any ID the store holds: a short buffer would leave the ID out.
-    char id[50] = {0};
-    CSharedData::GetUserID(id, sizeof id);
-    m_strPollText.Format("%-8s", id);
+    m_strPollText.Format("%-8s", (LPCSTR)ReadUserID());
     m_bRunning = TRUE;
     SetTimer(TIMER_POLL, POLL_MS, NULL);
     return 0;
@@ -61,9 +73,7 @@ void CPollingWnd::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     BYTE body[POLL_BODY_SIZE];
-    char id[50] = {0};
-    CSharedData::GetUserID(id, sizeof id);
-    MakeBody(id, body);
+    MakeBody(ReadUserID(), body);
     CTRAgent::RequestQueryData(TR_POLL, 'I', m_hWnd, NULL, body, POLL_BODY_SIZE, -1);
 }
 

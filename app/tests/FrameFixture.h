@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,9 @@ protected:
     int ScreenCount() { return m_frame->GetScreenList().GetCount(); }
     static CPoint TopLeft(CWnd* wnd);
     std::string UserFile(const std::string& name) const;
+    // Runs `open`, which brings up the logout dialog, and clicks one of its buttons as the user
+    // does; the script's failure text (empty when it went as planned).
+    static std::string AnswerLogout(int button, const std::function<void()>& open);
 
     static std::vector<std::string> s_trace;
     static std::vector<std::string> s_shell;

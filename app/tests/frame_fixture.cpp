@@ -1,6 +1,7 @@
 // The main-window fixture.
 #include "FrameFixture.h"
 
+#include "DialogScript.h"
 #include "InstallFolders.h"
 #include "SharedData.h"
 #include "TestScreenApi.h"
@@ -170,4 +171,15 @@ CPoint FrameTest::TopLeft(CWnd* wnd)
     CRect rect;
     wnd->GetWindowRect(&rect);
     return rect.TopLeft();
+}
+
+std::string FrameTest::AnswerLogout(int button, const std::function<void()>& open)
+{
+    DialogScript logout("로그아웃");
+    logout.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; })).Then(Click(button));
+    logout.Run([&open] {
+        open();
+        return 0;
+    });
+    return logout.Failure();
 }

@@ -47,18 +47,29 @@ bool SemaphoreExists()
 }
 
 // Watches for the main window; once it shows, notes the threads and the guard, then closes it
-// as the user does.
+// as the user does and confirms the logout in the dialog that asks.
 struct FrameWatch
 {
     int running = -1;
     bool guarded = false;
     bool closed = false;
+    bool confirmed = false;
 } g_watch;
 
 void CALLBACK WatchFrame(HWND, UINT, UINT_PTR id, DWORD)
 {
+    if (g_watch.closed) {
+        HWND logout = ::FindWindowA("#32770", "로그아웃");
+        if (logout != NULL && ::IsWindowVisible(logout)) {
+            ::KillTimer(NULL, id);
+            g_watch.confirmed = true;
+            // The button's own notice (the frame tests click it with the mouse).
+            ::PostMessageA(logout, WM_COMMAND, MAKEWPARAM(1021, BN_CLICKED), (LPARAM)::GetDlgItem(logout, 1021));
+        }
+        return;
+    }
     CWnd* main = AfxGetMainWnd();
-    if (g_watch.closed || main == nullptr || !::IsWindowVisible(main->GetSafeHwnd()))
+    if (main == nullptr || !::IsWindowVisible(main->GetSafeHwnd()))
         return;
     // Not the login dialog, which may stand in as the main window while it runs.
     char name[64] = {0};
@@ -68,7 +79,6 @@ void CALLBACK WatchFrame(HWND, UINT, UINT_PTR id, DWORD)
     g_watch.running = ThreadCount();
     g_watch.guarded = SemaphoreExists();
     g_watch.closed = true;
-    ::KillTimer(NULL, id);
     main->PostMessage(WM_CLOSE);
 }
 
@@ -102,6 +112,7 @@ TEST(ProgramExit, AClosedMainWindowEndsEveryThreadAndReleasesTheGuard)
     EXPECT_EQ("", login.Failure());
     EXPECT_EQ(0, code);
     ASSERT_TRUE(g_watch.closed) << "the main window never showed";
+    EXPECT_TRUE(g_watch.confirmed) << "no logout dialog asked";
 
     // While it ran: the guard was held and the exchange agent's six feed threads ran.
     EXPECT_TRUE(g_watch.guarded);

@@ -15,6 +15,7 @@
 #include "AgentLink.h"
 #include "LoginDlg.h"
 #include "NetCourier.h"
+#include "SessionPassword.h"
 #include "SharedData.h"
 #include "TRAgent.h"
 #include "temp_dir.h"
@@ -85,6 +86,7 @@ protected:
         CIniFiles(UserConfig().c_str()).WriteBool("LOGIN", "SAVEID", 0);
         CIniFiles(UserConfig().c_str()).WriteString("LOGIN", "ID", "");
         CSharedData::SetUserID(NULL);
+        CSessionPassword::Forget();
         CZembraAPIAgent::SetKeys("", "");
     }
 
@@ -174,8 +176,11 @@ TEST_F(LoginDialog, TypedFieldsLogInWithEnterAndTabMovingTheFocus)
     EXPECT_STREQ("api-key-1", CZembraAPIAgent::GetAPIKey());
     EXPECT_STREQ("secret-key-1", CZembraAPIAgent::GetSecKey());
 
-    // The password: kept enciphered for the screen lock, never in clear, in no log.
-    EXPECT_STREQ("pw-1234", CSharedData::GetUserPwd());
+    // The password: only a salted hash of it is kept, for the screen lock; the text itself is
+    // in no store and no log.
+    EXPECT_TRUE(CSessionPassword::Matches("pw-1234"));
+    EXPECT_FALSE(CSessionPassword::Matches("pw-123"));
+    EXPECT_STREQ("", CSharedData::GetUserPwd());
     EXPECT_EQ(std::string::npos, std::string(CSharedData::m_szUserPwd, sizeof CSharedData::m_szUserPwd).find("pw-1234"));
     char stored[40] = {0};
     EXPECT_EQ(0, CSharedData::GetPassword(stored, sizeof stored));

@@ -24,6 +24,8 @@
 #include "SharedData.h"
 #include "TestScreenApi.h"
 #include "ScreenSets.h"
+#include "SessionPassword.h"
+#include "SessionResource.h"
 #include "XMLMenu.h"
 
 #include <commctrl.h>
@@ -350,11 +352,21 @@ TEST_F(FrameTest, CommandsOfTheMenu)
     Pump();
     EXPECT_EQ(0, ScreenCount());
 
-    // 104 locks and comes back.
+    // 104 locks; the login password typed again unlocks.
+    CSessionPassword::Remember("pw-1234");
     s_trace.clear();
-    ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_LOCK, 0);
+    DialogScript lock("Molvane");
+    lock.Then(WaitFor([](HWND d) { return FocusedId(d) == IDC_LOCK_PASSWORD; }))
+        .Then(Type("pw-1234"))
+        .Then(Press(VK_RETURN));
+    lock.Run([this] {
+        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_LOCK, 0);
+        return 0;
+    });
+    EXPECT_EQ("", lock.Failure());
     EXPECT_EQ((std::vector<std::string>{"lock", "unlock"}), s_trace);
     EXPECT_FALSE(m_frame->IsLocked());
+    CSessionPassword::Forget();
 }
 
 // The preview is of the active screen (the one last activated, not the last opened), and
@@ -480,8 +492,16 @@ TEST_F(FrameTest, QuitAndLogoutBothLeaveThroughTheLogout)
         ASSERT_NE(nullptr, MakeFrame());
         ::SendMessageA(m_hFrame, WM_COMMAND, 2000, 0);
         s_trace.clear();
-        ::SendMessageA(m_hFrame, WM_COMMAND, command, 0);
-        Pump();
+        if (command == ID_MENU_LOGOUT) {
+            // The logout asks first.
+            EXPECT_EQ("", AnswerLogout(IDC_LOGOUT_OK, [this, command] {
+                ::SendMessageA(m_hFrame, WM_COMMAND, command, 0);
+                Pump();
+            }));
+        } else {
+            ::SendMessageA(m_hFrame, WM_COMMAND, command, 0);
+            Pump();
+        }
         EXPECT_FALSE(::IsWindow(m_hFrame)) << command;
         ASSERT_FALSE(s_trace.empty()) << command;
         EXPECT_EQ("logout", s_trace[0]) << command;
@@ -666,7 +686,7 @@ TEST_F(FrameTest, LogoutKeepsTheOpenScreensAsTheLastSet)
     ::SendMessageA(m_hFrame, WM_COMMAND, 1000, 0);
     SetScreenValue(Screen(0), 5);
     SetScreenValue(Screen(1), 6);
-    ::SendMessageA(m_hFrame, WM_CLOSE, 0, 0);
+    EXPECT_EQ("", AnswerLogout(IDC_LOGOUT_OK, [this] { ::SendMessageA(m_hFrame, WM_CLOSE, 0, 0); }));
     m_hFrame = NULL;
     CUserScrInfo info;
     ASSERT_EQ(SCREENSET_READ, ReadScreenSetWithData(LastScreensPath(), info));

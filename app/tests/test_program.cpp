@@ -179,6 +179,10 @@ TEST_F(ProgramRunTest, StartsInOrderAndSignsOffBeforeTheLinkCloses)
     // The answer to the sign-off comes half a second late: the link stays until it is in.
     m_peer.Must("{\"cmd\":\"fault\",\"mode\":\"slow\",\"delay_ms\":500,\"tr\":1201}");
     ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    // The logout asks first.
+    HWND logout = program.WaitForWindow("#32770", "로그아웃", kStartLimit);
+    ASSERT_NE((HWND)NULL, logout);
+    ::PostMessageA(logout, WM_COMMAND, MAKEWPARAM(1021, BN_CLICKED), (LPARAM)::GetDlgItem(logout, 1021));
     ASSERT_TRUE(program.WaitForEnd(20000));
     EXPECT_EQ(0u, program.ExitCode());
     EXPECT_TRUE(program.BoxTexts().empty()) << program.BoxTexts().front();

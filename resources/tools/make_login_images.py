@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the login dialog's button images into resources/Images/Login/: the login and cancel
-buttons, the four web-page buttons, the exchange's web-site button and the save-ID switch, each
+buttons, the four web-page buttons, the exchange's web-site button, the save-ID switch and the
+logout dialog's OK and cancel buttons, each
 in its normal, over and pressed looks, as glyphs on flat grounds that match the dialog's
 background (a dark panel on the left, a light form on the right).
 
@@ -87,6 +88,11 @@ def main():
             draw(os.path.join(LOGIN, "%s_%s.bmp" % (name, look)), width, height, looks[look], glyph, scale)
     for look in ("normal", "over"):
         draw(os.path.join(LOGIN, "btn_zembra_%s.bmp" % look), 212, 25, AMBER[look], "zembra", 2)
+    # The logout dialog's buttons take the same looks under their own names.
+    for name, width, height, looks, glyph in [("LogoutOk", 213, 48, BLUE, "enter"),
+                                              ("LogoutCancel", 111, 48, GREY, "cancel")]:
+        for look, suffix in (("normal", "normal"), ("over", "over"), ("clk", "Click")):
+            draw(os.path.join(LOGIN, "%s_%s.bmp" % (name, suffix)), width, height, looks[look], glyph, 3)
     switch(os.path.join(LOGIN, "btn_id_on.bmp"), True)
     switch(os.path.join(LOGIN, "btn_id_off.bmp"), False)
 
