@@ -13,3 +13,9 @@ CString UserConfigPath();
 BOOL MigrateUserConfig();
 // Every setting of the setup record from the file (defaults for what is missing).
 void ReadUserConfig();
+// The setup dialog's settings from the setup record into the file; the keys it only reads
+// ([SECURITY] "ACC_AUTOSAVE", [NOTIFY] "DATE") and every other key keep their values.
+void WriteUserConfig();
+// The sound file a chosen file leaves in the setup: the chosen path when its extension is
+// "wav" in any case, else the current one (the caller tells the user).
+BOOL IsWaveFile(const CString& path);
