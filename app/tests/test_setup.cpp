@@ -187,6 +187,9 @@ TEST_F(FrameTest, UserConfigGivesEveryDefaultAndReadsTheFileSpelling)
 
 namespace {
 
+// A case without any "user.cfg" at all.
+const std::string kMissing = "<missing>";
+
 struct DialogCase
 {
     const char* name;
@@ -215,6 +218,15 @@ TEST_F(FrameTest, SetupDialogWritesWhatTheUserChangesAndKeepsTheRest)
           {"ALARM/ALARM_POPUP", "1"}, {"ALARM/SOUND", "C:\\old.wav"},
           // Read but never written: they stay as they were, and so does the frame's own key.
           {"SECURITY/ACC_AUTOSAVE", "1"}, {"NOTIFY/DATE", "7"}, {"MAIN/VER", "201008201"}, {"MAIN/LEFT", "0"}}},
+        {"first OK",
+         kMissing,
+         {},
+         -1,
+         {{"SCREEN/SKIN", "0"}, {"SCREEN/SCREEN", "9005"}, {"SCREEN/MAXSCREEN", "10"}, {"SCREEN/LAST_SCREEN", "1"},
+          {"SCREEN/CODELINK", "0"}, {"SECURITY/LOCK_TIME", "0"}, {"SECURITY/DUPULICATE_ID", "1"},
+          {"SECURITY/DUPULICATE_APP", "0"}, {"SECURITY/SIGNKEY_SAVE", "1"}, {"SECURITY/SCREENLOCK", "1"},
+          {"SECURITY/ACC_POPUP", "1"}, {"ALARM/ALARMON", "0"}, {"ALARM/ALARM_POPUP", "1"}, {"ALARM/SOUND", ""},
+          {"SECURITY/ACC_AUTOSAVE", "<none>"}, {"NOTIFY/DATE", "<none>"}}},
         {"defaults",
          ConfigOfOthers("C:\\mine.wav"),
          {IDC_SETUP_DEFAULTS},
@@ -227,7 +239,10 @@ TEST_F(FrameTest, SetupDialogWritesWhatTheUserChangesAndKeepsTheRest)
     };
     WriteSets({"9001", "9005"});
     for (const DialogCase& c : cases) {
-        WriteUserConfig(c.config);
+        if (c.config == kMissing)
+            ::DeleteFileA(path.c_str());
+        else
+            WriteUserConfig(c.config);
         ReadUserConfig();
         DialogScript script("환경설정");
         script.Then(WaitFor([](HWND d) { return ::IsWindowVisible(FindControl(d, IDC_PAGE_SOUND_FILE)) != FALSE; }));
