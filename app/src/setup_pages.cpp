@@ -2,7 +2,7 @@
 // connection (security switches, idle-lock period) and alarm (sound switch, pop-up, sound file).
 #include "SetupPages.h"
 
-#include <commdlg.h>
+#include <afxdlgs.h>
 #include <mmsystem.h>
 
 #include "InstallFolders.h"
@@ -227,18 +227,12 @@ void CPageAlarm::SetDefaults()
 
 BOOL CPageAlarm::ChooseWaveFile(HWND owner, CString& path)
 {
-    char file[MAX_PATH] = {0};
-    OPENFILENAMEA dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = "WAV Files (*.wav)\0*.wav\0All Files (*.*)\0*.*\0";
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof file;
-    dialog.lpstrTitle = "Alarm Sound 선택";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!::GetOpenFileNameA(&dialog))
+    CFileDialog dialog(TRUE, NULL, NULL, OFN_HIDEREADONLY, "WAV Files (*.wav)|*.wav|All Files (*.*)|*.*|",
+                       CWnd::FromHandle(owner));
+    dialog.m_ofn.lpstrTitle = "Alarm Sound 선택";
+    if (dialog.DoModal() != IDOK)
         return FALSE;
-    path = file;
+    path = dialog.GetPathName();
     return TRUE;
 }
 
