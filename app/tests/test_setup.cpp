@@ -5,6 +5,8 @@
 #include <cstring>
 #include <map>
 
+#include <dlgs.h>
+
 #include "AppMessages.h"
 #include "DialogScript.h"
 #include "InstallFolders.h"
@@ -583,4 +585,39 @@ TEST_F(FrameTest, QuickMenuOffersTheUsersScreensAndKeepsItsGroups)
     open(again);
     ASSERT_EQ("", again.Failure());
     EXPECT_EQ(saved, ReadFileBytes(file)) << "Cancel writes nothing";
+}
+
+TEST_F(FrameTest, TheSoundFileIsChosenInTheFileOpenDialog)
+{
+    const std::string folder = std::string(GetWorkingDir()) + "Temp\\";
+    DialogScript files("Alarm Sound 선택");
+    files.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
+        .Then(Do([](HWND d) {
+            // The file types, wave files first.
+            HWND types = ::GetDlgItem(d, cmb1);
+            ASSERT_NE((HWND)NULL, types);
+            ASSERT_EQ(2, (int)::SendMessageA(types, CB_GETCOUNT, 0, 0));
+            char text[64] = {0};
+            ::SendMessageA(types, CB_GETLBTEXT, 0, (LPARAM)text);
+            EXPECT_STREQ("WAV Files (*.wav)", text);
+            EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(d, chx1))) << "no read-only box";
+        }))
+        // The name field (an edit, or a combo with one, by the dialog's kind) takes the typing.
+        .Then(ClickAt([](HWND d, POINT& point) {
+            HWND name = ::GetDlgItem(d, cmb13);
+            if (name == NULL || !::IsWindowVisible(name))
+                name = ::GetDlgItem(d, edt1);
+            RECT rect;
+            if (name == NULL || !::GetWindowRect(name, &rect))
+                return false;
+            point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+            return true;
+        }))
+        .Then(Type(folder + "bell.wav"))
+        .Then(Press(VK_RETURN));
+    CString path;
+    const BOOL chosen = files.Run([&path] { return CPageAlarm::s_pfnChooseFile(NULL, path); });
+    ASSERT_EQ("", files.Failure());
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(folder + "bell.wav", (LPCSTR)path);
 }
