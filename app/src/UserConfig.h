@@ -16,6 +16,7 @@ void ReadUserConfig();
 // The setup dialog's settings from the setup record into the file; the keys it only reads
 // ([SECURITY] "ACC_AUTOSAVE", [NOTIFY] "DATE") and every other key keep their values.
 void WriteUserConfig();
-// The sound file a chosen file leaves in the setup: the chosen path when its extension is
-// "wav" in any case, else the current one (the caller tells the user).
+// The setup record's alarm sound, read no further than its field.
+CString SetupSoundFile();
+// Whether a chosen file may be the alarm sound: its extension is "wav" in any case.
 BOOL IsWaveFile(const CString& path);

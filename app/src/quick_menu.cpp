@@ -189,7 +189,8 @@ void CQuickMenuSetup::FillGroups()
 void CQuickMenuSetup::AddLeaves(HWND tree, HTREEITEM top, CXMLNode* node)
 {
     // Every leaf below the menu, however deep, that opens a screen, in the menu's order.
-    for (CXMLNode* child = NextElement(node->GetFirstChild()); child != NULL; child = NextElement(child->GetNextSibling())) {
+    for (CXMLNode* child = NextElement(node->GetFirstChild()); child != NULL;
+         child = NextElement(child->GetNextSibling())) {
         if (NextElement(child->GetFirstChild()) != NULL) {
             AddLeaves(tree, top, child);
             continue;
@@ -256,7 +257,8 @@ void CQuickMenuSetup::AddSelected()
         return;
     const CString entry = m_arrEntries[index - 1];
     HWND tree = Groups();
-    for (HTREEITEM child = TreeView_GetChild(tree, group); child != NULL; child = TreeView_GetNextSibling(tree, child)) {
+    for (HTREEITEM child = TreeView_GetChild(tree, group); child != NULL;
+         child = TreeView_GetNextSibling(tree, child)) {
         if (ItemText(tree, child) == entry) {
             AfxMessageBox("이미 등록된 메뉴입니다.");
             return;

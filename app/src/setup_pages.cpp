@@ -19,11 +19,6 @@ const char* const kLockMinutes[] = {"5", "10", "30", "60", "120"};
 const char kWaveOnly[] = "WAV 파일만 선택해 주시기 바랍니다";
 const char kSetupCaption[] = "환경설정";
 
-CString SoundFile(const _ST_SETUPINFO* setup)
-{
-    return CString(setup->szSoundFile, (int)strnlen(setup->szSoundFile, sizeof setup->szSoundFile));
-}
-
 } // namespace
 
 // --- every page -------------------------------------------------------------------------
@@ -206,7 +201,7 @@ void CPageAlarm::Show()
     SetCheck(IDC_PAGE_ALARM_ON, setup->nAlarmOn);
     SetCheck(IDC_PAGE_ALARM_POPUP, setup->nAlarmPopup);
     if (CWnd* edit = GetControl(IDC_PAGE_SOUND_FILE))
-        edit->SetWindowText(SoundFile(setup));
+        edit->SetWindowText(SetupSoundFile());
 }
 
 void CPageAlarm::Store()

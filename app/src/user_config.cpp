@@ -64,7 +64,13 @@ void WriteUserConfig()
     ini.WriteBool("SECURITY", "ACC_POPUP", setup->nACCPopup);
     ini.WriteBool("ALARM", "ALARMON", setup->nAlarmOn);
     ini.WriteBool("ALARM", "ALARM_POPUP", setup->nAlarmPopup);
-    ini.WriteString("ALARM", "SOUND", CString(setup->szSoundFile, (int)strnlen(setup->szSoundFile, sizeof setup->szSoundFile)));
+    ini.WriteString("ALARM", "SOUND", SetupSoundFile());
+}
+
+CString SetupSoundFile()
+{
+    const _ST_SETUPINFO* setup = CSharedData::GetSetupInfo();
+    return CString(setup->szSoundFile, (int)strnlen(setup->szSoundFile, sizeof setup->szSoundFile));
 }
 
 BOOL IsWaveFile(const CString& path)
