@@ -20,24 +20,27 @@
 
 namespace {
 
+struct ControlSearch
+{
+    int id;
+    HWND found;
+};
+
+// A stdcall callback, as the 32-bit build needs.
+BOOL CALLBACK MatchControl(HWND child, LPARAM data)
+{
+    ControlSearch* search = reinterpret_cast<ControlSearch*>(data);
+    if (::GetDlgCtrlID(child) != search->id)
+        return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
 // A control anywhere below the window (the pages sit inside the tab strips).
 HWND FindControl(HWND root, int id)
 {
-    struct Search
-    {
-        int id;
-        HWND found;
-    } search = {id, NULL};
-    ::EnumChildWindows(
-        root,
-        [](HWND child, LPARAM data) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(data);
-            if (::GetDlgCtrlID(child) != s->id)
-                return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ControlSearch search = {id, NULL};
+    ::EnumChildWindows(root, MatchControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
