@@ -296,6 +296,14 @@ TEST_F(FrameTest, SetupDialogShowsTheSettingsAndCancelChangesNothing)
             ::MapWindowPoints(NULL, d, (POINT*)&rect, 2);
             EXPECT_EQ(CRect(4, 136, 372, 270), rect);
             EXPECT_EQ(1, TabCtrl_GetItemCount(tab));
+            // Below the third strip the buttons stand inside the dialog.
+            CRect client, button;
+            ::GetClientRect(d, &client);
+            ::GetWindowRect(FindControl(d, IDC_SETUP_APPLY), &button);
+            ::MapWindowPoints(NULL, d, (POINT*)&button, 2);
+            EXPECT_GE(button.top, 406);
+            EXPECT_TRUE(client.PtInRect(button.TopLeft()) && button.right <= client.right &&
+                        button.bottom <= client.bottom);
             // The last set read stands at the top; the stored one is chosen.
             EXPECT_EQ((std::vector<std::string>{"9007", "9005", "9001"}), ComboItems(d, IDC_PAGE_SCREEN_SET));
             EXPECT_EQ(1, Selected(d, IDC_PAGE_SCREEN_SET));
