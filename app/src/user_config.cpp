@@ -1,4 +1,4 @@
-// Reading "user.cfg" (the keys' spelling is the file's own).
+// Reading and writing "user.cfg" (the keys' spelling is the file's own), and the rule of the alarm sound.
 #include "UserConfig.h"
 
 #include <algorithm>
