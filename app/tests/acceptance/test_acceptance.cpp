@@ -1,0 +1,352 @@
+// The terminal as a trader meets it: the staged install tree's Molvane.exe as a process of its
+// own against the three peers, driven from outside with real input through the window system
+// (typed text, clicks on its controls, its menu by the keyboard). The peers' records are the
+// witnesses of what it did; what it showed is read from the screen and saved as PNG files in
+// build/screens/ for the eye.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DialogScript.h"
+#include "ProgramRun.h"
+#include "ScreenShot.h"
+#include "temp_dir.h"
+#include "trading_peers.h"
+
+namespace {
+
+const DWORD kLimit = 30000;
+const char kLoginCaption[] = "Talpen 자동매매시스템";
+const char kFrameCaption[] = "Talpen 자동 매매 시스템";
+const char kUserId[] = "trader7";
+const char kPassword[] = "pw-4711";
+const char kApiKey[] = "molvane-demo-key";
+const char kApiSecret[] = "molvane-demo-secret";
+
+std::string ModuleFolder()
+{
+    char path[MAX_PATH] = {0};
+    ::GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+// build/<target>/stage, beside the test tree's testroot.
+std::string StageFolder()
+{
+    return ModuleFolder() + "..\\..\\stage\\";
+}
+
+// build/screens (not committed).
+std::string ShotFolder()
+{
+    const std::string folder = ModuleFolder() + "..\\..\\..\\screens\\";
+    ::CreateDirectoryA(folder.c_str(), NULL);
+    return folder;
+}
+
+void CopyTree(const std::string& from, const std::string& to)
+{
+    ::CreateDirectoryA(to.c_str(), NULL);
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((from + "*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + name + "\\", to + name + "\\");
+        else
+            ::CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
+    } while (::FindNextFileA(find, &found));
+    ::FindClose(find);
+}
+
+// A copy of the staged install root pointed at the peers.
+class StagedRoot
+{
+public:
+    StagedRoot()
+    {
+        CopyTree(StageFolder(), m_dir.Path());
+        ::CreateDirectoryA(AppData().c_str(), NULL);
+        const std::string ini = "[SERVER]\r\nIP=127.0.0.1\r\nPORT=" + std::to_string(trading::ServerPeer::Port()) +
+                                "\r\n[EXCHANGE]\r\nBASEURL=" + trading::ExchangePeer::BaseURL() +
+                                "\r\n[VERSION]\r\nSERVER=127.0.0.1:" +
+                                std::to_string(PeerControl::PortFromEnv("MOLVANE_VERSION_PORT")) + "\r\n";
+        WriteFileBytes(m_dir.File("User\\system.ini"), ini);
+        // The install's version as the updater left it.
+        WriteFileBytes(m_dir.File("System\\version.dat"), "version=1.0.0\r\n");
+    }
+    std::string Path() const { return m_dir.Path(); }
+    std::string Bin() const { return m_dir.Path() + "Bin\\"; }
+    std::string AppData() const { return m_dir.Path() + "AppData"; }
+    std::string File(const std::string& name) const { return m_dir.File(name); }
+
+private:
+    TempDir m_dir;
+};
+
+struct Found
+{
+    DWORD pid;
+    std::function<bool(HWND, const std::string&, const std::string&)> match;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK Collect(HWND hWnd, LPARAM param)
+{
+    Found& found = *reinterpret_cast<Found*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid != found.pid || !::IsWindowVisible(hWnd))
+        return TRUE;
+    char name[64] = {0}, caption[256] = {0};
+    ::GetClassNameA(hWnd, name, sizeof name);
+    ::GetWindowTextA(hWnd, caption, sizeof caption);
+    if (found.match(hWnd, name, caption))
+        found.windows.push_back(hWnd);
+    return TRUE;
+}
+
+std::vector<HWND> Windows(DWORD pid, std::function<bool(HWND, const std::string&, const std::string&)> match)
+{
+    Found found = {pid, match, {}};
+    ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
+// Every visible top-level window of the process, for failure messages.
+std::string Describe(DWORD pid)
+{
+    std::string text;
+    for (HWND w : Windows(pid, [](HWND, const std::string&, const std::string&) { return true; })) {
+        char name[64] = {0}, caption[256] = {0};
+        ::GetClassNameA(w, name, sizeof name);
+        ::GetWindowTextA(w, caption, sizeof caption);
+        RECT r;
+        ::GetWindowRect(w, &r);
+        text += std::string(name) + " '" + caption + "' " + std::to_string(r.left) + "," + std::to_string(r.top) +
+                " " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "\n";
+    }
+    return text;
+}
+
+// Waits for a condition while the program's message boxes are answered; false after the limit.
+bool WaitUntil(Program& program, std::function<bool()> done, DWORD limitMs = kLimit)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (done())
+            return true;
+        if (::GetTickCount() - start > limitMs)
+            return false;
+        program.AnswerBoxes();
+        ::Sleep(25);
+    }
+}
+
+HWND WaitForCaption(Program& program, const std::string& prefix, DWORD limitMs = kLimit)
+{
+    HWND window = NULL;
+    WaitUntil(
+        program,
+        [&] {
+            auto found = Windows(program.Id(), [&](HWND, const std::string&, const std::string& caption) {
+                return caption.compare(0, prefix.size(), prefix) == 0;
+            });
+            window = found.empty() ? NULL : found.front();
+            return window != NULL;
+        },
+        limitMs);
+    return window;
+}
+
+// Brings the window to the front for the keyboard and the pointer.
+bool BringForward(Program& program, HWND window)
+{
+    return WaitUntil(
+        program,
+        [&] {
+            if (::GetForegroundWindow() == window)
+                return true;
+            ::SetForegroundWindow(window);
+            return false;
+        },
+        5000);
+}
+
+// Clicks an edit control and types into it; true once it holds the text.
+bool TypeInto(Program& program, HWND dialog, int id, const std::string& text, bool readable = true)
+{
+    HWND edit = ::GetDlgItem(dialog, id);
+    if (edit == NULL || !BringForward(program, dialog))
+        return false;
+    ClickControl(edit);
+    if (!WaitUntil(program, [&] { return ::GetFocus() == edit || ::GetForegroundWindow() == dialog; }, 5000))
+        return false;
+    TypeText(text);
+    if (!readable)
+        return true;
+    char now[256] = {0};
+    const bool typed = WaitUntil(
+        program,
+        [&] {
+            // Another process's control answers for its own text.
+            ::SendMessageA(edit, WM_GETTEXT, sizeof now, (LPARAM)now);
+            return text == now;
+        },
+        5000);
+    if (!typed)
+        printf("control %d holds '%s', focus %p edit %p fg %p dlg %p\n", id, now, (void*)::GetFocus(), (void*)edit,
+               (void*)::GetForegroundWindow(), (void*)dialog);
+    return typed;
+}
+
+// Real input of a left click at a point of the desktop.
+void ClickAt(int x, int y)
+{
+    ::SetCursorPos(x, y);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs)
+        input.type = INPUT_MOUSE;
+    inputs[0].mi.dx = (x * 65536 + ::GetSystemMetrics(SM_CXSCREEN) - 1) / ::GetSystemMetrics(SM_CXSCREEN);
+    inputs[0].mi.dy = (y * 65536 + ::GetSystemMetrics(SM_CYSCREEN) - 1) / ::GetSystemMetrics(SM_CYSCREEN);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+}
+
+// The text of another process's control.
+std::string TextOf(HWND control)
+{
+    char text[256] = {0};
+    ::SendMessageA(control, WM_GETTEXT, sizeof text, (LPARAM)text);
+    return text;
+}
+
+struct ChildSearch
+{
+    std::string text;
+    HWND found;
+};
+
+BOOL CALLBACK FindChildByText(HWND hWnd, LPARAM param)
+{
+    ChildSearch& search = *reinterpret_cast<ChildSearch*>(param);
+    if (::IsWindowVisible(hWnd) && TextOf(hWnd) == search.text) {
+        search.found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND ChildWithText(HWND parent, const std::string& text)
+{
+    ChildSearch search = {text, NULL};
+    ::EnumChildWindows(parent, FindChildByText, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The window in front, shot once what it shows holds still (two reads alike).
+Shot SteadyShot(Program& program, HWND window)
+{
+    BringForward(program, window);
+    ::RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    Shot last = ShootWindow(window), now;
+    WaitUntil(
+        program,
+        [&] {
+            ::Sleep(150);
+            now = ShootWindow(window);
+            const bool same = !now.Empty() && now.Differing(last) == 0;
+            last = now;
+            return same;
+        },
+        5000);
+    return now;
+}
+
+bool SaveShot(Program& program, HWND window, const std::string& name)
+{
+    return SavePng(ShotFolder() + name + ".png", SteadyShot(program, window));
+}
+
+class Acceptance : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_GT(trading::ServerPeer::Port(), 0) << "run under testbed/peers.py --peers server,exchange,version";
+        ASSERT_FALSE(trading::ExchangePeer::BaseURL().empty());
+        m_server.Must(trading::Command("reset"));
+        m_exchange.Must(trading::Command("reset"));
+        m_root.reset(new StagedRoot);
+    }
+
+    HWND LogIn(Program& program)
+    {
+        HWND login = program.WaitForWindow("#32770", kLoginCaption, kLimit);
+        if (login == NULL)
+            return NULL;
+        EXPECT_TRUE(TypeInto(program, login, 1027, kUserId));
+        EXPECT_TRUE(TypeInto(program, login, 1033, kPassword, false));
+        EXPECT_TRUE(TypeInto(program, login, 1034, kApiKey));
+        EXPECT_TRUE(TypeInto(program, login, 1035, kApiSecret, false));
+        BringForward(program, login);
+        ClickControl(::GetDlgItem(login, 1029));
+        return WaitForCaption(program, kFrameCaption);
+    }
+
+    trading::ServerPeer m_server;
+    trading::ExchangePeer m_exchange;
+    std::unique_ptr<StagedRoot> m_root;
+};
+
+TEST_F(Acceptance, ATraderLogsInWatchesTradesAutomaticallyAndComesBack)
+{
+    Program program(m_root->Bin(), m_root->AppData());
+    ASSERT_TRUE(program.Started());
+
+    // The version check answers 'N': the login follows.
+    HWND frame = LogIn(program);
+    ASSERT_NE((HWND)NULL, frame) << Describe(program.Id());
+    ASSERT_EQ(1u, m_server.Records("query", 100).size());
+    ASSERT_EQ(1u, m_server.Records("query", 1100).size());
+    EXPECT_NE((HMENU)NULL, ::GetMenu(frame));
+    SaveShot(program, frame, "main_frame");
+
+    // The four screens from the tool bar's buttons.
+    const struct
+    {
+        const char* button;
+        const char* caption;
+        const char* shot;
+    } screens[] = {
+        {"코인주문", "[1000]", "screen_1000"},
+        {"자산현황", "[2000]", "screen_2000"},
+        {"거래내역", "[2001]", "screen_2001"},
+        {"시그널점수", "[3000]", "screen_3000"},
+    };
+    for (const auto& screen : screens) {
+        HWND button = ChildWithText(frame, screen.button);
+        ASSERT_NE((HWND)NULL, button) << screen.button;
+        ASSERT_TRUE(BringForward(program, frame));
+        ClickControl(button);
+        ASSERT_NE((HWND)NULL, WaitForCaption(program, screen.caption, 15000)) << screen.caption << "\n"
+                                                                            << Describe(program.Id());
+    }
+    for (const auto& screen : screens)
+        EXPECT_TRUE(SaveShot(program, WaitForCaption(program, screen.caption, 1000), screen.shot)) << screen.shot;
+    printf("%s", Describe(program.Id()).c_str());
+}
+
+} // namespace
