@@ -256,10 +256,11 @@ HWND ChildWithText(HWND parent, const std::string& text)
     return search.found;
 }
 
-// The window in front, shot once what it shows holds still (two reads alike).
+// The window (or a control of it) in front, shot once what it shows holds still (two reads
+// alike).
 Shot SteadyShot(Program& program, HWND window)
 {
-    BringForward(program, window);
+    BringForward(program, ::GetAncestor(window, GA_ROOT));
     ::RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN);
     Shot last = ShootWindow(window), now;
     WaitUntil(
@@ -306,6 +307,18 @@ protected:
         return WaitForCaption(program, kFrameCaption);
     }
 
+    // The exchange peer's records of a path.
+    std::vector<Json::Value> Requests(const std::string& path)
+    {
+        Json::Value command = trading::Command("requests");
+        command["path"] = path;
+        const Json::Value reply = m_exchange.Must(command);
+        std::vector<Json::Value> out;
+        for (const Json::Value& r : reply["requests"])
+            out.push_back(r);
+        return out;
+    }
+
     trading::ServerPeer m_server;
     trading::ExchangePeer m_exchange;
     std::unique_ptr<StagedRoot> m_root;
@@ -346,7 +359,33 @@ TEST_F(Acceptance, ATraderLogsInWatchesTradesAutomaticallyAndComesBack)
     }
     for (const auto& screen : screens)
         EXPECT_TRUE(SaveShot(program, WaitForCaption(program, screen.caption, 1000), screen.shot)) << screen.shot;
-    printf("%s", Describe(program.Id()).c_str());
+
+    // The board's cells follow the exchange's prices: with the market held, a new price of
+    // bitcoin changes what the board shows.
+    HWND board = WaitForCaption(program, "[1000]", 1000);
+    HWND grid = ::GetDlgItem(board, 1000);
+    ASSERT_NE((HWND)NULL, grid);
+    Json::Value frozen = trading::Command("market");
+    frozen["mode"] = "frozen";
+    m_exchange.Must(frozen);
+    const Shot before = SteadyShot(program, grid);
+    EXPECT_EQ(0u, SteadyShot(program, grid).Differing(before)) << "the board moves with the market held";
+    m_exchange.SetPrice("BTC", 9123000);
+    EXPECT_TRUE(WaitUntil(program, [&] { return ShootWindow(grid).Differing(before) > 0; }, 15000))
+        << "the board kept its cells";
+
+    // Another coin from the board's coin list, by the keys: its order book and fills are asked.
+    HWND combo = ::GetDlgItem(board, 1002);
+    ASSERT_NE((HWND)NULL, combo);
+    ASSERT_TRUE(BringForward(program, board));
+    ClickControl(combo);
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil(program, [&] { return ::SendMessageA(combo, CB_GETCURSEL, 0, 0) == 1; }, 5000));
+    EXPECT_TRUE(WaitUntil(program, [&] { return !Requests("/public/orderbook/BCH").empty(); }, 15000));
+    EXPECT_TRUE(WaitUntil(program, [&] { return !Requests("/public/transaction_history/BCH").empty(); }, 15000));
+    SaveShot(program, board, "screen_1000_bch");
+
 }
 
 } // namespace
