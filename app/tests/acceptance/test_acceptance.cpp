@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -256,6 +257,16 @@ HWND ChildWithText(HWND parent, const std::string& text)
     return search.found;
 }
 
+// A real click on a control of a window of the program, the window brought forward first.
+bool ClickOn(Program& program, HWND window, int id)
+{
+    HWND control = ::GetDlgItem(window, id);
+    if (control == NULL || !BringForward(program, window))
+        return false;
+    ClickControl(control);
+    return true;
+}
+
 // The window (or a control of it) in front, shot once what it shows holds still (two reads
 // alike).
 Shot SteadyShot(Program& program, HWND window)
@@ -382,10 +393,84 @@ TEST_F(Acceptance, ATraderLogsInWatchesTradesAutomaticallyAndComesBack)
     PressKey(VK_DOWN);
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil(program, [&] { return ::SendMessageA(combo, CB_GETCURSEL, 0, 0) == 1; }, 5000));
+    // The list closes, and the choice holds the combo until the new coin's data is in.
+    EXPECT_TRUE(WaitUntil(
+        program, [&] { return !::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) && ::IsWindowEnabled(combo); },
+        15000));
     EXPECT_TRUE(WaitUntil(program, [&] { return !Requests("/public/orderbook/BCH").empty(); }, 15000));
     EXPECT_TRUE(WaitUntil(program, [&] { return !Requests("/public/transaction_history/BCH").empty(); }, 15000));
     SaveShot(program, board, "screen_1000_bch");
 
+    // Automatic trading by amount: the tradable won asked with 조회, then 시작/정지 and the
+    // box's OK. No bitcoin is held before.
+    Json::Value available;
+    available["KRW"] = Json::Int64(10000000);
+    available["BTC"] = "0";
+    m_exchange.SetBalance(available);
+    ASSERT_TRUE(ClickOn(program, board, 1008));
+    HWND amount = ::GetDlgItem(board, 1006);
+    EXPECT_TRUE(WaitUntil(program, [&] { return TextOf(amount) == "10,000,000"; }, 10000)) << TextOf(amount);
+    ASSERT_TRUE(ClickOn(program, board, 1017));
+    HWND box = WaitForCaption(program, "   확인", 10000);
+    ASSERT_NE((HWND)NULL, box) << Describe(program.Id());
+    SaveShot(program, box, "auto_trading_box");
+    ASSERT_TRUE(ClickOn(program, box, IDOK));
+    ASSERT_TRUE(WaitUntil(program, [&] { return !::IsWindow(box); }, 5000));
+    const Shot tabBefore = SteadyShot(program, board);
+
+    // A buy signal of a recommended coin: one signed market buy at the exchange.
+    ASSERT_EQ(1, m_server.PushSignal("BTC", '1', "B001", "10"));
+    ASSERT_TRUE(WaitUntil(program, [&] { return !m_exchange.Posts("/trade/market_buy").empty(); }, 15000))
+        << Describe(program.Id());
+    const std::vector<Json::Value> buys = m_exchange.Posts("/trade/market_buy");
+    ASSERT_EQ(1u, buys.size());
+    EXPECT_EQ("ok", buys[0]["verdict"].asString()) << buys[0]["reason"].asString();
+    EXPECT_EQ("BTC", trading::FormValue(buys[0], "currency"));
+    const std::string units = trading::FormValue(buys[0], "units");
+    EXPECT_EQ("0.109", units) << "a tenth of the won at 9,123,000";
+
+    // The order alarm slides up with the order.
+    HWND alarm = WaitForCaption(program, "실시간 체결 알림창", 10000);
+    ASSERT_NE((HWND)NULL, alarm) << Describe(program.Id());
+    EXPECT_TRUE(WaitUntil(program, [&] {
+        RECT r;
+        ::GetWindowRect(alarm, &r);
+        return r.bottom <= ::GetSystemMetrics(SM_CYSCREEN);
+    }));
+    SaveShot(program, alarm, "order_alarm");
+
+    // The automatic-trading tab lists the coin.
+    const Shot tabAfter = SteadyShot(program, board);
+    size_t listChanged = 0;
+    for (int y = 680; y < tabAfter.height && y < tabBefore.height; ++y)
+        for (int x = 0; x < tabAfter.width; ++x)
+            listChanged += tabAfter.At(x, y) != tabBefore.At(x, y);
+    EXPECT_GT(listChanged, 0u) << "the automatic-trading list stayed as it was";
+    SaveShot(program, board, "screen_1000_auto");
+
+    // The balance screen shows the new holding once it is asked again.
+    HWND balance = WaitForCaption(program, "[2000]", 1000);
+    const Shot balanceBefore = SteadyShot(program, balance);
+    const size_t balanceAsked = Requests("/info/balance").size();
+    HWND refresh = ChildWithText(balance, "조회");
+    ASSERT_NE((HWND)NULL, refresh);
+    ASSERT_TRUE(BringForward(program, balance));
+    ClickControl(refresh);
+    EXPECT_TRUE(WaitUntil(program, [&] { return Requests("/info/balance").size() > balanceAsked; }, 10000));
+    EXPECT_TRUE(WaitUntil(program, [&] { return SteadyShot(program, balance).Differing(balanceBefore) > 0; }, 10000));
+    SaveShot(program, balance, "screen_2000_holding");
+
+    // A sell signal closes the position: one market sell of what was bought.
+    ASSERT_EQ(1, m_server.PushSignal("BTC", '2', "S001", "100"));
+    ASSERT_TRUE(WaitUntil(program, [&] { return !m_exchange.Posts("/trade/market_sell").empty(); }, 15000))
+        << Describe(program.Id());
+    const std::vector<Json::Value> sells = m_exchange.Posts("/trade/market_sell");
+    ASSERT_EQ(1u, sells.size());
+    EXPECT_EQ("ok", sells[0]["verdict"].asString()) << sells[0]["reason"].asString();
+    EXPECT_EQ(units, trading::FormValue(sells[0], "units"));
+    EXPECT_EQ(1u, m_exchange.Posts("/trade/market_buy").size());
+    const Json::Value held = m_exchange.Must(trading::Command("balance"));
+    EXPECT_EQ(0.0, atof(held["available"]["BTC"].asString().c_str())) << held.toStyledString();
 }
 
 } // namespace
