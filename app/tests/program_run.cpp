@@ -162,6 +162,13 @@ Program::Program(const std::string& bin, const std::string& appData)
     }
 }
 
+Program::Program(DWORD processId)
+{
+    m_process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
+    if (m_process != NULL)
+        m_id = processId;
+}
+
 Program::~Program()
 {
     if (m_process == NULL)

@@ -190,6 +190,50 @@ bool BringForward(Program& program, HWND window)
         5000);
 }
 
+// The pointer moved to a point of the desktop until it stays there: the desktop can bring an
+// older position back after a change of capture or of the active window, and a click made
+// then would land where the pointer was before.
+bool PointerTo(int x, int y)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        // Every other attempt by way of a neighbouring point, so that the move is one.
+        const int tx = x + (attempt % 2), ty = y + (attempt % 2);
+        INPUT move = {};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = (tx * 65536 + ::GetSystemMetrics(SM_CXSCREEN) - 1) / ::GetSystemMetrics(SM_CXSCREEN);
+        move.mi.dy = (ty * 65536 + ::GetSystemMetrics(SM_CYSCREEN) - 1) / ::GetSystemMetrics(SM_CYSCREEN);
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        ::SetCursorPos(tx, ty);
+        ::SendInput(1, &move, sizeof move);
+        ::Sleep(60);
+        if (attempt % 2)
+            continue;
+        POINT now;
+        ::GetCursorPos(&now);
+        if (now.x != x || now.y != y)
+            continue;
+        ::Sleep(60);
+        ::GetCursorPos(&now);
+        if (now.x == x && now.y == y)
+            return true;
+    }
+    return false;
+}
+
+// A left click at the centre of a control, the pointer settled there first.
+bool ClickCentre(HWND control)
+{
+    RECT rect;
+    if (!::GetWindowRect(control, &rect) || !PointerTo((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2))
+        return false;
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, press, sizeof(INPUT));
+    return true;
+}
+
 // Text in the program's code page typed as the characters it stands for.
 void TypeWide(const std::string& text)
 {
@@ -214,7 +258,7 @@ bool TypeInto(Program& program, HWND dialog, int id, const std::string& text, bo
     HWND edit = ::GetDlgItem(dialog, id);
     if (edit == NULL || !BringForward(program, dialog))
         return false;
-    ClickControl(edit);
+    ClickCentre(edit);
     if (!WaitUntil(program, [&] { return ::GetFocus() == edit || ::GetForegroundWindow() == dialog; }, 5000))
         return false;
     TypeWide(text);
@@ -233,21 +277,6 @@ bool TypeInto(Program& program, HWND dialog, int id, const std::string& text, bo
         printf("control %d holds '%s', focus %p edit %p fg %p dlg %p\n", id, now, (void*)::GetFocus(), (void*)edit,
                (void*)::GetForegroundWindow(), (void*)dialog);
     return typed;
-}
-
-// Real input of a left click at a point of the desktop.
-void ClickAt(int x, int y)
-{
-    ::SetCursorPos(x, y);
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs)
-        input.type = INPUT_MOUSE;
-    inputs[0].mi.dx = (x * 65536 + ::GetSystemMetrics(SM_CXSCREEN) - 1) / ::GetSystemMetrics(SM_CXSCREEN);
-    inputs[0].mi.dy = (y * 65536 + ::GetSystemMetrics(SM_CYSCREEN) - 1) / ::GetSystemMetrics(SM_CYSCREEN);
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(3, inputs, sizeof(INPUT));
 }
 
 // The text of another process's control.
@@ -285,10 +314,7 @@ HWND ChildWithText(HWND parent, const std::string& text)
 bool ClickOn(Program& program, HWND window, int id)
 {
     HWND control = ::GetDlgItem(window, id);
-    if (control == NULL || !BringForward(program, window))
-        return false;
-    ClickControl(control);
-    return true;
+    return control != NULL && BringForward(program, window) && ClickCentre(control);
 }
 
 // The window (or a control of it) in front, shot once what it shows holds still (two reads
@@ -338,7 +364,7 @@ protected:
         EXPECT_TRUE(TypeInto(program, login, 1034, kApiKey));
         EXPECT_TRUE(TypeInto(program, login, 1035, kApiSecret, false));
         BringForward(program, login);
-        ClickControl(::GetDlgItem(login, 1029));
+        ClickCentre(::GetDlgItem(login, 1029));
         return WaitForCaption(program, kFrameCaption);
     }
 
@@ -388,7 +414,7 @@ TEST_F(Acceptance, ATraderLogsInWatchesTradesAutomaticallyAndComesBack)
         HWND button = ChildWithText(frame, screen.button);
         ASSERT_NE((HWND)NULL, button) << screen.button;
         ASSERT_TRUE(BringForward(program, frame));
-        ClickControl(button);
+        ClickCentre(button);
         ASSERT_NE((HWND)NULL, WaitForCaption(program, screen.caption, 15000)) << screen.caption << "\n"
                                                                             << Describe(program.Id());
     }
@@ -413,7 +439,7 @@ TEST_F(Acceptance, ATraderLogsInWatchesTradesAutomaticallyAndComesBack)
     HWND combo = ::GetDlgItem(board, 1002);
     ASSERT_NE((HWND)NULL, combo);
     ASSERT_TRUE(BringForward(program, board));
-    ClickControl(combo);
+    ClickCentre(combo);
     PressKey(VK_DOWN);
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil(program, [&] { return ::SendMessageA(combo, CB_GETCURSEL, 0, 0) == 1; }, 5000));
@@ -479,7 +505,7 @@ TEST_F(Acceptance, ATraderLogsInWatchesTradesAutomaticallyAndComesBack)
     HWND refresh = ChildWithText(balance, "조회");
     ASSERT_NE((HWND)NULL, refresh);
     ASSERT_TRUE(BringForward(program, balance));
-    ClickControl(refresh);
+    ClickCentre(refresh);
     EXPECT_TRUE(WaitUntil(program, [&] { return Requests("/info/balance").size() > balanceAsked; }, 10000));
     EXPECT_TRUE(WaitUntil(program, [&] { return SteadyShot(program, balance).Differing(balanceBefore) > 0; }, 10000));
     SaveShot(program, balance, "screen_2000_holding");
@@ -556,6 +582,78 @@ TEST_F(Acceptance, ATraderLogsInWatchesTradesAutomaticallyAndComesBack)
     EXPECT_EQ(0u, again.ExitCode());
     EXPECT_EQ(signOffs + 1, m_server.Records("query", 1201).size());
     EXPECT_TRUE(again.BoxTexts().empty()) << again.BoxTexts().front();
+}
+
+// The visible top-level windows of any process with this caption.
+BOOL CALLBACK CollectCaption(HWND hWnd, LPARAM param)
+{
+    auto& found = *reinterpret_cast<std::pair<std::string, std::vector<HWND>>*>(param);
+    char caption[256] = {0};
+    ::GetWindowTextA(hWnd, caption, sizeof caption);
+    if (::IsWindowVisible(hWnd) && found.first == caption)
+        found.second.push_back(hWnd);
+    return TRUE;
+}
+
+// A second run goes through an update: the version check answers 'Y', the updater takes the
+// files the version server lists and starts the program again, which then runs on the new list.
+TEST_F(Acceptance, AnUpdateReplacesFilesAndStartsTheProgramAgain)
+{
+    trading::PeerChannel versions("MOLVANE_VERSION_CONTROL");
+    versions.Must(trading::Command("reset"));
+    const std::string list = "version=1.0.1\r\n"
+                             "map,map,MF_Confirm.xml.zip,1.0.1,\r\n";
+    const std::string layout = ReadFileBytes(m_root->File("map\\MF_Confirm.xml")) + "<!-- 1.0.1 -->\r\n";
+    Json::Value setList = trading::Command("set_version_list");
+    setList["base64"] = Base64(list);
+    versions.Must(setList);
+    Json::Value setFile = trading::Command("set_file");
+    setFile["folder"] = "map";
+    setFile["name"] = "MF_Confirm.xml.zip";
+    setFile["zip"][0]["name"] = "MF_Confirm.xml";
+    setFile["zip"][0]["base64"] = Base64(layout);
+    versions.Must(setFile);
+    Json::Value update = trading::Command("set_version");
+    update["update"] = true;
+    m_server.Must(update);
+
+    Program first(m_root->Bin(), m_root->AppData());
+    ASSERT_TRUE(first.Started());
+    ASSERT_TRUE(WaitUntil(first, [&] { return !m_server.Records("query", 100).empty(); }, kLimit));
+    // The program started again must find no update.
+    update["update"] = false;
+    m_server.Must(update);
+    ASSERT_TRUE(first.WaitForEnd(kLimit)) << Describe(first.Id());
+    EXPECT_TRUE(first.BoxTexts().empty()) << first.BoxTexts().front();
+
+    // The updater fetches and starts Molvane.exe again: its login dialog comes up.
+    std::pair<std::string, std::vector<HWND>> login(kLoginCaption, {});
+    const DWORD start = ::GetTickCount();
+    while (login.second.empty() && ::GetTickCount() - start < 90000) {
+        ::Sleep(50);
+        ::EnumWindows(CollectCaption, reinterpret_cast<LPARAM>(&login));
+    }
+    ASSERT_FALSE(login.second.empty()) << "the program was not started again";
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(login.second.front(), &pid);
+    Program again(pid);
+    ASSERT_TRUE(again.Started());
+
+    EXPECT_EQ(list, ReadFileBytes(m_root->File("System\\version.dat")));
+    EXPECT_EQ(layout, ReadFileBytes(m_root->File("map\\MF_Confirm.xml")));
+    const std::vector<Json::Value> checks = m_server.Records("query", 100);
+    ASSERT_EQ(2u, checks.size());
+    EXPECT_EQ(0u, checks[0]["body_text"].asString().find("1.0.0"));
+    EXPECT_EQ(0u, checks[1]["body_text"].asString().find("1.0.1")) << "the new version.dat is read";
+
+    HWND frame = LogIn(again);
+    ASSERT_NE((HWND)NULL, frame) << Describe(again.Id());
+    SaveShot(again, frame, "main_frame_updated");
+    ::PostMessageA(frame, WM_COMMAND, ID_MENU_LOGOUT, 0);
+    HWND logout = WaitForCaption(again, "로그아웃", 10000);
+    ASSERT_NE((HWND)NULL, logout) << Describe(again.Id());
+    ASSERT_TRUE(ClickOn(again, logout, 1021));
+    ASSERT_TRUE(again.WaitForEnd(20000)) << Describe(again.Id());
 }
 
 } // namespace
