@@ -55,7 +55,10 @@ TEST_F(DataListTest, AKeptPictureIsWhatAFreshPaintDraws)
         {"the font resized", [&] { list.SetGridFontSize(serial++ % 2 ? 10 : 9); }},
         {"the first record removed", [&] { list.RemoveRecord(0, 1); }},
         {"records appended", [&] { Add(900, 2); }},
-        {"the window resized", [&] { list.MoveWindow(10, 10, 380 + serial++ % 2 * 20, 11 * 23 + 2 - serial % 2 * 11); }},
+        {"the window resized", [&] {
+             const int n = serial++;
+             list.MoveWindow(10, 10, 380 + n % 2 * 20, 11 * 23 + 2 - (n + 1) % 2 * 11);
+         }},
         {"cleared", [&] { list.ClearData(1); }},
     };
     Add(0, 30);
