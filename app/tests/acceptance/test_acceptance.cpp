@@ -260,7 +260,7 @@ bool TypeInto(Program& program, HWND dialog, int id, const std::string& text, bo
     if (edit == NULL || !BringForward(program, dialog))
         return false;
     ClickCentre(edit);
-    if (!WaitUntil(program, [&] { return ::GetFocus() == edit || ::GetForegroundWindow() == dialog; }, 5000))
+    if (!WaitUntil(program, [&] { return ::GetForegroundWindow() == dialog; }, 5000))
         return false;
     TypeWide(text);
     if (!readable)
@@ -275,8 +275,7 @@ bool TypeInto(Program& program, HWND dialog, int id, const std::string& text, bo
         },
         5000);
     if (!typed)
-        printf("control %d holds '%s', focus %p edit %p fg %p dlg %p\n", id, now, (void*)::GetFocus(), (void*)edit,
-               (void*)::GetForegroundWindow(), (void*)dialog);
+        printf("control %d holds '%s'\n", id, now);
     return typed;
 }
 
