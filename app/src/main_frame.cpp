@@ -59,6 +59,9 @@ CMainFrame::CMainFrame()
       m_hScreenSetParent(NULL), m_ullLoginTick(0), m_tLogin(0), m_pModal(NULL), m_bLogoutPending(FALSE)
 {
     m_hIcon = ::LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
+    // The menu's commands come from "menu.xml" and are dispatched by OnCommand, not by
+    // handlers of the message map: the framework would grey every one of them in a drop-down.
+    m_bAutoMenuEnable = FALSE;
 }
 
 CMainFrame::~CMainFrame()

@@ -44,6 +44,10 @@ class Program
 {
 public:
     explicit Program(const ProgramRoot& root);
+    // Bin\Molvane.exe of any install root, its APPDATA naming appData.
+    Program(const std::string& bin, const std::string& appData);
+    // A program another process started (the updater starts it again).
+    explicit Program(DWORD processId);
     ~Program(); // ends the process if it still runs
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

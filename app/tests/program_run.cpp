@@ -133,7 +133,11 @@ std::vector<std::string> ProgramRoot::UpdaterStarts() const
     return starts;
 }
 
-Program::Program(const ProgramRoot& root)
+Program::Program(const ProgramRoot& root) : Program(root.Bin(), root.AppData())
+{
+}
+
+Program::Program(const std::string& bin, const std::string& appData)
 {
     // The program's own environment, with APPDATA naming the root's folder for the logs.
     std::string block;
@@ -143,19 +147,26 @@ Program::Program(const ProgramRoot& root)
             block.append(p).push_back('\0');
     }
     ::FreeEnvironmentStringsA(strings);
-    block.append("APPDATA=" + root.AppData()).push_back('\0');
+    block.append("APPDATA=" + appData).push_back('\0');
     block.push_back('\0');
 
-    std::string command = "\"" + root.Bin() + "Molvane.exe\"";
+    std::string command = "\"" + bin + "Molvane.exe\"";
     STARTUPINFOA si = {sizeof si};
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi = {};
-    if (::CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, &block[0], root.Bin().c_str(), &si, &pi)) {
+    if (::CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, &block[0], bin.c_str(), &si, &pi)) {
         ::CloseHandle(pi.hThread);
         m_process = pi.hProcess;
         m_id = pi.dwProcessId;
     }
+}
+
+Program::Program(DWORD processId)
+{
+    m_process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
+    if (m_process != NULL)
+        m_id = processId;
 }
 
 Program::~Program()

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstring>
 #include <thread>
+#include <vector>
 
 #include "AccountDialogs.h"
 #include "AppMessages.h"
@@ -77,6 +78,32 @@ TEST_F(FrameTest, InitialisesAndIsDestroyedInItsOrder)
                                           "tool bar destroyed", "system end"};
     EXPECT_EQ(end, s_trace);
     EXPECT_EQ(NULL, CSharedData::GetMainFrameHandle());
+}
+
+// A drop-down being opened leaves its commands as the menu file made them (the commands are no
+// handlers of the frame's message map, which the framework would grey).
+TEST_F(FrameTest, DropDownsOfTheMenuLeaveEveryCommandEnabled)
+{
+    ASSERT_NE(nullptr, MakeFrame());
+    HMENU bar = ::GetMenu(m_hFrame);
+    ASSERT_NE((HMENU)NULL, bar);
+    int commands = 0;
+    for (int menu = 0; menu < ::GetMenuItemCount(bar); ++menu) {
+        HMENU popup = ::GetSubMenu(bar, menu);
+        ASSERT_NE((HMENU)NULL, popup) << menu;
+        std::vector<UINT> before;
+        for (int i = 0; i < ::GetMenuItemCount(popup); ++i)
+            before.push_back(::GetMenuState(popup, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
+        ::SendMessageA(m_hFrame, WM_INITMENUPOPUP, (WPARAM)popup, MAKELPARAM(menu, FALSE));
+        for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+            const UINT id = ::GetMenuItemID(popup, i);
+            if (id == 0 || id == (UINT)-1)
+                continue;
+            ++commands;
+            EXPECT_EQ(before[i], ::GetMenuState(popup, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) << "command " << id;
+        }
+    }
+    EXPECT_GE(commands, 10);
 }
 
 TEST_F(FrameTest, ClockShowsMonthDayWeekdayAndTime)

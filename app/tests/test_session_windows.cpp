@@ -23,6 +23,7 @@
 #include "SharedData.h"
 #include "Utils.h"
 #include "ZembraRecords.h"
+#include "real_mouse.h"
 #include "temp_dir.h"
 
 namespace {
@@ -425,7 +426,13 @@ TEST_F(SessionWindows, NoticesKeepTheNewestHundredAndARowShowsItsRecord)
     EXPECT_STREQ("내용 102", text);
 
     // Its button hides it; the next notice shows it again; the frame's end destroys it.
-    ClickControl(::GetDlgItem(window, IDC_NOTICE_OK));
+    // The pointer is settled on the button first: the desktop can bring an older position back,
+    // and a press made then misses it.
+    CRect button;
+    ::GetWindowRect(::GetDlgItem(window, IDC_NOTICE_OK), &button);
+    MouseTo(button.CenterPoint());
+    MouseButton(true);
+    MouseButton(false);
     EXPECT_TRUE(PumpUntil([window] { return !::IsWindowVisible(window); }));
     ASSERT_EQ(1, ::SendMessageA(m_hFrame, WM_APIERROR_NOTICE, (WPARAM)&first, 0));
     EXPECT_TRUE(::IsWindowVisible(window));
