@@ -1,0 +1,211 @@
+// The whole terminal: cold starts of the staged Molvane.exe to a logged-in main window whose
+// board (screen 1000) shows live prices, then private bytes with all four screens open on live
+// feeds, sampled every 30 s (MOLVANE_BENCH_MINUTES, default 10). Needs the server and exchange
+// peers (scripts/bench.sh) and the staged install root (MOLVANE_STAGE).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "TerminalDriver.h"
+
+namespace {
+
+const DWORD kWaitMs = 60000;
+
+std::string Env(const char* name)
+{
+    const char* value = getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// A Unix path as Wine's Z: drive shows it.
+std::string WinePath(const std::string& unix)
+{
+    std::string path = "Z:" + unix;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (path.back() != '\\')
+        path += '\\';
+    return path;
+}
+
+void CopyTree(const std::string& from, const std::string& to)
+{
+    ::CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((from + "*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + name + "\\", to + name + "\\");
+        else
+            ::CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
+    } while (::FindNextFileA(find, &found));
+    ::FindClose(find);
+}
+
+// A fresh install root: the staged tree pointed at the peers, its logs in its own AppData.
+std::string MakeRoot(const std::string& stage)
+{
+    char temp[MAX_PATH] = {0};
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string root = std::string(temp) + "molvane_bench_" + std::to_string(::GetTickCount()) + "\\";
+    CopyTree(stage, root);
+    ::CreateDirectoryA((root + "AppData").c_str(), nullptr);
+    const std::string ini = "[SERVER]\r\nIP=127.0.0.1\r\nPORT=" + Env("MOLVANE_SERVER_PORT") +
+                            "\r\n[EXCHANGE]\r\nBASEURL=https://localhost:" + Env("MOLVANE_EXCHANGE_PORT") + "\r\n";
+    HANDLE file = ::CreateFileA((root + "User\\system.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, ini.data(), (DWORD)ini.size(), &written, nullptr);
+    ::CloseHandle(file);
+    return root;
+}
+
+struct Run
+{
+    PROCESS_INFORMATION process = {};
+    double toDialog = 0, toFrame = 0, toBoard = 0;
+    std::string failure;
+};
+
+double Since(LARGE_INTEGER start)
+{
+    LARGE_INTEGER now, frequency;
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+// Starts the program, logs in and opens the board; the times exclude the typing.
+Run StartToBoard(const std::string& root)
+{
+    Run run;
+    std::string block;
+    LPCH strings = ::GetEnvironmentStringsA();
+    for (LPCH p = strings; *p; p += strlen(p) + 1)
+        if (_strnicmp(p, "APPDATA=", 8) != 0)
+            block.append(p).push_back('\0');
+    ::FreeEnvironmentStringsA(strings);
+    block.append("APPDATA=" + root + "AppData").push_back('\0');
+    block.push_back('\0');
+    std::string command = "\"" + root + "Bin\\Molvane.exe\"";
+    STARTUPINFOA si = {sizeof si};
+    LARGE_INTEGER start;
+    ::QueryPerformanceCounter(&start);
+    if (!::CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, &block[0], (root + "Bin").c_str(), &si,
+                          &run.process)) {
+        run.failure = "Molvane.exe did not start";
+        return run;
+    }
+    const DWORD pid = run.process.dwProcessId;
+    HWND dialog = terminal::WaitFor([pid] { return terminal::FindLoginDialog(pid); }, kWaitMs);
+    run.toDialog = Since(start);
+    if (dialog == NULL) {
+        run.failure = "no login dialog";
+        return run;
+    }
+    const std::string typed =
+        terminal::TypeLogin(dialog, {"bench", "bench1234", "molvane-demo-key", "molvane-demo-secret"});
+    if (!typed.empty()) {
+        run.failure = typed;
+        return run;
+    }
+    LARGE_INTEGER entered;
+    ::QueryPerformanceCounter(&entered);
+    HWND frame = terminal::WaitFor([pid] { return terminal::FindMainFrame(pid); }, kWaitMs);
+    run.toFrame = Since(entered);
+    if (frame == NULL) {
+        run.failure = "no main window";
+        return run;
+    }
+    LARGE_INTEGER opening;
+    ::QueryPerformanceCounter(&opening);
+    HWND board = terminal::OpenScreen(frame, 1000, kWaitMs);
+    if (board == NULL) {
+        run.failure = "screen 1000 did not open";
+        return run;
+    }
+    while (terminal::BoardPriceMarks(board) == 0 && Since(opening) < kWaitMs / 1000.0)
+        ::Sleep(10);
+    run.toBoard = Since(opening);
+    if (terminal::BoardPriceMarks(board) == 0)
+        run.failure = "the board shows no prices";
+    return run;
+}
+
+void End(Run& run)
+{
+    if (run.process.hProcess == NULL)
+        return;
+    ::TerminateProcess(run.process.hProcess, 0);
+    ::WaitForSingleObject(run.process.hProcess, 10000);
+    ::CloseHandle(run.process.hProcess);
+    ::CloseHandle(run.process.hThread);
+    run.process = PROCESS_INFORMATION();
+}
+
+} // namespace
+
+int main()
+{
+    const std::string stage = Env("MOLVANE_STAGE");
+    if (stage.empty() || Env("MOLVANE_SERVER_PORT").empty() || Env("MOLVANE_EXCHANGE_PORT").empty()) {
+        printf("terminal_bench: needs MOLVANE_STAGE and the server and exchange peers (scripts/bench.sh)\n");
+        return 1;
+    }
+    const std::string root = MakeRoot(WinePath(stage));
+    printf("cold start to the board with live prices (aim < 2 s; typing the login not counted)\n");
+    printf("%-5s %12s %12s %14s %10s\n", "run", "to login s", "login->main", "menu->prices", "total s");
+    for (int i = 1; i <= 3; ++i) {
+        Run run = StartToBoard(root);
+        if (!run.failure.empty()) {
+            printf("run %d failed: %s\n", i, run.failure.c_str());
+            End(run);
+            return 1;
+        }
+        printf("%-5d %12.3f %12.3f %14.3f %10.3f\n", i, run.toDialog, run.toFrame, run.toBoard,
+               run.toDialog + run.toFrame + run.toBoard);
+        fflush(stdout);
+        End(run);
+        ::Sleep(2000);
+    }
+
+    const int minutes = std::max(1, atoi(Env("MOLVANE_BENCH_MINUTES").empty() ? "10" : Env("MOLVANE_BENCH_MINUTES").c_str()));
+    Run run = StartToBoard(root);
+    HWND frame = run.failure.empty() ? terminal::FindMainFrame(run.process.dwProcessId) : NULL;
+    for (UINT number : {2000u, 2001u, 3000u})
+        if (frame != NULL && terminal::OpenScreen(frame, number, kWaitMs) == NULL)
+            run.failure = "screen " + std::to_string(number) + " did not open";
+    if (!run.failure.empty() || frame == NULL) {
+        printf("memory run failed: %s\n", run.failure.c_str());
+        End(run);
+        return 1;
+    }
+    printf("private bytes, four screens open on live feeds, every 30 s for %d min (aim: < 1 MB growth "
+           "after the first minute)\n", minutes);
+    std::vector<SIZE_T> samples;
+    for (int i = 0; i <= minutes * 2; ++i) {
+        if (i > 0)
+            ::Sleep(30000);
+        if (::WaitForSingleObject(run.process.hProcess, 0) != WAIT_TIMEOUT) {
+            printf("Molvane.exe ended during the run\n");
+            return 1;
+        }
+        samples.push_back(terminal::PrivateBytes(run.process.hProcess));
+        printf("  %5.1f min  %10.1f KB\n", i / 2.0, samples.back() / 1024.0);
+        fflush(stdout);
+    }
+    if (samples.size() > 2) {
+        const double growth = (double(samples.back()) - double(samples[2])) / 1024.0;
+        printf("growth after the first minute: %.1f KB over %.1f min\n", growth, (samples.size() - 3) / 2.0);
+    }
+    End(run);
+    return 0;
+}
