@@ -83,7 +83,8 @@ cat <<EOF
 [demo]   비밀번호           $login_password
 [demo]   Zembra API KEY     $api_key
 [demo]   Zembra SECRET KEY  $secret_key
-[demo] then open the screens from the caption's 매매 menu (코인주문, 자산현황, 거래내역, 시그널점수).
+[demo] then open the screens with the tool bar's buttons 코인주문, 자산현황, 거래내역 and 시그널점수
+[demo] (or the caption's second menu button). Signals for the recommended coins come every 20 s.
 EOF
 
 if [ $headless = 0 ]; then
