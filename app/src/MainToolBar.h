@@ -36,6 +36,7 @@ protected:
     CArray<CImgButton*, CImgButton*> m_arrButtons;
     CMap<UINT, UINT, int, int> m_mapScreens;
     CStatic m_icon;
+    CBitmap m_iconBitmap;
     CStatic m_expiry;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -13,3 +13,10 @@ CString UserConfigPath();
 BOOL MigrateUserConfig();
 // Every setting of the setup record from the file (defaults for what is missing).
 void ReadUserConfig();
+// The setup dialog's settings from the setup record into the file; the keys it only reads
+// ([SECURITY] "ACC_AUTOSAVE", [NOTIFY] "DATE") and every other key keep their values.
+void WriteUserConfig();
+// The setup record's alarm sound, read no further than its field.
+CString SetupSoundFile();
+// Whether a chosen file may be the alarm sound: its extension is "wav" in any case.
+BOOL IsWaveFile(const CString& path);

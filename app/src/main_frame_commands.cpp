@@ -5,7 +5,9 @@
 #include "AppMessages.h"
 #include "BaseView.h"
 #include "DlgPreview.h"
+#include "QuickMenu.h"
 #include "SaveScrDlg.h"
+#include "SetupDlg.h"
 #include "SharedData.h"
 #include "WebAddresses.h"
 #include "XMLMenu.h"
@@ -43,8 +45,8 @@ INT_PTR CMainFrame::PreviewActiveScreen()
 
 INT_PTR CMainFrame::RunSetupDialog()
 {
-    // The setup dialog's pages come with the settings; nothing is changed until then.
-    return IDCANCEL;
+    CMainSetupDlg dialog(this);
+    return RunModal(dialog);
 }
 
 BOOL CMainFrame::RunCommand(UINT id)
@@ -79,9 +81,11 @@ BOOL CMainFrame::RunCommand(UINT id)
     case ID_MENU_LOGOUT:
         PostMessage(WM_CLOSE);
         break;
-    case ID_MENU_QUICK_MENU:
-        // The quick-menu editor comes with the member tool bar's settings.
+    case ID_MENU_QUICK_MENU: {
+        CQuickMenuSetup dialog(this);
+        RunModal(dialog);
         break;
+    }
     case ID_MENU_ACCOUNT_PASSWORD:
         if (CSharedData::IsStaff()) {
             AfxPlatformMessageBox(m_hWnd, "직원은 계좌비밀번호 확인 과정을 거치지 않습니다.", MAIN_FRAME_CAPTION,

@@ -9,6 +9,7 @@
 #include "InstallFolders.h"
 #include "ResourceMap.h"
 #include "SharedData.h"
+#include "resource.h"
 
 #define MEMBER_ICON_ID 200
 #define MEMBER_EXPIRY_ID 201
@@ -94,6 +95,10 @@ int CMainToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     BuildButtons();
     m_icon.Create("", WS_CHILD | WS_VISIBLE | SS_BITMAP, CRect(0, 0, 11, 11), this, MEMBER_ICON_ID);
+    if (m_iconBitmap.GetSafeHandle() == NULL)
+        m_iconBitmap.Attach(::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_MEMBER_EXPIRY_ICON)));
+    if (m_iconBitmap.GetSafeHandle() != NULL)
+        m_icon.SetBitmap((HBITMAP)m_iconBitmap.GetSafeHandle());
     m_expiry.Create(ExpiryText(CSharedData::GetExpireDate()), WS_CHILD | WS_VISIBLE, CRect(0, 0, 170, 20), this,
                     MEMBER_EXPIRY_ID);
     Layout();

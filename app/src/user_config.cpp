@@ -1,9 +1,13 @@
-// Reading "user.cfg" (the keys' spelling is the file's own).
+// Reading and writing "user.cfg" (the keys' spelling is the file's own), and the rule of the alarm sound.
 #include "UserConfig.h"
+
+#include <algorithm>
+#include <cstring>
 
 #include "IniFiles.h"
 #include "InstallFolders.h"
 #include "ScreenSets.h"
+#include "SessionRecords.h"
 #include "SharedData.h"
 
 CString UserConfigPath()
@@ -41,4 +45,39 @@ void ReadUserConfig()
     CSharedData::SetNotify(ini.ReadInteger("NOTIFY", "DATE", 0));
     CSharedData::SetCodeLink(ini.ReadBool("SCREEN", "CODELINK", 0));
     CSharedData::SetSoundFile(ini.ReadString("ALARM", "SOUND", ""));
+}
+
+void WriteUserConfig()
+{
+    const _ST_SETUPINFO* setup = CSharedData::GetSetupInfo();
+    CIniFiles ini(UserConfigPath());
+    ini.WriteInteger("SCREEN", "SKIN", setup->nSkinColor);
+    ini.WriteInteger("SCREEN", "SCREEN", setup->nScreen);
+    ini.WriteInteger("SCREEN", "MAXSCREEN", setup->nMaxScreen);
+    ini.WriteInteger("SECURITY", "LOCK_TIME", setup->nLockTime);
+    ini.WriteBool("SCREEN", "LAST_SCREEN", setup->nLastScreenOn);
+    ini.WriteBool("SCREEN", "CODELINK", setup->nCodeLink);
+    ini.WriteBool("SECURITY", "DUPULICATE_ID", setup->nDupulicateID);
+    ini.WriteBool("SECURITY", "DUPULICATE_APP", setup->nDupulicateAPP);
+    ini.WriteBool("SECURITY", "SIGNKEY_SAVE", setup->nSighKeySave);
+    ini.WriteBool("SECURITY", "SCREENLOCK", setup->nScreenLock);
+    ini.WriteBool("SECURITY", "ACC_POPUP", setup->nACCPopup);
+    ini.WriteBool("ALARM", "ALARMON", setup->nAlarmOn);
+    ini.WriteBool("ALARM", "ALARM_POPUP", setup->nAlarmPopup);
+    ini.WriteString("ALARM", "SOUND", SetupSoundFile());
+}
+
+CString SetupSoundFile()
+{
+    const _ST_SETUPINFO* setup = CSharedData::GetSetupInfo();
+    return CString(setup->szSoundFile, (int)strnlen(setup->szSoundFile, sizeof setup->szSoundFile));
+}
+
+BOOL IsWaveFile(const CString& path)
+{
+    const int dot = path.ReverseFind('.');
+    const int slash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
+    if (dot < 0 || dot < slash)
+        return FALSE;
+    return path.Mid(dot + 1).CompareNoCase("wav") == 0;
 }

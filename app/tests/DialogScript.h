@@ -48,13 +48,16 @@ private:
 // Real input to the focused window: text typed character by character, and keys.
 void TypeText(const std::string& text);
 void PressKey(WORD vk);
-// A left click at a control's centre (the pointer moved there first).
+// A left click at a control's centre (the pointer moved there first), or at a screen point.
 void ClickControl(HWND control);
+void ClickPoint(POINT point);
 
 // Steps.
 ScriptStep Type(const std::string& text);
 ScriptStep Press(WORD vk);
 ScriptStep Click(int id);
+// A click at the screen point that where finds (a step that waits while it finds none).
+ScriptStep ClickAt(std::function<bool(HWND, POINT&)> where);
 // Waits until the condition holds.
 ScriptStep WaitFor(std::function<bool(HWND)> condition);
 // Runs an action once.

@@ -1,5 +1,7 @@
 #include "DialogScript.h"
 
+#include <afxwin.h>
+
 #include <memory>
 
 namespace {
@@ -75,7 +77,11 @@ void CALLBACK DialogScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     if (::GetTickCount() - self->m_start > self->m_limit) {
         if (self->m_failure.empty())
             self->m_failure = "the script stalled at step " + std::to_string(self->m_next + 1);
-        ::EndDialog(found.dialog, IDCANCEL);
+        // A framework dialog runs its own modal loop, which only its own EndDialog ends.
+        if (CDialog* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(found.dialog)))
+            dialog->EndDialog(IDCANCEL);
+        else
+            ::EndDialog(found.dialog, IDCANCEL);
         return;
     }
     if (self->m_next >= self->m_steps.size())
@@ -119,7 +125,12 @@ void ClickControl(HWND control)
 {
     RECT rect;
     ::GetWindowRect(control, &rect);
-    const int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    ClickPoint({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void ClickPoint(POINT point)
+{
+    const int x = point.x, y = point.y;
     ::SetCursorPos(x, y);
     std::vector<INPUT> inputs(3);
     for (INPUT& input : inputs)
@@ -150,22 +161,32 @@ ScriptStep Press(WORD vk)
 
 ScriptStep Click(int id)
 {
-    // The pointer is placed on one tick and the button pressed on a later one, once the
-    // desktop reports the pointer there.
-    auto placed = std::make_shared<bool>(false);
-    return [id, placed](HWND dialog) {
+    return ClickAt([id](HWND dialog, POINT& point) {
         HWND control = ::GetDlgItem(dialog, id);
         RECT rect;
         ::GetWindowRect(control, &rect);
-        POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        return true;
+    });
+}
+
+ScriptStep ClickAt(std::function<bool(HWND, POINT&)> where)
+{
+    // The pointer is placed on one tick and the button pressed on a later one, once the
+    // desktop reports the pointer there.
+    auto placed = std::make_shared<bool>(false);
+    return [where, placed](HWND dialog) {
+        POINT target;
+        if (!where(dialog, target))
+            return false;
         POINT now;
         ::GetCursorPos(&now);
-        if (!*placed || now.x != centre.x || now.y != centre.y) {
-            ::SetCursorPos(centre.x, centre.y);
+        if (!*placed || now.x != target.x || now.y != target.y) {
+            ::SetCursorPos(target.x, target.y);
             *placed = true;
             return false;
         }
-        ClickControl(control);
+        ClickPoint(target);
         *placed = false;
         return true;
     };

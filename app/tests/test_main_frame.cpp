@@ -286,25 +286,34 @@ TEST_F(FrameTest, TheIdleLockFollowsTheSwitch)
 struct CommandCase
 {
     UINT id;
-    const char* box;   // text of the box it shows, or null
-    const char* shell; // what it opens with the shell, or null
+    const char* box;    // text of the box it shows, or null
+    const char* shell;  // what it opens with the shell, or null
+    const char* dialog; // caption of the modal dialog it runs (cancelled), or null
 };
 
 TEST_F(FrameTest, CommandsOfTheMenu)
 {
     const CommandCase cases[] = {
-        {ID_MENU_WEB_SITE, nullptr, "open http://site.invalid 1"},
-        {ID_MENU_WEB_SITE2, nullptr, "open http://site.invalid 1"},
-        {ID_MENU_PRINT, "인쇄할 화면이 없습니다.", nullptr},
-        {ID_MENU_EMPTY_BOX, "", nullptr},
-        {ID_MENU_SETTINGS, nullptr, nullptr},
-        {ID_MENU_QUICK_MENU, nullptr, nullptr},
+        {ID_MENU_WEB_SITE, nullptr, "open http://site.invalid 1", nullptr},
+        {ID_MENU_WEB_SITE2, nullptr, "open http://site.invalid 1", nullptr},
+        {ID_MENU_PRINT, "인쇄할 화면이 없습니다.", nullptr, nullptr},
+        {ID_MENU_EMPTY_BOX, "", nullptr, nullptr},
+        {ID_MENU_SETTINGS, nullptr, nullptr, "환경설정"},
+        {ID_MENU_QUICK_MENU, nullptr, nullptr, "빠른메뉴설정창"},
     };
     ASSERT_NE(nullptr, MakeFrame());
     for (const CommandCase& c : cases) {
         const size_t boxes = m_boxes.Count();
         s_shell.clear();
-        ::SendMessageA(m_hFrame, WM_COMMAND, c.id, 0);
+        if (c.dialog != nullptr) {
+            DialogScript dialog(c.dialog);
+            dialog.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
+                .Then(Do([](HWND d) { ::PostMessageA(d, WM_COMMAND, IDCANCEL, 0); }));
+            dialog.Run([this, &c] { return ::SendMessageA(m_hFrame, WM_COMMAND, c.id, 0); });
+            EXPECT_EQ("", dialog.Failure()) << c.id;
+        } else {
+            ::SendMessageA(m_hFrame, WM_COMMAND, c.id, 0);
+        }
         if (c.box != nullptr) {
             ASSERT_EQ(boxes + 1, m_boxes.Count()) << c.id;
             EXPECT_EQ(c.box, m_boxes.Last().text) << c.id;

@@ -177,7 +177,11 @@ int CCanvas::AddRegion()
 int CCanvas::AddDrawObject(int regionId, CDrawObject* object)
 {
     CRegionCanvas* region = m_Regions.Lookup(regionId);
-    if (!region || !object)
+    if (!region) {
+        delete object; // handed over: refused, it goes
+        return -1;
+    }
+    if (!object)
         return -1;
     object->m_pOwnerWnd = this;
     const int id = region->AddDrawObject(object);

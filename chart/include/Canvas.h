@@ -114,7 +114,8 @@ public:
     // Model operations.
     // Adds a region; its id, or -1.
     int AddRegion();
-    // Hands a draw object to a region, which owns it; the object's id in the region, or -1.
+    // Hands a draw object to a region, which owns it; the object's id in the region, or -1 (the
+    // object deleted) when there is no such region.
     int AddDrawObject(int regionId, CDrawObject* object);
     // Keeps a series store (owned), linked to the main time series unless it has one; its id.
     // A store whose link is taken away afterwards stays off the time axis: real-time appends

@@ -1,5 +1,5 @@
-// Dialog classes of the window layer (CDialog lives in afxwin.h) and the common dialogs of
-// printing: page setup and print.
+// Dialog classes of the window layer (CDialog lives in afxwin.h), the common dialogs of
+// printing (page setup and print) and the file-open and file-save dialog.
 #pragma once
 
 #include "afxwin.h"
@@ -57,4 +57,33 @@ public:
     HDC GetPrinterDC() const { return m_pd.hDC; }
 
     PRINTDLG m_pd;
+};
+
+/////////////////////////////////////////////////////////////////////////////
+// CFileDialog: GetOpenFileName or GetSaveFileName over m_ofn. The filter is the framework's
+// form, pairs of description and pattern each ended by '|' ("Text (*.txt)|*.txt|"), kept by
+// the dialog in the system's form (every '|' a NUL, the list ended by two).
+
+class AFX_PLATFORM_API CFileDialog : public CCommonDialog
+{
+    DECLARE_DYNAMIC(CFileDialog)
+public:
+    explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = NULL, LPCTSTR lpszFileName = NULL,
+                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR lpszFilter = NULL,
+                         CWnd* pParentWnd = NULL);
+
+    // IDOK or IDCANCEL; a failure (a name too long for the buffer) is IDCANCEL,
+    // CommDlgExtendedError tells why.
+    virtual INT_PTR DoModal();
+    // The chosen file's full path.
+    CString GetPathName() const { return m_ofn.lpstrFile; }
+
+    OPENFILENAMEA m_ofn;
+
+protected:
+    BOOL m_bOpenFileDialog;
+    CString m_strDefExt;
+    CString m_strFilter; // the system's form, NULs inside
+    char m_szFileName[_MAX_PATH];
+    char m_szFileTitle[_MAX_PATH];
 };

@@ -77,3 +77,68 @@ TEST(PrintDialog, DefaultsWithoutAPrinterFailWithTheReason)
 }
 
 } // namespace
+
+namespace {
+
+// The system's filter list as text, each NUL shown as '|', up to the ending pair.
+std::string FilterList(const char* filter)
+{
+    std::string shown;
+    if (filter == nullptr)
+        return "<none>";
+    for (const char* p = filter; !(p[0] == '\0' && p[1] == '\0'); ++p)
+        shown += *p == '\0' ? '|' : *p;
+    return shown + "||";
+}
+
+} // namespace
+
+TEST(FileDialog, TurnsTheFilterIntoTheSystemsList)
+{
+    ASSERT_EQ(949u, ::GetACP());
+    const struct
+    {
+        const char* filter;
+        const char* list;
+    } cases[] = {
+        {"WAV Files (*.wav)|*.wav|All Files (*.*)|*.*|", "WAV Files (*.wav)|*.wav|All Files (*.*)|*.*||"},
+        // Without the last bar the list still ends with its pair.
+        {"Text (*.txt)|*.txt", "Text (*.txt)|*.txt||"},
+        // A trail byte equal to '|' (0x7C) is part of its character, not a separator.
+        {"\xB0\x7C (*.x)|*.x|", "\xB0\x7C (*.x)|*.x||"},
+        {"", "<none>"},
+        {nullptr, "<none>"},
+    };
+    for (const auto& c : cases) {
+        CFileDialog dlg(TRUE, NULL, NULL, OFN_HIDEREADONLY, c.filter);
+        const char* list = dlg.m_ofn.lpstrFilter;
+        EXPECT_EQ(c.list, FilterList(list)) << (c.filter != nullptr ? c.filter : "null");
+        // The shown list prints a NUL as '|' too: the trail byte is looked at itself.
+        if (c.filter != nullptr && c.filter[0] == '\xB0') {
+            EXPECT_EQ('\x7C', list[1]);
+        }
+    }
+}
+
+TEST(FileDialog, StartsWithTheNameExtensionAndFlagsGiven)
+{
+    CFileDialog open(TRUE, NULL, NULL, OFN_HIDEREADONLY, "All (*.*)|*.*|");
+    EXPECT_EQ(sizeof(OPENFILENAMEA), open.m_ofn.lStructSize);
+    EXPECT_EQ(DWORD(OFN_HIDEREADONLY | OFN_EXPLORER), open.m_ofn.Flags);
+    EXPECT_EQ(nullptr, open.m_ofn.lpstrDefExt);
+    EXPECT_EQ(CString(""), open.GetPathName());
+    EXPECT_EQ(DWORD(_MAX_PATH), open.m_ofn.nMaxFile);
+
+    CFileDialog save(FALSE, "txt", "C:\\notes\\today.txt");
+    EXPECT_EQ(DWORD(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER), save.m_ofn.Flags);
+    EXPECT_STREQ("txt", save.m_ofn.lpstrDefExt);
+    EXPECT_EQ(CString("C:\\notes\\today.txt"), save.GetPathName());
+    // What the system writes into the name buffer is the chosen path.
+    lstrcpyA(save.m_ofn.lpstrFile, "D:\\a.txt");
+    EXPECT_EQ(CString("D:\\a.txt"), save.GetPathName());
+
+    // A name longer than the buffer is cut, never written past it.
+    std::string longName(_MAX_PATH + 40, 'n');
+    CFileDialog cut(TRUE, NULL, longName.c_str());
+    EXPECT_EQ(_MAX_PATH - 1, cut.GetPathName().GetLength());
+}

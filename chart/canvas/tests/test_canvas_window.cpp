@@ -575,6 +575,27 @@ TEST_P(DrawObjectBySeries, AddedOnlyWhereRegionAndSeriesExist)
 }
 INSTANTIATE_TEST_SUITE_P(Table, DrawObjectBySeries, ::testing::ValuesIn(kDrawObjectCases));
 
+// An object handed to a region that does not exist is refused and deleted, not left behind.
+TEST_F(CanvasWindow, AnObjectForAMissingRegionIsDeleted)
+{
+    static int deaths;
+    struct CCountedObject : CDrawObject
+    {
+        ~CCountedObject() override { ++deaths; }
+    };
+    deaths = 0;
+    Make(FALSE);
+    const int region = canvas.AddRegion();
+    EXPECT_EQ(-1, canvas.AddDrawObject(region + 7, new CCountedObject));
+    EXPECT_EQ(1, deaths);
+    EXPECT_EQ(-1, canvas.AddDrawObject(region, nullptr));
+    const int kept = canvas.AddDrawObject(region, new CCountedObject);
+    EXPECT_EQ(0, kept);
+    EXPECT_EQ(1, deaths) << "a kept object lives with its region";
+    EXPECT_LE(0, canvas.RemoveDrawObject(region, kept));
+    EXPECT_EQ(2, deaths);
+}
+
 // Candles built from four columns by series id paint in their rising and falling colours.
 TEST_F(CanvasWindow, CandlesFromFourColumnsPaint)
 {

@@ -1,9 +1,11 @@
-// The printing common dialogs: page setup and print, run modally over the system's dialogs.
+// The common dialogs: page setup, print and file open or save, run modally over the system's
+// dialogs.
 #include "afxdlgs.h"
 
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 IMPLEMENT_DYNAMIC(CPageSetupDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
+IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 
 CCommonDialog::CCommonDialog(CWnd* pParentWnd)
 {
@@ -57,4 +59,49 @@ BOOL CPrintDialog::GetDefaults()
     const BOOL bOK = ::PrintDlg(&m_pd);
     m_pd.Flags = dwFlags;
     return bOK;
+}
+
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
+                         LPCTSTR lpszFilter, CWnd* pParentWnd)
+    : CCommonDialog(pParentWnd), m_bOpenFileDialog(bOpenFileDialog)
+{
+    ::ZeroMemory(&m_ofn, sizeof(m_ofn));
+    ::ZeroMemory(m_szFileName, sizeof(m_szFileName));
+    ::ZeroMemory(m_szFileTitle, sizeof(m_szFileTitle));
+    m_ofn.lStructSize = sizeof(m_ofn);
+    m_ofn.lpstrFile = m_szFileName;
+    m_ofn.nMaxFile = _countof(m_szFileName);
+    m_ofn.lpstrFileTitle = m_szFileTitle;
+    m_ofn.nMaxFileTitle = _countof(m_szFileTitle);
+    m_ofn.Flags = dwFlags | OFN_EXPLORER;
+    if (lpszDefExt != NULL) {
+        m_strDefExt = lpszDefExt;
+        m_ofn.lpstrDefExt = m_strDefExt;
+    }
+    if (lpszFileName != NULL)
+        lstrcpynA(m_szFileName, lpszFileName, _countof(m_szFileName));
+    if (lpszFilter != NULL && *lpszFilter != '\0') {
+        // Room for the terminating pair even when the last '|' is missing.
+        const int length = lstrlenA(lpszFilter);
+        LPSTR buffer = m_strFilter.GetBufferSetLength(length + 2);
+        memcpy(buffer, lpszFilter, length);
+        buffer[length] = '\0';
+        buffer[length + 1] = '\0';
+        // Double-byte characters may hold the byte of '|' as their trail byte.
+        for (int i = 0; i < length; ++i) {
+            if (::IsDBCSLeadByte((BYTE)buffer[i]) && i + 1 < length)
+                ++i;
+            else if (buffer[i] == '|')
+                buffer[i] = '\0';
+        }
+        m_ofn.lpstrFilter = buffer;
+    }
+}
+
+INT_PTR CFileDialog::DoModal()
+{
+    m_ofn.hwndOwner = PreModal();
+    const BOOL bOK = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    PostModal();
+    return bOK ? IDOK : IDCANCEL;
 }

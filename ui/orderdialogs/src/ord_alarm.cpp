@@ -165,7 +165,8 @@ void COrdAlarm::OnTimer(UINT_PTR nIDEvent)
     const int height = window.Height();
     const int x = work.right - window.Width();
     const int y = work.bottom - std::min(m_nSlideOffset, height);
-    SetWindowPos(&CWnd::wndTop, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    // On top but not active: the keyboard stays with whatever the trader is typing in.
+    SetWindowPos(&CWnd::wndTop, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     if (m_nSlideOffset > height)
         KillTimer(IDT_ORDALARM_SLIDE);
     m_nSlideOffset += m_nScrollStep;

@@ -287,6 +287,26 @@ TEST_F(OrdAlarmTest, NewAlarmDuringTheSlideDropsItBackNotAfter)
     EXPECT_TRUE(TimerRan());
 }
 
+// A trader may be typing an order when a fill comes in: the alarm rises on top without taking
+// the keyboard from the window in use.
+TEST_F(OrdAlarmTest, TheSlideLeavesTheKeyboardWhereItWas)
+{
+    CWnd typing;
+    ASSERT_TRUE(typing.CreateEx(0, AfxRegisterWndClass(0), "typing", WS_POPUP | WS_VISIBLE, CRect(100, 100, 400, 200),
+                                NULL, 0));
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 30), &typing, 1));
+    typing.SetForegroundWindow();
+    edit.SetFocus();
+    ASSERT_EQ(typing.m_hWnd, ::GetForegroundWindow());
+    alarm->DisplayAlarm();
+    Tick(30);
+    EXPECT_TRUE(alarm->IsWindowVisible());
+    EXPECT_EQ(typing.m_hWnd, ::GetForegroundWindow());
+    EXPECT_EQ(edit.m_hWnd, ::GetFocus());
+    typing.DestroyWindow();
+}
+
 TEST_F(OrdAlarmTest, MissingLayoutIsToldLoggedAndTheEventsStillListed)
 {
     CMsgBoxRecorder boxes;
