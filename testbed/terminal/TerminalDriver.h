@@ -56,7 +56,4 @@ bool SavePng(const Picture& picture, const std::string& path);
 // until the first ticker reached it.
 int BoardPriceMarks(HWND screen1000);
 
-// Private bytes of a process (0 when unknown).
-SIZE_T PrivateBytes(HANDLE process);
-
 } // namespace terminal

@@ -1,7 +1,6 @@
 // Finding the terminal's windows, typing its login, opening screens and reading the screen.
 #include "TerminalDriver.h"
 
-#include <psapi.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -306,15 +305,6 @@ int BoardPriceMarks(HWND screen1000)
             ++marks;
     }
     return marks;
-}
-
-SIZE_T PrivateBytes(HANDLE process)
-{
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof counters;
-    if (!::GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
-        return 0;
-    return counters.PrivateUsage;
 }
 
 } // namespace terminal
