@@ -67,6 +67,25 @@ void CopyTree(const std::string& from, const std::string& to)
     ::FindClose(find);
 }
 
+void DeleteTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                DeleteTree(folder + name + "\\");
+            else
+                ::DeleteFileA((folder + name).c_str());
+        } while (::FindNextFileA(find, &found));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(folder.c_str());
+}
+
 // A fresh install root: the staged tree pointed at the peers, its logs in its own AppData.
 std::string MakeRoot(const std::string& stage)
 {
@@ -213,6 +232,11 @@ int main()
         return 1;
     }
     const std::string root = MakeRoot(WinePath(stage));
+    struct Cleanup
+    {
+        const std::string& root;
+        ~Cleanup() { DeleteTree(root); }
+    } cleanup{root};
     printf("cold start to the board with live prices (aim < 2 s; typing the login not counted)\n");
     printf("%-5s %12s %12s %14s %10s\n", "run", "to login s", "login->main", "menu->prices", "total s");
     for (int i = 1; i <= 3; ++i) {
