@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Creates the Wine prefix the tests and the demo run in, for the target in MOLVANE_ARCH:
 # Korean locale (ANSI code page 949), Nanum fonts in place of "굴림" and "굴림체", the test CA
-# trusted machine-wide, and a virtual desktop: without a window manager every hide or destroy
-# of a top-level X window waits about two seconds for a WM answer; inside Wine's own desktop
-# window it does not.
+# trusted machine-wide, a virtual desktop (without a window manager every hide or destroy of a
+# top-level X window waits about two seconds for a WM answer; inside Wine's own desktop window it
+# does not), and no crash dialog: a program that crashes prints its backtrace and ends instead of
+# waiting for a click that never comes (a crashing test fails at once, with its output).
 set -euo pipefail
 prefix=$1 certs=$2 certinstall=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,7 +19,7 @@ fi
 wineserver -w
 reg=$(mktemp --suffix=.reg)
 # regedit reads UTF-16 files; the face names are Korean.
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"굴림"="NanumGothic"\r\n"굴림체"="NanumGothicCoding"\r\n"돋움"="NanumGothic"\r\n"돋움체"="NanumGothicCoding"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1280x1024"\r\n' |
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"굴림"="NanumGothic"\r\n"굴림체"="NanumGothicCoding"\r\n"돋움"="NanumGothic"\r\n"돋움체"="NanumGothicCoding"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1280x1024"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n' |
   iconv -f UTF-8 -t UTF-16 > "$reg"
 "$MOLVANE_WINE" regedit /S "$("$MOLVANE_WINE" winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
 rm -f "$reg"

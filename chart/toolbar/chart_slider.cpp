@@ -200,7 +200,9 @@ void CChartSliderBar::OnTimer(UINT_PTR nIDEvent)
     }
     else if (nIDEvent == TIMER_REPEAT)
     {
-        if ((::GetAsyncKeyState(VK_LBUTTON) & 0x8000) || GetCapture() == this)
+        // Held means this slider's own press, which keeps the capture until its release: the
+        // mouse button's global state would also count a button held over another program.
+        if (GetCapture() == this)
             Act();
     }
     else

@@ -71,6 +71,8 @@ private:
     BOOL StartThread();
     // Ends the socket thread and waits up to `timeout` ms for it; TRUE when it is gone.
     BOOL StopThread(DWORD timeout);
+    // Gives back the module reference of a socket thread seen to have ended.
+    void UnpinEndedThread();
     // Reads what is waiting and cuts it into frames; FALSE when the link failed.
     BOOL ReadAvailable();
     // Sends from the send queue until it is empty or the socket would block. Returns 0, or
@@ -101,4 +103,7 @@ private:
     enum { kReadBufferSize = frame_cut::kFrameLimit };
     BYTE* m_pReadBuffer; // one read's bytes, used by the socket thread only
     CLinkTable* m_pTable;
+    // The socket thread runs this module's code (its loop calls our handlers): while it may run,
+    // the module holds this reference for it, taken before the thread starts.
+    HMODULE m_hThreadPin;
 };

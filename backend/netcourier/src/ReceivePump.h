@@ -1,5 +1,7 @@
 // The receive queue of complete frames and the receive thread that hands each frame, in
-// arrival order, to the receiver window with a sent WM_COPYDATA.
+// arrival order, to the receiver window with a sent WM_COPYDATA. A running thread holds a
+// reference on the module of its code, so freeing the library never unmaps the code under it;
+// the library can go once the thread was stopped (LCM_Close(-1)).
 #pragma once
 
 #include "QueueObj.h"

@@ -1,6 +1,7 @@
 #include "ReceivePump.h"
 
 #include "FrameCutter.h"
+#include "ModulePin.h"
 #include "PumpWait.h"
 
 // The run flag of the receive thread. A thread asked to stop may still be inside SendMessage
@@ -34,11 +35,22 @@ struct CReceivePump::Shared
 
 namespace {
 
+// What one receive thread takes along: the queue it shares with the pump and its reference on
+// this module, which it gives back only as it exits.
+struct ThreadStart
+{
+    CReceivePump::Shared* shared;
+    HMODULE pin;
+};
+
 // The receive thread: sleeps until frames arrive and hands each one over while the run flag
 // is set. The receiver copies what it keeps; the frame is freed once SendMessage returns.
 DWORD WINAPI RcvDataProc(LPVOID param)
 {
-    CReceivePump::Shared* shared = static_cast<CReceivePump::Shared*>(param);
+    ThreadStart* start = static_cast<ThreadStart*>(param);
+    CReceivePump::Shared* shared = start->shared;
+    const HMODULE pin = start->pin;
+    delete start;
     // Ends only by turning a stop request into kExited; a start in between keeps it running.
     while (InterlockedCompareExchange(&shared->bRun, kExited, kStopping) != kStopping) {
         if (WaitForSingleObject(shared->queue.GetEventHandle(), INFINITE) != WAIT_OBJECT_0)
@@ -60,6 +72,10 @@ DWORD WINAPI RcvDataProc(LPVOID param)
         SetEvent(shared->hDrained);
     }
     shared->Release();
+    // The library may have been freed by all its users meanwhile: it is unmapped only once this
+    // thread has left its code for good.
+    if (pin != NULL)
+        FreeLibraryAndExitThread(pin, 0);
     return 0;
 }
 
@@ -100,11 +116,15 @@ BOOL CReceivePump::Start()
         m_pShared->queue.Pop(NULL, 0);
     InterlockedExchange(&m_pShared->nPending, 0);
     InterlockedExchange(&m_pShared->bRun, kRunning);
+    ThreadStart* start = new ThreadStart{m_pShared, PinOwnModule()};
     m_pShared->AddRef();
-    m_hThread = CreateThread(NULL, 0, RcvDataProc, m_pShared, 0, NULL);
+    m_hThread = CreateThread(NULL, 0, RcvDataProc, start, 0, NULL);
     if (m_hThread == NULL) {
         InterlockedExchange(&m_pShared->bRun, kStopping);
         m_pShared->Release();
+        if (start->pin != NULL)
+            FreeLibrary(start->pin);
+        delete start;
         return FALSE;
     }
     return TRUE;

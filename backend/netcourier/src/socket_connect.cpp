@@ -1,6 +1,7 @@
 // Connecting and closing the server connection.
 #include "LinkTable.h"
 #include "LinkTexts.h"
+#include "ModulePin.h"
 #include "PumpWait.h"
 
 namespace {
@@ -18,7 +19,7 @@ bool IsConnectPending(int nError)
 CQuelmarSocket::CQuelmarSocket()
     : m_hSocketEvent(CreateEventA(NULL, FALSE, FALSE, NULL)), m_nPort(0), m_nState(LCM_STATE_INIT),
       m_bLossReported(0), m_bTellingMainWnd(0), m_nSendErrors(0), m_pReadBuffer(new BYTE[kReadBufferSize]),
-      m_pTable(NULL)
+      m_pTable(NULL), m_hThreadPin(NULL)
 {
     m_thread.m_pSocket = this;
 }
@@ -51,8 +52,18 @@ int CQuelmarSocket::GetPort()
     return m_nPort;
 }
 
+void CQuelmarSocket::UnpinEndedThread()
+{
+    // Never the last reference: the caller runs this module's code for a user who holds one.
+    if (m_hThreadPin != NULL && !m_thread.IsRunning()) {
+        FreeLibrary(m_hThreadPin);
+        m_hThreadPin = NULL;
+    }
+}
+
 BOOL CQuelmarSocket::StartThread()
 {
+    UnpinEndedThread();
     if (m_thread.m_hThread != NULL) {
         CloseHandle(m_thread.m_hThread);
         m_thread.m_hThread = NULL;
@@ -67,13 +78,17 @@ BOOL CQuelmarSocket::StartThread()
     m_assembler.Reset();
     InterlockedExchange(&m_bLossReported, 0);
     ResetEvent(m_hSocketEvent);
+    if (m_hThreadPin == NULL)
+        m_hThreadPin = PinOwnModule();
     return m_thread.CreateThread();
 }
 
 BOOL CQuelmarSocket::StopThread(DWORD timeout)
 {
-    if (!m_thread.IsRunning())
+    if (!m_thread.IsRunning()) {
+        UnpinEndedThread();
         return TRUE;
+    }
     m_thread.PostThreadMessage(WM_QUIT, 0, 0);
     // The thread cannot wait for its own end: it ends once the running handler returns.
     if (GetCurrentThreadId() == m_thread.m_nThreadID)
@@ -85,7 +100,10 @@ BOOL CQuelmarSocket::StopThread(DWORD timeout)
         GetWindowThreadProcessId(m_pTable->GetMainWnd(), NULL) == GetCurrentThreadId())
         return FALSE;
     // It may be sending WM_LINK_CLOSED to a window of this thread meanwhile.
-    return WaitPumpingSent(m_thread.m_hThread, timeout);
+    if (!WaitPumpingSent(m_thread.m_hThread, timeout))
+        return FALSE;
+    UnpinEndedThread();
+    return TRUE;
 }
 
 void CQuelmarSocket::Close()

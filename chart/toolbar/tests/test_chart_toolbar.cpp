@@ -215,6 +215,44 @@ TEST_F(BottomBar, HoldingLeftOfTheBlockRepeatsAStepOnEveryRepeatTick)
     EXPECT_EQ(100, canvas.moves.back().position);
 }
 
+// Holds the left mouse button down, as another program's user would, until it goes.
+class CButtonHeldElsewhere
+{
+public:
+    CButtonHeldElsewhere() { Send(MOUSEEVENTF_LEFTDOWN); }
+    ~CButtonHeldElsewhere() { Send(MOUSEEVENTF_LEFTUP); }
+
+private:
+    static void Send(DWORD flags)
+    {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        ::SendInput(1, &input, sizeof input);
+    }
+};
+
+// A press whose capture another window took (a box popping up, a switch to another program)
+// never sees its release: the repeat must not go on stepping while the button is held elsewhere.
+TEST_F(BottomBar, APressThatLostTheCaptureStopsStepping)
+{
+    Make(500);
+    CChartSliderBar* slider = bar.GetSlider();
+    slider->SetPos(50);
+    const CRect block = slider->GetBlockRect();
+    slider->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(block.left - 3, 8));
+    slider->SendMessage(WM_TIMER, 1, 0);
+    slider->SendMessage(WM_TIMER, 2, 0);
+    ASSERT_EQ(2u, canvas.moves.size());
+    canvas.SetCapture();
+    CButtonHeldElsewhere held;
+    ASSERT_NE(0, ::GetAsyncKeyState(VK_LBUTTON) & 0x8000) << "the desktop took the press";
+    slider->SendMessage(WM_TIMER, 2, 0);
+    EXPECT_EQ(2u, canvas.moves.size());
+    EXPECT_EQ(70, slider->GetPos());
+    ::ReleaseCapture();
+}
+
 TEST_F(BottomBar, RightOfTheBlockStepsDownAndTheScrollBarIsForwarded)
 {
     Make(500);
