@@ -29,8 +29,8 @@ def peer_command(name, workdir):
     return cmd
 
 
-def start(name, workdir, env):
-    proc = subprocess.Popen(peer_command(name, workdir), stdout=subprocess.PIPE, text=True)
+def start(name, workdir, env, extra=()):
+    proc = subprocess.Popen(peer_command(name, workdir) + list(extra), stdout=subprocess.PIPE, text=True)
     line = proc.stdout.readline().strip()
     if not line.startswith("READY"):
         proc.kill()

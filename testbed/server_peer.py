@@ -49,6 +49,9 @@ Control (newline-delimited JSON on 127.0.0.1:C); every reply has "ok":
         with users, only those ID/password pairs get `result`, others
         `fail_result`; branch_port writes "host:port" of the branch listener
   {"cmd":"set_coins","coins":["BTC","ETH","XRP"]}
+  {"cmd":"set_demo_prices","prices":{"BTC":50000000,...}}   buy prices of the demo
+        signals (--demo-signals) per coin; the others keep theirs, so the demo's
+        signals can follow the exchange peer's market
   {"cmd":"set_scores","scores":[["BTC",trend,supply,chart],...]}
   {"cmd":"push","code":C,"key":"BTC"(,"body_hex":H | "body_text":T)
         [,"force":false][,"conn":id][,"key_len":n][,"pad":true]}
@@ -130,6 +133,7 @@ class ServerPeer:
         self.coins = ["BTC", "ETH", "XRP"]
         self.scores = wire.default_scores()
         self.demo_state = {}
+        self.demo_prices = dict(DEMO_PRICES)
 
     # ---- listeners ------------------------------------------------------
 
@@ -317,7 +321,8 @@ class ServerPeer:
             step = self.demo_state.get(coin, 0)
             self.demo_state[coin] = (step + 1) % len(DEMO_SEQUENCE)
             kind, code = DEMO_SEQUENCE[step]
-            price = DEMO_PRICES.get(coin, 10000)
+            with self.lock:
+                price = self.demo_prices.get(coin, 10000)
             body = wire.signal_body(coin, kind, code, buy_price=price, percent="10",
                                     target_price=int(price * 1.05))
             log.info("demo signal %s kind %s to %d connection(s)", coin, kind,
@@ -457,6 +462,14 @@ class Control:
         with self.peer.lock:
             self.peer.overrides.pop(wire.TR_RECOMMENDED_COINS, None)
             self.peer.coins = coins
+
+    def cmd_set_demo_prices(self, cmd):
+        prices = {str(coin): int(price) for coin, price in cmd["prices"].items()}
+        if any(price <= 0 for price in prices.values()):
+            raise ValueError("prices must be positive")
+        with self.peer.lock:
+            self.peer.demo_prices.update(prices)
+        return {"prices": dict(self.peer.demo_prices)}
 
     def cmd_set_scores(self, cmd):
         rows = []

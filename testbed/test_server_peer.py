@@ -479,6 +479,28 @@ class StandaloneTest(unittest.TestCase):
             self.assertEqual(proc.wait(5), 0)
             proc.stdout.close()
 
+    def test_demo_signals_take_the_prices_set(self):
+        proc, ready = start_peer("--demo-signals", "--signal-interval", "0.2")
+        control = ControlClient(int(ready["control"]))
+        try:
+            # Only positive prices; a refused set changes nothing.
+            for prices in ({"BTC": 0}, {"BTC": -5}, {"BTC": "x"}):
+                self.assertFalse(control("set_demo_prices", prices=prices)["ok"], prices)
+            reply = control.ok("set_demo_prices", prices={"BTC": 81234567})
+            self.assertEqual((reply["prices"]["BTC"], reply["prices"]["ETH"]), (81234567, 3000000))
+            client = RawClient(int(ready["port"]))
+            client.send(registration(100, [b"BTC".ljust(12)]))
+            body = client.read_frame()[33:]
+            # Buy price (24 bytes behind coin, kind, signal, date and time), then the target 5% up.
+            self.assertEqual(body[43:67].strip(), b"81234567")
+            self.assertEqual(body[99:123].strip(), str(int(81234567 * 1.05)).encode())
+            client.close()
+        finally:
+            control.close()
+            proc.terminate()
+            self.assertEqual(proc.wait(5), 0)
+            proc.stdout.close()
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -101,6 +101,9 @@ int CMainToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_icon.SetBitmap((HBITMAP)m_iconBitmap.GetSafeHandle());
     m_expiry.Create(ExpiryText(CSharedData::GetExpireDate()), WS_CHILD | WS_VISIBLE, CRect(0, 0, 170, 20), this,
                     MEMBER_EXPIRY_ID);
+    // In the system's font the date fits its 170 x 20 place; the window's own font does not.
+    if (CFont* font = CSharedData::GetDefaultFont(1))
+        m_expiry.SetFont(font);
     Layout();
     return 0;
 }

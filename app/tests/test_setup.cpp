@@ -433,6 +433,15 @@ TEST_F(FrameTest, TheMemberToolBarShowsTheExpiryDateBesideItsIcon)
         ::GetWindowRect(text, &place);
         ::MapWindowPoints(NULL, bar, (POINT*)&place, 2);
         EXPECT_EQ(CRect(client.right - 190, 10, client.right - 20, 30), place);
+        // In the label's own font the text fits its place on one line.
+        HDC dc = ::GetDC(text);
+        HGDIOBJ old = ::SelectObject(dc, (HGDIOBJ)::SendMessageA(text, WM_GETFONT, 0, 0));
+        SIZE extent = {0, 0};
+        ::GetTextExtentPoint32A(dc, c.text, (int)strlen(c.text), &extent);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(text, dc);
+        EXPECT_LE(extent.cx, place.Width()) << c.text;
+        EXPECT_LE(extent.cy, place.Height()) << c.text;
         ::GetWindowRect(icon, &place);
         ::MapWindowPoints(NULL, bar, (POINT*)&place, 2);
         EXPECT_EQ(CPoint(client.right - 206, 14), place.TopLeft());

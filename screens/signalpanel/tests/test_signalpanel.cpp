@@ -227,6 +227,27 @@ TEST_F(SignalPanel, RecordsFillTheCardsThenRowsOneToEight)
     EXPECT_NE("", Text(v->GetCard(0)->GetLabel(RANKCARD_NAME)));
 }
 
+// The cards and every row of the ranking (ranks 5 to 12) lie within the view's client area.
+TEST_F(SignalPanel, CardsAndRankingAreSeenWhole)
+{
+    CView3000* v = OpenView();
+    ASSERT_TRUE(v != NULL);
+    CRect client;
+    v->GetClientRect(&client);
+    for (WORD id : {1001, 1002}) {
+        CGridTable* grid = dynamic_cast<CGridTable*>(v->GetControl(id));
+        ASSERT_TRUE(grid != NULL) << id;
+        CRect rect;
+        grid->GetWindowRect(&rect);
+        v->ScreenToClient(&rect);
+        EXPECT_EQ(rect, rect & client) << "grid " << id << " reaches beyond the view";
+        CRect inner;
+        grid->GetClientRect(&inner);
+        EXPECT_LE(grid->GetCellRect(0, grid->GetRowCount() - 1).bottom, inner.bottom)
+            << "grid " << id << ": its last row is cut off (" << inner.Height() << " high)";
+    }
+}
+
 TEST_F(SignalPanel, PeersDefaultScoresAreShown)
 {
     CView3000* v = OpenView();

@@ -237,6 +237,46 @@ TEST_F(TradePanel, BannerBrowserSitsOverTheBannerGridWithoutAnEngine)
     EXPECT_FALSE(::IsWindow(hBanner));
 }
 
+// What the layout places is seen whole: inside the view, clear of the account tab window
+// below, and every row of each grid within the grid's own window.
+TEST_F(TradePanel, EveryPartOfTheBoardIsInSight)
+{
+    CMsgBoxRecorder boxes;
+    CView1000* v = OpenView();
+    ASSERT_TRUE(v != NULL);
+    ASSERT_TRUE(v->GetAccountTabWnd() != NULL);
+    CRect client, tabs;
+    v->GetClientRect(&client);
+    v->GetAccountTabWnd()->GetWindowRect(&tabs);
+    v->ScreenToClient(&tabs);
+    EXPECT_EQ(tabs, tabs & client) << "the account tab window reaches beyond the view";
+    const struct
+    {
+        WORD id;
+        const char* what;
+    } parts[] = {
+        {1000, "board"}, {1002, "coin combo box"}, {1003, "current price"}, {1004, "order book"},
+        {1005, "automatic-trading panel"}, {1006, "amount edit"}, {1008, "query button"},
+        {1015, "trading status"}, {1017, "start/stop button"}, {1013, "banner label"},
+        {1020, "banner"}, {1014, "home page button"}, {VIEW1000_BANNER_ID, "banner browser"},
+    };
+    for (const auto& part : parts) {
+        CWnd* control = v->GetDlgItem(part.id);
+        ASSERT_TRUE(control != NULL) << part.what;
+        CRect rect;
+        control->GetWindowRect(&rect);
+        v->ScreenToClient(&rect);
+        EXPECT_EQ(rect, rect & client) << part.what << " reaches beyond the view";
+        EXPECT_TRUE((rect & tabs).IsRectEmpty()) << part.what << " lies under the account tab window";
+        if (CGrid* grid = dynamic_cast<CGrid*>(control)) {
+            CRect inner;
+            grid->GetClientRect(&inner);
+            const CRect last = grid->GetCellRect(0, grid->GetRowCount() - 1);
+            EXPECT_LE(last.bottom, inner.bottom) << part.what << ": its last row is cut off";
+        }
+    }
+}
+
 TEST_F(TradePanel, MissingLayoutStillGivesTheEmptyView)
 {
     const CString path = CView1000::LayoutPath();

@@ -1,0 +1,287 @@
+// The whole terminal: cold starts of the staged Molvane.exe to a logged-in main window whose
+// board (screen 1000) shows live prices, then private bytes with all four screens open on live
+// feeds, sampled every 30 s (MOLVANE_BENCH_MINUTES, default 10). Needs the server and exchange
+// peers (scripts/bench.sh) and the staged install root (MOLVANE_STAGE).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "TerminalDriver.h"
+
+namespace {
+
+const DWORD kWaitMs = 60000;
+
+std::string Env(const char* name)
+{
+    const char* value = getenv(name);
+    return value != nullptr ? value : "";
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::string bytes;
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    ::CloseHandle(file);
+    return bytes;
+}
+
+// A Unix path as Wine's Z: drive shows it.
+std::string WinePath(const std::string& unix)
+{
+    std::string path = "Z:" + unix;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (path.back() != '\\')
+        path += '\\';
+    return path;
+}
+
+void CopyTree(const std::string& from, const std::string& to)
+{
+    ::CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((from + "*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + name + "\\", to + name + "\\");
+        else
+            ::CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
+    } while (::FindNextFileA(find, &found));
+    ::FindClose(find);
+}
+
+void DeleteTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                DeleteTree(folder + name + "\\");
+            else
+                ::DeleteFileA((folder + name).c_str());
+        } while (::FindNextFileA(find, &found));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+// A fresh install root: the staged tree pointed at the peers, its logs in its own AppData.
+std::string MakeRoot(const std::string& stage)
+{
+    char temp[MAX_PATH] = {0};
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string root = std::string(temp) + "molvane_bench_" + std::to_string(::GetTickCount()) + "\\";
+    CopyTree(stage, root);
+    ::CreateDirectoryA((root + "AppData").c_str(), nullptr);
+    const std::string ini = "[SERVER]\r\nIP=127.0.0.1\r\nPORT=" + Env("MOLVANE_SERVER_PORT") +
+                            "\r\n[EXCHANGE]\r\nBASEURL=https://localhost:" + Env("MOLVANE_EXCHANGE_PORT") + "\r\n";
+    HANDLE file = ::CreateFileA((root + "User\\system.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, ini.data(), (DWORD)ini.size(), &written, nullptr);
+    ::CloseHandle(file);
+    return root;
+}
+
+struct Run
+{
+    PROCESS_INFORMATION process = {};
+    double toDialog = 0, toFrame = 0, toBoard = 0;
+    std::string failure;
+};
+
+double Since(LARGE_INTEGER start)
+{
+    LARGE_INTEGER now, frequency;
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+// Starts the program, logs in and opens the board; the times exclude the typing.
+Run StartToBoard(const std::string& root)
+{
+    Run run;
+    std::string block;
+    LPCH strings = ::GetEnvironmentStringsA();
+    for (LPCH p = strings; *p; p += strlen(p) + 1)
+        if (_strnicmp(p, "APPDATA=", 8) != 0)
+            block.append(p).push_back('\0');
+    ::FreeEnvironmentStringsA(strings);
+    block.append("APPDATA=" + root + "AppData").push_back('\0');
+    block.push_back('\0');
+    std::string command = "\"" + root + "Bin\\Molvane.exe\"";
+    STARTUPINFOA si = {sizeof si};
+    LARGE_INTEGER start;
+    ::QueryPerformanceCounter(&start);
+    if (!::CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, &block[0], (root + "Bin").c_str(), &si,
+                          &run.process)) {
+        run.failure = "Molvane.exe did not start";
+        return run;
+    }
+    const DWORD pid = run.process.dwProcessId;
+    HWND dialog = terminal::WaitFor([pid] { return terminal::FindLoginDialog(pid); }, kWaitMs);
+    run.toDialog = Since(start);
+    if (dialog == NULL) {
+        run.failure = "no login dialog";
+        return run;
+    }
+    const std::string typed =
+        terminal::TypeLogin(dialog, {"bench", "bench1234", "molvane-demo-key", "molvane-demo-secret"});
+    if (!typed.empty()) {
+        run.failure = typed;
+        return run;
+    }
+    LARGE_INTEGER entered;
+    ::QueryPerformanceCounter(&entered);
+    HWND frame = terminal::WaitFor([pid] { return terminal::FindMainFrame(pid); }, kWaitMs);
+    run.toFrame = Since(entered);
+    if (frame == NULL) {
+        run.failure = "no main window";
+        return run;
+    }
+    LARGE_INTEGER opening;
+    ::QueryPerformanceCounter(&opening);
+    HWND board = terminal::OpenScreen(frame, 1000, kWaitMs);
+    if (board == NULL) {
+        run.failure = "screen 1000 did not open";
+        return run;
+    }
+    while (terminal::BoardPriceMarks(board) == 0 && Since(opening) < kWaitMs / 1000.0)
+        ::Sleep(10);
+    run.toBoard = Since(opening);
+    if (terminal::BoardPriceMarks(board) == 0)
+        run.failure = "the board shows no prices";
+    return run;
+}
+
+void End(Run& run)
+{
+    if (run.process.hProcess == NULL)
+        return;
+    ::TerminateProcess(run.process.hProcess, 0);
+    ::WaitForSingleObject(run.process.hProcess, 10000);
+    ::CloseHandle(run.process.hProcess);
+    ::CloseHandle(run.process.hThread);
+    run.process = PROCESS_INFORMATION();
+}
+
+// Wine counts no private bytes of another process (every counter reads 0), so the figure comes
+// from the Linux side through Wine's Z: drive: the program's process is the one whose command
+// line names its install root, and its private memory is what /proc's smaps_rollup gives as
+// private (clean and dirty) pages, in KB; 0 when not found.
+long long PrivateKB(const std::string& root)
+{
+    std::string marker = root + "Bin\\Molvane.exe";
+    std::transform(marker.begin(), marker.end(), marker.begin(), ::tolower);
+    const size_t drive = marker.find(':');
+    if (drive != std::string::npos)
+        marker = marker.substr(drive + 1); // Wine may show the path with another drive letter
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA("Z:\\proc\\*", &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    long long kb = 0;
+    do {
+        if (!isdigit((unsigned char)found.cFileName[0]))
+            continue;
+        const std::string dir = std::string("Z:\\proc\\") + found.cFileName + "\\";
+        std::string command = ReadAll(dir + "cmdline");
+        std::transform(command.begin(), command.end(), command.begin(), ::tolower);
+        if (command.find(marker) == std::string::npos)
+            continue;
+        const std::string rollup = ReadAll(dir + "smaps_rollup");
+        for (const char* field : {"Private_Clean:", "Private_Dirty:"}) {
+            const size_t at = rollup.find(field);
+            if (at != std::string::npos)
+                kb += atoll(rollup.c_str() + at + strlen(field));
+        }
+        break;
+    } while (::FindNextFileA(find, &found));
+    ::FindClose(find);
+    return kb;
+}
+
+} // namespace
+
+int main()
+{
+    const std::string stage = Env("MOLVANE_STAGE");
+    if (stage.empty() || Env("MOLVANE_SERVER_PORT").empty() || Env("MOLVANE_EXCHANGE_PORT").empty()) {
+        printf("terminal_bench: needs MOLVANE_STAGE and the server and exchange peers (scripts/bench.sh)\n");
+        return 1;
+    }
+    const std::string root = MakeRoot(WinePath(stage));
+    struct Cleanup
+    {
+        const std::string& root;
+        ~Cleanup() { DeleteTree(root); }
+    } cleanup{root};
+    printf("cold start to the board with live prices (aim < 2 s; typing the login not counted)\n");
+    printf("%-5s %12s %12s %14s %10s\n", "run", "to login s", "login->main", "menu->prices", "total s");
+    for (int i = 1; i <= 3; ++i) {
+        Run run = StartToBoard(root);
+        if (!run.failure.empty()) {
+            printf("run %d failed: %s\n", i, run.failure.c_str());
+            End(run);
+            return 1;
+        }
+        printf("%-5d %12.3f %12.3f %14.3f %10.3f\n", i, run.toDialog, run.toFrame, run.toBoard,
+               run.toDialog + run.toFrame + run.toBoard);
+        fflush(stdout);
+        End(run);
+        ::Sleep(2000);
+    }
+
+    const int minutes = std::max(1, atoi(Env("MOLVANE_BENCH_MINUTES").empty() ? "10" : Env("MOLVANE_BENCH_MINUTES").c_str()));
+    Run run = StartToBoard(root);
+    HWND frame = run.failure.empty() ? terminal::FindMainFrame(run.process.dwProcessId) : NULL;
+    for (UINT number : {2000u, 2001u, 3000u})
+        if (frame != NULL && terminal::OpenScreen(frame, number, kWaitMs) == NULL)
+            run.failure = "screen " + std::to_string(number) + " did not open";
+    if (!run.failure.empty() || frame == NULL) {
+        printf("memory run failed: %s\n", run.failure.c_str());
+        End(run);
+        return 1;
+    }
+    printf("private memory (Linux private pages of the process), four screens open on live feeds, every 30 s for %d min (aim: < 1 MB growth "
+           "after the first minute)\n", minutes);
+    std::vector<long long> samples;
+    for (int i = 0; i <= minutes * 2; ++i) {
+        if (i > 0)
+            ::Sleep(30000);
+        if (::WaitForSingleObject(run.process.hProcess, 0) != WAIT_TIMEOUT) {
+            printf("Molvane.exe ended during the run\n");
+            return 1;
+        }
+        samples.push_back(PrivateKB(root));
+        printf("  %5.1f min  %10lld KB\n", i / 2.0, samples.back());
+        fflush(stdout);
+    }
+    if (samples.size() > 2) {
+        printf("growth after the first minute: %lld KB over %.1f min\n", samples.back() - samples[2],
+               (samples.size() - 3) / 2.0);
+    }
+    End(run);
+    return 0;
+}
