@@ -67,7 +67,7 @@ headless=0
 if [ -z "${DISPLAY:-}" ]; then
   headless=1
   displayfd=$(mktemp); exec 4> "$displayfd"
-  Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp > "$build/demo-xvfb.log" 2>&1 &
+  Xvfb -displayfd 4 -screen 0 1680x1050x24 -nolisten tcp > "$build/demo-xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do [ -s "$displayfd" ] && break; sleep 0.1; done
   exec 4>&-

@@ -27,6 +27,8 @@
 #define MAIN_USER_GROUP 0x10000
 #define MAIN_USER_CLASS "NORMAL_USER"
 #define SCREEN_SETS_MENU_TEXT "사용자정의화면"
+// The caption's menu button whose drop-down leads with the saved sets, as the bar's first one does.
+#define SCREEN_SETS_MENU_BUTTON 200
 
 class CBaseView;
 class CPollingWnd;
@@ -107,6 +109,7 @@ protected:
     void SavePosition();
     void ShowClock();
     void BuildScreenSetsMenu();
+    HMENU CreateScreenSetsPopup() const;
     BOOL RunCommand(UINT id);
     // Closes the oldest screens until no more than the setting are open.
     void TrimScreens();

@@ -1,6 +1,7 @@
 // The login dialog: its controls, keyboard, the login and its replies.
 #include "LoginDlg.h"
 
+#include "DialogFace.h"
 #include "IniFiles.h"
 #include "InstallFolders.h"
 #include "NetCourier.h"
@@ -93,16 +94,8 @@ BOOL CWendralLoginDlg::OnInitDialog()
     CDialog::OnInitDialog();
     SetWindowText("Talpen 자동매매시스템");
 
-    if (m_bmpBackground.LoadBitmap(IDB_LOGIN_BACKGROUND)) {
-        BITMAP bm = {};
-        m_bmpBackground.GetBitmap(&bm);
-        SetWindowPos(NULL, 0, 0, bm.bmWidth + 1, bm.bmHeight + 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    CRect client;
-    GetClientRect(&client);
-    HRGN region = ::CreateRectRgn(client.left, client.top, client.right, client.bottom);
-    if (::SetWindowRgn(m_hWnd, region, FALSE) == 0)
-        ::DeleteObject(region);
+    m_bmpBackground.LoadBitmap(IDB_LOGIN_BACKGROUND);
+    FitDialogToFace(this, m_bmpBackground);
 
     PlaceControls();
 
@@ -152,22 +145,13 @@ void CWendralLoginDlg::LoadSaveIDImages()
 
 void CWendralLoginDlg::OnPaint()
 {
-    CPaintDC dc(this);
-    if (m_bmpBackground.GetSafeHandle() == NULL)
-        return;
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CBitmap* old = memory.SelectObject(&m_bmpBackground);
-    BITMAP bm = {};
-    m_bmpBackground.GetBitmap(&bm);
-    dc.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(old);
+    PaintDialogFace(this, m_bmpBackground);
 }
 
 void CWendralLoginDlg::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    // The dialog has no caption bar: it is dragged by any point of its surface.
-    PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    // No caption bar: the dialog is dragged by any point of its surface.
+    DragDialogBySurface(this, point);
     CDialog::OnLButtonDown(nFlags, point);
 }
 

@@ -1,6 +1,7 @@
 // The logout dialog.
 #include "LogOutDlg.h"
 
+#include "DialogFace.h"
 #include "InstallFolders.h"
 #include "../res/SessionResource.h"
 
@@ -64,16 +65,8 @@ BOOL CLogOutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(LOGOUT_CAPTION);
-    if (m_bmpBackground.LoadBitmap(IDB_LOGOUT_BACKGROUND)) {
-        BITMAP bm = {};
-        m_bmpBackground.GetBitmap(&bm);
-        SetWindowPos(NULL, 0, 0, bm.bmWidth + 1, bm.bmHeight + 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    CRect client;
-    GetClientRect(&client);
-    HRGN region = ::CreateRectRgn(client.left, client.top, client.right, client.bottom);
-    if (::SetWindowRgn(m_hWnd, region, FALSE) == 0)
-        ::DeleteObject(region);
+    m_bmpBackground.LoadBitmap(IDB_LOGOUT_BACKGROUND);
+    FitDialogToFace(this, m_bmpBackground);
     CenterWindow();
 
     m_btnOK.Create("", WS_CHILD | WS_VISIBLE, CRect(30, 270, 30 + 213, 270 + 48), this, IDC_LOGOUT_OK);
@@ -109,22 +102,13 @@ BOOL CLogOutDlg::OnInitDialog()
 
 void CLogOutDlg::OnPaint()
 {
-    CPaintDC dc(this);
-    if (m_bmpBackground.GetSafeHandle() == NULL)
-        return;
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CBitmap* old = memory.SelectObject(&m_bmpBackground);
-    BITMAP bm = {};
-    m_bmpBackground.GetBitmap(&bm);
-    dc.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(old);
+    PaintDialogFace(this, m_bmpBackground);
 }
 
 void CLogOutDlg::OnLButtonDown(UINT nFlags, CPoint point)
 {
     // No caption bar: the dialog is dragged by any point of its surface.
-    PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    DragDialogBySurface(this, point);
     CDialog::OnLButtonDown(nFlags, point);
 }
 

@@ -130,6 +130,10 @@ LRESULT CMainFrame::OnShowSystemMenu(WPARAM wParam, LPARAM lParam)
     if (button == NULL)
         return 0;
     HMENU popup = ::CreatePopupMenu();
+    // The drop-down is built afresh each time, so it takes its own copy of the sets (DestroyMenu
+    // below takes the submenu with it).
+    if (lParam == SCREEN_SETS_MENU_BUTTON)
+        ::AppendMenuA(popup, MF_POPUP, (UINT_PTR)CreateScreenSetsPopup(), SCREEN_SETS_MENU_TEXT);
     for (CXMLNode* item = button->GetFirstChild(); item != NULL; item = item->GetNextSibling()) {
         if (item->GetNodeType() != NODE_ELEMENT)
             continue;

@@ -95,6 +95,18 @@ CWnd* CMainFrame::OpenScreenByNumber(UINT number, const RECT* place)
     return view;
 }
 
+HMENU CMainFrame::CreateScreenSetsPopup() const
+{
+    HMENU popup = ::CreatePopupMenu();
+    for (int i = m_ScreenSets.GetCount() - 1; i >= 0; --i) {
+        CSerializeItems* set = m_ScreenSets.GetAt(i);
+        CString text;
+        text.Format("[%s] %s", (LPCSTR)set->m_strNumber, (LPCSTR)set->m_strName);
+        ::AppendMenuA(popup, MF_STRING, (UINT_PTR)atoi(set->m_strNumber), text);
+    }
+    return popup;
+}
+
 void CMainFrame::BuildScreenSetsMenu()
 {
     if (m_hScreenSetMenu != NULL && ::IsMenu(m_hScreenSetParent))
@@ -106,13 +118,7 @@ void CMainFrame::BuildScreenSetsMenu()
     HMENU parent = bar != NULL ? ::GetSubMenu(bar, 0) : NULL;
     if (parent == NULL)
         return;
-    HMENU popup = ::CreatePopupMenu();
-    for (int i = m_ScreenSets.GetCount() - 1; i >= 0; --i) {
-        CSerializeItems* set = m_ScreenSets.GetAt(i);
-        CString text;
-        text.Format("[%s] %s", (LPCSTR)set->m_strNumber, (LPCSTR)set->m_strName);
-        ::AppendMenuA(popup, MF_STRING, (UINT_PTR)atoi(set->m_strNumber), text);
-    }
+    HMENU popup = CreateScreenSetsPopup();
     ::InsertMenuA(parent, 0, MF_BYPOSITION | MF_POPUP, (UINT_PTR)popup, SCREEN_SETS_MENU_TEXT);
     m_hScreenSetMenu = popup;
     m_hScreenSetParent = parent;

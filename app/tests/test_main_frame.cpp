@@ -858,6 +858,100 @@ TEST_F(FrameTest, TheMenuOfSavedSetsOpensASet)
     EXPECT_EQ(3, ScreenValue(Screen(0)));
 }
 
+// What the caption's drop-down held when it opened, and the keys then pressed in it.
+struct DropDownRun
+{
+    HWND runner = NULL;
+    HWND menuWindow = NULL;
+    std::vector<std::string> entries;  // texts of the drop-down
+    std::vector<UINT> firstSubmenuIds; // commands of its first entry's submenu
+    std::vector<WPARAM> keys;
+};
+DropDownRun* g_dropDown = nullptr;
+
+std::string MenuText(HMENU menu, int position)
+{
+    char text[128] = {0};
+    ::GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+LRESULT CALLBACK DropDownRunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_APP || g_dropDown == nullptr)
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    HMENU menu = (HMENU)::SendMessageA(g_dropDown->menuWindow, MN_GETHMENU, 0, 0);
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+        g_dropDown->entries.push_back(MenuText(menu, i));
+    if (HMENU sets = ::GetSubMenu(menu, 0))
+        for (int i = 0; i < ::GetMenuItemCount(sets); ++i)
+            g_dropDown->firstSubmenuIds.push_back(::GetMenuItemID(sets, i));
+    if (g_dropDown->keys.empty())
+        ::EndMenu();
+    for (WPARAM key : g_dropDown->keys)
+        ::PostMessageA(g_dropDown->menuWindow, WM_KEYDOWN, key, 0);
+    return 0;
+}
+
+LRESULT CALLBACK DropDownHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && g_dropDown != nullptr && g_dropDown->menuWindow == NULL) {
+        char cls[16] = "";
+        ::GetClassNameA(HWND(wParam), cls, int(sizeof(cls)));
+        if (lstrcmpA(cls, "#32768") == 0) {
+            g_dropDown->menuWindow = HWND(wParam);
+            ::PostMessageA(g_dropDown->runner, WM_APP, 0, 0);
+        }
+    }
+    return ::CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+// Opens the drop-down of caption menu button `button` (200-203) as the title bar does, and
+// presses `keys` in it (none: it is dismissed).
+DropDownRun OpenCaptionDropDown(HWND frame, LPARAM button, std::vector<WPARAM> keys)
+{
+    DropDownRun run;
+    run.keys = std::move(keys);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DropDownRunnerProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "MolvaneDropDownRunner";
+    ::RegisterClassA(&wc);
+    run.runner = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, wc.hInstance, NULL);
+    g_dropDown = &run;
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, DropDownHook, NULL, ::GetCurrentThreadId());
+    POINT under = {100, 40};
+    ::SendMessageA(frame, WM_SHOW_SYSTEM_MENU, (WPARAM)&under, button);
+    ::UnhookWindowsHookEx(hook);
+    g_dropDown = nullptr;
+    ::DestroyWindow(run.runner);
+    return run;
+}
+
+// The caption's first drop-down leads with the saved sets, as the menu bar's does; a set chosen
+// there is restored.
+TEST_F(FrameTest, TheCaptionsFirstDropDownLeadsWithTheSavedSets)
+{
+    WriteSet("9001", {{"2000", 3}});
+    WriteSet("9005", {{"3000", 4}});
+    ASSERT_NE(nullptr, MakeFrame());
+    const DropDownRun first = OpenCaptionDropDown(m_hFrame, 200, {});
+    ASSERT_FALSE(first.entries.empty());
+    EXPECT_EQ(SCREEN_SETS_MENU_TEXT, first.entries[0]);
+    EXPECT_EQ((std::vector<UINT>{9005u, 9001u}), first.firstSubmenuIds);
+    // The other drop-downs hold no sets.
+    const DropDownRun trading = OpenCaptionDropDown(m_hFrame, 201, {});
+    ASSERT_FALSE(trading.entries.empty());
+    EXPECT_NE(SCREEN_SETS_MENU_TEXT, trading.entries[0]);
+    // Opened again it still has them (the drop-down before took its own copy with it).
+    const DropDownRun chosen = OpenCaptionDropDown(m_hFrame, 200, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN});
+    EXPECT_EQ((std::vector<UINT>{9005u, 9001u}), chosen.firstSubmenuIds);
+    ASSERT_EQ(1, ScreenCount());
+    EXPECT_STREQ("2000", Screen(0)->GetScreenID());
+    EXPECT_EQ(3, ScreenValue(Screen(0)));
+    EXPECT_TRUE(::IsMenu(m_frame->GetScreenSetsMenu())) << "the bar's own sets menu is untouched";
+}
+
 struct ToolBarCase
 {
     const char* file;
