@@ -18,7 +18,7 @@ for exe in "$build"/testroot/Bin/*_bench.exe; do
   [[ -z $filter || $name == *$filter* ]] || continue
   echo "== $name"
   out=$(mktemp)
-  xvfb-run -a -s "-screen 0 1280x1024x24" \
+  xvfb-run -a -s "-screen 0 1680x1050x24" \
     python3 "$here/testbed/peers.py" --peers server,exchange,version -- "$MOLVANE_WINE" "$exe" > "$out" 2>&1 || true
   cat "$out"; rm -f "$out"
 done

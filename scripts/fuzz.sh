@@ -24,7 +24,7 @@ done
 shift $((OPTIND - 1))
 # Every program of the run shares one virtual display.
 if [ -z "${MOLVANE_FUZZ_ON_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" env MOLVANE_FUZZ_ON_DISPLAY=1 "$0" -n "$inputs" -s "$seed" \
+  exec xvfb-run -a -s "-screen 0 1680x1050x24" env MOLVANE_FUZZ_ON_DISPLAY=1 "$0" -n "$inputs" -s "$seed" \
     -c "$chunk" -j "$jobs" $( [ $list = 1 ] && echo -l ) "$@"
 fi
 

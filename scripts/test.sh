@@ -29,7 +29,7 @@ run_target() {  # arch ctest-args...
     cd "$base/$arch"
     # A failed test executable is run once more, so that a rare timing fault shows as a retry
     # in the log (CTest prints both runs) instead of failing the whole run.
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
+    xvfb-run -a -s "-screen 0 1680x1050x24" \
       ctest -j "$(nproc)" --output-on-failure --repeat until-pass:2 "$@"
   )
 }

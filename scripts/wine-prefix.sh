@@ -19,7 +19,7 @@ fi
 wineserver -w
 reg=$(mktemp --suffix=.reg)
 # regedit reads UTF-16 files; the face names are Korean.
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"굴림"="NanumGothic"\r\n"굴림체"="NanumGothicCoding"\r\n"돋움"="NanumGothic"\r\n"돋움체"="NanumGothicCoding"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1280x1024"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n' |
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"굴림"="NanumGothic"\r\n"굴림체"="NanumGothicCoding"\r\n"돋움"="NanumGothic"\r\n"돋움체"="NanumGothicCoding"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1680x1050"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n' |
   iconv -f UTF-8 -t UTF-16 > "$reg"
 "$MOLVANE_WINE" regedit /S "$("$MOLVANE_WINE" winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
 rm -f "$reg"
