@@ -48,25 +48,6 @@ std::string WinePath(const std::string& unix)
     return path;
 }
 
-void CopyTree(const std::string& from, const std::string& to)
-{
-    ::CreateDirectoryA(to.c_str(), nullptr);
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((from + "*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            CopyTree(from + name + "\\", to + name + "\\");
-        else
-            ::CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
-    } while (::FindNextFileA(find, &found));
-    ::FindClose(find);
-}
-
 void DeleteTree(const std::string& folder)
 {
     WIN32_FIND_DATAA found;
@@ -86,21 +67,20 @@ void DeleteTree(const std::string& folder)
     ::RemoveDirectoryA(folder.c_str());
 }
 
-// A fresh install root: the staged tree pointed at the peers, its logs in its own AppData.
-std::string MakeRoot(const std::string& stage)
+// A fresh install root's folder (with a trailing backslash), not made yet.
+std::string NewRootFolder()
 {
     char temp[MAX_PATH] = {0};
     ::GetTempPathA(MAX_PATH, temp);
-    const std::string root = std::string(temp) + "molvane_bench_" + std::to_string(::GetTickCount()) + "\\";
-    CopyTree(stage, root);
-    ::CreateDirectoryA((root + "AppData").c_str(), nullptr);
-    const std::string ini = "[SERVER]\r\nIP=127.0.0.1\r\nPORT=" + Env("MOLVANE_SERVER_PORT") +
-                            "\r\n[EXCHANGE]\r\nBASEURL=https://localhost:" + Env("MOLVANE_EXCHANGE_PORT") + "\r\n";
-    HANDLE file = ::CreateFileA((root + "User\\system.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, ini.data(), (DWORD)ini.size(), &written, nullptr);
-    ::CloseHandle(file);
-    return root;
+    return std::string(temp) + "molvane_bench_" + std::to_string(::GetTickCount()) + "\\";
+}
+
+// The staged tree copied to the root and pointed at the peers, its logs in its own AppData.
+bool MakeRoot(const std::string& stage, const std::string& root)
+{
+    return terminal::CopyInstallTree(stage, root) && ::CreateDirectoryA((root + "AppData").c_str(), nullptr) &&
+           terminal::WriteSystemIni(root, atoi(Env("MOLVANE_SERVER_PORT").c_str()),
+                                    "https://localhost:" + Env("MOLVANE_EXCHANGE_PORT"));
 }
 
 struct Run
@@ -231,12 +211,16 @@ int main()
         printf("terminal_bench: needs MOLVANE_STAGE and the server and exchange peers (scripts/bench.sh)\n");
         return 1;
     }
-    const std::string root = MakeRoot(WinePath(stage));
+    const std::string root = NewRootFolder();
     struct Cleanup
     {
         const std::string& root;
         ~Cleanup() { DeleteTree(root); }
     } cleanup{root};
+    if (!MakeRoot(WinePath(stage), root)) {
+        printf("terminal_bench: could not copy %s to %s with its settings\n", stage.c_str(), root.c_str());
+        return 1;
+    }
     printf("cold start to the board with live prices (aim < 2 s; typing the login not counted)\n");
     printf("%-5s %12s %12s %14s %10s\n", "run", "to login s", "login->main", "menu->prices", "total s");
     for (int i = 1; i <= 3; ++i) {

@@ -25,4 +25,4 @@ molvane_test(test_graphkit_data
   LINKS graphkit)
 
 # The small host program: loads GraphKit.dll as a host would and saves a screenshot of the chart.
-molvane_test(test_graphkit_host SOURCES control/tests/test_chart_host.cpp LINKS graphkit dep_zlib)
+molvane_test(test_graphkit_host SOURCES control/tests/test_chart_host.cpp LINKS graphkit screen_shot_testkit)

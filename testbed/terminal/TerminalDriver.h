@@ -6,7 +6,8 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
+
+#include "screen_shot.h"
 
 namespace terminal {
 
@@ -41,19 +42,17 @@ std::string TypeLogin(HWND dialog, const Login& login);
 // The menu command that opens a screen, then its window (NULL after timeoutMs).
 HWND OpenScreen(HWND frame, UINT number, DWORD timeoutMs);
 
-// Pixels of a screen rectangle as 0x00RRGGBB, rows top down.
-struct Picture
-{
-    int width = 0, height = 0;
-    std::vector<DWORD> pixels;
-};
-Picture CaptureScreen(const RECT& rect);
 // The window brought to the top and repainted first, then its rectangle within the screen.
-Picture CaptureWindow(HWND window);
-bool SavePng(const Picture& picture, const std::string& path);
+Shot CaptureWindow(HWND window);
 
 // Text pixels of the rise and fall colours on the board (screen 1000's price grid): zero
 // until the first ticker reached it.
 int BoardPriceMarks(HWND screen1000);
+
+// An install root of its own for a run: a copy of the staged tree (false when a file or folder
+// could not be copied), and its User\system.ini pointed at the local peers: [SERVER] 127.0.0.1
+// at serverPort, [EXCHANGE] BASEURL, and [VERSION] 127.0.0.1 at versionPort unless that is 0.
+bool CopyInstallTree(const std::string& from, const std::string& to);
+bool WriteSystemIni(const std::string& root, int serverPort, const std::string& exchangeURL, int versionPort = 0);
 
 } // namespace terminal

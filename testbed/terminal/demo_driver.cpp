@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     int failures = 0;
     auto save = [&](HWND window, const std::string& name) {
         const std::string path = shots + name + ".png";
-        const bool saved = terminal::SavePng(terminal::CaptureWindow(window), path);
+        const bool saved = SavePng(path, terminal::CaptureWindow(window));
         Say((saved ? "saved " : "FAILED to save ") + path);
         failures += saved ? 0 : 1;
     };

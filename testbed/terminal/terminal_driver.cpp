@@ -1,12 +1,6 @@
 // Finding the terminal's windows, typing its login, opening screens and reading the screen.
 #include "TerminalDriver.h"
 
-#include <zlib.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
 #include "DialogScript.h"
 
 namespace terminal {
@@ -184,108 +178,14 @@ HWND OpenScreen(HWND frame, UINT number, DWORD timeoutMs)
     return WaitFor([&] { return FindScreen(pid, number); }, timeoutMs);
 }
 
-Picture CaptureScreen(const RECT& wanted)
-{
-    RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    RECT rect;
-    Picture picture;
-    if (!::IntersectRect(&rect, &wanted, &screen))
-        return picture;
-    picture.width = rect.right - rect.left;
-    picture.height = rect.bottom - rect.top;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC screenDC = ::GetDC(NULL);
-    HDC memory = ::CreateCompatibleDC(screenDC);
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screenDC, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    if (bitmap != NULL) {
-        HGDIOBJ old = ::SelectObject(memory, bitmap);
-        ::BitBlt(memory, 0, 0, picture.width, picture.height, screenDC, rect.left, rect.top, SRCCOPY);
-        ::GdiFlush();
-        const DWORD* source = static_cast<const DWORD*>(bits);
-        picture.pixels.assign(source, source + (size_t)picture.width * picture.height);
-        for (DWORD& pixel : picture.pixels)
-            pixel &= 0xFFFFFF;
-        ::SelectObject(memory, old);
-        ::DeleteObject(bitmap);
-    }
-    ::DeleteDC(memory);
-    ::ReleaseDC(NULL, screenDC);
-    if (bitmap == NULL)
-        picture = Picture();
-    return picture;
-}
-
-Picture CaptureWindow(HWND window)
+Shot CaptureWindow(HWND window)
 {
     ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     // The owner paints on its own thread: give it time to finish before the screen is read.
     ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, NULL);
     ::Sleep(300);
-    RECT rect;
-    ::GetWindowRect(window, &rect);
-    return CaptureScreen(rect);
-}
-
-namespace {
-
-void PutBig32(std::string& out, uLong value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back((char)((value >> shift) & 0xFF));
-}
-
-void PutChunk(std::string& out, const char* type, const std::string& data)
-{
-    PutBig32(out, (uLong)data.size());
-    std::string typed = std::string(type, 4) + data;
-    out += typed;
-    PutBig32(out, crc32(0L, reinterpret_cast<const Bytef*>(typed.data()), (uInt)typed.size()));
-}
-
-} // namespace
-
-bool SavePng(const Picture& picture, const std::string& path)
-{
-    if (picture.width <= 0 || picture.height <= 0)
-        return false;
-    // 8-bit RGB rows, each behind filter byte 0.
-    std::string raw;
-    raw.reserve((size_t)picture.height * (1 + 3 * (size_t)picture.width));
-    for (int y = 0; y < picture.height; ++y) {
-        raw.push_back('\0');
-        for (int x = 0; x < picture.width; ++x) {
-            const DWORD pixel = picture.pixels[(size_t)y * picture.width + x];
-            raw.push_back((char)((pixel >> 16) & 0xFF));
-            raw.push_back((char)((pixel >> 8) & 0xFF));
-            raw.push_back((char)(pixel & 0xFF));
-        }
-    }
-    uLongf packedSize = compressBound((uLong)raw.size());
-    std::string packed(packedSize, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(&packed[0]), &packedSize, reinterpret_cast<const Bytef*>(raw.data()),
-                  (uLong)raw.size(), 6) != Z_OK)
-        return false;
-    packed.resize(packedSize);
-    std::string header;
-    PutBig32(header, (uLong)picture.width);
-    PutBig32(header, (uLong)picture.height);
-    header += std::string("\x08\x02\x00\x00\x00", 5);
-    std::string png("\x89PNG\r\n\x1a\n", 8);
-    PutChunk(png, "IHDR", header);
-    PutChunk(png, "IDAT", packed);
-    PutChunk(png, "IEND", std::string());
-    FILE* file = fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = fwrite(png.data(), 1, png.size(), file) == png.size();
-    return fclose(file) == 0 && written;
+    return ShootWindow(window);
 }
 
 int BoardPriceMarks(HWND screen1000)
@@ -293,14 +193,12 @@ int BoardPriceMarks(HWND screen1000)
     HWND board = ::GetDlgItem(screen1000, kBoardGrid);
     if (board == NULL)
         return 0;
-    RECT rect;
-    ::GetWindowRect(board, &rect);
-    const Picture picture = CaptureScreen(rect);
+    const Shot shot = ShootWindow(board);
     // Rises are written in red, falls in blue (colours 102 and 103 of the colour map);
     // smoothed glyph edges come near them.
     int marks = 0;
-    for (DWORD pixel : picture.pixels) {
-        const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+    for (COLORREF pixel : shot.pixels) {
+        const int r = GetRValue(pixel), g = GetGValue(pixel), b = GetBValue(pixel);
         if ((r > 150 && g < 90 && b < 90) || (b > 150 && r < 90 && g < 130))
             ++marks;
     }

@@ -15,7 +15,8 @@
 
 #include "DialogScript.h"
 #include "ProgramRun.h"
-#include "ScreenShot.h"
+#include "TerminalDriver.h"
+#include "screen_shot.h"
 #include "temp_dir.h"
 #include "trading_peers.h"
 
@@ -59,38 +60,17 @@ std::string ShotFolder()
     return folder;
 }
 
-void CopyTree(const std::string& from, const std::string& to)
-{
-    ::CreateDirectoryA(to.c_str(), NULL);
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((from + "*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            CopyTree(from + name + "\\", to + name + "\\");
-        else
-            ::CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
-    } while (::FindNextFileA(find, &found));
-    ::FindClose(find);
-}
-
 // A copy of the staged install root pointed at the peers.
 class StagedRoot
 {
 public:
     StagedRoot()
     {
-        CopyTree(StageFolder(), m_dir.Path());
+        EXPECT_TRUE(terminal::CopyInstallTree(StageFolder(), m_dir.Path())) << StageFolder();
         ::CreateDirectoryA(AppData().c_str(), NULL);
-        const std::string ini = "[SERVER]\r\nIP=127.0.0.1\r\nPORT=" + std::to_string(trading::ServerPeer::Port()) +
-                                "\r\n[EXCHANGE]\r\nBASEURL=" + trading::ExchangePeer::BaseURL() +
-                                "\r\n[VERSION]\r\nSERVER=127.0.0.1:" +
-                                std::to_string(PeerControl::PortFromEnv("MOLVANE_VERSION_PORT")) + "\r\n";
-        WriteFileBytes(m_dir.File("User\\system.ini"), ini);
+        EXPECT_TRUE(terminal::WriteSystemIni(m_dir.Path(), trading::ServerPeer::Port(),
+                                             trading::ExchangePeer::BaseURL(),
+                                             PeerControl::PortFromEnv("MOLVANE_VERSION_PORT")));
         // The install's version as the updater left it.
         WriteFileBytes(m_dir.File("System\\version.dat"), "version=1.0.0\r\n");
     }

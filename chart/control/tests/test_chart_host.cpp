@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <afx.h>
-#include <zlib.h>
 
 #include <string>
 #include <vector>
 
 #include "../../canvas/tests/canvas_fixture.h"
 #include "chart_data_fixture.h"
+#include "screen_shot.h"
 
 using namespace chartdata;
 
@@ -29,56 +29,6 @@ std::string TestTempFolder()
     folder.resize(folder.find_last_of('\\')); // ...\Bin
     folder.resize(folder.find_last_of('\\') + 1);
     return folder + "Temp\\";
-}
-
-void PutBigEndian(std::vector<BYTE>& out, uLong value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(BYTE(value >> shift));
-}
-
-void PutChunk(std::vector<BYTE>& out, const char* type, const std::vector<BYTE>& data)
-{
-    PutBigEndian(out, uLong(data.size()));
-    const size_t start = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    PutBigEndian(out, crc32(0, out.data() + start, uInt(out.size() - start)));
-}
-
-// Rows of RGB pixels as a PNG file (8-bit truecolour, no filter).
-bool SavePng(const std::string& path, int width, int height, const std::vector<COLORREF>& pixels)
-{
-    std::vector<BYTE> raw;
-    for (int y = 0; y < height; ++y)
-    {
-        raw.push_back(0);
-        for (int x = 0; x < width; ++x)
-        {
-            const COLORREF c = pixels[size_t(y) * size_t(width) + size_t(x)];
-            raw.push_back(GetRValue(c));
-            raw.push_back(GetGValue(c));
-            raw.push_back(GetBValue(c));
-        }
-    }
-    uLongf packedSize = compressBound(uLong(raw.size()));
-    std::vector<BYTE> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), 9) != Z_OK)
-        return false;
-    packed.resize(packedSize);
-    std::vector<BYTE> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<BYTE> header;
-    PutBigEndian(header, uLong(width));
-    PutBigEndian(header, uLong(height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});
-    PutChunk(file, "IHDR", header);
-    PutChunk(file, "IDAT", packed);
-    PutChunk(file, "IEND", {});
-    FILE* out = fopen(path.c_str(), "wb");
-    if (!out)
-        return false;
-    const bool written = fwrite(file.data(), 1, file.size(), out) == file.size();
-    return fclose(out) == 0 && written;
 }
 
 typedef IChartBase* (*NewControlFn)();
@@ -135,33 +85,30 @@ TEST(ChartHost, LoadsFeedsTicksAndShowsTheChart)
     CRect client;
     ctl->GetClientRect(&client);
     ctl->PaintTo(&memory, client);
-    std::vector<COLORREF> pixels(size_t(kWidth) * kHeight, RGB(255, 255, 255));
+    Shot painted;
+    painted.width = kWidth;
+    painted.height = kHeight;
+    painted.pixels.assign(size_t(kWidth) * kHeight, RGB(255, 255, 255));
     int rising = 0, falling = 0, averages = 0, hostLine = 0;
     for (int y = 0; y < client.Height(); ++y)
         for (int x = 0; x < client.Width(); ++x)
         {
             const COLORREF c = memory.GetPixel(x, y);
-            pixels[size_t(y) * kWidth + size_t(x)] = c;
+            painted.pixels[size_t(y) * kWidth + size_t(x)] = c;
             rising += c == RGB(255, 0, 0);
             falling += c == RGB(0, 0, 255);
             averages += c == RGB(0, 255, 0);
             hostLine += c == RGB(255, 165, 0);
         }
-    // What the screen shows, the bottom bar's child windows included, for the picture.
+    memory.SelectObject(old);
+    // What the screen shows, the bottom bar's child windows included, for the picture; what
+    // was painted when the screen cannot be read.
     host.UpdateWindow();
     ctl->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpMessages();
-    CRect onScreen;
-    ctl->GetWindowRect(&onScreen);
-    HDC desktop = ::GetDC(nullptr);
-    if (::BitBlt(memory.GetSafeHdc(), 0, 0, kWidth, kHeight, desktop, onScreen.left, onScreen.top, SRCCOPY))
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                pixels[size_t(y) * kWidth + size_t(x)] = memory.GetPixel(x, y);
-    ::ReleaseDC(nullptr, desktop);
-    memory.SelectObject(old);
+    const Shot shown = ShootWindow(ctl->GetSafeHwnd());
     const std::string path = TestTempFolder() + "graphkit_host.png";
-    EXPECT_TRUE(SavePng(path, kWidth, kHeight, pixels)) << path;
+    EXPECT_TRUE(SavePng(path, shown.Empty() ? painted : shown)) << path;
     EXPECT_GT(rising, 0) << "red candles and 5-day average";
     EXPECT_GT(falling, 0) << "blue candles and 20-day average";
     EXPECT_GT(averages, 0) << "the green 10-day average";
