@@ -29,8 +29,8 @@ const char kUserId[] = "trader7";
 const char kPassword[] = "pw-4711";
 const char kApiKey[] = "molvane-demo-key";
 const char kApiSecret[] = "molvane-demo-secret";
-// (Korean typed from outside reaches the program's edits as '?' under Wine: the name is Latin.)
-const char kSetName[] = "desk 1";
+// Typed as Korean a trader would give it.
+const char kSetName[] = "내 화면 1";
 // Entries of the first drop-down ("시스템"), separators not counted: the saved sets'
 // 사용자정의화면, then 환경설정, 화면잠금, 화면인쇄, 화면저장, 전체화면닫기, 로그아웃, 종료.
 const int kScreenSetsEntry = 0;

@@ -233,7 +233,7 @@ BOOL PumpOne(CWinThread* pThread)
         BOOL bTranslated = pThread != NULL ? pThread->PreTranslateMessage(&msg) : AfxPreTranslateMessage(&msg);
         if (!bTranslated) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            AfxDispatchMessage_(&msg);
         }
     }
     return TRUE;

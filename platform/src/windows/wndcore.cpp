@@ -296,7 +296,7 @@ BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 
 BOOL CWnd::IsDialogMessage(LPMSG lpMsg)
 {
-    return ::IsDialogMessageA(m_hWnd, lpMsg);
+    return AfxIsDialogMessage_(m_hWnd, lpMsg);
 }
 
 BOOL CWnd::PreTranslateInput(LPMSG lpMsg)

@@ -47,3 +47,9 @@ HINSTANCE AfxGetPlatformModule_();
 
 // Centres a just-initialised dialog as the framework does (see wndproc.cpp).
 void AfxPostInitDialog_(CWnd* pWnd, const RECT& rectOld, DWORD dwStyleOld);
+
+// Typed double-byte characters handed on whole (wnd_chars.cpp): the dialog manager's keyboard
+// handling of hDlg, the loop's dispatch, and a subclassed window's previous procedure.
+BOOL AfxIsDialogMessage_(HWND hDlg, LPMSG lpMsg);
+LRESULT AfxDispatchMessage_(const MSG* pMsg);
+LRESULT AfxCallSuperProc_(WNDPROC pfnSuper, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
