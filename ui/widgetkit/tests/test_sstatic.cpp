@@ -139,6 +139,34 @@ TEST_F(LabelTest, TransparentOnAndOff)
     EXPECT_EQ(RGB(255, 255, 255), Painted().Pixel(2, 2));
 }
 
+// A transparent label over a sibling that clips its siblings: the sibling does not clip the
+// label out, and a whole repaint paints the children from the top down, so the label has to
+// see the sibling painted before it draws (its text, and the sibling's colour around it).
+TEST_F(LabelTest, TransparentLabelStaysOverTheSiblingBeneathInAWholeRepaint)
+{
+    const COLORREF ground = RGB(40, 200, 40), ink = RGB(200, 0, 0);
+    CSStatic beneath;
+    ASSERT_TRUE(beneath.Create("", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 300, 60), &parent, 7202));
+    beneath.SetBkColor(ground);
+    beneath.SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    label->SetTextColor(ink);
+    label->SetTransparent(TRUE);
+    for (int round = 0; round < 2; ++round) {
+        parent.RedrawWindow(NULL, NULL, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HDC dc = ::GetDCEx(parent.m_hWnd, NULL, DCX_CACHE);
+        int text = 0, around = 0;
+        for (int y = 10; y < 40; ++y)
+            for (int x = 10; x < 260; ++x) {
+                const COLORREF c = ::GetPixel(dc, x, y);
+                text += c == ink;
+                around += c == ground;
+            }
+        ::ReleaseDC(parent.m_hWnd, dc);
+        EXPECT_GT(text, 0) << "the text is painted over, repaint " << round;
+        EXPECT_GT(around, 0) << "the label hides what lies beneath, repaint " << round;
+    }
+}
+
 TEST_F(LabelTest, FlashingTextTakesTheBackgroundColourInItsOffPhase)
 {
     label->SetWindowText("WWWWWWWW");
