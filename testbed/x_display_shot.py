@@ -5,9 +5,10 @@
 
 The pictures the demo takes through Wine's GDI come from Wine's own window surfaces; this one is
 what reached the X display, read with one GetImage of the root window. Do not use `xwd -root` for
-that comparison: on Xvfb, whose many visuals make it compose the picture window by window, it
-shows some Wine windows black although the display holds them painted (`xwd -id` of the same
-window, `import -window root` and this script agree on what is shown).
+that comparison: when windows use another colormap than their parent's (Wine's windows do), it
+composes the picture window by window and shows some of them black although the display holds
+them painted (four plain X windows cascaded that way show it too: the second and the third come
+out black); `xwd -id` of such a window, `import -window root` and this script show what is there.
 Standard library only: libX11 through ctypes, the PNG through zlib.
 """
 import ctypes
