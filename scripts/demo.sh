@@ -6,7 +6,8 @@
 # On $DISPLAY the user logs in (the demo prints what to type) and the demo lasts until the
 # terminal ends or Ctrl-C. Without a display it runs on a virtual one: it logs in with real
 # key presses and clicks, opens the four screens from the menu, saves PNG pictures of the main
-# window and each screen into build/screens/ and stops (--keep: runs on until Ctrl-C).
+# window and each screen into build/screens/, with x_display.png of what the X display shows,
+# and stops (--keep: runs on until Ctrl-C).
 # Stopping the demo stops everything it started. MOLVANE_DEMO_PREPARED=1: the machine is set
 # up and the tree built already, so both steps are left out.
 set -euo pipefail
@@ -102,6 +103,8 @@ set +e +o pipefail
   tr -d '\r' | sed 's/^/[demo] /'
 status=${PIPESTATUS[0]}
 set -e -o pipefail
+# What reached the X display itself, beside Wine's own pictures (see the script on xwd).
+python3 "$here/testbed/x_display_shot.py" "$shots/x_display.png" || true
 ls "$shots"/*.png 2>/dev/null | sed 's/^/[demo] picture /' || true
 [ $status = 0 ] || echo "[demo] the virtual display's run did not finish (exit $status)" >&2
 if [ $keep = 1 ]; then

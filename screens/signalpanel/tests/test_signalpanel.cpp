@@ -402,6 +402,38 @@ TEST_F(SignalPanel, PartsArePlacedOnTheirCellsAndGoWithTheView)
         EXPECT_FALSE(::IsWindow(part));
 }
 
+// A whole repaint paints the background grid after the description above it: the grid does
+// not clip the transparent labels out, so each label has to be drawn after it, or it is gone.
+TEST_F(SignalPanel, DescriptionStaysOverTheBackgroundAfterAWholeRepaint)
+{
+    CView3000* v = OpenView();
+    ASSERT_TRUE(v != NULL);
+    v->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    Settle();
+    const COLORREF back = CColorMap::GetColor(901);
+    for (int round = 0; round < 2; ++round) {
+        v->RedrawWindow(NULL, NULL, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HDC dc = ::GetDCEx(v->m_hWnd, NULL, DCX_CACHE);
+        for (int i = 0; i < VIEW3000_LABEL_COUNT; ++i) {
+            CSStatic* label = v->GetLabel(i);
+            ASSERT_TRUE(label != NULL) << i;
+            CRect r;
+            label->GetWindowRect(&r);
+            v->ScreenToClient(&r);
+            // Text in its own colour; a bullet picture or the line in anything but the ground's.
+            const bool text = !Text(label).empty();
+            int shown = 0;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x) {
+                    const COLORREF c = ::GetPixel(dc, x, y);
+                    shown += text ? c == label->GetTextColor() : c != back;
+                }
+            EXPECT_GT(shown, 0) << "label " << i << " is painted over, repaint " << round;
+        }
+        ::ReleaseDC(v->m_hWnd, dc);
+    }
+}
+
 // Without its layout the view still opens, empty, having said so; it asks nothing.
 TEST_F(SignalPanel, MissingLayoutOpensAnEmptyViewThatAsksNothing)
 {

@@ -69,6 +69,9 @@ protected:
     virtual void PreSubclassWindow();
     void ReconstructFont();
     void RedrawSurface();
+    // A transparent label is not clipped out of its parent or of the siblings beneath it: they
+    // finish their pending paint first, so that the label is drawn over them and not under.
+    void PaintWhatLiesBeneath();
     // Stops a running flash timer and, when activate, starts it again; returns activate.
     BOOL RestartFlash(BOOL activate);
     void DrawSign(CDC* dc, const CRect& client);

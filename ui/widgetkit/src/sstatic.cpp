@@ -82,13 +82,20 @@ void CSStatic::RedrawSurface()
 {
     if (m_hWnd == NULL)
         return;
-    RedrawWindow(NULL, NULL, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
-    // Transparent labels show what lies beneath: the parent repaints the part under the label.
     CWnd* parent = GetParent();
+    CRect rect;
     if (parent != NULL) {
-        CRect rect;
         GetWindowRect(&rect);
         parent->ScreenToClient(&rect);
+    }
+    if (m_bTransparent && parent != NULL) {
+        // What lies beneath shows through: the parent and every child under the label repaint
+        // (the old text goes with them) and the label over them, its paint seeing to the order.
+        parent->RedrawWindow(&rect, NULL, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return;
+    }
+    RedrawWindow(NULL, NULL, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+    if (parent != NULL) {
         parent->InvalidateRect(&rect, TRUE);
         parent->UpdateWindow();
     }

@@ -169,8 +169,29 @@ void CSStatic::Paint(CDC* dc)
     dc->RestoreDC(saved);
 }
 
+void CSStatic::PaintWhatLiesBeneath()
+{
+    // A whole-window repaint (RDW_UPDATENOW with RDW_ALLCHILDREN) paints the parent, then the
+    // children from the top of the z-order down: a sibling beneath would paint over the label.
+    // Each is painted alone (no children), so this paint is never entered again from here.
+    const UINT flags = RDW_UPDATENOW | RDW_NOCHILDREN;
+    HWND parent = ::GetParent(m_hWnd);
+    if (parent == NULL)
+        return;
+    ::RedrawWindow(parent, NULL, NULL, flags);
+    CRect mine;
+    GetWindowRect(&mine);
+    for (HWND below = ::GetWindow(m_hWnd, GW_HWNDNEXT); below != NULL; below = ::GetWindow(below, GW_HWNDNEXT)) {
+        CRect other;
+        if (::IsWindowVisible(below) && ::GetWindowRect(below, &other) && other.IntersectRect(&other, &mine))
+            ::RedrawWindow(below, NULL, NULL, flags);
+    }
+}
+
 void CSStatic::OnPaint()
 {
+    if (m_bTransparent)
+        PaintWhatLiesBeneath();
     CPaintDC paint(this);
     CRect client;
     GetClientRect(&client);

@@ -139,6 +139,54 @@ TEST_F(LabelTest, TransparentOnAndOff)
     EXPECT_EQ(RGB(255, 255, 255), Painted().Pixel(2, 2));
 }
 
+// A transparent label on what lies beneath it: a parent that paints its background, or a
+// sibling beneath that clips its siblings. Neither clips the label out, and a whole repaint paints
+// the parent, then the children from the top down: the label must still be drawn last, show its
+// new text, and lose its old text when it changes.
+TEST_F(LabelTest, TransparentLabelStaysOverWhatLiesBeneath)
+{
+    const COLORREF ground = RGB(40, 200, 40), ink = RGB(200, 0, 0);
+    CBrush groundBrush(ground);
+    for (const bool sibling : {false, true}) {
+        CWnd host;
+        ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0, NULL, sibling ? NULL : (HBRUSH)groundBrush.m_hObject),
+                                  "ground", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 300, 60), NULL, 0));
+        CSStatic beneath, text;
+        if (sibling) {
+            ASSERT_TRUE(beneath.Create("", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 300, 60), &host, 1));
+            beneath.SetBkColor(ground);
+        }
+        ASSERT_TRUE(text.Create("1,234", WS_CHILD | WS_VISIBLE, CRect(10, 10, 260, 40), &host, 2));
+        if (sibling)
+            beneath.SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        text.SetTextColor(ink);
+        text.SetTransparent(TRUE);
+        // Pixels of the label's rectangle of one colour, as the window shows them.
+        auto shown = [&](COLORREF colour) {
+            HDC dc = ::GetDCEx(host.m_hWnd, NULL, DCX_CACHE);
+            int n = 0;
+            for (int y = 10; y < 40; ++y)
+                for (int x = 10; x < 260; ++x)
+                    n += ::GetPixel(dc, x, y) == colour;
+            ::ReleaseDC(host.m_hWnd, dc);
+            return n;
+        };
+        const char* const kind = sibling ? "on a sibling" : "on its parent";
+        for (int round = 0; round < 2; ++round) {
+            host.RedrawWindow(NULL, NULL, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            EXPECT_GT(shown(ink), 0) << kind << ": the text is painted over, repaint " << round;
+            EXPECT_GT(shown(ground), 0) << kind << ": the label hides what lies beneath, repaint " << round;
+        }
+        text.SetText("5,678");
+        EXPECT_GT(shown(ink), 0) << kind << ": the new text is painted over";
+        text.SetText("");
+        EXPECT_EQ(0, shown(ink)) << kind << ": the old text stays";
+        text.DestroyWindow();
+        beneath.DestroyWindow();
+        host.DestroyWindow();
+    }
+}
+
 TEST_F(LabelTest, FlashingTextTakesTheBackgroundColourInItsOffPhase)
 {
     label->SetWindowText("WWWWWWWW");
