@@ -244,8 +244,9 @@ TEST_P(TitleBarRealClick, ReachesTheButtonUnderTheMouse)
     EXPECT_EQ(m_host.m_pins, c.pins);
     EXPECT_EQ(m_host.m_closes, c.closes);
     EXPECT_EQ(m_host.m_commands.size(), c.cancel ? 1u : 0u);
-    if (c.cancel && !m_host.m_commands.empty())
+    if (c.cancel && !m_host.m_commands.empty()) {
         EXPECT_EQ(m_host.m_commands[0], WPARAM(IDCANCEL));
+    }
 }
 
 const RealClickCase kRealClicks[] = {

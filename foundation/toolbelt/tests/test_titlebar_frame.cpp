@@ -43,9 +43,10 @@ TEST_P(TitleBarActivation, DrawsItsOwnLookAndNeverThePlatformCaption)
     const BOOL expected = c.foreground && !c.flag ? !c.active : c.active;
     EXPECT_EQ(m_bar.m_bActive, expected);
     // A changed look is painted at once from the matching background.
-    if (expected == c.active)
+    if (expected == c.active) {
         EXPECT_EQ(BitmapPixel(m_bar.m_bmpCaption[expected ? 1 : 0], 2, 2),
                   expected ? Skin::kActive : Skin::kInactive);
+    }
 }
 
 const ActivationCase kActivations[] = {
