@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "TerminalDriver.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -46,33 +47,6 @@ std::string WinePath(const std::string& unix)
     if (path.back() != '\\')
         path += '\\';
     return path;
-}
-
-void DeleteTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                DeleteTree(folder + name + "\\");
-            else
-                ::DeleteFileA((folder + name).c_str());
-        } while (::FindNextFileA(find, &found));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(folder.c_str());
-}
-
-// A fresh install root's folder (with a trailing backslash), not made yet.
-std::string NewRootFolder()
-{
-    char temp[MAX_PATH] = {0};
-    ::GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + "molvane_bench_" + std::to_string(::GetTickCount()) + "\\";
 }
 
 // The staged tree copied to the root and pointed at the peers, its logs in its own AppData.
@@ -222,12 +196,9 @@ int main()
         printf("terminal_bench: needs MOLVANE_STAGE and the server and exchange peers (scripts/bench.sh)\n");
         return 1;
     }
-    const std::string root = NewRootFolder();
-    struct Cleanup
-    {
-        const std::string& root;
-        ~Cleanup() { DeleteTree(root); }
-    } cleanup{root};
+    // A fresh install root under %TEMP%, removed with everything in it at the end.
+    const TempDir rootFolder;
+    const std::string& root = rootFolder.Path();
     if (!MakeRoot(WinePath(stage), root)) {
         printf("terminal_bench: could not copy %s to %s with its settings\n", stage.c_str(), root.c_str());
         return 1;

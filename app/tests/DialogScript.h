@@ -45,7 +45,7 @@ private:
     std::string m_failure;
 };
 
-// Real input to the focused window: text typed character by character, and keys.
+// Real input to the focused window: text (in code page 949) typed character by character, and keys.
 void TypeText(const std::string& text);
 void PressKey(WORD vk);
 // A left click at a control's centre (the pointer moved there first), or at a screen point.

@@ -97,11 +97,14 @@ void CALLBACK DialogScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 
 void TypeText(const std::string& text)
 {
+    // The text is in the program's code page; each character goes as the UTF-16 unit(s) it stands for.
+    std::vector<wchar_t> wide(text.size() + 1);
+    const int count = ::MultiByteToWideChar(949, 0, text.data(), (int)text.size(), wide.data(), (int)wide.size());
     std::vector<INPUT> inputs;
-    for (unsigned char c : text) {
+    for (int i = 0; i < count; ++i) {
         INPUT down = {};
         down.type = INPUT_KEYBOARD;
-        down.ki.wScan = c;
+        down.ki.wScan = wide[i];
         down.ki.dwFlags = KEYEVENTF_UNICODE;
         INPUT up = down;
         up.ki.dwFlags |= KEYEVENTF_KEYUP;

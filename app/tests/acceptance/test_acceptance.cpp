@@ -216,24 +216,6 @@ bool ClickCentre(HWND control)
     return true;
 }
 
-// Text in the program's code page typed as the characters it stands for.
-void TypeWide(const std::string& text)
-{
-    wchar_t wide[256] = {0};
-    const int count = ::MultiByteToWideChar(949, 0, text.data(), (int)text.size(), wide, 255);
-    std::vector<INPUT> inputs;
-    for (int i = 0; i < count; ++i) {
-        INPUT key = {};
-        key.type = INPUT_KEYBOARD;
-        key.ki.wScan = wide[i];
-        key.ki.dwFlags = KEYEVENTF_UNICODE;
-        inputs.push_back(key);
-        key.ki.dwFlags |= KEYEVENTF_KEYUP;
-        inputs.push_back(key);
-    }
-    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
-}
-
 // Clicks an edit control and types into it; true once it holds the text.
 bool TypeInto(Program& program, HWND dialog, int id, const std::string& text, bool readable = true)
 {
@@ -243,7 +225,7 @@ bool TypeInto(Program& program, HWND dialog, int id, const std::string& text, bo
     ClickCentre(edit);
     if (!WaitUntil(program, [&] { return ::GetForegroundWindow() == dialog; }, 5000))
         return false;
-    TypeWide(text);
+    TypeText(text);
     if (!readable)
         return true;
     char now[256] = {0};
