@@ -58,6 +58,7 @@ endfunction()
 cmake_language(DEFER DIRECTORY "${PROJECT_SOURCE_DIR}" CALL _molvane_stage_install_root)
 
 # The test prefix: Korean locale, Nanum fonts standing in for Gulim, the test CA trusted.
+# The script writes the stamp itself, and only for a target this machine runs.
 add_executable(certinstall "${PROJECT_SOURCE_DIR}/scripts/certinstall.cpp")
 target_link_libraries(certinstall PRIVATE crypt32)
 target_link_options(certinstall PRIVATE -static)
@@ -68,9 +69,9 @@ add_custom_command(OUTPUT "${MOLVANE_WINEPREFIX}.stamp"
   COMMAND ${CMAKE_COMMAND} -E env MOLVANE_ARCH=${MOLVANE_ARCH}
           "${PROJECT_SOURCE_DIR}/scripts/wine-prefix.sh" "${MOLVANE_WINEPREFIX}" "${MOLVANE_CERTS}"
           "$<TARGET_FILE:certinstall>"
-  COMMAND ${CMAKE_COMMAND} -E touch "${MOLVANE_WINEPREFIX}.stamp"
   DEPENDS certinstall "${PROJECT_SOURCE_DIR}/scripts/wine-prefix.sh"
           "${PROJECT_SOURCE_DIR}/scripts/wine-env.sh" "${PROJECT_SOURCE_DIR}/scripts/make-certs.sh"
+          "${PROJECT_SOURCE_DIR}/scripts/targets-lib.sh"
           testroot
   COMMENT "Preparing the Wine test prefix")
 add_custom_target(wine_prefix ALL DEPENDS "${MOLVANE_WINEPREFIX}.stamp")

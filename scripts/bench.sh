@@ -4,12 +4,16 @@
 #   scripts/bench.sh [name-filter]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/targets-lib.sh"
+molvane_decide_runnable
 # The target: MOLVANE_ARCH, else the first one this machine runs (i686 where it can).
-export MOLVANE_ARCH=${MOLVANE_ARCH:-$("$here/scripts/targets.sh" 2>/dev/null | head -n1)}
+targets=$(molvane_run_targets) || { echo "[bench] nothing to run" >&2; exit 1; }
+export MOLVANE_ARCH=${targets%% *}
 build=${MOLVANE_BUILD:-$here/build}/$MOLVANE_ARCH
 "$here/scripts/build.sh" >/dev/null
 . "$here/scripts/wine-env.sh"
 export WINEPREFIX=$build/wineprefix MOLVANE_WINEPREFIX=$build/wineprefix
+molvane_require_prefix "$WINEPREFIX" || exit 1
 export MOLVANE_CERTS=$build/certs MOLVANE_STAGE=$build/stage MOLVANE_TESTROOT=$build/testroot
 filter=${1:-}
 echo "== target $MOLVANE_ARCH"

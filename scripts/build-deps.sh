@@ -56,7 +56,7 @@ build_one() {
   [ -n "$ver" ] || { log "no version of $src could be fetched"; exit 1; }
   log "building $src $ver"
   dest=$(dest_of "$src" "$ver")
-  local dir; dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n1)
+  local dir; dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d); dir=${dir%%$'\n'*}
   rm -rf "$dest"; mkdir -p "$dest/include" "$dest/lib"
   case $src in
     zlib)

@@ -16,11 +16,11 @@ keep=0
 [ "${1:-}" = "--keep" ] && keep=1
 prepared=${MOLVANE_DEMO_PREPARED:-0}
 [ "$prepared" = 1 ] || "$here/scripts/setup.sh"
+. "$here/scripts/targets-lib.sh"
+molvane_decide_runnable
 # The shipped 32-bit build where this machine runs 32-bit programs, else the 64-bit one.
-if [ -z "${MOLVANE_ARCH:-}" ]; then
-  MOLVANE_ARCH=$("$here/scripts/targets.sh" | head -n1)
-  [ -n "$MOLVANE_ARCH" ] || { echo "[demo] no Wine target runs on this machine" >&2; exit 1; }
-fi
+targets=$(molvane_run_targets) || { echo "[demo] nothing to run" >&2; exit 1; }
+MOLVANE_ARCH=${targets%% *}
 export MOLVANE_ARCH
 [ "$prepared" = 1 ] || "$here/scripts/build.sh"
 build=${MOLVANE_BUILD:-$here/build}/$MOLVANE_ARCH
@@ -35,6 +35,7 @@ fi
 
 . "$here/scripts/wine-env.sh"
 export WINEPREFIX=$build/wineprefix MOLVANE_CERTS=$build/certs
+molvane_require_prefix "$WINEPREFIX" || exit 1
 shots=${MOLVANE_BUILD:-$here/build}/screens
 peers_pid='' xvfb_pid='' molvane_pid=''
 cleanup() {

@@ -7,8 +7,11 @@
 #   scripts/fuzz.sh -l          lists the drivers
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/targets-lib.sh"
+molvane_decide_runnable
 # The target: MOLVANE_ARCH, else the first one this machine runs (i686 where it can).
-export MOLVANE_ARCH=${MOLVANE_ARCH:-$("$here/scripts/targets.sh" 2>/dev/null | head -n1)}
+targets=$(molvane_run_targets) || { echo "[fuzz] nothing to run" >&2; exit 1; }
+export MOLVANE_ARCH=${targets%% *}
 build=${MOLVANE_BUILD:-$here/build}/$MOLVANE_ARCH
 inputs=100000 seed=1 chunk=20000 jobs=4 list=0
 while getopts "n:s:c:j:l" opt; do
@@ -32,6 +35,7 @@ fi
 "$here/scripts/build.sh" >/dev/null
 . "$here/scripts/wine-env.sh"
 export WINEPREFIX=$build/wineprefix
+molvane_require_prefix "$WINEPREFIX" || exit 1
 exe=$build/testroot/Bin/test_fuzz.exe
 runs=$build/fuzz-runs
 mkdir -p "$runs"

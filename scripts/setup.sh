@@ -19,11 +19,14 @@ packages=(
 
 install_packages() {
   local missing=()
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-  fi
+  # Outputs are read whole before they are searched: under pipefail a reader that leaves
+  # early (grep -q) kills its writer with SIGPIPE and the test reads as false.
+  local foreign status
+  foreign=$(dpkg --print-foreign-architectures)
+  case $'\n'"$foreign"$'\n' in *$'\n'i386$'\n'*) ;; *) dpkg --add-architecture i386 ;; esac
   for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [ "$status" = 'install ok installed' ] || missing+=("$p")
   done
   local need_src=0
   if [ -f /etc/apt/sources.list.d/debian.sources ] &&
@@ -44,7 +47,9 @@ install_packages() {
 }
 
 make_locale() {
-  if ! locale -a 2>/dev/null | grep -qi '^ko_KR.utf8$'; then
+  local locales
+  locales=$(locale -a 2>/dev/null || true)
+  if ! grep -qix 'ko_KR.utf8' <<<"$locales"; then
     log "generating ko_KR.UTF-8"
     sed -i 's/^# *ko_KR.UTF-8 UTF-8/ko_KR.UTF-8 UTF-8/' /etc/locale.gen
     grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' >> /etc/locale.gen

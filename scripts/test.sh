@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # Sets up the machine, then builds and runs every test (CTest, under Wine on Xvfb) for every
 # target this machine can run: i686 (shipped) and x86_64 where 32-bit programs run, x86_64
-# alone where they cannot (scripts/targets.sh decides). MOLVANE_ARCH picks one by hand.
+# alone where they cannot. The targets are decided once, here (scripts/targets.sh), and handed
+# down to the build and its prefix step. MOLVANE_ARCH picks one by hand.
 #   scripts/test.sh [ctest arguments...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 base=${MOLVANE_BUILD:-$here/build}
+. "$here/scripts/targets-lib.sh"
 "$here/scripts/setup.sh"
-if [ -n "${MOLVANE_ARCH:-}" ]; then
-  targets=$MOLVANE_ARCH
-else
-  targets=$("$here/scripts/targets.sh")
-fi
-[ -n "$targets" ] || { echo "[test] no Wine target runs on this machine" >&2; exit 1; }
-echo "[test] targets: $(echo $targets)"
+molvane_decide_runnable
+targets=$(molvane_run_targets) || { echo "[test] nothing to run" >&2; exit 1; }
+echo "[test] targets: $targets"
+
+# Names of the tests that failed first and then passed on their retry: faults to find.
+retried_tests() {  # ctest-log
+  awk '/Test +#[0-9]+: / {
+         for (i = 1; i <= NF; i++) if ($i ~ /^#[0-9]+:$/) { name = $(i + 1); break }
+         if ($0 ~ /\*\*\*/) failed[name] = 1
+         else if ($0 ~ / Passed /) { if (name in failed) print name; delete failed[name] }
+       }' "$1"
+}
 
 run_target() {  # arch ctest-args...
   local arch=$1; shift
@@ -22,15 +29,22 @@ run_target() {  # arch ctest-args...
     export MOLVANE_ARCH=$arch
     . "$here/scripts/wine-env.sh"
     export WINEPREFIX=$base/$arch/wineprefix
+    molvane_require_prefix "$WINEPREFIX"
     # One wine server for the whole run: each test process then starts in about a second.
     wineserver -p
     trap 'wineserver -k 2>/dev/null || true' EXIT
-    "$MOLVANE_WINE" wineboot >/dev/null 2>&1 || true
     cd "$base/$arch"
-    # A failed test executable is run once more, so that a rare timing fault shows as a retry
-    # in the log (CTest prints both runs) instead of failing the whole run.
+    # A failed test executable is run once more, and named at the end if it then passed: a
+    # test that passes only on its retry is a fault to find, never noise.
+    local log=$base/$arch/ctest.log status=0
     xvfb-run -a -s "-screen 0 1680x1050x24" \
-      ctest -j "$(nproc)" --output-on-failure --repeat until-pass:2 "$@"
+      ctest -j "$(nproc)" --output-on-failure --repeat until-pass:2 "$@" 2>&1 | tee "$log" || status=$?
+    local retried
+    retried=$(retried_tests "$log")
+    if [ -n "$retried" ]; then
+      echo "[test] $arch: passed only on their retry (faults to find): $(echo $retried)" >&2
+    fi
+    exit $status
   )
 }
 
@@ -43,4 +57,4 @@ if [ ${#failed[@]} -gt 0 ]; then
   echo "[test] failed on: ${failed[*]}" >&2
   exit 1
 fi
-echo "[test] passed on: $(echo $targets)"
+echo "[test] passed on: $targets"

@@ -5,13 +5,18 @@
 # top-level X window waits about two seconds for a WM answer; inside Wine's own desktop window it
 # does not), and no crash dialog: a program that crashes prints its backtrace and ends instead of
 # waiting for a click that never comes (a crashing test fails at once, with its output).
+# Writes PREFIX.stamp when the prefix is whole; the tests refuse to start without it.
+# Whether the target runs here comes from MOLVANE_RUNNABLE, as the caller decided it.
 set -euo pipefail
 prefix=$1 certs=$2 certinstall=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
+. "$here/targets-lib.sh"
 export WINEPREFIX=$prefix
+rm -f "$prefix.stamp"
+molvane_decide_runnable
 # A target this machine cannot run still builds (to be shipped or checked); it gets no prefix.
-if ! "$here/targets.sh" 2>/dev/null | grep -qx "$MOLVANE_ARCH"; then
+if ! molvane_runs "$MOLVANE_ARCH"; then
   echo "[prefix] $MOLVANE_ARCH programs do not run on this machine: no Wine prefix" >&2
   exit 0
 fi
@@ -25,3 +30,4 @@ printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software
 rm -f "$reg"
 "$MOLVANE_WINE" "$certinstall" "$("$MOLVANE_WINE" winepath -w "$certs/ca.der" 2>/dev/null)"
 wineserver -w
+touch "$prefix.stamp"

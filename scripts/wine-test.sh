@@ -4,7 +4,9 @@
 # standard handles and would otherwise hold CTest's pipe open after the test has ended.
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
+. "$here/targets-lib.sh"
 export WINEPREFIX=${MOLVANE_WINEPREFIX:?MOLVANE_WINEPREFIX not set}
+molvane_require_prefix "$WINEPREFIX" || exit 1
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 "$MOLVANE_WINE" "$@" --gtest_color=no > "$out" 2>&1

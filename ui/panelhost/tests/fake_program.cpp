@@ -1,5 +1,8 @@
 // A program that starts, goes idle and ends: stands in for an outside program the views start.
-// With MOLVANE_FAKE_MARKER set it first appends its command line to that file.
+// With MOLVANE_FAKE_MARKER set it first appends its command line to that file; with
+// MOLVANE_FAKE_DONE set it then signals the event of that name, so a test can wait for the
+// line instead of racing the start (under Wine, WaitForInputIdle may return before the
+// started program has run at all).
 #include <windows.h>
 
 #include <stdio.h>
@@ -13,6 +16,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         if (f != NULL) {
             fprintf(f, "%s\n", ::GetCommandLineA());
             fclose(f);
+        }
+    }
+    char done[MAX_PATH];
+    const DWORD d = ::GetEnvironmentVariableA("MOLVANE_FAKE_DONE", done, sizeof done);
+    if (d > 0 && d < sizeof done) {
+        const HANDLE event = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, done);
+        if (event != NULL) {
+            ::SetEvent(event);
+            ::CloseHandle(event);
         }
     }
     MSG msg;

@@ -255,16 +255,27 @@ TEST_P(ExcelStartTest, FailuresEndWithTheirMessage)
         ASSERT_TRUE(::CopyFileA(fake.c_str(), (dir.Path() + c.decoy).c_str(), FALSE));
     const std::string marker = dir.File("started.txt");
     ::SetEnvironmentVariableA("MOLVANE_FAKE_MARKER", marker.c_str());
+    // The started program says when its line is written: the writer waits only for the
+    // program to go idle, which under Wine may come before the program has run.
+    const std::string doneName = "MolvaneFakeDone-" + std::to_string(::GetCurrentProcessId()) + "-" + c.name;
+    const HANDLE done = ::CreateEventA(NULL, TRUE, FALSE, doneName.c_str());
+    ASSERT_NE(done, (HANDLE)NULL);
+    ::SetEnvironmentVariableA("MOLVANE_FAKE_DONE", doneName.c_str());
 
     CMsgBoxRecorder boxes;
     EXPECT_FALSE(view->ExportGridData());
     ::SetEnvironmentVariableA("MOLVANE_FAKE_MARKER", NULL);
+    ::SetEnvironmentVariableA("MOLVANE_FAKE_DONE", NULL);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Last().text, c.message);
-    if (c.started)
+    if (c.started) {
+        EXPECT_EQ(::WaitForSingleObject(done, 30000), WAIT_OBJECT_0) << "the started program never ran";
         EXPECT_EQ(ReadFileBytes(marker), "\"" + folder + "\\excel.exe\" /automation\n");
-    else
+    } else {
+        EXPECT_EQ(::WaitForSingleObject(done, 0), (DWORD)WAIT_TIMEOUT);
         EXPECT_FALSE(FileExists(marker)) << ReadFileBytes(marker);
+    }
+    ::CloseHandle(done);
 }
 
 INSTANTIATE_TEST_SUITE_P(
