@@ -86,7 +86,7 @@ TEST_F(LiveChart, ATickWithinTheNewestBarMovesOnlyThatBar)
 {
     const Picture before = Paint(ctl);
     // Between the newest bar's low and high, so that no scale changes.
-    const long price = data.columns[3][0] + 10;
+    const long price = data.columns[3][0] + 5;
     EXPECT_EQ(0, window.chart->AddBongRealData("165900", std::to_string(price).c_str(), "1"));
     EXPECT_EQ(kBars, window.chart->GetChartDataCount());
     EXPECT_EQ(price, Newest(4));
@@ -140,9 +140,11 @@ TimeAxisPixels TimeAxisOf(CCtlChart* ctl, const Picture& picture)
     seen.labels = picture.Count(strip, [](COLORREF c) { return c == RGB(0, 0, 0); });
     const CRect plot = PricePlot(ctl);
     const COLORREF grid = ctl->GetProperties().m_clrVIndi.GetColor();
+    // A grid line shows between the candles over much of the plot's height; the horizontal
+    // grid adds a pixel per line to every column.
     for (int x = plot.left + 1; x < plot.right - 1; ++x)
-        seen.gridColumns += picture.At(x, plot.top + 3) == grid && picture.At(x, plot.CenterPoint().y) == grid &&
-                            picture.At(x, plot.bottom - 3) == grid;
+        seen.gridColumns += picture.Count(CRect(x, plot.top, x + 1, plot.bottom),
+                                          [grid](COLORREF c) { return c == grid; }) > plot.Height() / 6;
     return seen;
 }
 
