@@ -3,6 +3,8 @@
 // clear-all and reload.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "live_chart_fixture.h"
 
 using namespace livechart;
@@ -54,6 +56,11 @@ struct OlderTick
     const char* what;
     const char* time;
 };
+
+void PrintTo(const OlderTick& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 const OlderTick kOlderTicks[] = {
     {"at the end of the bar before the newest", "165500"},
@@ -153,6 +160,11 @@ struct ClearCase
     const char* what;
     std::function<void(CCtlChart*)> clear;
 };
+
+void PrintTo(const ClearCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 const ClearCase kClears[] = {
     {"Remove_Chart_All", [](CCtlChart* ctl) { ctl->Remove_Chart_All(); }},
