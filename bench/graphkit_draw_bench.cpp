@@ -100,7 +100,6 @@ struct Chart
 
     void Place(Object& o, int kind)
     {
-        o.store.SetViewRange(bars - 1, 0);
         o.object.SetStore(&o.store);
         o.object.SetKind(kind);
         o.object.AttachDrawer();

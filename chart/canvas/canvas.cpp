@@ -35,7 +35,7 @@ CCanvas::CCanvas()
       m_bRedrawAfterPaint(0), m_bCrossTagShown(0), m_bBarCreated(0), m_nBarHeight(0), m_nFreeBlock(10),
       m_pBackBuffer(nullptr), m_crBuffer(RGB(255, 255, 255)), m_nLayoutKind(0), m_bKeepCount(0), m_bDataReady(0),
       m_rcWhole(0, 0, 0, 0), m_rcPlot(0, 0, 0, 0), m_rcTime(0, 0, 0, 0), m_rcTrend(0, 0, 0, 0), m_fPixelsPerSlot(0),
-      m_nFirst(0), m_nDisplayCount(0), m_nMinuteUnit(0), m_pParentWnd(nullptr), m_bLookupOn(0),
+      m_nFirst(0), m_nDisplayCount(0), m_pParentWnd(nullptr), m_bLookupOn(0),
       m_pLookupWnd(nullptr), m_cfLongArray(0), m_nPaints(0), m_nCrossRedraws(0),
       m_dPaintSeconds(0), m_nCrossColumn(0), m_ptReadOut(-1, -1), m_nReadOutSlot(-1), m_bReadOutShown(FALSE),
       m_nSelRegion(-1), m_nSelObject(-1), m_bSelected(0), m_nDrawMode(DRAWMODE_DEFAULT), m_bDrawing(0),
@@ -214,7 +214,6 @@ int CCanvas::AddFourColumnSeries(const int* const columns[4], int count, int tim
     for (int k = 0; k < 4; ++k)
         store->SetSeriesData(columns[k], count, k, length, 1);
     store->m_nLength = length;
-    store->SetViewRange(length - 1, m_nFreeBlock);
     store->ComputeMinMax(length);
     // The block was merged into the main time series, whose slots real-time updates advance.
     store->m_pTime = &m_TimeCell;
@@ -232,9 +231,6 @@ int CCanvas::AddDrawObject(int regionId, int seriesId, int kind, int axisSide)
     object->SetXStep(m_fPixelsPerSlot);
     if (store)
     {
-        // The store's view back to its whole data, which the new object shows.
-        if (m_Properties.GetTimeKind() != 6)
-            store->SetViewRange(store->m_nLength - 1, store->GetCurrentIndex());
         object->SetStore(store);
         int** slots[5] = {&object->m_pS0, &object->m_pS1, &object->m_pS2, &object->m_pS3, &object->m_pS4};
         // Bound, so that real-time slots that move a series re-point the drawer.
@@ -278,6 +274,16 @@ BOOL CCanvas::RemoveSeries(int id)
     return TRUE;
 }
 
+namespace
+{
+// Seconds of an interval bar of the minute unit; a unit below 1 gives no interval, and interval
+// charts then open no bars.
+int IntervalOf(int minuteUnit)
+{
+    return minuteUnit > 0 && minuteUnit <= 24 * 60 ? minuteUnit * 60 : 0;
+}
+} // namespace
+
 int CCanvas::AddTimeSeries(const int* times, int count, int timeKind, int minuteUnit)
 {
     if (!times || count <= 0)
@@ -286,7 +292,7 @@ int CCanvas::AddTimeSeries(const int* times, int count, int timeKind, int minute
     const int present = GetTotalCount();
     if (m_TimeBlocks.GetCount() > 0 && present > 0)
     {
-        if (timeKind != m_TimeCell.GetKind() || (timeKind == 3 && minuteUnit != m_nMinuteUnit))
+        if (timeKind != m_TimeCell.GetKind() || (timeKind == 3 && IntervalOf(minuteUnit) != m_TimeCell.m_nInterval))
             return -1;
         const int* now = m_TimeCell.GetTimes() + m_TimeCell.GetCurrentIndex();
         const int newest = now[0], oldest = now[present - 1];
@@ -296,12 +302,15 @@ int CCanvas::AddTimeSeries(const int* times, int count, int timeKind, int minute
     }
     CTimeDataCell* block = new CTimeDataCell;
     block->SetKind(timeKind);
+    if (timeKind == 3)
+        block->m_nInterval = IntervalOf(minuteUnit);
     block->SetFreeBlock(m_nFreeBlock);
     block->SetTimes(times, count, count + m_nFreeBlock, 1);
     if (m_TimeBlocks.GetCount() == 0 || present == 0)
     {
+        // The first block sets the chart's kind and the length of its interval bars.
         m_TimeCell.SetKind(timeKind);
-        m_nMinuteUnit = minuteUnit;
+        m_TimeCell.m_nInterval = block->m_nInterval;
     }
     m_TimeCell.SetFreeBlock(m_nFreeBlock);
     m_TimeCell.MergeFrom(*block);
@@ -311,7 +320,7 @@ int CCanvas::AddTimeSeries(const int* times, int count, int timeKind, int minute
     if (m_bKeepCount && m_nDisplayCount > 0)
     {
         const int keep = m_nDisplayCount > total ? total : m_nDisplayCount;
-        m_nFirst = 0; // the kept count re-anchored to the newest data
+        m_nFirst = total - keep; // the kept count re-anchored to the newest data
         m_nDisplayCount = keep;
     }
     else
@@ -381,6 +390,8 @@ void CCanvas::ClearAll()
     m_bSelected = 0;
     m_nSelRegion = m_nSelObject = -1;
     m_TimeCell.Reset();
+    // Resetting freed the axis drawer; the next load draws its time axis again.
+    m_TimeCell.SetupDrawer(&m_Settings);
     m_TimeCell.m_nBarOpen = 1;
     m_Properties.m_nRealCount = 0;
     m_nCategoryCount = 0;
@@ -421,6 +432,9 @@ int CCanvas::AppendRealTime(int time)
     m_TimeCell.m_nBarOpen = 0;
     if (kind == 3 && m_TimeCell.m_nInterval == 0)
         return -1;
+    // A window that reaches the newest bar keeps reaching it: the new bars come in at its right.
+    const int total = GetTotalCount();
+    const BOOL atNewest = m_nFirst + m_nDisplayCount >= total;
     const int position = m_TimeCell.m_nViewEnd + 1;
     // A store off the time axis (levels of horizontal bars) has no bars to open.
     for (INT_PTR i = 0; i < m_Series.GetSize(); ++i)
@@ -432,11 +446,25 @@ int CCanvas::AppendRealTime(int time)
     {
         m_nDisplayCount += added;
         RecalcPixelsPerSlot();
-        UpdateShowWindow();
-        UpdateScrollBar();
     }
+    FitShownWindow(atNewest);
+    UpdateShowWindow();
+    UpdateScrollBar();
     SetDirty();
     return added;
+}
+
+void CCanvas::FitShownWindow(BOOL toNewest)
+{
+    // Full arrays that shift drop their oldest bars, so the series may also have become shorter.
+    const int total = GetTotalCount();
+    if (m_nDisplayCount > total)
+    {
+        m_nDisplayCount = total;
+        RecalcPixelsPerSlot();
+    }
+    if (toNewest || m_nFirst + m_nDisplayCount > total)
+        m_nFirst = total - m_nDisplayCount;
 }
 
 void CCanvas::SetCrosshair(BOOL on, CPoint point)

@@ -22,6 +22,7 @@ molvane_test(test_graphkit_dragdrop
 
 molvane_test(test_graphkit_data
   SOURCES control/tests/test_data_input.cpp control/tests/test_real_time.cpp control/tests/test_persistence.cpp
+    control/tests/test_live_chart.cpp
   LINKS graphkit)
 
 # The small host program: loads GraphKit.dll as a host would and saves a screenshot of the chart.

@@ -249,7 +249,6 @@ CDataCell* CCtlChart::NewAlignedStore(const int* const* columns, const char* con
     }
     store->m_nLength = length;
     store->m_nKind = DATACELL_PLAIN;
-    store->SetViewRange(length - 1, time.GetCurrentIndex());
     store->ComputeMinMax(length);
     return store;
 }

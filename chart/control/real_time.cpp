@@ -37,6 +37,8 @@ void CCtlChart::ApplyRealValues(CStringArray& names, CStringArray& values, int a
 int CCtlChart::AddBongRealData(CString strTime, CString strPrice, CString strVolume)
 {
     const int added = Add_Real_Time(atol(strTime));
+    if (added < 0)
+        return 0; // older than the newest bar, or refused: no bar of its own to write into
     CStringArray names, values;
     names.Copy(m_arChartDataNames);
     for (int i = 0; i < 5; ++i)

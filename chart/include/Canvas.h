@@ -158,7 +158,8 @@ public:
     // A real-time time value: the number of new slots (0 for day charts and for a time within
     // the newest interval bar), or -1 when refused (no time series, a kind without real-time
     // slots, an interval chart without an interval). Every series and the time series open the
-    // new slots; with the move-with-data switch the display count grows by them.
+    // new slots; with the move-with-data switch the display count grows by them, and a shown
+    // window that reached the newest bar moves on with it.
     int AppendRealTime(int time);
     // Marks the canvas dirty: the repaint timer paints once for every change since.
     void SetDirty() { m_bRepaintPending = 1; }
@@ -173,6 +174,9 @@ public:
     void UpdateScrollBar();
     // Shown data window.
     void SetShowWindow(int first, int count);
+    // Holds the shown window to the series (count at most the total) and, with toNewest, puts
+    // its right edge on the newest bar.
+    void FitShownWindow(BOOL toNewest);
     int GetFirstIndex() const { return m_nFirst; }
     int GetDisplayCount() const { return m_nDisplayCount; }
     float GetPixelsPerSlot() const { return m_fPixelsPerSlot; }
@@ -403,7 +407,6 @@ private:
     float m_fPixelsPerSlot;
     int m_nFirst;
     int m_nDisplayCount;
-    int m_nMinuteUnit;
     CTypedMapIntToOb<CDivideWnd> m_Splitters;
     CMap<int, int, float, float> m_mapRatios; // each region's share of the plot height, by id
     CArray<int, int> m_arGridX; // the time axis' label positions of the last paint

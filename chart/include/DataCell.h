@@ -53,9 +53,10 @@ public:
     int FindCodedEntry(LPCSTR dataName, LPCSTR codes, char* code = nullptr) const;
 
     void ComputeMinMax(int count);
-    void SetViewRange(int first, int last);
-    int GetViewFirst() const { return m_nViewFirst; }
-    int GetViewLast() const { return m_nViewLast; }
+    // The range the drawers map: from the oldest slot to the newest bar's slot. Both follow the
+    // length and the time series, so real-time bars and grown arrays are always inside it.
+    int GetViewFirst() const { return m_nLength - 1; }
+    int GetViewLast() const { return GetCurrentIndex(); }
     int GetPeriod() const { return m_nKind == DATACELL_MOVING_AVERAGE ? m_nPeriod : -1; }
     void SetPeriod(int period) { m_nPeriod = period; }
     int AddRef() { return ++m_nRefCount; }
@@ -109,8 +110,6 @@ public:
     int m_nSpare;
     int m_nSkipValue;
     int m_nSkipSwitch;
-    int m_nViewFirst;
-    int m_nViewLast;
     int m_nViewExtra;
 
 private:

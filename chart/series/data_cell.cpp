@@ -24,7 +24,7 @@ CDataCell::CDataCell()
     : m_nBase(0), m_nPeriod(0), m_ppSeries(nullptr), m_pMin(nullptr), m_pMax(nullptr), m_pSettings(nullptr),
       m_pSource(nullptr), m_nSourceKey(0), m_pTime(nullptr), m_nReserved(0), m_nKind(DATACELL_PLAIN),
       m_nInherited(0), m_nRefCount(0), m_nSeriesCount(0), m_nLength(0), m_nSpare(0), m_nSkipValue(SERIES_NODATA),
-      m_nSkipSwitch(1), m_nViewFirst(0), m_nViewLast(0), m_nViewExtra(0), m_pStorage(new DataCellStorage)
+      m_nSkipSwitch(1), m_nViewExtra(0), m_pStorage(new DataCellStorage)
 {
 }
 
@@ -146,12 +146,6 @@ void CDataCell::ComputeMinMax(int count)
     }
 }
 
-void CDataCell::SetViewRange(int first, int last)
-{
-    m_nViewFirst = first;
-    m_nViewLast = last;
-}
-
 int CDataCell::GetCurrentIndex() const
 {
     return m_pTime ? m_pTime->m_nCurrent : 0;
@@ -231,8 +225,6 @@ int CDataCell::BuildMovingAverage(int key, CDataCell* sourceStore, LPCSTR source
                                 source->GetFirstUsedIndex());
     if (!rebuild)
     {
-        m_nViewFirst = source->m_nViewFirst;
-        m_nViewLast = source->m_nViewLast;
         m_pTime = source->m_pTime;
         m_pSettings = source->m_pSettings;
         m_nInherited = source->m_nInherited;

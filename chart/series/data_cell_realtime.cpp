@@ -203,11 +203,7 @@ void CDataCell::AddNewBars(int count, int /*position*/)
         {
             // As the time series does: a store no longer than one block grows instead of shifting.
             if (grow || m_nLength <= free)
-            {
                 MakeRoom(m_nLength + free, free);
-                m_nViewFirst = 0;
-                m_nViewLast = m_nLength - 1;
-            }
             else
                 MakeRoom(m_nLength, free);
             current = free;

@@ -53,8 +53,10 @@ int CTimeDataCell::CompareTime(int time, int& isSentinel)
     if (interval <= 0)
         return -1;
     long long d = IntervalDistance(time, newest);
-    long long steps = m_pSettings && m_pSettings->m_nBarBoundary ? (d + interval) / interval
-                                                                  : (d + interval - 1) / interval;
+    long long n = m_pSettings && m_pSettings->m_nBarBoundary ? d + interval : d + interval - 1;
+    // Rounded down, also before the newest bar: a time of an older bar counts negative instead
+    // of falling into the newest one.
+    long long steps = n >= 0 ? n / interval : -((-n + interval - 1) / interval);
     int result = steps > 1000000 ? 1000000 : (steps < -1000000 ? -1000000 : int(steps));
     if (result > 1)
         m_nLastRealTime = time;

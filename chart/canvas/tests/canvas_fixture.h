@@ -22,7 +22,6 @@ inline CDrawObject* MakeSeriesObject(CCanvas& canvas, int kind, const std::vecto
         store->SetSeriesData(s.data(), length, n++, length + free, 1);
     }
     store->m_nLength = length + free;
-    store->SetViewRange(length + free - 1, free);
     canvas.AddSeries(store);
     CDrawObject* object = new CDrawObject;
     object->SetStore(store);

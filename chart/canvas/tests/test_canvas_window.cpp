@@ -346,7 +346,7 @@ TEST_F(CanvasWindow, TheKeptCountAndTheDefaultCountChooseTheShownWindow)
     ASSERT_GE(canvas.AddTimeSeries(newer.data(), 10, 0, 1), 0);
     EXPECT_EQ(110, canvas.GetTotalCount());
     EXPECT_EQ(30, canvas.GetDisplayCount()); // kept
-    EXPECT_EQ(0, canvas.GetFirstIndex());    // and re-anchored to the newest data
+    EXPECT_EQ(110 - 30, canvas.GetFirstIndex()); // and re-anchored to the newest data
     canvas.SetKeepCount(FALSE);
     canvas.GetProperties().m_bDefaultCount = 1;
     canvas.GetProperties().m_nDefaultCount = 40;

@@ -1,7 +1,7 @@
 // A host of the chart as a program meets it: it loads GraphKit.dll, asks it for a control by
 // the undecorated factory name, makes the window, feeds a candle chart through the interface
 // and safe arrays through the exported members, ticks it, and saves what the window shows as
-// Temp\graphkit_host.png of the test tree (a look for the eye; the test checks colours).
+// Temp\graphkit_host*.png of the test tree (a look for the eye; the test checks colours).
 #include <gtest/gtest.h>
 
 #include <afx.h>
@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "../../canvas/tests/canvas_fixture.h"
-#include "chart_data_fixture.h"
+#include "live_chart_fixture.h"
 #include "screen_shot.h"
 
 using namespace chartdata;
+using namespace livechart;
 
 namespace
 {
@@ -116,6 +116,103 @@ TEST(ChartHost, LoadsFeedsTicksAndShowsTheChart)
 
     chart.reset();
     host.DestroyWindow();
+    FreeLibrary(library);
+}
+
+// What the screen shows of the chart, after it has painted; what it paints when the screen
+// cannot be read. Saved under the name for the eye.
+Picture Capture(CCtlChart* ctl, const char* name)
+{
+    ctl->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    const Shot shown = ShootWindow(ctl->GetSafeHwnd());
+    Picture picture;
+    if (shown.Empty())
+        picture = Paint(ctl);
+    else
+    {
+        picture.width = shown.width;
+        picture.height = shown.height;
+        picture.pixels = shown.pixels;
+    }
+    Shot saved;
+    saved.width = picture.width;
+    saved.height = picture.height;
+    saved.pixels = picture.pixels;
+    const std::string path = TestTempFolder() + name;
+    EXPECT_TRUE(SavePng(path, saved)) << path;
+    return picture;
+}
+
+int Differing(const Picture& a, const Picture& b, const CRect& within)
+{
+    int n = 0;
+    for (int y = std::max(0, int(within.top)); y < std::min(a.height, int(within.bottom)); ++y)
+        for (int x = std::max(0, int(within.left)); x < std::min(a.width, int(within.right)); ++x)
+            n += a.At(x, y) != b.At(x, y) ? 1 : 0;
+    return n;
+}
+
+int TimeLabelPixels(CCtlChart* ctl, const Picture& picture)
+{
+    CRect strip = ctl->GetTimeRect();
+    strip.DeflateRect(1, 2);
+    return picture.Count(strip, [](COLORREF c) { return c == RGB(0, 0, 0); });
+}
+
+TEST(ChartHost, FollowsA5MinuteChartLiveAndShowsItsTimeAxisAfterAReload)
+{
+    HMODULE library = LoadLibraryA("GraphKit.dll");
+    ASSERT_NE(nullptr, library);
+    NewControlFn newControl = reinterpret_cast<NewControlFn>(GetProcAddress(library, "GetNewControl"));
+    ASSERT_NE(nullptr, newControl);
+    {
+        LiveChartWindow window;
+        ASSERT_TRUE(window.Make(newControl(), 800, 420));
+        IChartBase* chart = window.chart.get();
+        CCtlChart* ctl = window.ctl;
+        FiveMinuteBars data(200);
+        ASSERT_EQ(TRUE, chart->AddBongChart(data.pointers, 200, 3, 5));
+        const Picture loaded = Capture(ctl, "graphkit_host_5min.png");
+        const int labels = TimeLabelPixels(ctl, loaded);
+        EXPECT_GT(labels, 20);
+
+        // Ticks in real time: each opens one 5-minute bar, priced above all before it, whose body
+        // stands in the newest slot at the right edge.
+        const char* times[2][2] = {{"170300", "170400"}, {"170700", "170900"}};
+        for (int bar = 0; bar < 2; ++bar)
+        {
+            const int open = 5000 + 2000 * bar;
+            EXPECT_EQ(0, chart->AddBongRealData(times[bar][0], std::to_string(open).c_str(), "3"));
+            EXPECT_EQ(0, chart->AddBongRealData(times[bar][1], std::to_string(open + 400).c_str(), "3"));
+            EXPECT_EQ(201 + bar, chart->GetChartDataCount());
+            const Picture shown = Capture(ctl, "graphkit_host_live.png");
+            EXPECT_GT(HighBody(shown, NewestSlot(ctl)), 10) << "bar " << bar << " at the right edge";
+            if (bar == 0)
+                EXPECT_EQ(0, HighBody(shown, RightHalf(OlderSlots(ctl, 1))));
+        }
+        EXPECT_EQ(171000, ctl->GetMainTime().GetNewestTime());
+
+        // A tick older than the newest bar changes no pixel.
+        const Picture before = Capture(ctl, "graphkit_host_live.png");
+        EXPECT_EQ(0, chart->AddBongRealData("170500", "9000", "50"));
+        const Picture older = Capture(ctl, "graphkit_host_live.png");
+        EXPECT_EQ(0, Differing(before, older, CRect(0, 0, older.width, older.height)));
+
+        // A tick in the newest interval moves only the newest bar (and the averages into it).
+        EXPECT_EQ(0, chart->AddBongRealData("171000", "7200", "1"));
+        const Picture moved = Capture(ctl, "graphkit_host_live.png");
+        EXPECT_EQ(0, Differing(older, moved, CRect(0, 0, OlderSlots(ctl, 2).right, moved.height)));
+        EXPECT_GT(Differing(older, moved, NewestSlot(ctl)), 0);
+
+        // Clear-all, reload: the time labels are back.
+        chart->Remove_Chart_All();
+        EXPECT_EQ(0, chart->GetChartDataCount());
+        ASSERT_EQ(TRUE, chart->AddBongChart(data.pointers, 200, 3, 5));
+        const Picture reloaded = Capture(ctl, "graphkit_host_reload.png");
+        EXPECT_EQ(labels, TimeLabelPixels(ctl, reloaded));
+        EXPECT_EQ(0, Differing(loaded, reloaded, CRect(0, 0, loaded.width, loaded.height)));
+    }
     FreeLibrary(library);
 }
 

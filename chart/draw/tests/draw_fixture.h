@@ -27,7 +27,6 @@ struct DrawFixture
             store.SetSeriesDataRaw(s.data(), length, n++);
         }
         store.m_nLength = length;
-        store.SetViewRange(length - 1, 0);
         object.SetStore(&store);
         // Sk reads series k until a binding says otherwise.
         int** slots[5] = {&object.m_pS0, &object.m_pS1, &object.m_pS2, &object.m_pS3, &object.m_pS4};

@@ -15,7 +15,7 @@ namespace
 
 struct WindowCase
 {
-    int axis, first, visible, viewFirst, viewLast, length;
+    int axis, first, visible, length; // the store's view: its oldest slot to slot 0
     int count, newest;
 };
 
@@ -23,12 +23,11 @@ class VisibleWindow : public ::testing::TestWithParam<WindowCase>
 {
 };
 
-TEST_P(VisibleWindow, FollowsTheAxisWindowAndTheStoreView)
+TEST_P(VisibleWindow, FollowsTheAxisWindowAndTheStoreLength)
 {
     const WindowCase& c = GetParam();
     std::vector<int> values(size_t(c.length), 10);
     DrawFixture f(DRAWKIND_LINE, {values}, 5);
-    f.store.SetViewRange(c.viewFirst, c.viewLast);
     f.object.SetAxisLength(c.axis);
     f.object.SetFirstVisible(c.first);
     f.object.SetVisibleCount(c.visible);
@@ -38,17 +37,18 @@ TEST_P(VisibleWindow, FollowsTheAxisWindowAndTheStoreView)
     EXPECT_EQ(c.newest, newest);
 }
 
+// P = L - 1 and Q = 0 (no time series: the newest bar at slot 0).
 // a = N - F, b = a - V; newest = Q > b ? 0 : b - Q; a <= P: count = a - newest - P + L, else
 // L - newest. Counts below 0 or past the data's end are held to it.
 INSTANTIATE_TEST_SUITE_P(Table, VisibleWindow,
-                         ::testing::Values(WindowCase{10, 0, 10, 9, 0, 10, 10, 0},  // everything
-                                           WindowCase{10, 0, 5, 9, 0, 10, 5, 5},    // a > P: to the oldest
-                                           WindowCase{10, 5, 5, 9, 0, 10, 6, 0},    // a <= P
-                                           WindowCase{10, 3, 4, 9, 0, 10, 5, 3},    // newest = b - Q
-                                           WindowCase{10, 10, 0, 9, 0, 10, 1, 0},   // V = 0, F = N
-                                           WindowCase{10, 15, 0, 9, 0, 10, 0, 0},   // would be -4
-                                           WindowCase{10, 0, 0, 9, 0, 10, 0, 10},   // past the newest
-                                           WindowCase{30, 0, 5, 9, 0, 10, 0, 10}));
+                         ::testing::Values(WindowCase{10, 0, 10, 10, 10, 0},  // everything
+                                           WindowCase{10, 0, 5, 10, 5, 5},    // a > P: to the oldest
+                                           WindowCase{10, 5, 5, 10, 6, 0},    // a <= P
+                                           WindowCase{10, 3, 4, 10, 5, 3},    // newest = b - Q
+                                           WindowCase{10, 10, 0, 10, 1, 0},   // V = 0, F = N
+                                           WindowCase{10, 15, 0, 10, 0, 0},   // would be -4
+                                           WindowCase{10, 0, 0, 10, 0, 10},   // past the newest
+                                           WindowCase{30, 0, 5, 10, 0, 10}));
 
 TEST(Extremes, AnEmptyWindowGivesNoExtreme)
 {

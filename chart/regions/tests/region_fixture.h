@@ -32,7 +32,6 @@ struct RegionFixture
             store.SetSeriesDataRaw(s.data(), length, n++);
         }
         store.m_nLength = length;
-        store.SetViewRange(length - 1, 0);
         CDrawObject* object = new CDrawObject;
         object->SetStore(&store);
         int** slots[5] = {&object->m_pS0, &object->m_pS1, &object->m_pS2, &object->m_pS3, &object->m_pS4};

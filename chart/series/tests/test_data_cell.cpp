@@ -312,8 +312,10 @@ TEST_F(CandleStore, GrowingRepointsABoundDrawer)
     EXPECT_EQ(7, candles.m_nLength);
     EXPECT_EQ(candles.m_ppSeries[4], drawn);
     EXPECT_EQ((std::vector<int>{N, 110, 110, 110, 110, 90, 82}), Column(candles, 4));
-    EXPECT_EQ(0, candles.GetViewFirst());
-    EXPECT_EQ(6, candles.GetViewLast());
+    // The drawers' view runs from the oldest slot to the newest bar, which stands at slot 1.
+    EXPECT_EQ(1, time.GetCurrentIndex());
+    EXPECT_EQ(6, candles.GetViewFirst());
+    EXPECT_EQ(1, candles.GetViewLast());
     candles.UnbindSeries(&drawn);
     EXPECT_EQ(0, candles.m_arBindings.GetSize());
 }
