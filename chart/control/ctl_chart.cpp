@@ -4,6 +4,7 @@
 #include <new>
 
 #include "ChartToolBar.h"
+#include "SearchWnd.h"
 
 namespace
 {
@@ -11,6 +12,8 @@ namespace
 const unsigned kSettingsButton = 10011;
 const unsigned kExcelButton = 10012;
 const unsigned kPinButton = 10013;
+// The pop-up command that switches the value lookup window.
+const unsigned kLookupMenuId = 101;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCtlChart, CCanvas)
@@ -175,6 +178,29 @@ void CCtlChart::SetVisible(BOOL bVisible)
 void CCtlChart::ShowControl(BOOL bShow)
 {
     CCtlBase::ShowControl(bShow);
+    // The lookup window floats apart from the chart: it goes and comes back with it.
+    CSearchWnd* lookup = GetLookupWnd();
+    if (IsLookupOn() && lookup && lookup->GetSafeHwnd())
+        lookup->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+}
+
+void CCtlChart::ActionPopupMenu(unsigned int nID)
+{
+    if (nID == kLookupMenuId)
+        OnLookupCommand();
+}
+
+void CCtlChart::AddChartData() {}
+void CCtlChart::SetConnectCtl() {}
+void CCtlChart::SetFontInfo() {}
+void CCtlChart::UpdateRealData() {}
+void CCtlChart::AddDataToCtl() {}
+void CCtlChart::AddRealDataToCtl() {}
+void CCtlChart::UpdatePriceIndexInfo() {}
+
+void CCtlChart::ShowMessageBox(CString strText)
+{
+    (void)strText;
 }
 
 void CCtlChart::SetCtlFont(CString strFont)

@@ -167,10 +167,22 @@ public:
     CString GetPropertyString() { return GetProperties().GetPropertyString(); }
     void UseCanvasDblClick(CString strName) { UseDblClick(strName); }
     CMenu* GetPopupMenu(CPoint) { return m_pPopupMenu; }
+    // Id 101 switches the value lookup window on or off; other ids do nothing.
+    void ActionPopupMenu(unsigned int nID);
     // Clears the chart when the record's fourth field is 0; a null record does nothing.
     void UpdateOutputData(DATAUPDATEINFO* pInfo);
     int GetExcelAlign(long, int) { return 0; }
     CString GetCommonPath() override { return CString(); }
+    // Hooks of the host's control family that this control leaves empty; hosts resolve them.
+    void AddChartData();
+    void SetConnectCtl();
+    void SetFontInfo();
+    void UpdateRealData();
+    void AddDataToCtl();
+    void AddRealDataToCtl();
+    void UpdatePriceIndexInfo();
+    // A refused command's message: this control shows none.
+    void ShowMessageBox(CString strText) override;
     // The bottom bar's spreadsheet button (10012): every column of the chart into a new workbook
     // of Excel, running or started; "Could not start Excel..." when there is none.
     afx_msg void OnSendToExcel();

@@ -119,4 +119,23 @@ TEST(ChartHost, LoadsFeedsTicksAndShowsTheChart)
     FreeLibrary(library);
 }
 
+// The chart's members a host resolves from the library by their exported names (GCC's), the
+// ones that do nothing included.
+TEST(ChartHost, ResolvesTheControlsExportedMembers)
+{
+    HMODULE library = LoadLibraryA("GraphKit.dll");
+    ASSERT_NE(nullptr, library);
+    const char* names[] = {
+        "_ZN9CCtlChart13OpenConfigDlgEv",        "_ZN9CCtlChart12AddChartDataEv",
+        "_ZN9CCtlChart13SetConnectCtlEv",        "_ZN9CCtlChart11SetFontInfoEv",
+        "_ZN9CCtlChart14UpdateRealDataEv",       "_ZN9CCtlChart12AddDataToCtlEv",
+        "_ZN9CCtlChart16AddRealDataToCtlEv",     "_ZN9CCtlChart20UpdatePriceIndexInfoEv",
+        "_ZN9CCtlChart14ShowMessageBoxE7CString", "_ZN9CCtlChart15ActionPopupMenuEj",
+        "_ZN9CCtlChart12GetExcelAlignEli",       "_ZN9CCtlChart12GetPopupMenuE6CPoint",
+    };
+    for (const char* name : names)
+        EXPECT_NE(nullptr, reinterpret_cast<void*>(GetProcAddress(library, name))) << name;
+    FreeLibrary(library);
+}
+
 } // namespace
