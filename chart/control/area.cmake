@@ -8,6 +8,7 @@ list(APPEND GRAPHKIT_SOURCES
   control/data_input.cpp
   control/real_time.cpp
   control/persistence.cpp
+  control/volume_at_price.cpp
 )
 
 molvane_test(test_graphkit_control

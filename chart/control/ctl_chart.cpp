@@ -160,6 +160,8 @@ void CCtlChart::SetPropertyString(CString strText)
     m_strPropertyString = strText;
     m_bPropertySetLoaded = 0;
     GetProperties().ParsePropertyString(strText);
+    // The volume-at-price drawer keeps copies of the font and look: it takes the new ones.
+    GetVolumeDrawer().SetChart(&GetProperties());
 }
 
 void CCtlChart::SetBackColor(CCtlColor color)

@@ -84,8 +84,8 @@ int BarHeight(const CRect& rect, const std::vector<Level>& levels)
 
 // One amount's bar in the band from upper to lower (at least one row high, so a band squeezed
 // to nothing still shows the amount as a line), with its text beside the zero column.
-void AmountBar(CDC* pDC, const CDrawObject* obj, const AmountScale& scale, int zero, int upper, int lower, int amount, int reference,
-               COLORREF first, COLORREF second)
+void AmountBar(CDC* pDC, const CDrawObject* obj, const AmountScale& scale, int zero, int upper, int lower,
+               int amount, int reference, COLORREF first, COLORREF second)
 {
     if (lower <= upper)
     {

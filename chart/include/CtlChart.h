@@ -103,6 +103,14 @@ public:
     int GetBongLastVal(short nRegion, VARIANT* pOpen, VARIANT* pHigh, VARIANT* pLow, VARIANT* pClose);
     int GetGeneralLastVal(short nRegion, VARIANT* pValue);
 
+    // The volume-at-price chart (time kind -1): nCount price levels already grouped per price,
+    // each with its first and last volume parts and, when given, its middle part (three-part
+    // bars) and its percentage in hundredths of a per cent; the chart draws them from the
+    // highest price down, in the look of its volume-at-price object. Returns the number of
+    // levels, or -1 (nothing changed) for a negative or absurd count or a missing price or part.
+    int SetVolumeAtPrice(long nCount, const long* pPrices, const long* pFirst, const long* pLast,
+                         const long* pMiddle = nullptr, const long* pPercents = nullptr);
+
     // Real-time updates.
     int AddVolumeBarRealData(short nRegion, short nObject, long nValue);
     int UpdateLineRealData(short nRegion, short nObject, long nTime, long nValue);
