@@ -192,6 +192,8 @@ void CCtlChart::ActionPopupMenu(unsigned int nID)
         OnLookupCommand();
 }
 
+// Defined here, not in the class, so that the library exports them.
+void CCtlChart::OpenConfigDlg() {}
 void CCtlChart::AddChartData() {}
 void CCtlChart::SetConnectCtl() {}
 void CCtlChart::SetFontInfo() {}
@@ -203,6 +205,24 @@ void CCtlChart::UpdatePriceIndexInfo() {}
 void CCtlChart::ShowMessageBox(CString strText)
 {
     (void)strText;
+}
+
+CMenu* CCtlChart::GetPopupMenu(CPoint point)
+{
+    (void)point;
+    return m_pPopupMenu;
+}
+
+int CCtlChart::GetExcelAlign(long nColumn, int nRow)
+{
+    (void)nColumn;
+    (void)nRow;
+    return 0;
+}
+
+CString CCtlChart::GetCommonPath()
+{
+    return CString();
 }
 
 void CCtlChart::SetCtlFont(CString strFont)

@@ -48,7 +48,7 @@ public:
     void ShowControl(BOOL bShow) override;
     void SetCtlFont(CString strFont) override;
 
-    void OpenConfigDlg() override {}
+    void OpenConfigDlg() override;
     short AddLineChart(short nRegion, const char* lpszTitle, short nThick, unsigned long color, short nScale,
                        LONG_PTR pTimes, LONG_PTR pValues, long nCount) override;
     int AddLineRealData(short nRegion, short nObject, long nValue) override;
@@ -174,13 +174,13 @@ public:
     void SetPropertyString(CString strText);
     CString GetPropertyString() { return GetProperties().GetPropertyString(); }
     void UseCanvasDblClick(CString strName) { UseDblClick(strName); }
-    CMenu* GetPopupMenu(CPoint) { return m_pPopupMenu; }
+    CMenu* GetPopupMenu(CPoint point);
     // Id 101 switches the value lookup window on or off; other ids do nothing.
     void ActionPopupMenu(unsigned int nID);
     // Clears the chart when the record's fourth field is 0; a null record does nothing.
     void UpdateOutputData(DATAUPDATEINFO* pInfo);
-    int GetExcelAlign(long, int) { return 0; }
-    CString GetCommonPath() override { return CString(); }
+    int GetExcelAlign(long nColumn, int nRow);
+    CString GetCommonPath() override;
     // Hooks of the host's control family that this control leaves empty; hosts resolve them.
     void AddChartData();
     void SetConnectCtl();

@@ -215,10 +215,11 @@ TEST(ChartHost, ResolvesTheControlsExportedMembers)
         "_ZN9CCtlChart14UpdateRealDataEv",       "_ZN9CCtlChart12AddDataToCtlEv",
         "_ZN9CCtlChart16AddRealDataToCtlEv",     "_ZN9CCtlChart20UpdatePriceIndexInfoEv",
         "_ZN9CCtlChart14ShowMessageBoxE7CString", "_ZN9CCtlChart15ActionPopupMenuEj",
-        "_ZN9CCtlChart12GetExcelAlignEli",       "_ZN9CCtlChart12GetPopupMenuE6CPoint",
+        "_ZN9CCtlChart13GetExcelAlignEli",       "_ZN9CCtlChart12GetPopupMenuE6CPoint",
+        "_ZN9CCtlChart13GetCommonPathEv",
     };
     for (const char* name : names)
-        EXPECT_NE(nullptr, reinterpret_cast<void*>(GetProcAddress(library, name))) << name;
+        EXPECT_TRUE(GetProcAddress(library, name) != nullptr) << name;
     FreeLibrary(library);
 }
 

@@ -212,12 +212,13 @@ TEST_P(ChartControlButtons, SwitchesDecideTheBottomBarButtons)
 
 INSTANTIATE_TEST_SUITE_P(Table, ChartControlButtons, ::testing::ValuesIn(kButtons));
 
-// A chart of version 27 with one region and no objects, in time kind 3 (interval).
+// A chart of version 27 with one region and one line, in time kind 3 (interval).
 std::string OneRegionChart()
 {
     using namespace propfixture;
     const int v = 27;
-    return Whole(v, TimeSection(v, 3), Section({RegionItem({"7", "0", "1"}, Side("won"), Side("pct"))}), Section({}));
+    return Whole(v, TimeSection(v, 3), Section({RegionItem({"7", "0", "1"}, Side("won"), Side("pct"))}),
+                 Section({HeaderOnlyObject(v, 0)}));
 }
 
 TEST_F(ChartControlWindow, PropertyStringGivenBeforeTheWindowIsAppliedWhenItIsMade)

@@ -141,7 +141,9 @@ TEST_P(DrawnNumbers, TakeTheObjectsNumberSettings)
         found = found || text.find(c.expected) != std::string::npos;
         // Settings without a fraction base never print the fraction notation.
         if (c.settings.fractionBase <= 0 && c.settings.precision <= 0)
+        {
             EXPECT_EQ(std::string::npos, text.find('\'')) << c.what << ": " << text;
+        }
     }
     EXPECT_TRUE(found) << c.what << ": no text holds " << c.expected;
 }

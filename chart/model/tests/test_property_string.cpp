@@ -308,7 +308,8 @@ TEST(PropertyString, RegionHeaderFieldsByVersion)
         Model m;
         std::string regions = Section({RegionItem(c.header, Side("r"), Side("l"))});
         ASSERT_NE(0, m.props.ParsePropertyString(
-                         Whole(c.version, TimeSection(c.version), regions, Section({})).c_str()))
+                         Whole(c.version, TimeSection(c.version), regions, Section({LineItem(c.version, "1")}))
+                             .c_str()))
             << c.version;
         const DREGIONDATA& region = *m.props.m_RegionList.GetHead();
         EXPECT_EQ(7, region.I1);
