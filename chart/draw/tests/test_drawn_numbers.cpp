@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,11 @@ std::vector<std::string> GroupedValue(const Settings& s)
     f.object.m_nSeries = 1;
     f.object.m_nValueText = 1;
     return DrawWith(f, s);
+}
+
+void PrintTo(const NumberCase& c, std::ostream* out)
+{
+    *out << c.what;
 }
 
 class DrawnNumbers : public ::testing::TestWithParam<NumberCase>
