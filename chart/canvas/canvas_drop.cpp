@@ -4,6 +4,8 @@
 
 #include "DrawObject.h"
 
+#include <new>
+
 namespace
 {
 
@@ -49,15 +51,50 @@ LRESULT CCanvas::OnChartDrop(WPARAM wParam, LPARAM lParam)
     int axisSide = hasSeries ? 1 : 0;
     if (s_pfnDropAxisDialog && !s_pfnDropAxisDialog(this, hasSeries, axisSide))
         return kRefused;
-
-    const int timeId = AddTimeSeries(dropped.times, dropped.count, dropped.timeKind, dropped.minuteUnit);
-    if (timeId < 0)
-        return kRefused; // not wholly before or after the chart's times
-    const int seriesId = AddFourColumnSeries(dropped.values, dropped.count, timeId);
-    if (seriesId < 0 || AddDrawObject(regionId, seriesId, DRAWKIND_CANDLE, axisSide) < 0)
+    // The times are merged before the series is added; should the series not be added (the
+    // host may have cleared the chart while the modal dialog was open, or memory runs out),
+    // the merge is undone, or the chart's times would no longer match its data.
+    CTimeDataCell times;
+    times.CopyFrom(m_TimeCell);
+    const int timeFreeBlock = m_TimeCell.GetFreeBlock(), freeBlock = m_nFreeBlock, minuteUnit = m_nMinuteUnit;
+    const int first = m_nFirst, displayCount = m_nDisplayCount;
+    int timeId = -1, seriesId = -1;
+    BOOL added = FALSE;
+    try
+    {
+        timeId = AddTimeSeries(dropped.times, dropped.count, dropped.timeKind, dropped.minuteUnit);
+        if (timeId < 0)
+            return kRefused; // not wholly before or after the chart's times: nothing was merged
+        seriesId = AddFourColumnSeries(dropped.values, dropped.count, timeId);
+        added = seriesId >= 0 && AddDrawObject(regionId, seriesId, DRAWKIND_CANDLE, axisSide) >= 0;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+    }
+    catch (const std::bad_alloc&)
+    {
+    }
+    if (!added)
     {
         if (seriesId >= 0)
             RemoveSeries(seriesId);
+        if (CTimeDataCell* block = timeId >= 0 ? m_TimeBlocks.Lookup(timeId) : nullptr)
+        {
+            m_TimeBlocks.Remove(timeId);
+            delete block;
+        }
+        m_TimeCell.CopyFrom(times);
+        m_TimeCell.SetFreeBlock(timeFreeBlock);
+        m_nFreeBlock = freeBlock;
+        m_nMinuteUnit = minuteUnit;
+        m_nFirst = first;
+        m_nDisplayCount = displayCount;
+        RecalcPixelsPerSlot();
+        UpdateShowWindow();
+        ComputeScales();
+        UpdateScrollBar();
+        SetDirty();
         return kRefused;
     }
     UpdateShowWindow();

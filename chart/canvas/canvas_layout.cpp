@@ -298,9 +298,16 @@ void CCanvas::SetLayoutKind(int kind)
 
 void CCanvas::OnBarScroll(int code, int position, CWnd* element)
 {
-    (void)element;
     if (code == 8)
         return;
+    // The notification carries the position in 16 bits; past 65,535 bars the word has wrapped,
+    // and the bar itself holds the whole position.
+    if (const CXScrollBar* bar = dynamic_cast<const CXScrollBar*>(element))
+    {
+        const int whole = bar->GetScrollPos() - bar->Geometry().minimum;
+        if (WORD(whole) == WORD(position))
+            position = whole;
+    }
     m_nFirst = CanvasScrollFirst(GetTotalCount(), m_nDisplayCount, position);
     UpdateShowWindow();
     ComputeScales();

@@ -123,7 +123,10 @@ ReadOutItem ReadOutItemFromRow(const CSearchData& row, BOOL isTime)
     ReadOutItem item;
     item.label = row.m_strTitle;
     item.value = row.m_nValue;
+    // The first spare int: a series row's previous value, the time row's count of older entries
+    // at the same time.
     item.previous = isTime ? SERIES_NODATA : row.m_nReserved[0];
+    item.subCount = isTime ? row.m_nReserved[0] : 0;
     item.decimals = row.m_nDecimals;
     item.divisor = row.m_nScale;
     item.unit = isTime ? CString() : row.m_strText;

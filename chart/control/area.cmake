@@ -8,6 +8,7 @@ list(APPEND GRAPHKIT_SOURCES
   control/data_input.cpp
   control/real_time.cpp
   control/persistence.cpp
+  control/volume_at_price.cpp
 )
 
 molvane_test(test_graphkit_control
@@ -26,4 +27,5 @@ molvane_test(test_graphkit_data
   LINKS graphkit)
 
 # The small host program: loads GraphKit.dll as a host would and saves a screenshot of the chart.
-molvane_test(test_graphkit_host SOURCES control/tests/test_chart_host.cpp LINKS graphkit screen_shot_testkit)
+molvane_test(test_graphkit_host SOURCES control/tests/test_chart_host.cpp control/tests/test_chart_host_members.cpp
+  LINKS graphkit screen_shot_testkit)

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "ChartToolBar.h"
+#include "SearchWnd.h"
 
 namespace
 {
@@ -11,6 +12,8 @@ namespace
 const unsigned kSettingsButton = 10011;
 const unsigned kExcelButton = 10012;
 const unsigned kPinButton = 10013;
+// The pop-up command that switches the value lookup window.
+const unsigned kLookupMenuId = 101;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCtlChart, CCanvas)
@@ -157,6 +160,8 @@ void CCtlChart::SetPropertyString(CString strText)
     m_strPropertyString = strText;
     m_bPropertySetLoaded = 0;
     GetProperties().ParsePropertyString(strText);
+    // The volume-at-price drawer keeps copies of the font and look: it takes the new ones.
+    GetVolumeDrawer().SetChart(&GetProperties());
 }
 
 void CCtlChart::SetBackColor(CCtlColor color)
@@ -175,6 +180,49 @@ void CCtlChart::SetVisible(BOOL bVisible)
 void CCtlChart::ShowControl(BOOL bShow)
 {
     CCtlBase::ShowControl(bShow);
+    // The lookup window floats apart from the chart: it goes and comes back with it.
+    CSearchWnd* lookup = GetLookupWnd();
+    if (IsLookupOn() && lookup && lookup->GetSafeHwnd())
+        lookup->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+}
+
+void CCtlChart::ActionPopupMenu(unsigned int nID)
+{
+    if (nID == kLookupMenuId)
+        OnLookupCommand();
+}
+
+// Defined here, not in the class, so that the library exports them.
+void CCtlChart::OpenConfigDlg() {}
+void CCtlChart::AddChartData() {}
+void CCtlChart::SetConnectCtl() {}
+void CCtlChart::SetFontInfo() {}
+void CCtlChart::UpdateRealData() {}
+void CCtlChart::AddDataToCtl() {}
+void CCtlChart::AddRealDataToCtl() {}
+void CCtlChart::UpdatePriceIndexInfo() {}
+
+void CCtlChart::ShowMessageBox(CString strText)
+{
+    (void)strText;
+}
+
+CMenu* CCtlChart::GetPopupMenu(CPoint point)
+{
+    (void)point;
+    return m_pPopupMenu;
+}
+
+int CCtlChart::GetExcelAlign(long nColumn, int nRow)
+{
+    (void)nColumn;
+    (void)nRow;
+    return 0;
+}
+
+CString CCtlChart::GetCommonPath()
+{
+    return CString();
 }
 
 void CCtlChart::SetCtlFont(CString strFont)

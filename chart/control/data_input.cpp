@@ -717,6 +717,10 @@ int CCtlChart::ShowHideObject(int nRegion, int nObject, int nShow)
     CRegionCanvas* region = GetRegionCount() > 0 ? GetRegion(nRegion) : nullptr;
     if (!region)
         return FALSE;
+    // The selection goes first, while its marks can still be erased: a selection left on a
+    // hidden object would open its dialog on the next double click.
+    if (IsSeriesSelected() && nObject == GetSelectedObject())
+        ClearSelection();
     if (CDrawObject* object = region->GetDrawObject(nObject))
     {
         object->m_bShown = nShow ? 1 : 0;

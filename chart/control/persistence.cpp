@@ -205,6 +205,7 @@ void CCtlChart::SerializeCtl(CArchive& ar)
     m_arArchiveTexts2.Copy(texts2);
     // The archived set holds every change made after its property string was given.
     m_bPropertySetLoaded = version >= 1;
+    GetVolumeDrawer().SetChart(&GetProperties());
 }
 
 void CCtlChart::SaveLastInfo(const char*, const char*, CArchive& ar)

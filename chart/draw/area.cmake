@@ -2,6 +2,7 @@
 list(APPEND GRAPHKIT_SOURCES
   draw/draw_object.cpp
   draw/draw_object_shapes.cpp
+  draw/object_text.cpp
   draw/candles.cpp
   draw/candle_bands.cpp
   draw/line_chart.cpp
@@ -25,5 +26,5 @@ molvane_test(test_graphkit_draw
   SOURCES draw/tests/test_draw_object.cpp draw/tests/test_candles.cpp draw/tests/test_line_chart.cpp
           draw/tests/test_high_low_close.cpp draw/tests/test_bars.cpp draw/tests/test_grouped_bars.cpp
           draw/tests/test_hbars.cpp draw/tests/test_pie.cpp draw/tests/test_meamul.cpp draw/tests/test_draw_kinds.cpp
-          draw/tests/test_column_painter.cpp
+          draw/tests/test_column_painter.cpp draw/tests/test_drawn_numbers.cpp
   LINKS graphkit)

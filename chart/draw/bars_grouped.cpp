@@ -42,10 +42,6 @@ const int* SeriesOf(const CDrawObject* obj, int k)
     return all[k];
 }
 
-CString ValueText(const CDrawObject* obj, int v)
-{
-    return FormatNumberValue(v, 0, 0, "", obj->GetAxisSetting(0), obj->GetAxisSetting(1), 0);
-}
 
 } // namespace
 
@@ -105,7 +101,7 @@ void CBar2::DrawVertical(CRect rect, CDC* pDC)
             if (m_nValueText && v != 0)
             {
                 lines.Flush();
-                CString text = ValueText(obj, v);
+                CString text = ObjectNumberText(obj, v);
                 CSize size = pDC->GetTextExtent(text);
                 int y = v > 0 ? top + 1 : top - size.cy - 1;
                 if (v > 0 && y + size.cy > base)
@@ -206,7 +202,7 @@ void CBar2::DrawHorizontal(CRect rect, CDC* pDC)
                 pDC->FillSolidRect(left, upper, right - left, lower - upper, colour);
             if (m_nValueText && v != 0)
             {
-                CString text = ValueText(obj, v);
+                CString text = ObjectNumberText(obj, v);
                 CSize size = pDC->GetTextExtent(text);
                 const int tx = x >= baseColumn ? x + 2 : x - 2 - size.cx;
                 pDC->TextOut(tx, (upper + lower - size.cy) / 2, text);

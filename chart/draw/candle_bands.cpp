@@ -89,7 +89,7 @@ void CJapan::DrawPriceBands(CRect rect, CDC* pDC)
             pDC->Rectangle(rect.left, top, x, bottom);
         CString text;
         text.Format("%.2f%%", share[j] / 100.0);
-        CString amount = FormatNumberValue(int(bandVolume[j] < INT_MAX ? bandVolume[j] : INT_MAX), 0, 0, "", 1, 0, 0);
+        CString amount = ObjectNumberText(obj, int(bandVolume[j] < INT_MAX ? bandVolume[j] : INT_MAX));
         int unit = amount.Find("주");
         if (unit > 0)
             amount = amount.Left(unit);

@@ -60,6 +60,10 @@ inline int PriceLevelStep(int minimum)
 
 class CDrawObject;
 
+// A value as the object's drawer writes it: in the number settings (divisor, decimals, fraction
+// base, precision) that the region handed the object with its scale.
+CString ObjectNumberText(const CDrawObject* obj, int value);
+
 // XOR squares of 6 x 6 pixels (pen and brush 0xC8C8C8) at every s-th shown position, about 30
 // pixels apart; centre gives the square's centre for position p (from the first shown) and
 // data index, or false for none. Drawn twice they leave the picture as it was.

@@ -82,15 +82,10 @@ int BarHeight(const CRect& rect, const std::vector<Level>& levels)
     return std::abs(levels[1].row - levels[0].row);
 }
 
-CString AmountText(int v)
-{
-    return FormatNumberValue(v, 0, 0, "", 1, 0, 0);
-}
-
 // One amount's bar in the band from upper to lower (at least one row high, so a band squeezed
 // to nothing still shows the amount as a line), with its text beside the zero column.
-void AmountBar(CDC* pDC, const AmountScale& scale, int zero, int upper, int lower, int amount, int reference,
-               COLORREF first, COLORREF second)
+void AmountBar(CDC* pDC, const CDrawObject* obj, const AmountScale& scale, int zero, int upper, int lower,
+               int amount, int reference, COLORREF first, COLORREF second)
 {
     if (lower <= upper)
     {
@@ -102,7 +97,7 @@ void AmountBar(CDC* pDC, const AmountScale& scale, int zero, int upper, int lowe
     const int left = std::min(x, zero), right = std::max(x, zero);
     if (right > left)
         pDC->FillSolidRect(left, upper, right - left, lower - upper, below ? second : first);
-    const CString text = AmountText(amount);
+    const CString text = ObjectNumberText(obj, amount);
     const CSize size = pDC->GetTextExtent(text);
     const int y = (upper + lower - size.cy) / 2;
     pDC->TextOut(below ? zero + 2 : zero - 2 - size.cx, y, text);
@@ -157,7 +152,7 @@ void CHBar::DrawOneAmount(CRect rect, CDC* pDC)
     const int zero = scale.Column(m_nRefValue);
     const int half = BarHeight(rect, levels) / 2;
     for (const Level& l : levels)
-        AmountBar(pDC, scale, zero, l.row - half + 2, l.row + half - 2, l.amount[0], m_nRefValue,
+        AmountBar(pDC, obj, scale, zero, l.row - half + 2, l.row + half - 2, l.amount[0], m_nRefValue,
                   m_clrFirst.GetColor(), m_clrSecond.GetColor());
     ZeroColumn(pDC, rect, zero);
 }
@@ -236,9 +231,9 @@ void CHBar::DrawTwoAmounts(CRect rect, CDC* pDC)
     for (const Level& l : levels)
     {
         // The first amount in the upper half of the band, the second in the lower half.
-        AmountBar(pDC, scale, zero, l.row - half + 2, l.row, l.amount[0], INT_MIN, m_clrFirst.GetColor(),
+        AmountBar(pDC, obj, scale, zero, l.row - half + 2, l.row, l.amount[0], INT_MIN, m_clrFirst.GetColor(),
                   m_clrFirst.GetColor());
-        AmountBar(pDC, scale, zero, l.row, l.row + half - 2, l.amount[1], INT_MIN, m_clrSecond.GetColor(),
+        AmountBar(pDC, obj, scale, zero, l.row, l.row + half - 2, l.amount[1], INT_MIN, m_clrSecond.GetColor(),
                   m_clrSecond.GetColor());
     }
     ZeroColumn(pDC, rect, zero);

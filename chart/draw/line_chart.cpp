@@ -196,7 +196,7 @@ void CLine::DrawSeries(CRect rect, CDC* pDC, const int* series, int seriesNumber
         font.CreateFont(-MulDiv(10, pDC->GetDeviceCaps(LOGPIXELSY), 72), 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                         0, FF_SWISS, obj->GetEnglish() ? "Arial" : "굴림체");
         CFont* oldFont = pDC->SelectObject(&font);
-        pDC->TextOut(rect.left, painter.baseRow + 1, FormatNumberValue(base, 0, 0, "", 1, 0, 0));
+        pDC->TextOut(rect.left, painter.baseRow + 1, ObjectNumberText(obj, base));
         pDC->SelectObject(oldFont);
         pDC->SelectObject(&pen);
     }

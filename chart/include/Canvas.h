@@ -317,6 +317,10 @@ public:
     int GetTrendStyleValue() const { return m_nTrendStyleValue; }
     CCanvasTrend& GetCanvasTrend() { return m_Trend; }
     BOOL IsSeriesSelected() const { return m_bSelected; }
+    // The selected series' object id, -1 when none is selected.
+    int GetSelectedObject() const { return m_bSelected ? m_nSelObject : -1; }
+    // Erases the selection marks and drops the selection.
+    void ClearSelection();
 
 protected:
     // The crosshair drawn again at its last point without value tags (XOR); the mouse side of
@@ -358,7 +362,6 @@ private:
     static void MakeCrosshairTags();
     CRegionCanvas* VisibleRegionAt(CPoint point, int* id = nullptr) const;
     void DrawRubberLine();
-    void ClearSelection();
     // Commands.
     void RefreshWindow();
     void OnDrawModeButton();

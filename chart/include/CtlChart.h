@@ -48,7 +48,7 @@ public:
     void ShowControl(BOOL bShow) override;
     void SetCtlFont(CString strFont) override;
 
-    void OpenConfigDlg() override {}
+    void OpenConfigDlg() override;
     short AddLineChart(short nRegion, const char* lpszTitle, short nThick, unsigned long color, short nScale,
                        LONG_PTR pTimes, LONG_PTR pValues, long nCount) override;
     int AddLineRealData(short nRegion, short nObject, long nValue) override;
@@ -102,6 +102,14 @@ public:
     int GetCanvasVertBaseEntry() const { return m_nVertBaseEntry; }
     int GetBongLastVal(short nRegion, VARIANT* pOpen, VARIANT* pHigh, VARIANT* pLow, VARIANT* pClose);
     int GetGeneralLastVal(short nRegion, VARIANT* pValue);
+
+    // The volume-at-price chart (time kind -1): nCount price levels already grouped per price,
+    // each with its first and last volume parts and, when given, its middle part (three-part
+    // bars) and its percentage in hundredths of a per cent; the chart draws them from the
+    // highest price down, in the look of its volume-at-price object. Returns the number of
+    // levels, or -1 (nothing changed) for a negative or absurd count or a missing price or part.
+    int SetVolumeAtPrice(long nCount, const long* pPrices, const long* pFirst, const long* pLast,
+                         const long* pMiddle = nullptr, const long* pPercents = nullptr);
 
     // Real-time updates.
     int AddVolumeBarRealData(short nRegion, short nObject, long nValue);
@@ -166,11 +174,23 @@ public:
     void SetPropertyString(CString strText);
     CString GetPropertyString() { return GetProperties().GetPropertyString(); }
     void UseCanvasDblClick(CString strName) { UseDblClick(strName); }
-    CMenu* GetPopupMenu(CPoint) { return m_pPopupMenu; }
+    CMenu* GetPopupMenu(CPoint point);
+    // Id 101 switches the value lookup window on or off; other ids do nothing.
+    void ActionPopupMenu(unsigned int nID);
     // Clears the chart when the record's fourth field is 0; a null record does nothing.
     void UpdateOutputData(DATAUPDATEINFO* pInfo);
-    int GetExcelAlign(long, int) { return 0; }
-    CString GetCommonPath() override { return CString(); }
+    int GetExcelAlign(long nColumn, int nRow);
+    CString GetCommonPath() override;
+    // Hooks of the host's control family that this control leaves empty; hosts resolve them.
+    void AddChartData();
+    void SetConnectCtl();
+    void SetFontInfo();
+    void UpdateRealData();
+    void AddDataToCtl();
+    void AddRealDataToCtl();
+    void UpdatePriceIndexInfo();
+    // A refused command's message: this control shows none.
+    void ShowMessageBox(CString strText) override;
     // The bottom bar's spreadsheet button (10012): every column of the chart into a new workbook
     // of Excel, running or started; "Could not start Excel..." when there is none.
     afx_msg void OnSendToExcel();

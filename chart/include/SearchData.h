@@ -15,6 +15,8 @@ public:
     int m_nDecimals = 0;
     // Nonzero draws the row in the row colour.
     int m_nHighlight = 0;
+    // A series row: the value before, the unit colour, the precision; the time row: the count
+    // of older entries at the same time.
     int m_nReserved[3] = {0, 0, 0};
     CString m_strText;
     int m_nTimeKind = 0;

@@ -79,7 +79,7 @@ DHBARPROP& DHBARPROP::operator=(const DHBARPROP& src)
 void DHBARPROP::Serialize(CArchive& ar)
 {
     CRecordArchive io(ar);
-    io.Version(0);
+    io.IgnoredVersion(0);
     io.Texts({&S1, &S2, &S3, &Title});
     io.Int(BaseMode);
     io.Text(S5);

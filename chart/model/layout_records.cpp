@@ -124,7 +124,7 @@ DREGIONDATA::~DREGIONDATA() {}
 void DREGIONDATA::Serialize(CArchive& ar)
 {
     CRecordArchive io(ar);
-    io.Version(0);
+    io.IgnoredVersion(0);
     io.Ints({&I1, &TagOff, &Reverse});
     LeftSide.Serialize(ar);
     RightSide.Serialize(ar);

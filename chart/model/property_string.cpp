@@ -144,8 +144,9 @@ int Parser::Parse()
     if (!Next(whole, token, kLevel1) || !ParseTimeSection(token))
         return 0;
 
-    // Regions, then objects: a count, then that many items. A count of 0 ends the string
-    // there; a missing or negative count fails it.
+    // Regions, then objects: a count, then that many items. A count of 0 describes an empty
+    // chart: the model is emptied (name lists included) and the string ends there. A missing or
+    // negative count is a broken string and fails it.
     Span section;
     if (!Next(whole, section, kLevel1))
         return 0;
@@ -155,8 +156,10 @@ int Parser::Parse()
     int nRegions = ClampedAtoi(Text(count));
     if (nRegions < 0)
         return 0;
-    if (nRegions == 0)
+    if (nRegions == 0) {
+        m_props.ClearAll();
         return 1;
+    }
     for (int i = 0; i < nRegions; ++i) {
         Span item;
         if (!Next(section, item, kLevel2) || !ParseRegionItem(item))
@@ -168,6 +171,10 @@ int Parser::Parse()
     int nObjects = ClampedAtoi(Text(count));
     if (nObjects < 0)
         return 0;
+    if (nObjects == 0) {
+        m_props.ClearAll();
+        return 1;
+    }
     for (int i = 0; i < nObjects; ++i) {
         Span item;
         if (!Next(section, item, kLevel2))

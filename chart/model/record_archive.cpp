@@ -110,9 +110,12 @@ int CRecordArchive::Version(int nWritten)
     }
     BYTE nVersion;
     m_ar >> nVersion;
-    if (nVersion > nWritten)
-        AfxThrowArchiveException(CArchiveException::badSchema);
-    return nVersion;
+    return nVersion > nWritten ? nWritten : int(nVersion);
+}
+
+void CRecordArchive::IgnoredVersion(int nWritten)
+{
+    Version(nWritten);
 }
 
 void CRecordArchive::Int(int& n)

@@ -16,9 +16,12 @@ public:
 
     bool IsStoring() const { return m_ar.IsStoring() != FALSE; }
 
-    // Storing writes nWritten and returns it; loading reads the version byte and returns it,
-    // refusing (badSchema) a version newer than nWritten, whose layout this code cannot know.
+    // Storing writes nWritten and returns it; loading reads the version byte and returns it. A
+    // newer version is read as nWritten: its fields come first and in the same order, so a file
+    // written by a later release still loads.
     int Version(int nWritten);
+    // The version byte of a record whose reader ignores it: written as nWritten, skipped on loading.
+    void IgnoredVersion(int nWritten);
 
     void Int(int& n);
     void Ints(std::initializer_list<int*> fields);

@@ -170,6 +170,12 @@ void CTimeDataCell::AddLookupRow(int index, CObList& list) const
     row->m_nValue = m_pTimes && index >= 0 && index < m_nLength ? m_pTimes[index] : SERIES_NODATA;
     row->m_nHighlight = 1;
     row->m_nTimeKind = m_nKind;
+    // Entries sharing the time (ticks of one second): how many older ones come before it.
+    int sameTime = 0;
+    if (row->m_nValue != SERIES_NODATA)
+        while (index + 1 + sameTime < m_nLength && m_pTimes[index + 1 + sameTime] == row->m_nValue)
+            ++sameTime;
+    row->m_nReserved[0] = sameTime;
     list.AddTail(row);
 }
 

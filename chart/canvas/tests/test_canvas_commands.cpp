@@ -112,6 +112,34 @@ protected:
     void Command(UINT id) { canvas.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 };
 
+// The scroll bar's notification holds the position in one word; a chart of more bars than a
+// word counts still scrolls to the position the user stepped to.
+TEST(CanvasScroll, AStepPastTheSixteenBitPositionsKeepsTheWholePosition)
+{
+    CHostWindow host;
+    CCanvas canvas;
+    ASSERT_TRUE(host.Make(600, 300));
+    ASSERT_TRUE(canvas.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 300), &host, 100));
+    const int total = 70000;
+    const std::vector<int> times = DailyTimes(total);
+    canvas.SetTimes(times.data(), total);
+    canvas.AddDrawObject(canvas.AddRegion(), MakeSeriesObject(canvas, DRAWKIND_CANDLE, CandleSeries(total)));
+    canvas.SetDataReady(TRUE);
+    canvas.SetShowWindow(69000, 100);
+    ASSERT_NE(nullptr, canvas.GetBottomBar());
+    CXScrollBar* scroll = canvas.GetBottomBar()->GetScrollBar();
+    ASSERT_NE(nullptr, scroll);
+    ASSERT_EQ(69000, scroll->GetScrollPos());
+    CRect client;
+    scroll->GetClientRect(&client);
+    const LPARAM rightArrow = MAKELPARAM(client.right - 4, client.Height() / 2);
+    scroll->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, rightArrow);
+    scroll->SendMessage(WM_LBUTTONUP, 0, rightArrow);
+    EXPECT_EQ(69001, canvas.GetFirstIndex());
+    canvas.DestroyWindow();
+    host.DestroyWindow();
+}
+
 TEST_F(CanvasCommands, ZoomInAndBackRestoreTheWindow)
 {
     canvas.SetShowWindow(40, 30);

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "CanvasReadOut.h"
+#include "TimeDataCell.h"
 
 namespace
 {
@@ -143,6 +144,35 @@ TEST(ReadOutText, ValuesUseTheirDecimalsAndUnit)
     items.Add(item);
     const CString text = BuildReadOutText(items, 3, FALSE, 1);
     EXPECT_EQ(0, text.Find("RSI\x14\x14" "50.12")) << LPCSTR(text);
+}
+
+// Ticks of one second: the time item read from the time series' own row counts the older
+// entries at the time of the one under the pointer.
+TEST(ReadOutFromRows, TheTimeItemCountsTheOlderEntriesOfItsTime)
+{
+    CTimeDataCell time;
+    time.SetKind(4);
+    const int times[] = {93016, 93015, 93015, 93015, 93014}; // newest first
+    time.SetTimesRaw(times, 5);
+    const struct
+    {
+        int index;
+        int subCount;
+        const char* text;
+    } cases[] = {{0, 0, "09:30:16"}, {1, 2, "09:30:15+2"}, {2, 1, "09:30:15+1"}, {3, 0, "09:30:15"},
+                 {4, 0, "09:30:14"}};
+    for (const auto& c : cases)
+    {
+        CObList rows;
+        time.AddLookupRow(c.index, rows);
+        ASSERT_EQ(1, rows.GetCount());
+        CSearchData* row = static_cast<CSearchData*>(rows.GetHead());
+        const ReadOutItem item = ReadOutItemFromRow(*row, TRUE);
+        delete row;
+        EXPECT_EQ(c.subCount, item.subCount) << c.index;
+        CString label;
+        EXPECT_EQ(CString(c.text), FormatReadOutTime(item, 4, TRUE, label)) << c.index;
+    }
 }
 
 } // namespace

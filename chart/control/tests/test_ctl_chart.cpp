@@ -5,8 +5,11 @@
 #include <memory>
 
 #include "../../canvas/tests/canvas_fixture.h"
+#include "../../dialogs/tests/dialog_closer.h"
 #include "../../model/tests/property_string_fixture.h"
 #include "CtlChart.h"
+#include "SearchWnd.h"
+#include "chart_data_fixture.h"
 
 namespace
 {
@@ -209,12 +212,13 @@ TEST_P(ChartControlButtons, SwitchesDecideTheBottomBarButtons)
 
 INSTANTIATE_TEST_SUITE_P(Table, ChartControlButtons, ::testing::ValuesIn(kButtons));
 
-// A chart of version 27 with one region and no objects, in time kind 3 (interval).
+// A chart of version 27 with one region and one line, in time kind 3 (interval).
 std::string OneRegionChart()
 {
     using namespace propfixture;
     const int v = 27;
-    return Whole(v, TimeSection(v, 3), Section({RegionItem({"7", "0", "1"}, Side("won"), Side("pct"))}), Section({}));
+    return Whole(v, TimeSection(v, 3), Section({RegionItem({"7", "0", "1"}, Side("won"), Side("pct"))}),
+                 Section({HeaderOnlyObject(v, 0)}));
 }
 
 TEST_F(ChartControlWindow, PropertyStringGivenBeforeTheWindowIsAppliedWhenItIsMade)
@@ -260,6 +264,66 @@ TEST_F(ChartControlWindow, UpdateOutputDataClearsOnlyOnZeroAndIgnoresNull)
     info.nUpdate = 0;
     Ctl()->UpdateOutputData(&info);
     EXPECT_EQ(0, Ctl()->GetRegionCount());
+}
+
+TEST_F(ChartControlWindow, PopupCommand101SwitchesTheLookupWindowThatGoesAndComesWithTheChart)
+{
+    ASSERT_TRUE(Create());
+    chartdata::BongData data(30);
+    ASSERT_EQ(TRUE, chart->AddBongChart(data.pointers, 30, 0, 0));
+    Ctl()->ActionPopupMenu(102); // any other command: nothing
+    EXPECT_FALSE(Ctl()->IsLookupOn());
+    EXPECT_EQ(nullptr, Ctl()->GetLookupWnd());
+
+    Ctl()->ActionPopupMenu(101);
+    ASSERT_TRUE(Ctl()->IsLookupOn());
+    ASSERT_NE(nullptr, Ctl()->GetLookupWnd());
+    const HWND lookup = Ctl()->GetLookupWnd()->GetSafeHwnd();
+    const HWND window = chart->GetCtlHwnd();
+    EXPECT_TRUE(::IsWindowVisible(lookup));
+    Ctl()->ShowControl(FALSE);
+    EXPECT_FALSE(::IsWindowVisible(window));
+    EXPECT_FALSE(::IsWindowVisible(lookup));
+    Ctl()->ShowControl(TRUE);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_TRUE(::IsWindowVisible(lookup));
+
+    Ctl()->ActionPopupMenu(101);
+    EXPECT_FALSE(Ctl()->IsLookupOn());
+    EXPECT_FALSE(::IsWindow(lookup));
+    Ctl()->ShowControl(FALSE);
+    Ctl()->ShowControl(TRUE); // switched off, showing the chart brings no lookup back
+    EXPECT_EQ(nullptr, Ctl()->GetLookupWnd());
+}
+
+TEST_F(ChartControlWindow, HidingTheSelectedSeriesDropsTheSelectionSoADoubleClickOpensNoDialog)
+{
+    ASSERT_TRUE(Create());
+    chartdata::BongData data(30);
+    ASSERT_EQ(TRUE, chart->AddBongChart(data.pointers, 30, 0, 0));
+    CCtlChart* ctl = Ctl();
+    ctl->UpdateWindow();
+    // A point on the candles (object 0), found by the region's own hit test.
+    CRegionCanvas* region = ctl->GetRegion(0);
+    const CRect plot = region->GetPlotRect();
+    CPoint on(-1, -1);
+    for (int y = plot.top; y < plot.bottom && on.x < 0; ++y)
+        for (int x = plot.left; x < plot.right && on.x < 0; ++x)
+            if (region->HitTest(x, y) == 0)
+                on = CPoint(x, y);
+    ASSERT_GE(on.x, 0);
+    ctl->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(on.x, on.y));
+    ctl->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(on.x, on.y));
+    ASSERT_TRUE(ctl->IsSeriesSelected());
+    ASSERT_EQ(0, ctl->GetSelectedObject());
+
+    EXPECT_EQ(TRUE, chart->ShowHideObject(0, 0, 0));
+    EXPECT_FALSE(ctl->IsSeriesSelected());
+    EXPECT_EQ(0, region->GetDrawObject(0)->m_nSelected);
+    CDialogScript script;
+    script.Then([](HWND dlg) { CDialogScript::Click(dlg, IDCANCEL); });
+    ctl->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(on.x, on.y));
+    EXPECT_EQ(0, script.Shown()) << "the hidden candles' dialog opened";
 }
 
 TEST_F(ChartControlWindow, DestroyingThroughTheInterfaceDestroysTheWindow)

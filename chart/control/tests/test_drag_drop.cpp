@@ -347,6 +347,27 @@ TEST_F(ChartDrop, ASoundBlockBecomesCandlesOfTheRegionUnderThePoint)
     EXPECT_EQ(1, Ctl()->GetRegion(region)->GetObjectAt(1)->m_nAxisSide);
 }
 
+// A data link clearing the chart while the user answers the modal axis dialog.
+CCtlChart* s_pClearedChart = nullptr;
+BOOL ClearingAxisDialog(CWnd*, BOOL, int&)
+{
+    if (s_pClearedChart)
+        s_pClearedChart->Remove_Chart_All();
+    return TRUE;
+}
+
+TEST_F(ChartDrop, ADropWhoseSeriesCannotBeAddedLeavesNoTimesBehind)
+{
+    ASSERT_TRUE(Drop(Block(3, 20260105), InRegion()));
+    s_pClearedChart = Ctl();
+    CCanvas::SetDropAxisDialog(&ClearingAxisDialog);
+    EXPECT_FALSE(Drop(Block(2, 20260110), InRegion())) << "its region went while the dialog was open";
+    s_pClearedChart = nullptr;
+    EXPECT_EQ(0, Ctl()->GetRegionCount());
+    EXPECT_EQ(0, Ctl()->GetTotalCount()) << "the refused block's times were merged";
+    EXPECT_EQ(0, chart->GetChartDataCount());
+}
+
 struct RefusedCase
 {
     const char* what;

@@ -240,7 +240,8 @@ TEST(ChartArchive, ReopenedChartKeepsItsLaterChanges)
     using namespace propfixture;
     const int v = 27;
     const std::string oneRegion =
-        Whole(v, TimeSection(v, 3), Section({RegionItem({"7", "0", "1"}, Side("won"), Side("pct"))}), Section({}));
+        Whole(v, TimeSection(v, 3), Section({RegionItem({"7", "0", "1"}, Side("won"), Side("pct"))}),
+              Section({HeaderOnlyObject(v, 0)}));
     CHostWindow host;
     ASSERT_TRUE(host.Make(400, 300));
     std::vector<BYTE> bytes;

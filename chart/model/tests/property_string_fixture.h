@@ -74,6 +74,15 @@ inline std::string Section(const std::vector<std::string>& items)
     return Join(L2, all);
 }
 
+// An object item with its header fields only: its kind record keeps its initial values.
+inline std::string HeaderOnlyObject(int v, int kind)
+{
+    std::vector<std::string> f = {std::to_string(kind), "0", "1"};
+    if (v >= 26)
+        f.push_back("0");
+    return Join(L4, f);
+}
+
 inline std::string Whole(int v, const std::string& time, const std::string& regions, const std::string& objects)
 {
     return Join(L1, {std::to_string(v), time, regions, objects});

@@ -52,13 +52,19 @@ TEST(LayoutRecordArchive, Region)
     EXPECT_EQ(8, fromOld.LeftSide.Decimals);
     EXPECT_EQ(CCtlColor::Rgb(0x112233), fromOld.LeftSide.UnitColor);
 
-    // Unknown versions are refused, the region's own and its sides'.
-    Bytes newer = bytes;
-    newer[0] = 1;
-    EXPECT_EQ(CArchiveException::badSchema, LoadRecord(newer, loaded));
-    Bytes newerSide = bytes;
-    newerSide[13] = 2; // the left side's version byte
-    EXPECT_EQ(CArchiveException::badSchema, LoadRecord(newerSide, loaded));
+    // Files of later releases load: the region's own version byte is not read, a newer side
+    // is read like the written one.
+    for (size_t at : {size_t(0), size_t(13)}) // the region's and the left side's version byte
+    {
+        Bytes newer = bytes;
+        newer[at] = 7;
+        DREGIONDATA fromNewer;
+        ASSERT_EQ(-1, LoadRecord(newer, fromNewer, &consumed)) << "byte " << at;
+        EXPECT_EQ(newer.size(), consumed) << "byte " << at;
+        EXPECT_EQ(3, fromNewer.I1) << "byte " << at;
+        EXPECT_STREQ("left", fromNewer.LeftSide.Unit) << "byte " << at;
+        EXPECT_EQ(1, fromNewer.RightSide.Fixed) << "byte " << at;
+    }
 
     for (size_t n = 0; n < bytes.size(); ++n)
         EXPECT_EQ(CArchiveException::endOfFile, LoadRecord(Bytes(bytes.begin(), bytes.begin() + n), loaded));

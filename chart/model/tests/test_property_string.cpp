@@ -250,15 +250,17 @@ TEST(PropertyString, FailuresLeaveAnEmptyModel)
     }
 }
 
-TEST(PropertyString, ZeroCountsKeepWhatWasRead)
+// A count of 0 describes an empty chart: the parse succeeds with nothing in the model, not
+// even the regions or names read before it; the time record stays as read.
+TEST(PropertyString, ZeroCountsEmptyTheModelAndSucceed)
 {
     const int v = 27;
     Model m;
     ASSERT_NE(0, m.props.ParsePropertyString(Whole(v, TimeSection(v), OneRegion(v), Section({})).c_str()));
-    EXPECT_EQ(1, m.props.m_RegionList.GetCount());
+    EXPECT_EQ(0, m.props.m_RegionList.GetCount());
     EXPECT_EQ(0, m.props.m_ObjectList.GetCount());
-    EXPECT_EQ(1, m.lists[0].GetSize());
-    EXPECT_EQ(1, m.lists[1].GetSize());
+    EXPECT_EQ(0, m.lists[0].GetSize());
+    EXPECT_EQ(0, m.lists[1].GetSize());
 
     Model none;
     ASSERT_NE(0, none.props.ParsePropertyString(
@@ -266,6 +268,7 @@ TEST(PropertyString, ZeroCountsKeepWhatWasRead)
     EXPECT_EQ(6, none.props.GetTimeKind());
     EXPECT_EQ(0, none.props.m_RegionList.GetCount());
     EXPECT_EQ(0, none.props.m_ObjectList.GetCount());
+    EXPECT_EQ(0, none.lists[0].GetSize()); // the time section's names went with the rest
 }
 
 TEST(PropertyString, MissingKindFieldsKeepTheirInitialValues)
@@ -305,7 +308,8 @@ TEST(PropertyString, RegionHeaderFieldsByVersion)
         Model m;
         std::string regions = Section({RegionItem(c.header, Side("r"), Side("l"))});
         ASSERT_NE(0, m.props.ParsePropertyString(
-                         Whole(c.version, TimeSection(c.version), regions, Section({})).c_str()))
+                         Whole(c.version, TimeSection(c.version), regions, Section({LineItem(c.version, "1")}))
+                             .c_str()))
             << c.version;
         const DREGIONDATA& region = *m.props.m_RegionList.GetHead();
         EXPECT_EQ(7, region.I1);
