@@ -439,6 +439,11 @@ struct UnreadCase
     int status; // the coin afterwards: 1 watched, 2 waiting
 };
 
+void PrintTo(const UnreadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class UnreadOrders : public Trading, public ::testing::WithParamInterface<UnreadCase>
 {
 };
