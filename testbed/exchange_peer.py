@@ -94,7 +94,8 @@ Control channel (newline-delimited JSON; replies {"ok":true,...} or {"ok":false,
     {"cmd":"clear_replies"}
     {"cmd":"fault","mode":M[,"path":P][,"times":N][,params]}  arm a fault; "none" clears all.
       "path" is an exact path, or a prefix when it ends in "/"; without it every path.
-      "times" (alias "count"): replies it applies to, unlimited when absent. Faults are
+      "times" (alias "count"): replies it applies to, unlimited when absent. "after": N lets
+      the first N matching requests pass untouched before it applies. Faults are
       checked in the order armed; the first that matches applies. Every mode takes
       "delay_ms" (wait before replying).
       Replacing modes (request still checked and recorded, nothing carried out):
@@ -111,6 +112,8 @@ Control channel (newline-delimited JSON; replies {"ok":true,...} or {"ok":false,
         truncated     Content-Length of the whole reply, half of it sent, connection closed
         no_length     no Content-Length; "Connection: close" ends the body
         chunked       Transfer-Encoding: chunked
+        garbled       HTTP 200, an HTML text ("text" overrides) instead of the reply
+        hang_up       the connection is closed without any reply
 """
 
 import argparse

@@ -28,7 +28,7 @@ NON_JSON_TEXT = "<html><head><title>503 Service Temporarily Unavailable</title><
 # uses up its nonce) but no order or other change is carried out.
 REPLACING_FAULTS = ("non_json", "error_status", "http_401", "http_500", "http_error", "close")
 # Faults that only change how the real reply travels: the request is carried out.
-SHAPING_FAULTS = ("slow", "cut_json", "truncated", "no_length", "chunked")
+SHAPING_FAULTS = ("slow", "cut_json", "truncated", "no_length", "chunked", "garbled", "hang_up")
 FAULT_MODES = REPLACING_FAULTS + SHAPING_FAULTS
 RECORDED_REPLY_BYTES = 4096
 MAX_DELAY_MS = 120_000
@@ -79,7 +79,10 @@ class Fault:
         self.times = msg.get("times", msg.get("count"))
         if self.times is not None and (not isinstance(self.times, int) or self.times < 1):
             raise ValueError("times must be a positive integer")
-        self.params = {k: v for k, v in msg.items() if k not in ("cmd", "mode", "path", "times", "count")}
+        self.after = msg.get("after", 0)
+        if not isinstance(self.after, int) or isinstance(self.after, bool) or self.after < 0:
+            raise ValueError("after must be a non-negative integer")
+        self.params = {k: v for k, v in msg.items() if k not in ("cmd", "mode", "path", "times", "count", "after")}
         http_status = self.params.get("http_status", 500)
         if not isinstance(http_status, int) or not 100 <= http_status <= 599:
             raise ValueError("http_status must be 100..599")
@@ -94,7 +97,7 @@ class Fault:
         return self.path.endswith("/") and path.startswith(self.path)
 
     def describe(self):
-        return {"mode": self.mode, "path": self.path, "times": self.times, **self.params}
+        return {"mode": self.mode, "path": self.path, "times": self.times, "after": self.after, **self.params}
 
 
 def to_json_bytes(payload):
@@ -147,6 +150,10 @@ class Exchange:
     def _take_fault(self, path):
         for fault in self.faults:
             if fault.matches(path):
+                if fault.after > 0:
+                    # Still letting its first matching requests pass.
+                    fault.after -= 1
+                    continue
                 if fault.times is not None:
                     fault.times -= 1
                     if fault.times == 0:
@@ -269,7 +276,7 @@ class Exchange:
         reply.delay_ms = fault.delay_ms
         p = fault.params
         mode = fault.mode
-        if mode == "non_json":
+        if mode in ("non_json", "garbled"):
             reply.http_status = 200
             reply.body = str(p.get("text", NON_JSON_TEXT)).encode("utf-8")
             reply.content_type = "text/html; charset=utf-8"
@@ -287,6 +294,8 @@ class Exchange:
             reply.body = reply.body[:max(0, len(reply.body) // 2)]
         elif mode in ("truncated", "no_length", "chunked", "close"):
             reply.shape = mode
+        elif mode == "hang_up":
+            reply.shape = "close"
         return reply
 
 

@@ -451,6 +451,34 @@ class FaultTest(PeerCase):
         self.assertEqual(self.post("/trade/market_buy", "units=1&currency=XRP")[1]["status"], "0000")
         self.assertEqual(self.ok("balance")["available"]["XRP"], "2001")
 
+    def test_shaping_fault_of_an_order_carries_it_out_and_spoils_only_the_reply(self):
+        cases = [("garbled", lambda fetch: self.assertEqual(fetch()[2][:1], b"<")),
+                 ("hang_up", lambda fetch: self.assertRaises(http.client.RemoteDisconnected, fetch)),
+                 ("truncated", lambda fetch: self.assertRaises(http.client.IncompleteRead, fetch))]
+        for units, (mode, check) in enumerate(cases, start=1):
+            with self.subTest(mode):
+                self.ok("reset")
+                self.ok("fault", mode=mode, path="/trade/market_buy", times=1)
+                body, headers = self.signed("/trade/market_buy", "units=%d&currency=XRP" % units)
+                check(lambda: self.fetch("POST", "/trade/market_buy", body, headers))
+                record = self.last_record()
+                self.assertEqual((record["fault"], record["status"]), (mode, "0000"))
+                self.assertTrue(record["order_id"])
+                self.assertEqual(self.ok("balance")["available"]["XRP"], str(2000 + units))
+
+    def test_fault_after_lets_the_first_matching_requests_pass(self):
+        self.ok("fault", mode="non_json", path="/info/balance", after=2, times=1)
+        self.assertEqual(self.ok("state")["faults"][0]["after"], 2)
+        self.assertEqual(self.get_json("/public/ticker/ALL")[1]["status"], "0000")
+        for _ in range(2):
+            self.assertEqual(self.post("/info/balance", "currency=BTC")[1]["status"], "0000")
+        body, headers = self.signed("/info/balance", "currency=BTC")
+        self.assertEqual(self.fetch("POST", "/info/balance", body, headers)[2][:1], b"<")
+        self.assertEqual(self.post("/info/balance", "currency=BTC")[1]["status"], "0000")
+        self.assertEqual(self.ok("state")["faults"], [])
+        for after in (-1, "1", True):
+            self.assertFalse(self.ctl("fault", mode="close", after=after)["ok"])
+
     def test_canned_reply_for_a_private_path(self):
         self.ok("set_reply", path="/info/balance", json={"status": "0000", "data": {"available_krw": "text"}})
         self.assertEqual(self.post("/info/balance", "currency=BTC")[1]["data"], {"available_krw": "text"})

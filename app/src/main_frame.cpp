@@ -438,16 +438,18 @@ LRESULT CMainFrame::OnForceLogout(WPARAM, LPARAM)
 
 void CMainFrame::OnDestroy()
 {
-    // The sign-off goes out and is answered (or given up after a moment) before the link
-    // closes: closing resets the connection at once and would drop it.
+    // The trading manager withdraws its real-time registrations first, so that the sign-off
+    // follows them on the link: its answer (or giving up on it after a moment) tells that the
+    // server has read them all before the link closes. Closing resets the connection at once
+    // and would drop whatever the server has not taken yet.
+    if (::IsWindow(m_RcmdCoinManager.GetSafeHwnd()))
+        m_RcmdCoinManager.DestroyWindow();
+    Trace("trading manager destroyed");
+
     char id[50] = {0};
     CSharedData::GetUserID(id, sizeof id);
     SendSignOff(id);
     Trace("sign-off");
-
-    if (::IsWindow(m_RcmdCoinManager.GetSafeHwnd()))
-        m_RcmdCoinManager.DestroyWindow();
-    Trace("trading manager destroyed");
 
     if (m_nIdleTimer != 0)
         KillTimer(m_nIdleTimer);

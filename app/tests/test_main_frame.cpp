@@ -73,7 +73,7 @@ TEST_F(FrameTest, InitialisesAndIsDestroyedInItsOrder)
     s_trace.clear();
     ::DestroyWindow(m_hFrame);
     m_hFrame = NULL;
-    const std::vector<std::string> end = {"sign-off", "trading manager destroyed", "timers", "poll stopped",
+    const std::vector<std::string> end = {"trading manager destroyed", "sign-off", "timers", "poll stopped",
                                           "notice window", "link closed", "screens destroyed", "position saved",
                                           "tool bar destroyed", "system end"};
     EXPECT_EQ(end, s_trace);

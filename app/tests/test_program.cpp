@@ -340,6 +340,74 @@ namespace {
 
 // Until the main window takes a lost connection over itself, the link reports it: its own box,
 // then the logout, which ends the program.
+// The real-time registrations of a record: (code, key) of each of its keys.
+std::vector<std::string> Keys(const std::vector<Json::Value>& records)
+{
+    std::vector<std::string> keys;
+    for (const Json::Value& r : records)
+        for (const Json::Value& key : r["keys"])
+            keys.push_back(std::to_string(r["code"].asInt()) + " " + key["key"].asString());
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+// Whichever way the user leaves, 시스템 → 종료 (command 106) or the logout confirmed, every
+// real-time registration of the session (settlement and forced sell "ALL", each recommended
+// coin's signals) is withdrawn before the link closes; a server that never answers the sign-off
+// holds the exit only for the sign-off's short wait.
+TEST_F(ProgramRunTest, EveryRegistrationIsWithdrawnBeforeTheLinkCloses)
+{
+    const struct {
+        const char* name;
+        bool viaLogout;
+        bool silentSignOff;
+    } cases[] = {{"quit", false, false}, {"logout", true, false}, {"quit, sign-off unanswered", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool viaLogout = c.viaLogout;
+        m_peer.Must("{\"cmd\":\"reset\"}");
+        Program program(*m_root);
+        ASSERT_TRUE(program.Started());
+        HWND login = program.WaitForWindow("#32770", kLoginCaption, kStartLimit);
+        ASSERT_NE((HWND)NULL, login);
+        LogInFromOutside(login, "user1", "pw1");
+        HWND frame = WaitForMainWindow(program, kStartLimit);
+        ASSERT_NE((HWND)NULL, frame);
+        // 200 and 300, then 100 for each of the three recommended coins.
+        ASSERT_TRUE(WaitForRecord("register", 100, 3, kStartLimit, program));
+        const std::vector<std::string> registered = Keys(Records("register"));
+        ASSERT_EQ(5u, registered.size());
+        if (c.silentSignOff)
+            m_peer.Must("{\"cmd\":\"set_reply\",\"tr\":1201,\"silent\":true}");
+
+        if (viaLogout) {
+            ::PostMessageA(frame, WM_CLOSE, 0, 0);
+            HWND logout = program.WaitForWindow("#32770", "로그아웃", kStartLimit);
+            ASSERT_NE((HWND)NULL, logout);
+            ::PostMessageA(logout, WM_COMMAND, MAKEWPARAM(1021, BN_CLICKED), (LPARAM)::GetDlgItem(logout, 1021));
+        } else {
+            ::PostMessageA(frame, WM_COMMAND, 106, 0);
+        }
+        const DWORD asked = ::GetTickCount();
+        ASSERT_TRUE(program.WaitForEnd(20000));
+        EXPECT_LT(::GetTickCount() - asked, 10000u);
+        EXPECT_EQ(0u, program.ExitCode());
+
+        EXPECT_EQ(registered, Keys(Records("unregister")));
+        // Each on its connection before that connection closed.
+        int closedAt = -1;
+        const int conn = Records("register").front()["conn"].asInt();
+        for (const Json::Value& r : Records("close"))
+            if (r["conn"].asInt() == conn)
+                closedAt = r["seq"].asInt();
+        ASSERT_GT(closedAt, 0) << "the connection never closed";
+        for (const Json::Value& r : Records("unregister")) {
+            EXPECT_EQ(conn, r["conn"].asInt());
+            EXPECT_LT(r["seq"].asInt(), closedAt);
+        }
+    }
+}
+
 TEST_F(ProgramRunTest, ALostConnectionIsReportedAndEndsTheSession)
 {
     Program program(*m_root);

@@ -39,7 +39,9 @@ public:
 
     // One signed POST of endpoint with parameters ("name=value&..."); the reply text. A read
     // whose reply is not JSON is posted again, at most four times in all; a request under
-    // "/trade/" (an order) is posted exactly once whatever comes back. The caller judges "status".
+    // "/trade/" (an order) is posted exactly once whatever comes back. A post gives up on an
+    // exchange silent beyond its 15 s time-outs (connect, send, receive) with the empty text, or
+    // what was read. The caller judges "status".
     static CString RequestPrivateData(CString strEndpoint, CString strParams);
     // NUL-terminated UTF-8 to the ANSI code page.
     static CString UTF8toANSI(LPCSTR pszUTF8);

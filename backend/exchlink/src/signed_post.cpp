@@ -9,6 +9,13 @@ namespace {
 
 const DWORD kReplyChunk = 3072;
 
+// Connect, send and receive time-out of a private request: an exchange that stops answering
+// must not hold the user-interface thread, which waits for the reply, indefinitely. Long enough
+// for an exchange that is merely busy; an order given up on is settled by its caller.
+const DWORD kTimeOutMs = 15000;
+const DWORD kTimeOutOptions[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                                 INTERNET_OPTION_RECEIVE_TIMEOUT};
+
 void DropError(CInternetException* e)
 {
     char szError[256];
@@ -33,11 +40,16 @@ CString CZembraSigner::Post(const ZEMBRA_SIGNED_REQUEST& req)
     try
     {
         pSession = new CInternetSession(NULL, 1, PRE_CONFIG_INTERNET_ACCESS);
+        for (DWORD option : kTimeOutOptions)
+            pSession->SetOption(option, kTimeOutMs);
         pConnection = pSession->GetHttpConnection(strServer, nPort);
         DWORD dwFlags = INTERNET_FLAG_MAKE_PERSISTENT;
         if (dwService == AFX_INET_SERVICE_HTTPS)
             dwFlags |= INTERNET_FLAG_SECURE;
         pFile = pConnection->OpenRequest(CHttpConnection::HTTP_VERB_POST, strObject, NULL, 1, NULL, NULL, dwFlags);
+        // Not every WinINet hands the session's time-outs on to its requests.
+        for (DWORD option : kTimeOutOptions)
+            pFile->SetOption(option, kTimeOutMs);
 
         const char* headers[] = {"Content-Type: application/x-www-form-urlencoded", req.szHeaderKey,
                                  req.szHeaderSign, req.szHeaderNonce, req.szHeaderClientType};

@@ -276,7 +276,7 @@ TEST_F(Agent, ShutDownJoinsEveryFeedThreadWhilePollsAreInFlight)
 }
 
 // The feeds give up on a reply after a few seconds; signed private requests, sent over the same
-// host meanwhile, wait for theirs as ever: a read is not repeated, an order not sent twice.
+// host meanwhile, wait longer for theirs: a read is not repeated, an order not sent twice.
 TEST_F(Agent, PrivateRequestsWaitForASlowReplyWhileTheFeedsPoll)
 {
     CZembraAPIAgent::SetKeys("molvane-demo-key", "molvane-demo-secret");

@@ -15,6 +15,10 @@
 #include "TokenBoardApi.h"
 #include "TokenBoardRecords.h"
 
+namespace tokenboard {
+struct BalanceReply;
+}
+
 typedef CMap<CString, LPCSTR, _AUTO_SIGNAL, const _AUTO_SIGNAL&> CAutoSignalMap;
 typedef std::vector<_AUTO_SIGNAL*> CAutoSignalLog;
 typedef CMap<CString, LPCSTR, LONGLONG, LONGLONG> CCoinPriceMap;
@@ -92,14 +96,21 @@ private:
     void AppendSignalLog(const _AUTO_SIGNAL& signal);
     static void RelayToScreens(HWND hSender, LPARAM lParam);
 
-    // Orders.
-    LONGLONG GetAvailableMoney(const _AUTO_SIGNAL& signal, CString strCode);
-    double GetHoldQuantity(const _AUTO_SIGNAL& signal, CString strCode);
+    // Orders. The balance queries keep the whole reply in pRead when one is given, to settle
+    // an order whose reply cannot be read.
+    LONGLONG GetAvailableMoney(const _AUTO_SIGNAL& signal, CString strCode, tokenboard::BalanceReply* pRead = NULL);
+    double GetHoldQuantity(const _AUTO_SIGNAL& signal, CString strCode, tokenboard::BalanceReply* pRead = NULL);
     double GetOrderVol(CString strCode, LONGLONG nMoney, double dPercent) const;
     static CString GetStrVolume(CString strCode, double dQuantity);
     int BuyOrder(const _AUTO_SIGNAL& signal);
     int SellOrder(const _AUTO_SIGNAL& signal);
-    int SendSellOrder(const _AUTO_SIGNAL& signal, double dQuantity, LPCSTR pszFailPrefix);
+    int SendSellOrder(const _AUTO_SIGNAL& signal, double dQuantity, LPCSTR pszFailPrefix,
+                      const tokenboard::BalanceReply* pBefore);
+    // The outcome of an order sent: from its reply, or, when the reply is empty or no JSON (the
+    // exchange may have carried it out), from the balance read again and compared with pBefore
+    // (none: the outcome stays unknown). 1 when carried out; an unknown outcome counts as not.
+    int OrderOutcome(const _AUTO_SIGNAL& signal, const CString& strReply, const tokenboard::BalanceReply* pBefore);
+    int SettleFromBalance(const _AUTO_SIGNAL& signal, const tokenboard::BalanceReply* pBefore);
     void ShowOrderErrorInfo(const _AUTO_SIGNAL& signal, CString strText);
     int ShowMarketOrderReturnInfo(const _AUTO_SIGNAL& signal, CString strReply);
     void ProcessStattlement();

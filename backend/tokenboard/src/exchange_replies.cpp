@@ -146,6 +146,20 @@ BalanceReply ReadBalanceReply(const CString& strReply, LPCSTR pszCoin)
     return reply;
 }
 
+SettledOutcome SettleByBalance(bool bBuy, const BalanceReply& before, const BalanceReply& after)
+{
+    if (before.verdict != REPLY_OK || after.verdict != REPLY_OK)
+        return SETTLED_UNKNOWN;
+    if (before.hasQuantity && after.hasQuantity)
+    {
+        const bool moved = bBuy ? after.availableCoin > before.availableCoin : after.availableCoin < before.availableCoin;
+        return moved ? SETTLED_CARRIED_OUT : SETTLED_NOT_CARRIED_OUT;
+    }
+    if (bBuy && before.hasMoney && after.hasMoney)
+        return after.availableKrw < before.availableKrw ? SETTLED_CARRIED_OUT : SETTLED_NOT_CARRIED_OUT;
+    return SETTLED_UNKNOWN;
+}
+
 OrderReply ReadOrderReply(const CString& strReply)
 {
     OrderReply reply;

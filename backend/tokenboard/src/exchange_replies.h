@@ -43,6 +43,19 @@ struct OrderReply
     std::vector<OrderFill> fills;
 };
 
+// What the account says of an order whose reply could not be read.
+enum SettledOutcome
+{
+    SETTLED_CARRIED_OUT,
+    SETTLED_NOT_CARRIED_OUT,
+    SETTLED_UNKNOWN // the reads lack the figures to compare
+};
+
+// An order compared by the balances read before and after it: a buy carried out holds more of
+// the coin, a sell less. A buy whose reads hold no coin figure is judged by the won available,
+// which only a carried-out buy lowers.
+SettledOutcome SettleByBalance(bool bBuy, const BalanceReply& before, const BalanceReply& after);
+
 // A reply to "/info/balance" with "currency=<pszCoin>".
 BalanceReply ReadBalanceReply(const CString& strReply, LPCSTR pszCoin);
 // A reply to "/trade/market_buy" or "/trade/market_sell".

@@ -36,6 +36,19 @@ const BalanceTexts kQuantityTexts = {
     "잔고조회 실패!!, API 응답에 잔고 수량이 없습니다.",
 };
 
+// What an order whose reply could not be read came to, as the trader is told.
+const char kSettledCarriedOut[] = "주문 응답을 확인할 수 없어 잔고로 확인했습니다: 체결됨";
+const char kSettledNotCarriedOut[] = "주문 응답을 확인할 수 없어 잔고로 확인했습니다: 미체결";
+const char kSettledUnknown[] =
+    "주문 응답을 확인할 수 없고 잔고도 조회하지 못해 체결 여부를 알 수 없습니다. 잔고를 확인해 주십시오.";
+
+enum BalanceValue
+{
+    VALUE_MONEY,
+    VALUE_QUANTITY,
+    VALUE_ANY // whatever the reply holds; the caller judges
+};
+
 } // namespace
 
 // --- events ------------------------------------------------------------------------------
@@ -100,7 +113,7 @@ namespace {
 
 // One balance query; false (after its failure was logged, and shown unless unreadable) when no
 // value came back.
-bool QueryBalance(const CString& strCode, const BalanceTexts& texts, bool wantMoney, BalanceReply& reply,
+bool QueryBalance(const CString& strCode, const BalanceTexts& texts, BalanceValue want, BalanceReply& reply,
                   CString& failure)
 {
     CString text = CZembraAPIAgent::RequestPrivateData(kBalancePath, BalanceParams(strCode));
@@ -126,7 +139,7 @@ bool QueryBalance(const CString& strCode, const BalanceTexts& texts, bool wantMo
     case REPLY_OK:
         break;
     }
-    if (!(wantMoney ? reply.hasMoney : reply.hasQuantity))
+    if ((want == VALUE_MONEY && !reply.hasMoney) || (want == VALUE_QUANTITY && !reply.hasQuantity))
     {
         failure = texts.noValue;
         return false;
@@ -136,11 +149,14 @@ bool QueryBalance(const CString& strCode, const BalanceTexts& texts, bool wantMo
 
 } // namespace
 
-LONGLONG CRcmdCoinManager::GetAvailableMoney(const _AUTO_SIGNAL& signal, CString strCode)
+LONGLONG CRcmdCoinManager::GetAvailableMoney(const _AUTO_SIGNAL& signal, CString strCode, BalanceReply* pRead)
 {
     BalanceReply reply;
     CString failure;
-    if (QueryBalance(strCode, kMoneyTexts, true, reply, failure))
+    const bool read = QueryBalance(strCode, kMoneyTexts, VALUE_MONEY, reply, failure);
+    if (pRead != NULL)
+        *pRead = reply;
+    if (read)
         return reply.availableKrw;
     Log(failure);
     if (failure != kMoneyTexts.unreadable)
@@ -148,11 +164,14 @@ LONGLONG CRcmdCoinManager::GetAvailableMoney(const _AUTO_SIGNAL& signal, CString
     return -1;
 }
 
-double CRcmdCoinManager::GetHoldQuantity(const _AUTO_SIGNAL& signal, CString strCode)
+double CRcmdCoinManager::GetHoldQuantity(const _AUTO_SIGNAL& signal, CString strCode, BalanceReply* pRead)
 {
     BalanceReply reply;
     CString failure;
-    if (QueryBalance(strCode, kQuantityTexts, false, reply, failure))
+    const bool read = QueryBalance(strCode, kQuantityTexts, VALUE_QUANTITY, reply, failure);
+    if (pRead != NULL)
+        *pRead = reply;
+    if (read)
         return reply.availableCoin < 0 ? 0 : reply.availableCoin;
     Log(failure);
     if (failure != kQuantityTexts.unreadable)
@@ -181,7 +200,8 @@ int CRcmdCoinManager::BuyOrder(const _AUTO_SIGNAL& signal)
 {
     Log("자동주문: 매수주문");
     const CString code = SignalCoinCode(signal);
-    const LONGLONG money = GetAvailableMoney(signal, code);
+    BalanceReply before;
+    const LONGLONG money = GetAvailableMoney(signal, code, &before);
     const double quantity = GetOrderVol(code, money, signal.dPercent);
     if (quantity == -1)
     {
@@ -199,21 +219,14 @@ int CRcmdCoinManager::BuyOrder(const _AUTO_SIGNAL& signal)
         return 0;
     }
 
-    CString reply = CZembraAPIAgent::RequestPrivateData(kBuyPath, OrderParams(units, code));
-    if (reply.IsEmpty())
-    {
-        const char* text = "매수주문 실패!!, API 응답을 받지 못했습니다.";
-        Log(text);
-        ShowOrderErrorInfo(signal, text);
-        return 0;
-    }
-    return ShowMarketOrderReturnInfo(signal, reply);
+    return OrderOutcome(signal, CZembraAPIAgent::RequestPrivateData(kBuyPath, OrderParams(units, code)), &before);
 }
 
 int CRcmdCoinManager::SellOrder(const _AUTO_SIGNAL& signal)
 {
     const CString code = SignalCoinCode(signal);
-    const double quantity = GetHoldQuantity(signal, code);
+    BalanceReply before;
+    const double quantity = GetHoldQuantity(signal, code, &before);
     if (quantity == -1)
     {
         const char* text = "매도주문 실패!!, 잔고 체크중 Zembra API에서 에러 발생";
@@ -221,11 +234,12 @@ int CRcmdCoinManager::SellOrder(const _AUTO_SIGNAL& signal)
         ShowOrderErrorInfo(signal, text);
         return 0;
     }
-    return SendSellOrder(signal, quantity, "매도주문 실패!!");
+    return SendSellOrder(signal, quantity, "매도주문 실패!!", &before);
 }
 
 // The market sell of a held quantity; nothing is sent when the quantity comes to no unit.
-int CRcmdCoinManager::SendSellOrder(const _AUTO_SIGNAL& signal, double dQuantity, LPCSTR pszFailPrefix)
+int CRcmdCoinManager::SendSellOrder(const _AUTO_SIGNAL& signal, double dQuantity, LPCSTR pszFailPrefix,
+                                    const BalanceReply* pBefore)
 {
     const CString code = SignalCoinCode(signal);
     const CString units = GetStrVolume(code, dQuantity);
@@ -237,33 +251,50 @@ int CRcmdCoinManager::SendSellOrder(const _AUTO_SIGNAL& signal, double dQuantity
         ShowOrderErrorInfo(signal, text);
         return 0;
     }
-    CString reply = CZembraAPIAgent::RequestPrivateData(kSellPath, OrderParams(units, code));
-    if (reply.IsEmpty())
+    return OrderOutcome(signal, CZembraAPIAgent::RequestPrivateData(kSellPath, OrderParams(units, code)), pBefore);
+}
+
+int CRcmdCoinManager::OrderOutcome(const _AUTO_SIGNAL& signal, const CString& strReply, const BalanceReply* pBefore)
+{
+    if (!strReply.IsEmpty() && ReadOrderReply(strReply).verdict != REPLY_UNREADABLE)
+        return ShowMarketOrderReturnInfo(signal, strReply);
+    // No reply (a cut connection, a time-out) or no JSON: the exchange may have carried the order
+    // out all the same. Posting it again could trade twice; the account tells.
+    LogF("%s주문 응답을 확인할 수 없음(%s), 잔고로 체결 여부 확인", (LPCSTR)SideText(signal),
+         strReply.IsEmpty() ? "응답 없음" : "해석 불가");
+    return SettleFromBalance(signal, pBefore);
+}
+
+int CRcmdCoinManager::SettleFromBalance(const _AUTO_SIGNAL& signal, const BalanceReply* pBefore)
+{
+    SettledOutcome outcome = SETTLED_UNKNOWN;
+    if (pBefore != NULL)
     {
-        text.Format("%s, API 응답을 받지 못했습니다.", pszFailPrefix);
-        Log(text);
-        ShowOrderErrorInfo(signal, text);
-        return 0;
+        BalanceReply after;
+        CString failure;
+        if (QueryBalance(SignalCoinCode(signal), kQuantityTexts, VALUE_ANY, after, failure))
+            outcome = SettleByBalance(signal.cKind == '1', *pBefore, after);
+        else
+            Log(failure);
     }
-    return ShowMarketOrderReturnInfo(signal, reply);
+    const char* text = outcome == SETTLED_CARRIED_OUT       ? kSettledCarriedOut
+                       : outcome == SETTLED_NOT_CARRIED_OUT ? kSettledNotCarriedOut
+                                                            : kSettledUnknown;
+    Log(text);
+    ShowOrderErrorInfo(signal, text);
+    return outcome == SETTLED_CARRIED_OUT ? 1 : 0;
 }
 
 int CRcmdCoinManager::TestBuyOrder(CString strCode, CString strUnits)
 {
     _AUTO_SIGNAL signal;
     MakeServerOrderSignal(strCode, '1', signal);
-    CString reply = CZembraAPIAgent::RequestPrivateData(kBuyPath, OrderParams(strUnits, strCode));
-    if (reply.IsEmpty())
-    {
-        ShowOrderErrorInfo(signal, "매수주문 실패!!, API 응답을 받지 못했습니다.");
-        return 0;
-    }
-    return ShowMarketOrderReturnInfo(signal, reply);
+    return OrderOutcome(signal, CZembraAPIAgent::RequestPrivateData(kBuyPath, OrderParams(strUnits, strCode)), NULL);
 }
 
 int CRcmdCoinManager::TestSellOrder(CString strCode, CString strQuantity)
 {
     _AUTO_SIGNAL signal;
     MakeServerOrderSignal(strCode, '2', signal);
-    return SendSellOrder(signal, atof(strQuantity), "매도주문 실패!!");
+    return SendSellOrder(signal, atof(strQuantity), "매도주문 실패!!", NULL);
 }

@@ -77,7 +77,8 @@ int CRcmdCoinManager::ForceSellOrder(CString strCode)
     LogF(" 강제 매도 청산 시작 : %s", (LPCSTR)strCode);
     _AUTO_SIGNAL signal;
     MakeServerOrderSignal(strCode, '2', signal);
-    const double quantity = GetHoldQuantity(signal, strCode);
+    BalanceReply before;
+    const double quantity = GetHoldQuantity(signal, strCode, &before);
     if (quantity == -1)
     {
         const char* text = "강제 매도주문 실패!!, 잔고 체크중 Zembra API에서 에러 발생";
@@ -85,7 +86,7 @@ int CRcmdCoinManager::ForceSellOrder(CString strCode)
         ShowOrderErrorInfo(signal, text);
         return 0;
     }
-    const int done = SendSellOrder(signal, quantity, "강제 매도주문 실패!!");
+    const int done = SendSellOrder(signal, quantity, "강제 매도주문 실패!!", &before);
     if (done)
         LogF(" 강제 매도 청산 완료 : %s", (LPCSTR)strCode);
     return done;
@@ -135,14 +136,10 @@ void CRcmdCoinManager::ProcessStattlement()
     }
 
     CString reply = CZembraAPIAgent::RequestPrivateData(kBuyPath, OrderParams(units, kSettlementCoin));
-    if (reply.IsEmpty())
-    {
-        Log("정산 매수주문 실패!!, API 응답을 받지 못했습니다.");
-        return;
-    }
     // The events of the settlement read as a buy of BTC.
     _AUTO_SIGNAL signal;
     MakeServerOrderSignal(kSettlementCoin, '1', signal);
-    ShowMarketOrderReturnInfo(signal, reply);
-    Log(reply);
+    OrderOutcome(signal, reply, &balance);
+    if (!reply.IsEmpty())
+        Log(reply);
 }

@@ -256,6 +256,63 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderCase{"status of 1e19", R"({"status":1e19})", REPLY_REFUSED, 0},
                       OrderCase{"status 0 as a fraction-free real", R"({"status":0.0})", REPLY_OK, 0}));
 
+// --- orders settled by the balance -----------------------------------------------------
+
+struct SettleCase
+{
+    const char* what;
+    bool buy;
+    const char* before;
+    const char* after;
+    SettledOutcome outcome;
+};
+
+class SettledOrders : public ::testing::TestWithParam<SettleCase>
+{
+};
+
+TEST_P(SettledOrders, FollowTheHoldingOrForABuyTheWon)
+{
+    const SettleCase& c = GetParam();
+    EXPECT_EQ(c.outcome, SettleByBalance(c.buy, ReadBalanceReply(c.before, "BTC"), ReadBalanceReply(c.after, "BTC")))
+        << c.what;
+}
+
+#define BALANCE(krw, btc) "{\"status\":\"0000\",\"data\":{\"available_krw\":" krw ",\"available_btc\":\"" btc "\"}}"
+#define WON_ONLY(krw) "{\"status\":\"0000\",\"data\":{\"available_krw\":" krw "}}"
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettledOrders,
+    ::testing::Values(
+        SettleCase{"a buy that added coins", true, BALANCE("1000000", "0.5"), BALANCE("903760", "0.512"),
+                   SETTLED_CARRIED_OUT},
+        SettleCase{"a buy that left the holding", true, BALANCE("1000000", "0.5"), BALANCE("1000000", "0.5"),
+                   SETTLED_NOT_CARRIED_OUT},
+        SettleCase{"a buy whose won went elsewhere", true, BALANCE("1000000", "0.5"), BALANCE("900000", "0.5"),
+                   SETTLED_NOT_CARRIED_OUT},
+        SettleCase{"a sell that took the holding", false, BALANCE("0", "0.51279"), BALANCE("1000000", "0.00079"),
+                   SETTLED_CARRIED_OUT},
+        SettleCase{"a sell that left the holding", false, BALANCE("0", "0.51279"), BALANCE("0", "0.51279"),
+                   SETTLED_NOT_CARRIED_OUT},
+        SettleCase{"a sell while coins came in", false, BALANCE("0", "0.5"), BALANCE("0", "0.6"),
+                   SETTLED_NOT_CARRIED_OUT},
+        SettleCase{"a buy read without coin figures", true, WON_ONLY("1000000"), WON_ONLY("903760"),
+                   SETTLED_CARRIED_OUT},
+        SettleCase{"a buy read without coin figures, won kept", true, WON_ONLY("1000000"), WON_ONLY("1000000"),
+                   SETTLED_NOT_CARRIED_OUT},
+        SettleCase{"a sell read without coin figures", false, WON_ONLY("1000000"), WON_ONLY("0"), SETTLED_UNKNOWN},
+        SettleCase{"an after read refused", true, BALANCE("1000000", "0.5"), R"({"status":"5600","message":"m"})",
+                   SETTLED_UNKNOWN},
+        SettleCase{"an after read no JSON", false, BALANCE("0", "0.5"), "<html>busy</html>", SETTLED_UNKNOWN},
+        SettleCase{"an after read empty", true, BALANCE("1000000", "0.5"), "", SETTLED_UNKNOWN},
+        SettleCase{"a buy after read of the coin alone", true, BALANCE("1000000", "0.5"),
+                   R"({"status":"0000","data":{"available_btc":"0.6"}})", SETTLED_CARRIED_OUT},
+        SettleCase{"a buy before read of the won alone", true, WON_ONLY("1000000"), BALANCE("1000000", "0.6"),
+                   SETTLED_NOT_CARRIED_OUT}));
+
+#undef BALANCE
+#undef WON_ONLY
+
 TEST(OrderReplies, FillMembersOfOtherTypesReadAsNothing)
 {
     OrderReply r = ReadOrderReply(R"({"status":"0000","order_id":17,"message":[1],"data":[)"

@@ -11,6 +11,10 @@ namespace {
 
 const char kBoughtText[] = "매수 주문이 완료 되었습니다.";
 const char kSoldText[] = "매도 주문이 완료 되었습니다.";
+const char kSettledDone[] = "주문 응답을 확인할 수 없어 잔고로 확인했습니다: 체결됨";
+const char kSettledNotDone[] = "주문 응답을 확인할 수 없어 잔고로 확인했습니다: 미체결";
+const char kSettledUnknown[] =
+    "주문 응답을 확인할 수 없고 잔고도 조회하지 못해 체결 여부를 알 수 없습니다. 잔고를 확인해 주십시오.";
 
 std::vector<Json::Value> Orders(ExchangePeer& exchange)
 {
@@ -372,31 +376,6 @@ TEST_F(Trading, ARefusedSellKeepsThePositionUntilASellGoesThrough)
     EXPECT_EQ(2, Status("BTC"));
 }
 
-TEST_F(Trading, AnOrderReplyThatIsNoJsonIsPostedOnceAndReportedAsFailed)
-{
-    Prepare(1000000, "0", 8000000);
-    Rig().exchange.Fault("non_json", "/trade/market_buy", 0);
-    Signal('1', "B001", "10");
-    ASSERT_EQ(1u, Orders(Rig().exchange).size());
-    ASSERT_EQ(1u, Rig().alarmHost.alarms.size());
-    EXPECT_EQ("매수주문 실패!!, 주문 응답을 해석할 수 없습니다.", Text(LastAlarm().szMessage, 256));
-    EXPECT_EQ(2, Status("BTC"));
-}
-
-TEST_F(Trading, AnOrderReplyNestedBeyondTheReadersDepthIsPostedOnceAndReportedAsFailed)
-{
-    Prepare(1000000, "0", 8000000);
-    Json::Value reply = Command("set_reply");
-    reply["path"] = "/trade/market_buy";
-    reply["text"] = "{\"status\":\"0000\",\"data\":" + std::string(1000, '[');
-    Rig().exchange.Must(reply);
-    Signal('1', "B001", "10");
-    ASSERT_EQ(1u, Orders(Rig().exchange).size());
-    ASSERT_EQ(1u, Rig().alarmHost.alarms.size());
-    EXPECT_EQ("매수주문 실패!!, 주문 응답을 해석할 수 없습니다.", Text(LastAlarm().szMessage, 256));
-    EXPECT_EQ(2, Status("BTC"));
-}
-
 TEST_F(Trading, AnOrderReplyWithoutStatusIsAFailure)
 {
     Prepare(1000000, "0", 8000000);
@@ -445,3 +424,126 @@ TEST_F(Trading, ANewVersionNoticeAsksToRestartAndLogsOut)
     EXPECT_EQ(static_cast<UINT>(MB_OK), boxes[0].type & 0xF);
     EXPECT_TRUE(Rig().exchange.Posts().empty());
 }
+
+// --- orders whose reply cannot be read ---------------------------------------------------
+
+struct UnreadCase
+{
+    const char* name;
+    bool buy;
+    const char* mode;   // the exchange's fault on the order
+    int delayMs;        // 0: the mode's own
+    const char* canned; // instead of a fault, this reply to the order (carried out: no)
+    bool balanceFails;  // the balance read after the order gets no JSON either
+    const char* message;
+    int status; // the coin afterwards: 1 watched, 2 waiting
+};
+
+void PrintTo(const UnreadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class UnreadOrders : public Trading, public ::testing::WithParamInterface<UnreadCase>
+{
+};
+
+// An order whose reply is empty or no JSON may have been carried out: it is never posted again;
+// the balance, read again and compared with the one read before the order, decides the watch
+// state and what the trader is told.
+TEST_P(UnreadOrders, AreSettledFromTheBalanceAndNeverPostedAgain)
+{
+    const UnreadCase& c = GetParam();
+    ExchangePeer& exchange = Rig().exchange;
+    if (c.buy)
+        Prepare(1000000, "0.5", 8000000); // coins held before automatic trading
+    else
+        OpenPosition();
+    const char* path = c.buy ? "/trade/market_buy" : "/trade/market_sell";
+    if (c.canned)
+    {
+        Json::Value reply = Command("set_reply");
+        reply["path"] = path;
+        reply["text"] = c.canned;
+        exchange.Must(reply);
+    }
+    else
+    {
+        Json::Value fault = Command("fault");
+        fault["mode"] = c.mode;
+        fault["path"] = path;
+        fault["times"] = 1;
+        if (c.delayMs)
+            fault["delay_ms"] = c.delayMs;
+        exchange.Must(fault);
+    }
+    if (c.balanceFails)
+    {
+        // The read before the order passes; every later one is no JSON.
+        Json::Value fault = Command("fault");
+        fault["mode"] = "non_json";
+        fault["path"] = "/info/balance";
+        fault["after"] = 1;
+        exchange.Must(fault);
+    }
+
+    ASSERT_EQ(1, Rig().server.PushSignal("BTC", c.buy ? '1' : '2', c.buy ? "B001" : "S001", "10"));
+    ASSERT_TRUE(Rig().PumpUntil([] { return !Rig().alarmHost.alarms.empty(); }, 60000)) << "no order event";
+    ASSERT_TRUE(Rig().Settle());
+
+    // One order; the balance before it and after it (a read repeated while it is no JSON).
+    std::vector<std::string> paths;
+    for (const Json::Value& post : exchange.Posts())
+        paths.push_back(post["path"].asString());
+    std::vector<std::string> expected = {"/info/balance", path};
+    expected.resize(c.balanceFails ? 6 : 3, "/info/balance");
+    EXPECT_EQ(expected, paths);
+
+    ASSERT_EQ(1u, Rig().alarmHost.alarms.size());
+    EXPECT_EQ(c.message, Text(LastAlarm().szMessage, 256));
+    EXPECT_EQ(c.buy ? "매수" : "매도", Text(LastAlarm().szSide, 10));
+    EXPECT_EQ("BTC", Text(LastAlarm().szCoinCode, 10));
+    EXPECT_NE(std::string::npos, Rig().ServerLog().find(c.message));
+    EXPECT_EQ(c.status, Status("BTC"));
+
+    // A buy the balance shows carried out is watched: the next sell signal sells the whole
+    // available holding, the coins held before included.
+    if (c.buy && c.status == 1)
+    {
+        Json::Value none = Command("fault");
+        none["mode"] = "none";
+        exchange.Must(none);
+        exchange.Must(Command("clear_requests"));
+        Rig().alarmHost.Clear();
+        Signal('2', "S001", "0");
+        std::vector<Json::Value> orders = Orders(exchange);
+        ASSERT_EQ(1u, orders.size());
+        ExpectSigned(orders[0], "/trade/market_sell", "BTC");
+        EXPECT_EQ("0.512", FormValue(orders[0], "units"));
+        EXPECT_EQ("0000", orders[0]["status"].asString());
+        EXPECT_EQ(kSoldText, Text(LastAlarm().szMessage, 256));
+        EXPECT_EQ(2, Status("BTC"));
+    }
+}
+
+// Beyond the JSON reader's depth: the reply reads as no JSON.
+const std::string kNestedReply = "{\"status\":\"0000\",\"data\":" + std::string(1000, '[');
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnreadOrders,
+    ::testing::Values(
+        UnreadCase{"BuyCarriedOutAnsweredWithNoJson", true, "garbled", 0, NULL, false, kSettledDone, 1},
+        UnreadCase{"BuyCarriedOutConnectionCut", true, "hang_up", 0, NULL, false, kSettledDone, 1},
+        UnreadCase{"BuyCarriedOutReplyCutHalfway", true, "truncated", 0, NULL, false, kSettledDone, 1},
+        UnreadCase{"BuyCarriedOutReplyBeyondTheTimeOut", true, "slow", 20000, NULL, false, kSettledDone, 1},
+        UnreadCase{"BuyNotCarriedOutAnsweredWithNoJson", true, "non_json", 0, NULL, false, kSettledNotDone, 2},
+        UnreadCase{"BuyNotCarriedOutConnectionCut", true, "close", 0, NULL, false, kSettledNotDone, 2},
+        UnreadCase{"BuyAnsweredBeyondTheReadersDepth", true, NULL, 0, kNestedReply.c_str(), false, kSettledNotDone,
+                   2},
+        UnreadCase{"BuyWithTheBalanceUnreadableToo", true, "garbled", 0, NULL, true, kSettledUnknown, 2},
+        UnreadCase{"SellCarriedOutAnsweredWithNoJson", false, "garbled", 0, NULL, false, kSettledDone, 2},
+        UnreadCase{"SellCarriedOutConnectionCut", false, "hang_up", 0, NULL, false, kSettledDone, 2},
+        UnreadCase{"SellCarriedOutReplyBeyondTheTimeOut", false, "slow", 20000, NULL, false, kSettledDone, 2},
+        UnreadCase{"SellNotCarriedOutAnsweredWithNoJson", false, "non_json", 0, NULL, false, kSettledNotDone, 1},
+        UnreadCase{"SellWithTheBalanceUnreadableToo", false, "hang_up", 0, NULL, true, kSettledUnknown, 1}),
+    [](const ::testing::TestParamInfo<UnreadCase>& info) { return std::string(info.param.name); });
