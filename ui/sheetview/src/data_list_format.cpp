@@ -212,6 +212,42 @@ BYTE* CGridDataList::FieldOf(int record, const tagGridDataInfo& d, int& length)
     return m_records[record] + d.nOffset;
 }
 
+const BYTE* CGridDataList::FieldForFormat(int index, const tagGridDataInfo& d, std::vector<BYTE>& pad)
+{
+    int length;
+    const BYTE* field = FieldOf(index, d, length);
+    if (length >= d.nLength)
+        return field;
+    pad.assign(d.nLength, 0);
+    if (field != NULL)
+        memcpy(pad.data(), field, length);
+    return pad.data();
+}
+
+int CGridDataList::GetRecordTexts(int index, int line, std::vector<CString>& texts)
+{
+    texts.clear();
+    if (index < 0 || index >= (int)m_records.size() || line < 0 || line >= m_nRepeatCount)
+        return 0;
+    texts.resize(m_nUpdateStyle ? m_nColCount : m_nRowCount);
+    std::vector<BYTE> padded;
+    std::vector<char> buffer;
+    for (const tagGridDataInfo& d : m_descriptions) {
+        if (d.nRow != line || d.nColumn >= texts.size())
+            continue;
+        // A cell of its own with the buffer a shown cell of this description gets, so the text
+        // is cut where the screen cuts it.
+        const int size = std::max<int>(d.nLength, kNewCellBuffer);
+        buffer.assign(size + 1, '\0');
+        tagCell cell = {};
+        cell.pszText = buffer.data();
+        cell.nBufSize = (WORD)size;
+        ConvertData(FieldForFormat(index, d, padded), &cell, &d);
+        texts[d.nColumn] = cell.pszText;
+    }
+    return 1;
+}
+
 void CGridDataList::FormatRecord(int index)
 {
     if (index < 0 || index >= (int)m_records.size() || m_ppCells == NULL)
@@ -222,16 +258,7 @@ void CGridDataList::FormatRecord(int index)
         tagCell* cell = m_nUpdateStyle ? GetCellPtr(d.nColumn, block + d.nRow) : GetCellPtr(block + d.nRow, d.nColumn);
         if (cell == NULL)
             continue;
-        int length;
-        const BYTE* field = FieldOf(index, d, length);
-        if (length < d.nLength) {
-            // A description reaching past the record reads zeros there, never the next record.
-            padded.assign(d.nLength, 0);
-            if (field != NULL)
-                memcpy(padded.data(), field, length);
-            field = padded.data();
-        }
-        ConvertData(field, cell, &d);
+        ConvertData(FieldForFormat(index, d, padded), cell, &d);
         if (m_nUpdateStyle && m_bRemoveRowLine) {
             if (index & 1)
                 cell->nFlags |= GCF_SHADE;
