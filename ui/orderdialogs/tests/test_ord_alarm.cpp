@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ColorMap.h"
 #include "GridDataList.h"
+#include "XeScrollBar.h"
 #include "InstallFolders.h"
 #include "OrdAlarm.h"
 #include "msgbox_recorder.h"
@@ -97,6 +102,40 @@ protected:
         while (::PeekMessageA(&msg, alarm->GetSafeHwnd(), 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);
     }
+    // Each column shows its longest usual text whole in the list's own font, with the margins
+    // the list draws text inside; the horizontal bar reaches the rest.
+    void ExpectColumnsHoldTheirTexts()
+    {
+        const char* longest[][2] = {
+            {"이더리움클래식(ETC)", ""},
+            {"매수", "매도"},
+            {"C0100000001000001", ""},
+            {"1234567890", ""},
+            {"2,147,483,647", ""},
+            {"99,999.00000000", ""},
+            {"2,147,483,647", "9,999,999,999"},
+            {"99,999.00000000", ""},
+            {"매수주문 실패!!, 설정 금액 대비 환산 주문 수량이 적습니다.", "강제 매도주문 실패!!, 잔고 체크중 Zembra API에서 에러 발생"},
+        };
+        CClientDC dc(&Grid());
+        CFont* old = dc.SelectObject(Grid().GetFont());
+        int total = 0;
+        for (UINT col = 0; col < 9; ++col) {
+            const int width = Grid().GetColumnWidth(col);
+            total += width;
+            for (const char* text : longest[col]) {
+                EXPECT_LE(dc.GetTextExtent(text).cx + 4, width) << col << " " << text;
+                EXPECT_LE(dc.GetTextExtent(Cell(col, 0).c_str()).cx + 4, width) << col;
+            }
+        }
+        dc.SelectObject(old);
+        CRect client;
+        Grid().GetClientRect(&client);
+        ASSERT_GT(total, client.Width());
+        CXeScrollBar* bar = Grid().GetOwnScrollBar(0);
+        ASSERT_NE(bar, nullptr);
+        EXPECT_TRUE(bar->IsWindowVisible());
+    }
     // Whether the slide timer runs (asking ends it).
     bool TimerRan() { return ::KillTimer(alarm->GetSafeHwnd(), IDT_ORDALARM_SLIDE) != 0; }
 
@@ -125,9 +164,7 @@ TEST_F(OrdAlarmTest, HiddenPopUpWithItsTitleAndList)
     Grid().GetWindowRect(&list);
     alarm->ScreenToClient(&list);
     EXPECT_EQ(list, CRect(0, 0, 478, 266));
-    const int widths[] = {80, 40, 90, 70, 80, 100, 90, 90, 300};
-    for (UINT col = 0; col < 9; ++col)
-        EXPECT_EQ(Grid().GetColumnWidth(col), widths[col]) << col;
+    ExpectColumnsHoldTheirTexts();
 }
 
 TEST_F(OrdAlarmTest, EventFillsItsNineColumnsNewestOnTop)
@@ -147,21 +184,28 @@ TEST_F(OrdAlarmTest, EventFillsItsNineColumnsNewestOnTop)
         EXPECT_EQ(Cell(col, 2).find("ETH"), std::string::npos) << col;
 }
 
-// A failed order carries zeros and blanks; a total beyond the 32-bit range comes capped by the
-// trading manager and shows as the capped value.
+// A failed order carries zeros and blanks. The trading manager caps a price or total beyond the
+// 32-bit range at 2,147,483,647: a capped total is price x units again, and where that cannot be
+// known the text says the amount is at least the cap, never that it is the cap.
 struct AmountCase
 {
     const char* name;
     int price;
+    double units;
     int total;
     const char* priceText;
     const char* totalText;
 };
 
 const AmountCase kAmounts[] = {
-    {"failed", 0, 0, "0", "0"},
-    {"capped", 2147483647, INT_MAX, "2,147,483,647", "2,147,483,647"},
-    {"small", 1, 999, "1", "999"},
+    {"failed", 0, 0, 0, "0", "0"},
+    {"small", 1, 999, 999, "1", "999"},
+    {"totalCapped", 50000000, 100.5, INT_MAX, "50,000,000", "5,025,000,000"},
+    {"totalJustAtTheCap", 1, 2147483647.0, INT_MAX, "1", "2,147,483,647"},
+    {"priceCapped", INT_MAX, 3, INT_MAX, "≥2,147,483,647", "≥2,147,483,647"},
+    {"unitsMissing", 90000000, 0, INT_MAX, "90,000,000", "≥2,147,483,647"},
+    {"unitsNotANumber", 90000000, NAN, INT_MAX, "90,000,000", "≥2,147,483,647"},
+    {"beyond64Bits", 2000000000, 1e10, INT_MAX, "2,000,000,000", "≥2,147,483,647"},
 };
 
 class OrdAlarmAmountTest : public OrdAlarmTest, public ::testing::WithParamInterface<AmountCase>
@@ -171,7 +215,7 @@ class OrdAlarmAmountTest : public OrdAlarmTest, public ::testing::WithParamInter
 TEST_P(OrdAlarmAmountTest, AmountsShowAsTheRecordHoldsThem)
 {
     const AmountCase& c = GetParam();
-    Insert(OrderEvent("리플", "매수", "", "", c.price, 0, c.total, 0, "주문 실패"));
+    Insert(OrderEvent("리플", "매수", "", "", c.price, c.units, c.total, 0, "주문 실패"));
     EXPECT_EQ(Cell(4, 1), c.priceText);
     EXPECT_EQ(Cell(6, 1), c.totalText);
 }
@@ -287,6 +331,127 @@ TEST_F(OrdAlarmTest, NewAlarmDuringTheSlideDropsItBackNotAfter)
     EXPECT_TRUE(TimerRan());
 }
 
+// Pumps this thread's messages until done() or five seconds; whether done() came true.
+bool PumpUntil(const std::function<bool()>& done)
+{
+    const DWORD start = ::GetTickCount();
+    while (!done()) {
+        MSG msg;
+        if (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            if (!AfxPreTranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        } else if (::GetTickCount() - start > 5000) {
+            return false;
+        } else {
+            ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    return true;
+}
+
+// Pumps messages until a timer of the slide's own period has ticked several times: long enough
+// for a slide timer still running to have shown the window again.
+void PumpSlideTicks()
+{
+    int ticks = 0;
+    const UINT_PTR probe = ::SetTimer(NULL, 0, 10, NULL);
+    ASSERT_NE(probe, 0u);
+    PumpUntil([&]() {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, WM_TIMER, WM_TIMER, PM_NOREMOVE) && msg.hwnd == NULL && msg.wParam == probe) {
+            ::PeekMessageA(&msg, NULL, WM_TIMER, WM_TIMER, PM_REMOVE);
+            ++ticks;
+        }
+        return ticks >= 5;
+    });
+    ::KillTimer(NULL, probe);
+    EXPECT_GE(ticks, 5);
+}
+
+void SendKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> input;
+    for (WORD key : keys) {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        input.push_back(down);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        INPUT up = {};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *--it;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        input.push_back(up);
+    }
+    ::SendInput((UINT)input.size(), input.data(), sizeof(INPUT));
+}
+
+void ClickAt(CPoint point)
+{
+    ::SetCursorPos(point.x, point.y);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, clicks, sizeof(INPUT));
+}
+
+// The ways a trader puts the alarm away while it is still rising.
+enum HideWay { HIDE_BUTTON, ESCAPE_KEY, ALT_F4 };
+
+class OrdAlarmHideTest : public OrdAlarmTest, public ::testing::WithParamInterface<HideWay>
+{
+};
+
+TEST_P(OrdAlarmHideTest, PuttingItAwayDuringTheSlideKeepsItAway)
+{
+    TaskBarWorkArea taskBar;
+    const CRect area = WorkArea();
+    // Held part-way up, with the hide button already above the screen's bottom (over the task
+    // bar): a slide of step 0 still runs, its timer alive.
+    CRect button;
+    alarm->GetControl(IDC_ORDALARM_HIDE)->GetWindowRect(&button);
+    const int risen = button.bottom - Window().top - 30;
+    ASSERT_LT(risen, Window().Height());
+    alarm->SetScrollStep(risen);
+    alarm->DisplayAlarm();
+    Tick(1);
+    alarm->SetScrollStep(0);
+    Tick(1);
+    ASSERT_TRUE(alarm->IsWindowVisible());
+    ASSERT_EQ(Window().top, area.bottom - risen);
+
+    switch (GetParam()) {
+    case HIDE_BUTTON:
+        alarm->GetControl(IDC_ORDALARM_HIDE)->GetWindowRect(&button);
+        ASSERT_LT(button.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+        ClickAt(button.CenterPoint());
+        break;
+    case ESCAPE_KEY:
+    case ALT_F4:
+        // The trader first brings the alarm to the front.
+        alarm->SetForegroundWindow();
+        ASSERT_TRUE(PumpUntil([&]() { return ::GetForegroundWindow() == alarm->GetSafeHwnd(); }));
+        if (GetParam() == ESCAPE_KEY)
+            SendKeys({VK_ESCAPE});
+        else
+            SendKeys({VK_MENU, VK_F4});
+        break;
+    }
+    ASSERT_TRUE(PumpUntil([&]() { return !alarm->IsWindowVisible(); }));
+    PumpSlideTicks();
+    EXPECT_FALSE(alarm->IsWindowVisible());
+    EXPECT_FALSE(TimerRan());
+    // The next alarm slides it up again from below.
+    alarm->DisplayAlarm();
+    EXPECT_TRUE(TimerRan());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, OrdAlarmHideTest, ::testing::Values(HIDE_BUTTON, ESCAPE_KEY, ALT_F4));
+
 // A trader may be typing an order when a fill comes in: the alarm rises on top without taking
 // the keyboard from the window in use.
 TEST_F(OrdAlarmTest, TheSlideLeavesTheKeyboardWhereItWas)
@@ -325,6 +490,8 @@ TEST_F(OrdAlarmTest, MissingLayoutIsToldLoggedAndTheEventsStillListed)
     EXPECT_EQ(Cell(0, 0), "화폐이름");
     EXPECT_EQ(Cell(1, 1), "매도");
     EXPECT_EQ(Cell(8, 1), "매도주문 체결");
+    // The stand-in list is laid out as the layout's.
+    ExpectColumnsHoldTheirTexts();
 }
 
 TEST_F(OrdAlarmTest, EventBeforeTheWindowExistsIsLogged)
