@@ -351,23 +351,21 @@ bool PumpUntil(const std::function<bool()>& done)
     return true;
 }
 
+int g_probeTicks = 0;
+void CALLBACK CountProbeTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    ++g_probeTicks;
+}
+
 // Pumps messages until a timer of the slide's own period has ticked several times: long enough
 // for a slide timer still running to have shown the window again.
 void PumpSlideTicks()
 {
-    int ticks = 0;
-    const UINT_PTR probe = ::SetTimer(NULL, 0, 10, NULL);
+    g_probeTicks = 0;
+    const UINT_PTR probe = ::SetTimer(NULL, 0, 10, CountProbeTick);
     ASSERT_NE(probe, 0u);
-    PumpUntil([&]() {
-        MSG msg;
-        while (::PeekMessageA(&msg, NULL, WM_TIMER, WM_TIMER, PM_NOREMOVE) && msg.hwnd == NULL && msg.wParam == probe) {
-            ::PeekMessageA(&msg, NULL, WM_TIMER, WM_TIMER, PM_REMOVE);
-            ++ticks;
-        }
-        return ticks >= 5;
-    });
+    EXPECT_TRUE(PumpUntil([]() { return g_probeTicks >= 5; }));
     ::KillTimer(NULL, probe);
-    EXPECT_GE(ticks, 5);
 }
 
 void SendKeys(std::initializer_list<WORD> keys)
