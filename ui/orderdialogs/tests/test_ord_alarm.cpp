@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <cmath>
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -18,6 +17,9 @@
 #include "OrdAlarm.h"
 #include "msgbox_recorder.h"
 #include "order_fixture.h"
+#include "real_mouse.h"
+#include "screen_shot.h"
+#include "wnd_test_util.h"
 
 namespace {
 
@@ -165,6 +167,27 @@ TEST_F(OrdAlarmTest, HiddenPopUpWithItsTitleAndList)
     alarm->ScreenToClient(&list);
     EXPECT_EQ(list, CRect(0, 0, 478, 266));
     ExpectColumnsHoldTheirTexts();
+}
+
+// A buy and its sell as a trader sees them, risen in the corner: the whole order numbers and
+// amounts stand in their columns; the picture is left in the test tree's Temp folder for the eye.
+TEST_F(OrdAlarmTest, ABuyAndItsSellShowWholeInTheCorner)
+{
+    Insert(OrderEvent("이더리움클래식(ETC)", "매수", "C0100000001000001", "1234567890", 50000000, 100.5, INT_MAX,
+                      12562.5, "매수 주문이 완료 되었습니다."));
+    Insert(OrderEvent("이더리움클래식(ETC)", "매도", "C0100000001000002", "1234567891", 21000, 99999, 2099979000,
+                      5249.9475, "매도 주문이 완료 되었습니다."));
+    alarm->DisplayAlarm();
+    Tick(40);
+    ASSERT_FALSE(TimerRan());
+    ExpectColumnsHoldTheirTexts();
+    EXPECT_EQ(Cell(2, 1), "C0100000001000002");
+    EXPECT_EQ(Cell(2, 2), "C0100000001000001");
+    EXPECT_EQ(Cell(6, 2), "5,025,000,000");
+    PumpPending();
+    alarm->UpdateWindow();
+    const Shot shot = ShootWindow(alarm->GetSafeHwnd());
+    EXPECT_TRUE(SavePng(std::string(GetBinDir()) + "..\\Temp\\ord_alarm.png", shot));
 }
 
 TEST_F(OrdAlarmTest, EventFillsItsNineColumnsNewestOnTop)
@@ -331,26 +354,6 @@ TEST_F(OrdAlarmTest, NewAlarmDuringTheSlideDropsItBackNotAfter)
     EXPECT_TRUE(TimerRan());
 }
 
-// Pumps this thread's messages until done() or five seconds; whether done() came true.
-bool PumpUntil(const std::function<bool()>& done)
-{
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        MSG msg;
-        if (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            if (!AfxPreTranslateMessage(&msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-        } else if (::GetTickCount() - start > 5000) {
-            return false;
-        } else {
-            ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-        }
-    }
-    return true;
-}
-
 int g_probeTicks = 0;
 void CALLBACK CountProbeTick(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -387,16 +390,6 @@ void SendKeys(std::initializer_list<WORD> keys)
     ::SendInput((UINT)input.size(), input.data(), sizeof(INPUT));
 }
 
-void ClickAt(CPoint point)
-{
-    ::SetCursorPos(point.x, point.y);
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, clicks, sizeof(INPUT));
-}
-
 // The ways a trader puts the alarm away while it is still rising.
 enum HideWay { HIDE_BUTTON, ESCAPE_KEY, ALT_F4 };
 
@@ -426,7 +419,9 @@ TEST_P(OrdAlarmHideTest, PuttingItAwayDuringTheSlideKeepsItAway)
     case HIDE_BUTTON:
         alarm->GetControl(IDC_ORDALARM_HIDE)->GetWindowRect(&button);
         ASSERT_LT(button.bottom, ::GetSystemMetrics(SM_CYSCREEN));
-        ClickAt(button.CenterPoint());
+        MouseTo(button.CenterPoint());
+        MouseButton(true);
+        MouseButton(false);
         break;
     case ESCAPE_KEY:
     case ALT_F4:
