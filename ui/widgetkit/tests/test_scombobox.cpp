@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "ResourceMap.h"
 #include "SComboBox.h"
+#include "screen_shot.h"
 #include "test_skin.h"
 #include "widget_host.h"
 
@@ -189,6 +191,8 @@ TEST_F(ComboTest, ListRowsLeaveTheMenusPaddingAroundTheFont)
     combo->SetFont(&gulim);
     const int row = FontHeight(*combo, &gulim) + padding;
 
+    combo->AddString("비트코인캐시(BCH)");
+    combo->AddString("이더리움클래식(ETC)");
     // Dropped from the keyboard, as a trader opens it.
     parent.SetForegroundWindow();
     combo->SetFocus();
@@ -203,10 +207,18 @@ TEST_F(ComboTest, ListRowsLeaveTheMenusPaddingAroundTheFont)
     ASSERT_NE(LB_ERR, ::SendMessageA(info.hwndList, LB_GETITEMRECT, 1, (LPARAM)&second));
     EXPECT_EQ(first.bottom - first.top, row);
     EXPECT_EQ(second.top, first.bottom);
-    // All three rows show whole in the dropped list.
+    // All five rows show whole in the dropped list.
     CRect list;
     ::GetClientRect(info.hwndList, &list);
-    EXPECT_GE(list.Height(), 3 * row);
+    EXPECT_GE(list.Height(), 5 * row);
+    // For the eye: the dropped rows with Hangul, in the test tree's Temp folder.
+    ::UpdateWindow(info.hwndList);
+    char bin[MAX_PATH] = {};
+    ::GetModuleFileNameA(NULL, bin, MAX_PATH);
+    std::string temp(bin);
+    temp.resize(temp.find_last_of('\\'));
+    temp.resize(temp.find_last_of('\\') + 1);
+    EXPECT_TRUE(SavePng(temp + "Temp\\combo_list.png", ShootWindow(info.hwndList)));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(PumpUntil([&]() { return combo->GetDroppedState() == FALSE; }));
 }
