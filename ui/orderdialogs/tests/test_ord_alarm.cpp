@@ -135,8 +135,12 @@ protected:
         Grid().GetClientRect(&client);
         ASSERT_GT(total, client.Width());
         CXeScrollBar* bar = Grid().GetOwnScrollBar(0);
-        ASSERT_NE(bar, nullptr);
-        EXPECT_TRUE(bar->IsWindowVisible());
+        ASSERT_NE(bar->GetSafeHwnd(), (HWND)NULL);
+        EXPECT_TRUE(bar->GetStyle() & WS_VISIBLE);
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(bar->GetScrollInfo(&info));
+        EXPECT_GT(info.nMax + 1, (int)info.nPage); // the columns beyond the window are reached
     }
     // Whether the slide timer runs (asking ends it).
     bool TimerRan() { return ::KillTimer(alarm->GetSafeHwnd(), IDT_ORDALARM_SLIDE) != 0; }
