@@ -193,6 +193,7 @@ TEST_F(ComboTest, ListRowsLeaveTheMenusPaddingAroundTheFont)
 
     combo->AddString("비트코인캐시(BCH)");
     combo->AddString("이더리움클래식(ETC)");
+    combo->SetCurSel(3); // highlighted between two Hangul rows
     // Dropped from the keyboard, as a trader opens it.
     parent.SetForegroundWindow();
     combo->SetFocus();
