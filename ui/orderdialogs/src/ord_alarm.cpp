@@ -253,7 +253,7 @@ void COrdAlarm::OnClose()
 
 void COrdAlarm::OnCancel()
 {
-    // The dialog title bar turns the close box into IDCANCEL, and so does Esc: hide, never end.
+    // The skinned title bar turns a close (its box, Alt+F4) into IDCANCEL: hide, never end.
     Hide();
 }
 

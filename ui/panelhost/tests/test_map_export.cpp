@@ -179,6 +179,8 @@ TEST_F(MapExportTest, ARecordListGivesEveryRecordNotOnlyThoseOnScreen)
     list->SetRecordSize(sizeof(ExportRecord));
     list->AddColumnDataInfo(offsetof(ExportRecord, name), sizeof ExportRecord::name, DT_TEXT, 0, GDF_TEXT, 0, NULL, 0);
     list->AddColumnDataInfo(offsetof(ExportRecord, quantity), sizeof(int), DT_INT, 1, GDF_QUANTITY, 0, NULL, 2);
+    // A second description of the name's cell that sets only its sign leaves the name standing.
+    list->AddColumnDataInfo(offsetof(ExportRecord, hidden), 1, DT_FLAG, 0, GDF_SIGN, 0, NULL, 0);
     const char* heads[] = {"이름", "수량", "비고"};
     for (UINT col = 0; col < 3; ++col)
         list->SetCellText(col, 0, heads[col]);

@@ -229,22 +229,32 @@ int CGridDataList::GetRecordTexts(int index, int line, std::vector<CString>& tex
     texts.clear();
     if (index < 0 || index >= (int)m_records.size() || line < 0 || line >= m_nRepeatCount)
         return 0;
-    texts.resize(m_nUpdateStyle ? m_nColCount : m_nRowCount);
+    const size_t across = m_nUpdateStyle ? m_nColCount : m_nRowCount;
+    // Cells of their own, each with the buffer a shown cell gets (so a text is cut where the
+    // screen cuts it), shared by the descriptions of one cell as on screen.
+    std::vector<std::vector<char>> buffers(across);
+    std::vector<tagCell> cells(across);
     std::vector<BYTE> padded;
-    std::vector<char> buffer;
     for (const tagGridDataInfo& d : m_descriptions) {
-        if (d.nRow != line || d.nColumn >= texts.size())
+        if (d.nRow != line || d.nColumn >= across)
             continue;
-        // A cell of its own with the buffer a shown cell of this description gets, so the text
-        // is cut where the screen cuts it.
-        const int size = std::max<int>(d.nLength, kNewCellBuffer);
-        buffer.assign(size + 1, '\0');
-        tagCell cell = {};
-        cell.pszText = buffer.data();
-        cell.nBufSize = (WORD)size;
+        std::vector<char>& buffer = buffers[d.nColumn];
+        tagCell& cell = cells[d.nColumn];
+        const int size = std::min(std::max<int>(d.nLength, kNewCellBuffer), 0x7FFF);
+        if ((int)buffer.size() < size + 1) {
+            std::vector<char> larger(size + 1, '\0');
+            if (!buffer.empty())
+                strcpy(larger.data(), buffer.data());
+            buffer.swap(larger);
+            cell.pszText = buffer.data();
+            cell.nBufSize = (WORD)size;
+        }
         ConvertData(FieldForFormat(index, d, padded), &cell, &d);
-        texts[d.nColumn] = cell.pszText;
     }
+    texts.resize(across);
+    for (size_t i = 0; i < across; ++i)
+        if (cells[i].pszText != NULL)
+            texts[i] = cells[i].pszText;
     return 1;
 }
 
