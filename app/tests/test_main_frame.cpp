@@ -22,6 +22,7 @@
 #include "OrdAlarm.h"
 #include "PollingWnd.h"
 #include "RelayMsg.h"
+#include "SComboBox.h"
 #include "SharedData.h"
 #include "TestScreenApi.h"
 #include "ScreenSets.h"
@@ -865,6 +866,7 @@ struct DropDownRun
     HWND menuWindow = NULL;
     std::vector<std::string> entries;  // texts of the drop-down
     std::vector<UINT> firstSubmenuIds; // commands of its first entry's submenu
+    std::vector<int> textRowHeights;   // of its entries that are no separator
     std::vector<WPARAM> keys;
 };
 DropDownRun* g_dropDown = nullptr;
@@ -881,8 +883,13 @@ LRESULT CALLBACK DropDownRunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message != WM_APP || g_dropDown == nullptr)
         return ::DefWindowProcA(hwnd, message, wParam, lParam);
     HMENU menu = (HMENU)::SendMessageA(g_dropDown->menuWindow, MN_GETHMENU, 0, 0);
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
         g_dropDown->entries.push_back(MenuText(menu, i));
+        RECT row;
+        if (!(::GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR) &&
+            ::GetMenuItemRect(g_dropDown->menuWindow, menu, i, &row))
+            g_dropDown->textRowHeights.push_back(row.bottom - row.top);
+    }
     if (HMENU sets = ::GetSubMenu(menu, 0))
         for (int i = 0; i < ::GetMenuItemCount(sets); ++i)
             g_dropDown->firstSubmenuIds.push_back(::GetMenuItemID(sets, i));
@@ -950,6 +957,32 @@ TEST_F(FrameTest, TheCaptionsFirstDropDownLeadsWithTheSavedSets)
     EXPECT_STREQ("2000", Screen(0)->GetScreenID());
     EXPECT_EQ(3, ScreenValue(Screen(0)));
     EXPECT_TRUE(::IsMenu(m_frame->GetScreenSetsMenu())) << "the bar's own sets menu is untouched";
+}
+
+// Each row of the caption's drop-downs holds the menu font with the padding the system's menus
+// give around it: Hangul lines keep apart and the highlight stays inside its row.
+TEST_F(FrameTest, TheCaptionsDropDownRowsLeaveThePaddingAroundTheFont)
+{
+    ASSERT_NE(nullptr, MakeFrame());
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&metrics.lfMenuFont));
+    CClientDC dc(CWnd::FromHandle(m_hFrame));
+    CFont* old = dc.SelectObject(&font);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(&tm);
+    dc.SelectObject(old);
+    const int row = tm.tmHeight + CSComboBox::SystemRowPadding();
+    size_t measured = 0;
+    for (LPARAM button = 200; button <= 203; ++button) {
+        const DropDownRun run = OpenCaptionDropDown(m_hFrame, button, {});
+        for (size_t i = 0; i < run.textRowHeights.size(); ++i)
+            EXPECT_EQ(row, run.textRowHeights[i]) << button << " " << i;
+        measured += run.textRowHeights.size();
+    }
+    EXPECT_GE(measured, 2u);
 }
 
 struct ToolBarCase

@@ -44,6 +44,8 @@ protected:
     void SetUpGrid();
     // A list of the layout's size when the layout could not be read, so no event is lost.
     BOOL CreateStandInGrid();
+    // Out of sight, and the slide ended with it.
+    void Hide();
 
     // The layout file's name in the map folder.
     CString m_strLayoutFile;

@@ -3,10 +3,14 @@
 #include "OrdAlarm.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "GridDataList.h"
 #include "InstallFolders.h"
+#include "NumberFormat.h"
 #include "OrderDialogsModule.h"
 #include "Utils.h"
 
@@ -23,6 +27,12 @@ namespace {
 const char kLayoutFile[] = "MF_OrdAlarm.xml";
 const UINT kSlideInterval = 10;
 
+// The trading manager caps a price or total beyond the 32-bit range at the largest int32.
+const int kCapped = INT_MAX;
+
+void PriceText(void* field, tagCell* cell, void* info);
+void TotalText(void* field, tagCell* cell, void* info);
+
 // One column of the list: header, the record's field, its binary type, format and alignment.
 struct AlarmColumn
 {
@@ -31,20 +41,24 @@ struct AlarmColumn
     DATA_TYPE type;
     UINT format;
     int align; // 0 left, 1 centre, 2 right
-    int width; // of the stand-in list; the layout gives its own
+    int width; // of the stand-in list, as the layout gives it
+    PFN_GRIDCELLPROC text; // writes the cell's text instead of the format, or null
 };
 
+// The total's field reaches from the price over the units to the total, so that a capped total
+// can be worked out again from the other two.
+const WORD kTotalSpan = offsetof(COIN_ORD_INFO, dFee) - offsetof(COIN_ORD_INFO, nPrice);
+
 const AlarmColumn kColumns[] = {
-    {"화폐이름", offsetof(COIN_ORD_INFO, szCoinName), sizeof(COIN_ORD_INFO::szCoinName), DT_TEXT, GDF_TEXT, 0, 80},
-    {"구분", offsetof(COIN_ORD_INFO, szSide), sizeof(COIN_ORD_INFO::szSide), DT_TEXT, GDF_TEXT, 1, 40},
-    {"주문번호", offsetof(COIN_ORD_INFO, szOrderID), sizeof(COIN_ORD_INFO::szOrderID), DT_TEXT, GDF_TEXT, 1, 90},
-    {"체결번호", offsetof(COIN_ORD_INFO, szContID), sizeof(COIN_ORD_INFO::szContID), DT_TEXT, GDF_TEXT, 1, 70},
-    {"주문가격", offsetof(COIN_ORD_INFO, nPrice), sizeof(int), DT_INT, GDF_QUANTITY, 2, 80},
-    {"체결수량", offsetof(COIN_ORD_INFO, dUnits), sizeof(double), DT_DOUBLE, GDF_DECIMAL, 2, 100},
-    // A total beyond the 32-bit range arrives capped by the trading manager; shown as it is.
-    {"주문금액", offsetof(COIN_ORD_INFO, nTotal), sizeof(int), DT_INT, GDF_QUANTITY, 2, 90},
-    {"수수료", offsetof(COIN_ORD_INFO, dFee), sizeof(double), DT_DOUBLE, GDF_DECIMAL, 2, 90},
-    {"메시지", offsetof(COIN_ORD_INFO, szMessage), sizeof(COIN_ORD_INFO::szMessage), DT_TEXT, GDF_TEXT, 0, 300},
+    {"화폐이름", offsetof(COIN_ORD_INFO, szCoinName), sizeof(COIN_ORD_INFO::szCoinName), DT_TEXT, GDF_TEXT, 0, 120},
+    {"구분", offsetof(COIN_ORD_INFO, szSide), sizeof(COIN_ORD_INFO::szSide), DT_TEXT, GDF_TEXT, 1, 30},
+    {"주문번호", offsetof(COIN_ORD_INFO, szOrderID), sizeof(COIN_ORD_INFO::szOrderID), DT_TEXT, GDF_TEXT, 1, 108},
+    {"체결번호", offsetof(COIN_ORD_INFO, szContID), sizeof(COIN_ORD_INFO::szContID), DT_TEXT, GDF_TEXT, 1, 66},
+    {"주문가격", offsetof(COIN_ORD_INFO, nPrice), sizeof(int), DT_INT, GDF_QUANTITY, 2, 84, PriceText},
+    {"체결수량", offsetof(COIN_ORD_INFO, dUnits), sizeof(double), DT_DOUBLE, GDF_DECIMAL, 2, 96},
+    {"주문금액", offsetof(COIN_ORD_INFO, nPrice), kTotalSpan, DT_INT, GDF_QUANTITY, 2, 84, TotalText},
+    {"수수료", offsetof(COIN_ORD_INFO, dFee), sizeof(double), DT_DOUBLE, GDF_DECIMAL, 2, 96},
+    {"메시지", offsetof(COIN_ORD_INFO, szMessage), sizeof(COIN_ORD_INFO::szMessage), DT_TEXT, GDF_TEXT, 0, 354},
 };
 const int kColumnCount = sizeof kColumns / sizeof kColumns[0];
 const UINT kStandInRows = 12;
@@ -59,6 +73,47 @@ void PutCellText(tagCell* cell, const char* text)
     if (cell == NULL || cell->pszText == NULL || cell->nBufSize == 0)
         return;
     lstrcpynA(cell->pszText, text, cell->nBufSize);
+}
+
+// An amount as the list shows it; the cap only as a lower bound, never as the amount.
+void PutAmount(tagCell* cell, LONGLONG amount, bool capped)
+{
+    char digits[32];
+    IntToQuantityString(amount, digits, TRUE);
+    char text[40];
+    snprintf(text, sizeof text, "%s%s", capped ? "≥" : "", digits);
+    PutCellText(cell, text);
+}
+
+void PriceText(void* field, tagCell* cell, void* info)
+{
+    (void)info;
+    int price = 0;
+    memcpy(&price, field, sizeof price);
+    PutAmount(cell, price, price == kCapped);
+}
+
+// A total the manager capped is price x units, worked out in 64 bits; where that cannot stand
+// for it (the price capped as well, or no product at or above the cap) the cap is shown marked.
+void TotalText(void* field, tagCell* cell, void* info)
+{
+    (void)info;
+    const BYTE* span = static_cast<const BYTE*>(field);
+    int price = 0, total = 0;
+    double units = 0;
+    memcpy(&price, span, sizeof price);
+    memcpy(&units, span + (offsetof(COIN_ORD_INFO, dUnits) - offsetof(COIN_ORD_INFO, nPrice)), sizeof units);
+    memcpy(&total, span + (offsetof(COIN_ORD_INFO, nTotal) - offsetof(COIN_ORD_INFO, nPrice)), sizeof total);
+    if (total != kCapped) {
+        PutAmount(cell, total, false);
+        return;
+    }
+    const double product = (double)price * units;
+    // Below 2^63, so the rounded product fits a LONGLONG.
+    if (price != kCapped && std::isfinite(product) && product >= (double)kCapped && product < 9.2e18)
+        PutAmount(cell, std::llround(product), false);
+    else
+        PutAmount(cell, kCapped, true);
 }
 
 } // namespace
@@ -128,7 +183,8 @@ void COrdAlarm::SetUpGrid()
     m_pGrid->KeepSelection(1);
     for (int i = 0; i < kColumnCount; ++i) {
         const AlarmColumn& c = kColumns[i];
-        m_pGrid->AddColumnDataInfo(c.offset, c.length, c.type, i, c.format, 0, NULL, c.align);
+        const UINT format = c.format | (c.text != NULL ? GDF_CALLBACK : 0u);
+        m_pGrid->AddColumnDataInfo(c.offset, c.length, c.type, i, format, 0, c.text, c.align);
     }
 }
 
@@ -178,20 +234,27 @@ void COrdAlarm::OnButton(UINT nID)
         if (m_pGrid != NULL)
             m_pGrid->SetData(NULL, 0);
     } else if (nID == IDC_ORDALARM_HIDE) {
-        ShowWindow(SW_HIDE);
+        Hide();
     }
+}
+
+void COrdAlarm::Hide()
+{
+    // A slide still running would show the window again at its next tick.
+    KillTimer(IDT_ORDALARM_SLIDE);
+    ShowWindow(SW_HIDE);
 }
 
 void COrdAlarm::OnClose()
 {
     // Never destroyed by the user: the next alarm slides it up again.
-    ShowWindow(SW_HIDE);
+    Hide();
 }
 
 void COrdAlarm::OnCancel()
 {
-    // The dialog title bar turns the close box into IDCANCEL, and so does Esc: hide, never end.
-    ShowWindow(SW_HIDE);
+    // The skinned title bar turns a close (its box, Alt+F4) into IDCANCEL: hide, never end.
+    Hide();
 }
 
 void COrdAlarm::ApplyBSColor(void* field, tagCell* cell, void* info)

@@ -4,15 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ColorMap.h"
 #include "GridDataList.h"
+#include "XeScrollBar.h"
 #include "InstallFolders.h"
 #include "OrdAlarm.h"
 #include "msgbox_recorder.h"
 #include "order_fixture.h"
+#include "real_mouse.h"
+#include "screen_shot.h"
+#include "wnd_test_util.h"
 
 namespace {
 
@@ -97,6 +104,44 @@ protected:
         while (::PeekMessageA(&msg, alarm->GetSafeHwnd(), 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);
     }
+    // Each column shows its longest usual text whole in the list's own font, with the margins
+    // the list draws text inside; the horizontal bar reaches the rest.
+    void ExpectColumnsHoldTheirTexts()
+    {
+        const char* longest[][2] = {
+            {"이더리움클래식(ETC)", ""},
+            {"매수", "매도"},
+            {"C0100000001000001", ""},
+            {"1234567890", ""},
+            {"2,147,483,647", ""},
+            {"99,999.00000000", ""},
+            {"2,147,483,647", "9,999,999,999"},
+            {"99,999.00000000", ""},
+            {"매수주문 실패!!, 설정 금액 대비 환산 주문 수량이 적습니다.", "강제 매도주문 실패!!, 잔고 체크중 Zembra API에서 에러 발생"},
+        };
+        CClientDC dc(&Grid());
+        CFont* old = dc.SelectObject(Grid().GetFont());
+        int total = 0;
+        for (UINT col = 0; col < 9; ++col) {
+            const int width = Grid().GetColumnWidth(col);
+            total += width;
+            for (const char* text : longest[col]) {
+                EXPECT_LE(dc.GetTextExtent(text).cx + 4, width) << col << " " << text;
+                EXPECT_LE(dc.GetTextExtent(Cell(col, 0).c_str()).cx + 4, width) << col;
+            }
+        }
+        dc.SelectObject(old);
+        CRect client;
+        Grid().GetClientRect(&client);
+        ASSERT_GT(total, client.Width());
+        CXeScrollBar* bar = Grid().GetOwnScrollBar(0);
+        ASSERT_NE(bar->GetSafeHwnd(), (HWND)NULL);
+        EXPECT_TRUE(bar->GetStyle() & WS_VISIBLE);
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(bar->GetScrollInfo(&info));
+        EXPECT_GT(info.nMax + 1, (int)info.nPage); // the columns beyond the window are reached
+    }
     // Whether the slide timer runs (asking ends it).
     bool TimerRan() { return ::KillTimer(alarm->GetSafeHwnd(), IDT_ORDALARM_SLIDE) != 0; }
 
@@ -125,9 +170,28 @@ TEST_F(OrdAlarmTest, HiddenPopUpWithItsTitleAndList)
     Grid().GetWindowRect(&list);
     alarm->ScreenToClient(&list);
     EXPECT_EQ(list, CRect(0, 0, 478, 266));
-    const int widths[] = {80, 40, 90, 70, 80, 100, 90, 90, 300};
-    for (UINT col = 0; col < 9; ++col)
-        EXPECT_EQ(Grid().GetColumnWidth(col), widths[col]) << col;
+    ExpectColumnsHoldTheirTexts();
+}
+
+// A buy and its sell as a trader sees them, risen in the corner: the whole order numbers and
+// amounts stand in their columns; the picture is left in the test tree's Temp folder for the eye.
+TEST_F(OrdAlarmTest, ABuyAndItsSellShowWholeInTheCorner)
+{
+    Insert(OrderEvent("이더리움클래식(ETC)", "매수", "C0100000001000001", "1234567890", 50000000, 100.5, INT_MAX,
+                      12562.5, "매수 주문이 완료 되었습니다."));
+    Insert(OrderEvent("이더리움클래식(ETC)", "매도", "C0100000001000002", "1234567891", 21000, 99999, 2099979000,
+                      5249.9475, "매도 주문이 완료 되었습니다."));
+    alarm->DisplayAlarm();
+    Tick(40);
+    ASSERT_FALSE(TimerRan());
+    ExpectColumnsHoldTheirTexts();
+    EXPECT_EQ(Cell(2, 1), "C0100000001000002");
+    EXPECT_EQ(Cell(2, 2), "C0100000001000001");
+    EXPECT_EQ(Cell(6, 2), "5,025,000,000");
+    PumpPending();
+    alarm->UpdateWindow();
+    const Shot shot = ShootWindow(alarm->GetSafeHwnd());
+    EXPECT_TRUE(SavePng(std::string(GetBinDir()) + "..\\Temp\\ord_alarm.png", shot));
 }
 
 TEST_F(OrdAlarmTest, EventFillsItsNineColumnsNewestOnTop)
@@ -147,21 +211,28 @@ TEST_F(OrdAlarmTest, EventFillsItsNineColumnsNewestOnTop)
         EXPECT_EQ(Cell(col, 2).find("ETH"), std::string::npos) << col;
 }
 
-// A failed order carries zeros and blanks; a total beyond the 32-bit range comes capped by the
-// trading manager and shows as the capped value.
+// A failed order carries zeros and blanks. The trading manager caps a price or total beyond the
+// 32-bit range at 2,147,483,647: a capped total is price x units again, and where that cannot be
+// known the text says the amount is at least the cap, never that it is the cap.
 struct AmountCase
 {
     const char* name;
     int price;
+    double units;
     int total;
     const char* priceText;
     const char* totalText;
 };
 
 const AmountCase kAmounts[] = {
-    {"failed", 0, 0, "0", "0"},
-    {"capped", 2147483647, INT_MAX, "2,147,483,647", "2,147,483,647"},
-    {"small", 1, 999, "1", "999"},
+    {"failed", 0, 0, 0, "0", "0"},
+    {"small", 1, 999, 999, "1", "999"},
+    {"totalCapped", 50000000, 100.5, INT_MAX, "50,000,000", "5,025,000,000"},
+    {"totalJustAtTheCap", 1, 2147483647.0, INT_MAX, "1", "2,147,483,647"},
+    {"priceCapped", INT_MAX, 3, INT_MAX, "≥2,147,483,647", "≥2,147,483,647"},
+    {"unitsMissing", 90000000, 0, INT_MAX, "90,000,000", "≥2,147,483,647"},
+    {"unitsNotANumber", 90000000, NAN, INT_MAX, "90,000,000", "≥2,147,483,647"},
+    {"beyond64Bits", 2000000000, 1e10, INT_MAX, "2,000,000,000", "≥2,147,483,647"},
 };
 
 class OrdAlarmAmountTest : public OrdAlarmTest, public ::testing::WithParamInterface<AmountCase>
@@ -171,7 +242,7 @@ class OrdAlarmAmountTest : public OrdAlarmTest, public ::testing::WithParamInter
 TEST_P(OrdAlarmAmountTest, AmountsShowAsTheRecordHoldsThem)
 {
     const AmountCase& c = GetParam();
-    Insert(OrderEvent("리플", "매수", "", "", c.price, 0, c.total, 0, "주문 실패"));
+    Insert(OrderEvent("리플", "매수", "", "", c.price, c.units, c.total, 0, "주문 실패"));
     EXPECT_EQ(Cell(4, 1), c.priceText);
     EXPECT_EQ(Cell(6, 1), c.totalText);
 }
@@ -287,6 +358,112 @@ TEST_F(OrdAlarmTest, NewAlarmDuringTheSlideDropsItBackNotAfter)
     EXPECT_TRUE(TimerRan());
 }
 
+int g_probeTicks = 0;
+void CALLBACK CountProbeTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    ++g_probeTicks;
+}
+
+// Pumps messages until a timer of the slide's own period has ticked several times: long enough
+// for a slide timer still running to have shown the window again.
+void PumpSlideTicks()
+{
+    g_probeTicks = 0;
+    const UINT_PTR probe = ::SetTimer(NULL, 0, 10, CountProbeTick);
+    ASSERT_NE(probe, 0u);
+    EXPECT_TRUE(PumpUntil([]() { return g_probeTicks >= 5; }));
+    ::KillTimer(NULL, probe);
+}
+
+void SendKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> input;
+    for (WORD key : keys) {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        input.push_back(down);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        INPUT up = {};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *--it;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        input.push_back(up);
+    }
+    ::SendInput((UINT)input.size(), input.data(), sizeof(INPUT));
+}
+
+// The ways a trader puts the alarm away while it is still rising (Esc is not one: a view lets no
+// key reach its cancel button).
+enum HideWay { HIDE_BUTTON, CLOSE_BOX, ALT_F4 };
+
+// The skinned caption's hit code of its close box.
+const LRESULT kCloseBoxHit = 100;
+
+class OrdAlarmHideTest : public OrdAlarmTest, public ::testing::WithParamInterface<HideWay>
+{
+};
+
+TEST_P(OrdAlarmHideTest, PuttingItAwayDuringTheSlideKeepsItAway)
+{
+    TaskBarWorkArea taskBar;
+    const CRect area = WorkArea();
+    // Held part-way up, with the hide button already above the screen's bottom (over the task
+    // bar): a slide of step 0 still runs, its timer alive.
+    CRect button;
+    alarm->GetControl(IDC_ORDALARM_HIDE)->GetWindowRect(&button);
+    const int risen = button.bottom - Window().top - 30;
+    ASSERT_LT(risen, Window().Height());
+    alarm->SetScrollStep(risen);
+    alarm->DisplayAlarm();
+    Tick(1);
+    alarm->SetScrollStep(0);
+    Tick(1);
+    ASSERT_TRUE(alarm->IsWindowVisible());
+    ASSERT_EQ(Window().top, area.bottom - risen);
+
+    switch (GetParam()) {
+    case HIDE_BUTTON:
+        alarm->GetControl(IDC_ORDALARM_HIDE)->GetWindowRect(&button);
+        ASSERT_LT(button.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+        MouseTo(button.CenterPoint());
+        MouseButton(true);
+        MouseButton(false);
+        break;
+    case CLOSE_BOX: {
+        // The skinned caption's close box: where the caption's hit test answers "close".
+        const CRect window = Window();
+        CPoint box(-1, -1);
+        for (int y = window.top; y < window.top + 26 && box.x < 0; ++y)
+            for (int x = window.right - 1; x > window.right - 60 && box.x < 0; --x)
+                if (alarm->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)) == kCloseBoxHit)
+                    box = CPoint(x - 3, y + 3);
+        ASSERT_GE(box.x, 0);
+        ASSERT_EQ(alarm->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(box.x, box.y)), kCloseBoxHit);
+        MouseTo(box);
+        MouseButton(true);
+        MouseButton(false);
+        break;
+    }
+    case ALT_F4:
+        // The trader first brings the alarm to the front.
+        alarm->SetForegroundWindow();
+        ASSERT_TRUE(PumpUntil([&]() { return ::GetForegroundWindow() == alarm->GetSafeHwnd(); }));
+        SendKeys({VK_MENU, VK_F4});
+        break;
+    }
+    ASSERT_TRUE(PumpUntil([&]() { return !alarm->IsWindowVisible(); }));
+    PumpSlideTicks();
+    EXPECT_FALSE(alarm->IsWindowVisible());
+    EXPECT_FALSE(TimerRan());
+    // The next alarm slides it up again from below.
+    alarm->DisplayAlarm();
+    EXPECT_TRUE(TimerRan());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, OrdAlarmHideTest, ::testing::Values(HIDE_BUTTON, CLOSE_BOX, ALT_F4));
+
 // A trader may be typing an order when a fill comes in: the alarm rises on top without taking
 // the keyboard from the window in use.
 TEST_F(OrdAlarmTest, TheSlideLeavesTheKeyboardWhereItWas)
@@ -325,6 +502,8 @@ TEST_F(OrdAlarmTest, MissingLayoutIsToldLoggedAndTheEventsStillListed)
     EXPECT_EQ(Cell(0, 0), "화폐이름");
     EXPECT_EQ(Cell(1, 1), "매도");
     EXPECT_EQ(Cell(8, 1), "매도주문 체결");
+    // The stand-in list is laid out as the layout's.
+    ExpectColumnsHoldTheirTexts();
 }
 
 TEST_F(OrdAlarmTest, EventBeforeTheWindowExistsIsLogged)

@@ -1,11 +1,13 @@
 // CMapView's export of its grids' texts into a spreadsheet: the grids found among the layout's
-// controls, ordered top then left, written row by row with two empty rows between grids.
+// controls, ordered top then left, written row by row with two empty rows between grids; a
+// record-bound list gives all its records.
 #include "MapView.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "Grid.h"
+#include "GridDataList.h"
 #include "GridDefs.h"
 #include "SheetWriter.h"
 
@@ -19,6 +21,49 @@ struct PlacedGrid
     CGrid* grid;
     CRect rect;
 };
+
+// The rows of a grid as it stands on screen.
+void ShownRows(CGrid& grid, std::vector<std::vector<CString>>& rows)
+{
+    const UINT count = grid.GetRowCount(), columns = grid.GetColumnCount();
+    for (UINT row = 0; row < count; ++row) {
+        rows.emplace_back(columns);
+        for (UINT col = 0; col < columns; ++col)
+            rows.back()[col] = grid.GetCellText(col, row);
+    }
+}
+
+// The rows of a record-bound list: every record it holds, not only the ones on screen, under
+// its head rows; a list laid out across runs its records as columns after its head columns.
+void RecordRows(CGridDataList& list, std::vector<std::vector<CString>>& rows)
+{
+    const int records = list.GetRecordCount(), lines = list.GetRepeatCount();
+    std::vector<CString> texts;
+    if (list.GetUpdateStyle()) {
+        const UINT columns = list.GetColumnCount();
+        for (UINT row = 0; row < list.GetRowHeadCount(); ++row) {
+            rows.emplace_back(columns);
+            for (UINT col = 0; col < columns; ++col)
+                rows.back()[col] = list.GetCellText(col, row);
+        }
+        for (int record = 0; record < records; ++record)
+            for (int line = 0; line < lines; ++line)
+                if (list.GetRecordTexts(record, line, texts))
+                    rows.push_back(texts);
+        return;
+    }
+    const UINT count = list.GetRowCount(), heads = list.GetColumnHeadCount();
+    for (UINT row = 0; row < count; ++row) {
+        rows.emplace_back(heads);
+        for (UINT col = 0; col < heads; ++col)
+            rows.back()[col] = list.GetCellText(col, row);
+    }
+    for (int record = 0; record < records; ++record)
+        for (int line = 0; line < lines; ++line)
+            if (list.GetRecordTexts(record, line, texts))
+                for (UINT row = 0; row < count; ++row)
+                    rows[row].push_back(texts[row]);
+}
 
 } // namespace
 
@@ -56,14 +101,13 @@ BOOL CMapView::ExportGridData(CSheetWriter& writer)
         return FALSE;
     int sheetRow = 0;
     for (const PlacedGrid& placed : grids) {
-        CGrid* grid = placed.grid;
-        const UINT rows = grid->GetRowCount(), columns = grid->GetColumnCount();
-        std::vector<CString> cells(columns);
-        for (UINT row = 0; row < rows; ++row) {
-            for (UINT col = 0; col < columns; ++col)
-                cells[col] = grid->GetCellText(col, row);
+        std::vector<std::vector<CString>> rows;
+        if (CGridDataList* list = dynamic_cast<CGridDataList*>(placed.grid))
+            RecordRows(*list, rows);
+        else
+            ShownRows(*placed.grid, rows);
+        for (const std::vector<CString>& cells : rows)
             writer.WriteRow(++sheetRow, cells);
-        }
         sheetRow += 2;
     }
     writer.Close();

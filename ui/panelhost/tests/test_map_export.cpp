@@ -6,11 +6,15 @@
 
 #include <objbase.h>
 
+#include <cstddef>
+#include <cstdio>
+
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "Grid.h"
+#include "GridDataList.h"
 #include "SheetWriter.h"
 #include "map_fixture.h"
 #include "msgbox_recorder.h"
@@ -142,6 +146,97 @@ TEST_F(MapExportTest, GridsWiderThanTheAlphabetWriteEveryRowAndColumn)
         EXPECT_EQ(writer.rows[r].first, r + 1);
         EXPECT_EQ(writer.rows[r].second, Cells("w", 30, r));
     }
+}
+
+// A record of the lists below: a name, a quantity and a byte no column shows.
+#pragma pack(push, 1)
+struct ExportRecord
+{
+    char name[8];
+    int quantity;
+    char hidden;
+};
+#pragma pack(pop)
+
+ExportRecord Numbered(int i)
+{
+    ExportRecord r = {};
+    snprintf(r.name, sizeof r.name, "n%d", i);
+    r.quantity = i * 1000;
+    return r;
+}
+
+// A record-bound list shows a few of its records at a time: the export gives every one, each
+// as the list formats it, whatever is on screen.
+TEST_F(MapExportTest, ARecordListGivesEveryRecordNotOnlyThoseOnScreen)
+{
+    ASSERT_TRUE(Load("position=\"0,0,500,400\"",
+                     "<GridDataList id=\"1001\" position=\"0,0,300,120\" column=\"3\" row=\"5\" row-head=\"1\" "
+                     "scroll=\"vert\"/>"
+                     "<GridTable id=\"1002\" position=\"0,200,200,40\" column=\"1\" row=\"1\"/>"));
+    CGridDataList* list = dynamic_cast<CGridDataList*>(view->GetControl(1001));
+    ASSERT_NE(list, nullptr);
+    list->SetRecordSize(sizeof(ExportRecord));
+    list->AddColumnDataInfo(offsetof(ExportRecord, name), sizeof ExportRecord::name, DT_TEXT, 0, GDF_TEXT, 0, NULL, 0);
+    list->AddColumnDataInfo(offsetof(ExportRecord, quantity), sizeof(int), DT_INT, 1, GDF_QUANTITY, 0, NULL, 2);
+    // A second description of the name's cell that sets only its sign leaves the name standing.
+    list->AddColumnDataInfo(offsetof(ExportRecord, hidden), 1, DT_FLAG, 0, GDF_SIGN, 0, NULL, 0);
+    const char* heads[] = {"이름", "수량", "비고"};
+    for (UINT col = 0; col < 3; ++col)
+        list->SetCellText(col, 0, heads[col]);
+    const int records = 30;
+    for (int i = 0; i < records; ++i) {
+        ExportRecord r = Numbered(i);
+        list->AddRecord(reinterpret_cast<BYTE*>(&r), sizeof r, 1);
+    }
+    // Scrolled into the middle: neither the first nor the last records are on screen.
+    list->SetScrollPosition(1, 12);
+    ASSERT_EQ(list->GetTopRecord(), 12);
+    Fill(1002, "t");
+
+    CRecordingWriter writer;
+    EXPECT_TRUE(view->ExportGridData(writer));
+    ASSERT_EQ(writer.rows.size(), 1u + records + 1u);
+    EXPECT_EQ(writer.rows[0], (std::pair<int, std::vector<std::string>>{1, {"이름", "수량", "비고"}}));
+    for (int i = 0; i < records; ++i) {
+        char quantity[16];
+        snprintf(quantity, sizeof quantity, "%d,%03d", i, 0);
+        const std::string expected = i == 0 ? "0" : quantity;
+        EXPECT_EQ(writer.rows[1 + i].first, 2 + i);
+        EXPECT_EQ(writer.rows[1 + i].second, (std::vector<std::string>{"n" + std::to_string(i), expected, ""})) << i;
+    }
+    // The records on screen read the same in the sheet as in their cells.
+    for (UINT row = 1; row < list->GetRowCount(); ++row)
+        for (UINT col = 0; col < 2; ++col)
+            EXPECT_EQ(writer.rows[12 + row].second[col], std::string((LPCSTR)list->GetCellText(col, row))) << row;
+    // The next grid two empty rows below the last record.
+    EXPECT_EQ(writer.rows.back(), (std::pair<int, std::vector<std::string>>{1 + records + 3, Cells("t", 1, 0)}));
+}
+
+// A list laid across runs one record per column after its head column, every record again.
+TEST_F(MapExportTest, ARecordListLaidAcrossGivesEveryRecordAsAColumn)
+{
+    ASSERT_TRUE(Load("position=\"0,0,500,400\"",
+                     "<GridDataList id=\"1001\" position=\"0,0,200,80\" column=\"3\" row=\"2\" col-head=\"1\"/>"));
+    CGridDataList* list = dynamic_cast<CGridDataList*>(view->GetControl(1001));
+    ASSERT_NE(list, nullptr);
+    list->SetUpdateStyle(0);
+    list->SetRecordSize(sizeof(ExportRecord));
+    list->AddColumnDataInfo(offsetof(ExportRecord, name), sizeof ExportRecord::name, DT_TEXT, 0, GDF_TEXT, 0, NULL, 0);
+    list->AddColumnDataInfo(offsetof(ExportRecord, quantity), sizeof(int), DT_INT, 1, GDF_QUANTITY, 0, NULL, 2);
+    list->SetCellText(0, 0, "이름");
+    list->SetCellText(0, 1, "수량");
+    for (int i = 1; i <= 5; ++i) {
+        ExportRecord r = Numbered(i);
+        list->AddRecord(reinterpret_cast<BYTE*>(&r), sizeof r, 1);
+    }
+    CRecordingWriter writer;
+    EXPECT_TRUE(view->ExportGridData(writer));
+    const std::vector<std::pair<int, std::vector<std::string>>> expected = {
+        {1, {"이름", "n1", "n2", "n3", "n4", "n5"}},
+        {2, {"수량", "1,000", "2,000", "3,000", "4,000", "5,000"}},
+    };
+    EXPECT_EQ(writer.rows, expected);
 }
 
 struct ColumnCase

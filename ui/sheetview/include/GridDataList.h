@@ -110,6 +110,11 @@ public:
     int MoveRecord(int from, int to, int redraw);
     void ClearData(int redraw);
     int GetRecordCount() const { return (int)m_records.size(); }
+    // The texts record index shows in line `line` of its block (a row of a vertical list, a
+    // column of a horizontal one), formatted as on screen whether the record is shown or not:
+    // one text per cell along the line, empty where no description binds the cell. 0 for a
+    // record or line that does not exist.
+    int GetRecordTexts(int index, int line, std::vector<CString>& texts);
     BYTE* GetRecordPtr(int index);
     BYTE*& GetRecordPtrRef(int index);
     int DataIndexToRowIndex(int index) const;
@@ -166,6 +171,9 @@ protected:
     void RepaintRecordRows(int index);
     void RepaintBody(BOOL erase);
     void FormatRecord(int index);
+    // The field's bytes of a record for a description; a description reaching past the record
+    // reads zeros there (from pad), never the next record.
+    const BYTE* FieldForFormat(int index, const tagGridDataInfo& d, std::vector<BYTE>& pad);
     // Whether formatting a description writes the cell's text (and colour, where it sets one)
     // from the field alone, whatever the cell held.
     static bool FormatsWholly(const tagGridDataInfo& d);

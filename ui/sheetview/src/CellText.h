@@ -7,6 +7,9 @@
 #include "ColorMap.h"
 #include "GridDefs.h"
 
+// A new cell's text buffer is this long; a record-bound list gives longer fields their own.
+const int kNewCellBuffer = 32;
+
 // Copies text into the cell's buffer, cut to what the buffer holds.
 inline void PutText(tagCell* cell, const char* text)
 {

@@ -212,6 +212,52 @@ BYTE* CGridDataList::FieldOf(int record, const tagGridDataInfo& d, int& length)
     return m_records[record] + d.nOffset;
 }
 
+const BYTE* CGridDataList::FieldForFormat(int index, const tagGridDataInfo& d, std::vector<BYTE>& pad)
+{
+    int length;
+    const BYTE* field = FieldOf(index, d, length);
+    if (length >= d.nLength)
+        return field;
+    pad.assign(d.nLength, 0);
+    if (field != NULL)
+        memcpy(pad.data(), field, length);
+    return pad.data();
+}
+
+int CGridDataList::GetRecordTexts(int index, int line, std::vector<CString>& texts)
+{
+    texts.clear();
+    if (index < 0 || index >= (int)m_records.size() || line < 0 || line >= m_nRepeatCount)
+        return 0;
+    const size_t across = m_nUpdateStyle ? m_nColCount : m_nRowCount;
+    // Cells of their own, each with the buffer a shown cell gets (so a text is cut where the
+    // screen cuts it), shared by the descriptions of one cell as on screen.
+    std::vector<std::vector<char>> buffers(across);
+    std::vector<tagCell> cells(across);
+    std::vector<BYTE> padded;
+    for (const tagGridDataInfo& d : m_descriptions) {
+        if (d.nRow != line || d.nColumn >= across)
+            continue;
+        std::vector<char>& buffer = buffers[d.nColumn];
+        tagCell& cell = cells[d.nColumn];
+        const int size = std::min(std::max<int>(d.nLength, kNewCellBuffer), 0x7FFF);
+        if ((int)buffer.size() < size + 1) {
+            std::vector<char> larger(size + 1, '\0');
+            if (!buffer.empty())
+                strcpy(larger.data(), buffer.data());
+            buffer.swap(larger);
+            cell.pszText = buffer.data();
+            cell.nBufSize = (WORD)size;
+        }
+        ConvertData(FieldForFormat(index, d, padded), &cell, &d);
+    }
+    texts.resize(across);
+    for (size_t i = 0; i < across; ++i)
+        if (cells[i].pszText != NULL)
+            texts[i] = cells[i].pszText;
+    return 1;
+}
+
 void CGridDataList::FormatRecord(int index)
 {
     if (index < 0 || index >= (int)m_records.size() || m_ppCells == NULL)
@@ -222,16 +268,7 @@ void CGridDataList::FormatRecord(int index)
         tagCell* cell = m_nUpdateStyle ? GetCellPtr(d.nColumn, block + d.nRow) : GetCellPtr(block + d.nRow, d.nColumn);
         if (cell == NULL)
             continue;
-        int length;
-        const BYTE* field = FieldOf(index, d, length);
-        if (length < d.nLength) {
-            // A description reaching past the record reads zeros there, never the next record.
-            padded.assign(d.nLength, 0);
-            if (field != NULL)
-                memcpy(padded.data(), field, length);
-            field = padded.data();
-        }
-        ConvertData(field, cell, &d);
+        ConvertData(FieldForFormat(index, d, padded), cell, &d);
         if (m_nUpdateStyle && m_bRemoveRowLine) {
             if (index & 1)
                 cell->nFlags |= GCF_SHADE;

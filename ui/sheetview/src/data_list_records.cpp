@@ -6,12 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// A new cell buffer is this long; longer fields get their own.
-const int kCellBuffer = 32;
-
-} // namespace
+#include "CellText.h"
 
 CGridDataList::CGridDataList()
     : m_nRecordSize(0), m_nMaxRecords(-1), m_nVisibleRows(0), m_nOverscroll(0), m_nSelectRow(-1), m_nOwnBars(0),
@@ -45,13 +40,13 @@ void CGridDataList::PrepareCells(const tagGridDataInfo& d, int align)
     const UINT step = (UINT)m_nRepeatCount;
     if (m_nUpdateStyle) {
         for (UINT row = m_nRowHeadCount + d.nRow; row < m_nRowCount; row += step) {
-            if (d.nLength > kCellBuffer)
+            if (d.nLength > kNewCellBuffer)
                 SetBufferLength(d.nColumn, row, (short)std::min<int>(d.nLength, 0x7FFF));
             SetCellAlign(d.nColumn, row, cellAlign, 0);
         }
     } else {
         for (UINT col = m_nColHeadCount + d.nRow; col < m_nColCount; col += step) {
-            if (d.nLength > kCellBuffer)
+            if (d.nLength > kNewCellBuffer)
                 SetBufferLength(col, d.nColumn, (short)std::min<int>(d.nLength, 0x7FFF));
             SetCellAlign(col, d.nColumn, cellAlign, 0);
         }

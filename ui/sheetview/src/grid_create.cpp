@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "CellText.h"
 #include "ColorMap.h"
 #include "ResourceMap.h"
 #include "SharedData.h"
@@ -34,7 +35,6 @@ namespace {
 
 const int kDefaultColumnPitch = 60;
 const int kDefaultRowHeight = 23;
-const int kNewCellBuffer = 32;
 const char kFontFace[] = "굴림체";
 const char kMeasureSample[] = "한";
 

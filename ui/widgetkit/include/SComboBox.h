@@ -1,6 +1,7 @@
 // The combo box of screens and layouts: a flat outlined frame drawn over the system one, the
 // drop-down arrow from two image-map bitmaps, own colours, a CSEdit as the edit field, selection
-// by text or item data that can notify the parent, and a list as wide as its longest item.
+// by text or item data that can notify the parent, and a list as wide as its longest item whose
+// rows leave the system's menu padding around the font.
 #pragma once
 
 #include <afxwin.h>
@@ -44,6 +45,8 @@ public:
     int SetCurSelData(DWORD data, BOOL notify);
 
     CSEdit& GetEdit() { return m_edit; }
+    // What the system's menus put around their font in a row: the padding of a list row.
+    static int SystemRowPadding();
     const CRect& GetArrowRect() const { return m_rcArrow; }
 
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -55,6 +58,9 @@ protected:
     void ReleaseArrows();
     void NotifySelChange();
     void ReadSystemColours();
+    // The drop-down list's rows: the combo's font height plus the system's row padding, so that
+    // lines keep apart and the highlight stays inside its row.
+    void FitListRows();
 
     COLORREF m_clrText;
     COLORREF m_clrBack;

@@ -1,5 +1,8 @@
-// CSComboBox: colours, the embedded edit, selection by text or data with notices, drop width.
+// CSComboBox: colours, the embedded edit, selection by text or data with notices, drop width
+// and list row height.
 #include "SComboBox.h"
+
+#include <algorithm>
 
 #include "ColorMap.h"
 #include "ResourceMap.h"
@@ -209,7 +212,48 @@ int CSComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CComboBox::OnCreate(lpCreateStruct) == -1)
         return -1;
     AttachEdit();
+    FitListRows();
     return 0;
+}
+
+int CSComboBox::SystemRowPadding()
+{
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    int fontHeight = 0;
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        HFONT font = ::CreateFontIndirectA(&metrics.lfMenuFont);
+        HDC dc = ::GetDC(NULL);
+        HGDIOBJ old = ::SelectObject(dc, font);
+        TEXTMETRICA tm;
+        if (::GetTextMetricsA(dc, &tm))
+            fontHeight = tm.tmHeight;
+        ::SelectObject(dc, old);
+        ::ReleaseDC(NULL, dc);
+        ::DeleteObject(font);
+    }
+    // Never so little that two lines of text touch.
+    const int kLeast = 2;
+    return fontHeight > 0 ? std::max(kLeast, ::GetSystemMetrics(SM_CYMENUSIZE) - fontHeight) : kLeast;
+}
+
+void CSComboBox::FitListRows()
+{
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (m_hWnd == NULL || !::GetComboBoxInfo(m_hWnd, &info) || info.hwndList == NULL)
+        return;
+    CClientDC dc(this);
+    CFont* font = GetFont();
+    CFont* old = font != NULL ? dc.SelectObject(font) : NULL;
+    TEXTMETRIC tm;
+    const BOOL measured = dc.GetTextMetrics(&tm);
+    if (old != NULL)
+        dc.SelectObject(old);
+    if (!measured)
+        return;
+    // To the list itself: the combo passes a row height on only when it draws its own items.
+    ::SendMessageA(info.hwndList, LB_SETITEMHEIGHT, 0, MAKELPARAM(tm.tmHeight + SystemRowPadding(), 0));
 }
 
 void CSComboBox::OnSize(UINT nType, int cx, int cy)
@@ -300,5 +344,9 @@ LRESULT CSComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND && m_hWnd != NULL)
         Invalidate();
-    return CComboBox::WindowProc(message, wParam, lParam);
+    const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+    // A new font gives the list rows of the font's bare height again.
+    if (message == WM_SETFONT && m_hWnd != NULL)
+        FitListRows();
+    return result;
 }

@@ -2,10 +2,13 @@
 // the image map, the drop width and the edit field's notices.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "ResourceMap.h"
 #include "SComboBox.h"
+#include "screen_shot.h"
 #include "test_skin.h"
 #include "widget_host.h"
 
@@ -138,6 +141,87 @@ TEST_F(ComboTest, DroppedListIsAsWideAsTheLongestItem)
     EXPECT_GE(combo->GetDroppedWidth(), text + ::GetSystemMetrics(SM_CXVSCROLL));
     combo->ShowDropDown(FALSE);
     PumpPending();
+}
+
+int FontHeight(CWnd& window, CFont* font)
+{
+    CClientDC dc(&window);
+    CFont* old = dc.SelectObject(font);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(&tm);
+    dc.SelectObject(old);
+    return tm.tmHeight;
+}
+
+void PressKey(WORD key)
+{
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = key;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, keys, sizeof(INPUT));
+}
+
+bool PumpUntil(const std::function<bool()>& done)
+{
+    const DWORD start = ::GetTickCount();
+    while (!done()) {
+        if (::GetTickCount() - start > 5000)
+            return false;
+        PumpPending();
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+// The dropped list's rows hold the font with the padding the system's menus give around
+// theirs, whatever font the combo is given: Hangul lines keep apart and the highlight of one
+// row stops where the next begins.
+TEST_F(ComboTest, ListRowsLeaveTheMenusPaddingAroundTheFont)
+{
+    const int padding = CSComboBox::SystemRowPadding();
+    EXPECT_GE(padding, 2);
+    CFont gulim;
+    ASSERT_TRUE(gulim.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "굴림체"));
+    CFont* fonts[] = {&gulim, CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)))};
+    for (CFont* font : fonts) {
+        combo->SetFont(font);
+        EXPECT_EQ(combo->GetItemHeight(0), FontHeight(*combo, font) + padding);
+    }
+    combo->SetFont(&gulim);
+    const int row = FontHeight(*combo, &gulim) + padding;
+
+    combo->AddString("비트코인캐시(BCH)");
+    combo->AddString("이더리움클래식(ETC)");
+    combo->SetCurSel(3); // highlighted between two Hangul rows
+    // Dropped from the keyboard, as a trader opens it.
+    parent.SetForegroundWindow();
+    combo->SetFocus();
+    ASSERT_TRUE(PumpUntil([&]() { return ::GetFocus() == combo->m_hWnd; }));
+    PressKey(VK_F4);
+    ASSERT_TRUE(PumpUntil([&]() { return combo->GetDroppedState() != FALSE; }));
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(::GetComboBoxInfo(combo->m_hWnd, &info));
+    RECT first, second;
+    ASSERT_NE(LB_ERR, ::SendMessageA(info.hwndList, LB_GETITEMRECT, 0, (LPARAM)&first));
+    ASSERT_NE(LB_ERR, ::SendMessageA(info.hwndList, LB_GETITEMRECT, 1, (LPARAM)&second));
+    EXPECT_EQ(first.bottom - first.top, row);
+    EXPECT_EQ(second.top, first.bottom);
+    // All five rows show whole in the dropped list.
+    CRect list;
+    ::GetClientRect(info.hwndList, &list);
+    EXPECT_GE(list.Height(), 5 * row);
+    // For the eye: the dropped rows with Hangul, in the test tree's Temp folder.
+    ::UpdateWindow(info.hwndList);
+    char bin[MAX_PATH] = {};
+    ::GetModuleFileNameA(NULL, bin, MAX_PATH);
+    std::string temp(bin);
+    temp.resize(temp.find_last_of('\\'));
+    temp.resize(temp.find_last_of('\\') + 1);
+    EXPECT_TRUE(SavePng(temp + "Temp\\combo_list.png", ShootWindow(info.hwndList)));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&]() { return combo->GetDroppedState() == FALSE; }));
 }
 
 TEST(ComboEdit, EditFieldNoticesReachTheParent)
