@@ -122,7 +122,7 @@ struct FailureCase
     const char* fault;
     const char* line;  // the message line's newest text
     const char* log;   // what the server log gets (code page 949)
-    bool rawMessage;   // the log also holds the exchange's message as received (UTF-8)
+    bool exchangeMessage; // the log also holds the exchange's message (in code page 949 too)
 };
 
 const char kBusy[] = "잠시 후 다시 시도해 주십시오.";
@@ -134,6 +134,9 @@ const FailureCase kFailures[] = {
      "view2000 잔고 조회에 실패했습니다.", false},
     {"coins_missing", "{\"status\":\"0000\",\"data\":{\"available_krw\":1000}}", NULL, "잔고 조회에 실패했습니다.",
      "view2000 잔고 조회에 실패했습니다.", false},
+    // A status that is no number is a refusal with the exchange's words.
+    {"status_letters", u8"{\"status\":\"ERR\",\"message\":\"잠시 후 다시 시도해 주십시오.\"}", NULL, kBusy, "view2000", true},
+    {"status_empty", u8"{\"status\":\"\",\"message\":\"잠시 후 다시 시도해 주십시오.\"}", NULL, kBusy, "view2000", true},
 };
 
 class BalanceFailure : public BalanceScreen, public ::testing::WithParamInterface<FailureCase>
@@ -157,8 +160,10 @@ TEST_P(BalanceFailure, ReportsAndKeepsTheRows)
     EXPECT_GE(MessageLine(v).Find(c.line), 0) << (LPCSTR)MessageLine(v);
     const std::string log = ServerLog();
     EXPECT_NE(std::string::npos, log.find(c.log)) << log;
-    if (c.rawMessage) {
-        EXPECT_NE(std::string::npos, log.find(std::string("view2000") + ToUtf8(kBusy))) << log;
+    if (c.exchangeMessage) {
+        // One code page in the log: the exchange's UTF-8 text is converted like the screen's own.
+        EXPECT_NE(std::string::npos, log.find(std::string("view2000") + kBusy)) << log;
+        EXPECT_EQ(std::string::npos, log.find(ToUtf8(kBusy))) << log;
     }
     // The grids stay as the last good query left them.
     ExpectRichRows(v->GetGrids().GetCoinGrid(), v->GetGrids().GetSummary());
@@ -210,7 +215,13 @@ TEST_F(BalanceTab, QueriesOnItsButtonAndLogsWithoutAMessageLine)
     ASSERT_TRUE(peer::Command("{\"cmd\":\"fault\",\"mode\":\"none\"}")["ok"].asBool());
     FaultReply("/info/balance", "error_status");
     Click(p->GetControl(IDC_BALANCE_QUERY));
-    EXPECT_NE(std::string::npos, ServerLog().find(std::string("CBalanceListTab ") + ToUtf8(kBusy))) << ServerLog();
+    EXPECT_NE(std::string::npos, ServerLog().find(std::string("CBalanceListTab ") + kBusy)) << ServerLog();
+    EXPECT_EQ(std::string::npos, ServerLog().find(ToUtf8(kBusy))) << ServerLog();
+    // A status that is no number is a refusal, also on the page.
+    ASSERT_TRUE(peer::Command("{\"cmd\":\"fault\",\"mode\":\"none\"}")["ok"].asBool());
+    CannedReply("/info/balance", u8"{\"status\":\"ERR\",\"message\":\"잠시 후 다시 시도해 주십시오.\"}");
+    Click(p->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_EQ(2u, Occurrences(ServerLog(), std::string("CBalanceListTab ") + kBusy)) << ServerLog();
     EXPECT_EQ(0u, boxes.Count());
     ExpectRichRows(p->GetGrids().GetCoinGrid(), p->GetGrids().GetSummary());
 }

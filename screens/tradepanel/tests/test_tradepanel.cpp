@@ -490,6 +490,9 @@ const BalanceCase kBalanceCases[] = {
     {"text", "{\"status\":\"0000\",\"data\":{\"available_krw\":\"1000\"}}", true, "0", "잔고 조회에 실패했습니다."},
     {"missing", "{\"status\":\"0000\",\"data\":{}}", true, "0", ""},
     {"refusal", "", true, "0", "잠시 후 다시 시도해 주십시오."},
+    // A status that is no number is a refusal with the exchange's words, not the amount.
+    {"status letters", u8"{\"status\":\"ERR\",\"message\":\"잠시 후 다시 시도해 주십시오.\",\"data\":{\"available_krw\":5000}}",
+     true, "0", "잠시 후 다시 시도해 주십시오."},
     {"not JSON", "<html>busy</html>", false, "0", "잔고 조회에 실패했습니다."},
 };
 
