@@ -3,13 +3,18 @@
 // whole above 2.1 billion won, the won summary, and how each place reports a failure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "BalanceListTab.h"
+#include "GridDataList.h"
+#include "MsgCtrl.h"
 #include "GridTable.h"
 #include "View2000.h"
 #include "WideAmountList.h"
+#include "InstallFolders.h"
 #include "exchange_screen_fixture.h"
+#include "screen_shot.h"
 #include "msgbox_recorder.h"
 
 namespace {
@@ -113,6 +118,50 @@ TEST_F(BalanceScreen, QueryShowsEveryCoinAndWholeWonAmounts)
     EXPECT_EQ(12, grid->GetRecordCount());
     EXPECT_STREQ("9,000,000", (LPCSTR)Cell(grid, 2, 1));
     EXPECT_STREQ("9,000,506", (LPCSTR)Cell(v->GetGrids().GetSummary(), 1, 0));
+}
+
+// A book of 13-digit won amounts: 9,999,999,999,999 won available, or 1,000,000 BTC at
+// 9,999,999 won.
+void ThirteenDigitBook(bool coins)
+{
+    ASSERT_TRUE(peer::Command(coins ? "{\"cmd\":\"set_balance\",\"available\":{\"KRW\":0,\"BTC\":\"1000000\"},"
+                                      "\"in_use\":{\"BTC\":\"0\"}}"
+                                    : "{\"cmd\":\"set_balance\",\"available\":{\"KRW\":9999999999999,\"BTC\":\"0\"},"
+                                      "\"in_use\":{\"BTC\":\"0\"}}")["ok"]
+                    .asBool());
+    ASSERT_TRUE(peer::Command("{\"cmd\":\"set_ticker\",\"coin\":\"BTC\",\"fields\":{\"closing_price\":\"9999999\"}}")
+                    ["ok"].asBool());
+}
+
+// The cell shows its whole text where the user can see it: the text with the grid's inset of
+// 2 pixels fits the cell, and the cell lies inside the part of the view that shows content
+// (left of the grid's own vertical bar, inside the grid and the view's content area).
+void ExpectWholeInSight(CMapView* view, const CRect& content, CGrid* grid, UINT col, UINT row)
+{
+    SCOPED_TRACE(::testing::Message() << "grid " << grid->GetDlgCtrlID() << " column " << col);
+    const CString text = grid->GetCellText(col, row);
+    CRect cell = grid->GetRect(col, row, col, row);
+    CRect inside;
+    grid->GetClientRect(&inside);
+    if (CGridDataList* list = dynamic_cast<CGridDataList*>(grid)) {
+        CWnd* bar = list->GetOwnScrollBar(1);
+        if (bar->GetSafeHwnd() != NULL && (bar->GetStyle() & WS_VISIBLE)) {
+            CRect barRect;
+            bar->GetWindowRect(&barRect);
+            grid->ScreenToClient(&barRect);
+            inside.right = std::min(inside.right, barRect.left);
+        }
+    }
+    EXPECT_LE(cell.right, inside.right) << (LPCSTR)text;
+    grid->ClientToScreen(&cell);
+    view->ScreenToClient(&cell);
+    EXPECT_LE(cell.right, content.right) << (LPCSTR)text;
+    EXPECT_LE(cell.bottom, content.bottom) << (LPCSTR)text;
+    CClientDC dc(grid);
+    CFont* old = dc.SelectObject(grid->GetFont());
+    const int width = dc.GetTextExtent(text).cx;
+    dc.SelectObject(old);
+    EXPECT_LE(width + 2 * 2, cell.Width()) << (LPCSTR)text;
 }
 
 struct FailureCase
@@ -224,6 +273,44 @@ TEST_F(BalanceTab, QueriesOnItsButtonAndLogsWithoutAMessageLine)
     EXPECT_EQ(2u, Occurrences(ServerLog(), std::string("CBalanceListTab ") + kBusy)) << ServerLog();
     EXPECT_EQ(0u, boxes.Count());
     ExpectRichRows(p->GetGrids().GetCoinGrid(), p->GetGrids().GetSummary());
+}
+
+TEST_F(BalanceScreen, ThirteenDigitAmountsShowWholeInSight)
+{
+    CView2000* v = OpenView();
+    ASSERT_TRUE(v != NULL);
+    CGridTable* summary = v->GetGrids().GetSummary();
+    CWideAmountList* grid = v->GetGrids().GetCoinGrid();
+    ASSERT_TRUE(summary != NULL && grid != NULL);
+    // What the message line leaves of the client area.
+    CRect content, line;
+    v->GetClientRect(&content);
+    v->GetMsgCtrl()->GetWindowRect(&line);
+    v->ScreenToClient(&line);
+    content.bottom = line.top;
+
+    ThirteenDigitBook(false);
+    Click(v->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_STREQ("9,999,999,999,999", (LPCSTR)Cell(summary, 1, 0));
+    EXPECT_STREQ("9,999,999,999,999", (LPCSTR)Cell(summary, 5, 0));
+    for (UINT col = 0; col < 6; ++col)
+        ExpectWholeInSight(v, content, summary, col, 0);
+
+    ThirteenDigitBook(true);
+    Click(v->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_STREQ("9,999,999,000,000", (LPCSTR)Cell(summary, 3, 0));
+    EXPECT_STREQ("9,999,999,000,000", (LPCSTR)Cell(grid, 2, 1));
+    EXPECT_STREQ("9,999,999,000,000", (LPCSTR)Cell(grid, 6, 1));
+    for (UINT col = 0; col < 6; ++col)
+        ExpectWholeInSight(v, content, summary, col, 0);
+    // The won columns (the units columns hold decimals of their own width).
+    for (UINT col : {0u, 2u, 4u, 6u})
+        ExpectWholeInSight(v, content, grid, col, 1);
+
+    // A picture for the eye in Temp\ of the test tree.
+    v->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    v->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SavePng(std::string(GetBinDir()) + "..\\Temp\\balance2000_13_digits.png", ShootWindow(v->m_hWnd));
 }
 
 TEST_F(BalanceTab, MissingLayoutLeavesAnEmptyPage)
