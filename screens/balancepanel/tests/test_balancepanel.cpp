@@ -313,6 +313,29 @@ TEST_F(BalanceScreen, ThirteenDigitAmountsShowWholeInSight)
     SavePng(std::string(GetBinDir()) + "..\\Temp\\balance2000_13_digits.png", ShootWindow(v->m_hWnd));
 }
 
+TEST_F(BalanceTab, ThirteenDigitAmountsShowWholeInSight)
+{
+    CBalanceListTab* p = OpenPage();
+    ASSERT_TRUE(p != NULL);
+    CGridTable* summary = p->GetGrids().GetSummary();
+    CWideAmountList* grid = p->GetGrids().GetCoinGrid();
+    ASSERT_TRUE(summary != NULL && grid != NULL);
+    CRect content;
+    p->GetClientRect(&content);
+    ThirteenDigitBook(false);
+    Click(p->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_STREQ("9,999,999,999,999", (LPCSTR)Cell(summary, 5, 0));
+    for (UINT col = 0; col < 6; ++col)
+        ExpectWholeInSight(p, content, summary, col, 0);
+    ThirteenDigitBook(true);
+    Click(p->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_STREQ("9,999,999,000,000", (LPCSTR)Cell(grid, 6, 1));
+    for (UINT col = 0; col < 6; ++col)
+        ExpectWholeInSight(p, content, summary, col, 0);
+    for (UINT col : {0u, 2u, 4u, 6u})
+        ExpectWholeInSight(p, content, grid, col, 1);
+}
+
 TEST_F(BalanceTab, MissingLayoutLeavesAnEmptyPage)
 {
     page = new CBalanceListTab(IDD_BALANCE_TAB, Strip(), TradePanelModule());

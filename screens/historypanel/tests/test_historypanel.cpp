@@ -202,11 +202,7 @@ const FailureCase kFailures[] = {
 // A reply of the exchange with the status, its message and an empty list.
 std::string EmptyListReply(const char* status)
 {
-    Json::Value root;
-    root["status"] = status;
-    root["message"] = ToUtf8(kBusy);
-    root["data"] = Json::Value(Json::arrayValue);
-    return Json::FastWriter().write(root);
+    return std::string("{\"status\":\"") + status + "\",\"message\":\"" + ToUtf8(kBusy) + "\",\"data\":[]}";
 }
 
 class HistoryFailure : public HistoryScreen, public ::testing::WithParamInterface<FailureCase>
