@@ -62,8 +62,10 @@ void CView2000::OnQuery()
         return;
     }
     if (reply.outcome == BalanceReply::REFUSED) {
-        SetStatusMessage(CZembraAPIAgent::UTF8toANSI(reply.strMessage));
-        CUtils::LogServer_WriteLog("view2000" + reply.strMessage);
+        // The log is written in the system code page, like every other line of it.
+        const CString message = CZembraAPIAgent::UTF8toANSI(reply.strMessage);
+        SetStatusMessage(message);
+        CUtils::LogServer_WriteLog("view2000" + message);
         return;
     }
     m_Grids.Show(reply);

@@ -3,13 +3,18 @@
 // whole above 2.1 billion won, the won summary, and how each place reports a failure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "BalanceListTab.h"
+#include "GridDataList.h"
+#include "MsgCtrl.h"
 #include "GridTable.h"
 #include "View2000.h"
 #include "WideAmountList.h"
+#include "InstallFolders.h"
 #include "exchange_screen_fixture.h"
+#include "screen_shot.h"
 #include "msgbox_recorder.h"
 
 namespace {
@@ -115,6 +120,55 @@ TEST_F(BalanceScreen, QueryShowsEveryCoinAndWholeWonAmounts)
     EXPECT_STREQ("9,000,506", (LPCSTR)Cell(v->GetGrids().GetSummary(), 1, 0));
 }
 
+// A book of 13-digit won amounts: 9,999,999,999,999 won available, or 1,000,000 BTC at
+// 9,999,999 won.
+void ThirteenDigitBook(bool coins)
+{
+    ASSERT_TRUE(peer::Command(coins ? "{\"cmd\":\"set_balance\",\"available\":{\"KRW\":0,\"BTC\":\"1000000\"},"
+                                      "\"in_use\":{\"BTC\":\"0\"}}"
+                                    : "{\"cmd\":\"set_balance\",\"available\":{\"KRW\":9999999999999,\"BTC\":\"0\"},"
+                                      "\"in_use\":{\"BTC\":\"0\"}}")["ok"]
+                    .asBool());
+    ASSERT_TRUE(peer::Command("{\"cmd\":\"set_ticker\",\"coin\":\"BTC\",\"fields\":{\"closing_price\":\"9999999\"}}")
+                    ["ok"].asBool());
+}
+
+// The cell shows its whole text where the user can see it: the text with the grid's inset of
+// 2 pixels fits the cell, and the cell lies inside the part of the view that shows content
+// (left of the grid's own vertical bar, inside the grid and the view's content area). The
+// grid's last row lies there too.
+void ExpectWholeInSight(CMapView* view, const CRect& content, CGrid* grid, UINT col, UINT row)
+{
+    SCOPED_TRACE(::testing::Message() << "grid " << grid->GetDlgCtrlID() << " column " << col);
+    const CString text = grid->GetCellText(col, row);
+    CRect cell = grid->GetRect(col, row, col, row);
+    CRect inside;
+    grid->GetClientRect(&inside);
+    if (CGridDataList* list = dynamic_cast<CGridDataList*>(grid)) {
+        CWnd* bar = list->GetOwnScrollBar(1);
+        if (bar->GetSafeHwnd() != NULL && (bar->GetStyle() & WS_VISIBLE)) {
+            CRect barRect;
+            bar->GetWindowRect(&barRect);
+            grid->ScreenToClient(&barRect);
+            inside.right = std::min(inside.right, barRect.left);
+        }
+    }
+    EXPECT_LE(cell.right, inside.right) << (LPCSTR)text;
+    grid->ClientToScreen(&cell);
+    view->ScreenToClient(&cell);
+    EXPECT_LE(cell.right, content.right) << (LPCSTR)text;
+    EXPECT_LE(cell.bottom, content.bottom) << (LPCSTR)text;
+    CClientDC dc(grid);
+    CFont* old = dc.SelectObject(grid->GetFont());
+    const int width = dc.GetTextExtent(text).cx;
+    dc.SelectObject(old);
+    EXPECT_LE(width + 2 * 2, cell.Width()) << (LPCSTR)text;
+    CRect bottom;
+    grid->GetWindowRect(&bottom);
+    view->ScreenToClient(&bottom);
+    EXPECT_LE(bottom.bottom, content.bottom) << "the grid reaches under the message line";
+}
+
 struct FailureCase
 {
     const char* name;
@@ -122,7 +176,7 @@ struct FailureCase
     const char* fault;
     const char* line;  // the message line's newest text
     const char* log;   // what the server log gets (code page 949)
-    bool rawMessage;   // the log also holds the exchange's message as received (UTF-8)
+    bool exchangeMessage; // the log also holds the exchange's message (in code page 949 too)
 };
 
 const char kBusy[] = "잠시 후 다시 시도해 주십시오.";
@@ -134,6 +188,9 @@ const FailureCase kFailures[] = {
      "view2000 잔고 조회에 실패했습니다.", false},
     {"coins_missing", "{\"status\":\"0000\",\"data\":{\"available_krw\":1000}}", NULL, "잔고 조회에 실패했습니다.",
      "view2000 잔고 조회에 실패했습니다.", false},
+    // A status that is no number is a refusal with the exchange's words.
+    {"status_letters", u8"{\"status\":\"ERR\",\"message\":\"잠시 후 다시 시도해 주십시오.\"}", NULL, kBusy, "view2000", true},
+    {"status_empty", u8"{\"status\":\"\",\"message\":\"잠시 후 다시 시도해 주십시오.\"}", NULL, kBusy, "view2000", true},
 };
 
 class BalanceFailure : public BalanceScreen, public ::testing::WithParamInterface<FailureCase>
@@ -157,8 +214,10 @@ TEST_P(BalanceFailure, ReportsAndKeepsTheRows)
     EXPECT_GE(MessageLine(v).Find(c.line), 0) << (LPCSTR)MessageLine(v);
     const std::string log = ServerLog();
     EXPECT_NE(std::string::npos, log.find(c.log)) << log;
-    if (c.rawMessage) {
-        EXPECT_NE(std::string::npos, log.find(std::string("view2000") + ToUtf8(kBusy))) << log;
+    if (c.exchangeMessage) {
+        // One code page in the log: the exchange's UTF-8 text is converted like the screen's own.
+        EXPECT_NE(std::string::npos, log.find(std::string("view2000") + kBusy)) << log;
+        EXPECT_EQ(std::string::npos, log.find(ToUtf8(kBusy))) << log;
     }
     // The grids stay as the last good query left them.
     ExpectRichRows(v->GetGrids().GetCoinGrid(), v->GetGrids().GetSummary());
@@ -210,9 +269,74 @@ TEST_F(BalanceTab, QueriesOnItsButtonAndLogsWithoutAMessageLine)
     ASSERT_TRUE(peer::Command("{\"cmd\":\"fault\",\"mode\":\"none\"}")["ok"].asBool());
     FaultReply("/info/balance", "error_status");
     Click(p->GetControl(IDC_BALANCE_QUERY));
-    EXPECT_NE(std::string::npos, ServerLog().find(std::string("CBalanceListTab ") + ToUtf8(kBusy))) << ServerLog();
+    EXPECT_NE(std::string::npos, ServerLog().find(std::string("CBalanceListTab ") + kBusy)) << ServerLog();
+    EXPECT_EQ(std::string::npos, ServerLog().find(ToUtf8(kBusy))) << ServerLog();
+    // A status that is no number is a refusal, also on the page.
+    ASSERT_TRUE(peer::Command("{\"cmd\":\"fault\",\"mode\":\"none\"}")["ok"].asBool());
+    CannedReply("/info/balance", u8"{\"status\":\"ERR\",\"message\":\"잠시 후 다시 시도해 주십시오.\"}");
+    Click(p->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_EQ(2u, Occurrences(ServerLog(), std::string("CBalanceListTab ") + kBusy)) << ServerLog();
     EXPECT_EQ(0u, boxes.Count());
     ExpectRichRows(p->GetGrids().GetCoinGrid(), p->GetGrids().GetSummary());
+}
+
+TEST_F(BalanceScreen, ThirteenDigitAmountsShowWholeInSight)
+{
+    CView2000* v = OpenView();
+    ASSERT_TRUE(v != NULL);
+    CGridTable* summary = v->GetGrids().GetSummary();
+    CWideAmountList* grid = v->GetGrids().GetCoinGrid();
+    ASSERT_TRUE(summary != NULL && grid != NULL);
+    // What the message line leaves of the client area.
+    CRect content, line;
+    v->GetClientRect(&content);
+    v->GetMsgCtrl()->GetWindowRect(&line);
+    v->ScreenToClient(&line);
+    content.bottom = line.top;
+
+    ThirteenDigitBook(false);
+    Click(v->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_STREQ("9,999,999,999,999", (LPCSTR)Cell(summary, 5, 0));
+    for (UINT col = 0; col < 6; ++col)
+        ExpectWholeInSight(v, content, summary, col, 0);
+
+    ThirteenDigitBook(true);
+    Click(v->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_STREQ("9,999,999,000,000", (LPCSTR)Cell(grid, 2, 1));
+    EXPECT_STREQ("9,999,999,000,000", (LPCSTR)Cell(grid, 6, 1));
+    for (UINT col = 0; col < 6; ++col)
+        ExpectWholeInSight(v, content, summary, col, 0);
+    // The won columns (the units columns hold decimals of their own width).
+    for (UINT col : {0u, 2u, 4u, 6u})
+        ExpectWholeInSight(v, content, grid, col, 1);
+
+    // A picture for the eye in Temp\ of the test tree.
+    v->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    v->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SavePng(std::string(GetBinDir()) + "..\\Temp\\balance2000_13_digits.png", ShootWindow(v->m_hWnd));
+}
+
+TEST_F(BalanceTab, ThirteenDigitAmountsShowWholeInSight)
+{
+    CBalanceListTab* p = OpenPage();
+    ASSERT_TRUE(p != NULL);
+    CGridTable* summary = p->GetGrids().GetSummary();
+    CWideAmountList* grid = p->GetGrids().GetCoinGrid();
+    ASSERT_TRUE(summary != NULL && grid != NULL);
+    CRect content;
+    p->GetClientRect(&content);
+    ThirteenDigitBook(false);
+    Click(p->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_STREQ("9,999,999,999,999", (LPCSTR)Cell(summary, 5, 0));
+    for (UINT col = 0; col < 6; ++col)
+        ExpectWholeInSight(p, content, summary, col, 0);
+    ThirteenDigitBook(true);
+    Click(p->GetControl(IDC_BALANCE_QUERY));
+    EXPECT_STREQ("9,999,999,000,000", (LPCSTR)Cell(grid, 6, 1));
+    for (UINT col = 0; col < 6; ++col)
+        ExpectWholeInSight(p, content, summary, col, 0);
+    for (UINT col : {0u, 2u, 4u, 6u})
+        ExpectWholeInSight(p, content, grid, col, 1);
 }
 
 TEST_F(BalanceTab, MissingLayoutLeavesAnEmptyPage)

@@ -9,8 +9,8 @@
 
 // The reply text as a JSON object; FALSE for an empty text, invalid JSON or another value.
 BOOL ParseExchangeReply(const CString& reply, Json::Value& root);
-// The "status" text read as a whole number from its leading digits ("0000" gives 0); FALSE
-// when the reply holds no status text.
+// The "status" text read as a whole number ("0000" gives 0); a text that is not all digits
+// ("ERR", "") is a refusal (-1). FALSE when the reply holds no status text.
 BOOL ReadReplyStatus(const Json::Value& root, long& status);
 // A won amount given as a JSON number: an integer unchanged, a real cut toward zero, true 1,
 // false 0, null 0; FALSE for a text, an array, an object or a number beyond 64 bits.

@@ -2,6 +2,7 @@
 #include "BalanceListTab.h"
 
 #include "Utils.h"
+#include "ZembraAPIAgent.h"
 
 BEGIN_MESSAGE_MAP(CBalanceListTab, CQueryTabPage)
     ON_BN_CLICKED(IDC_BALANCE_QUERY, OnQuery)
@@ -29,6 +30,6 @@ void CBalanceListTab::OnQuery()
     if (reply.outcome == BalanceReply::FAILED)
         CUtils::LogServer_WriteLog("CBalanceListTab 잔고조회 실패");
     else if (reply.outcome == BalanceReply::REFUSED)
-        CUtils::LogServer_WriteLog("CBalanceListTab " + reply.strMessage);
+        CUtils::LogServer_WriteLog("CBalanceListTab " + CZembraAPIAgent::UTF8toANSI(reply.strMessage));
     m_Grids.Show(reply);
 }

@@ -24,7 +24,16 @@ BOOL ReadReplyStatus(const Json::Value& root, long& status)
     const Json::Value& value = Member(root, "status");
     if (!value.isString())
         return FALSE;
-    status = strtol(value.asCString(), NULL, 10);
+    // Only plain digits are a number: "ERR" or an empty text must not read as 0, which is success.
+    const std::string text = value.asString();
+    CString code(text.c_str(), static_cast<int>(text.size()));
+    code.Trim(" ");
+    if (code.IsEmpty() || code.SpanIncluding("0123456789") != code) {
+        status = -1;
+        return TRUE;
+    }
+    // Beyond a long it stays at LONG_MAX: still no success.
+    status = strtol(code, NULL, 10);
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 #include "FilledOrdListTab.h"
 
 #include "Utils.h"
+#include "ZembraAPIAgent.h"
 
 BEGIN_MESSAGE_MAP(CFilledOrdListTab, CQueryTabPage)
     ON_BN_CLICKED(IDC_TRADE_QUERY, OnQuery)
@@ -40,6 +41,6 @@ void CFilledOrdListTab::OnQuery()
     if (reply.outcome == TradeReply::FAILED)
         CUtils::LogServer_WriteLog("CFilledOrdListTab 조회 실패했습니다.");
     else if (reply.outcome == TradeReply::REFUSED)
-        CUtils::LogServer_WriteLog("CFilledOrdListTab " + reply.strMessage);
+        CUtils::LogServer_WriteLog("CFilledOrdListTab " + CZembraAPIAgent::UTF8toANSI(reply.strMessage));
     m_Grids.Show(reply);
 }

@@ -60,6 +60,14 @@ std::string ToUtf8(const char* text)
     return utf8;
 }
 
+size_t Occurrences(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
 void ExchangeScreenTest::SetUpTestSuite()
 {
     ::CoInitialize(NULL);

@@ -53,3 +53,5 @@ protected:
 
 // The text as the exchange sends it (UTF-8) from the code page 949 text.
 std::string ToUtf8(const char* text);
+// How often part stands in text.
+size_t Occurrences(const std::string& text, const std::string& part);

@@ -86,6 +86,11 @@ const BalanceCase kBalanceCases[] = {
     {"refusal_without_message", "{\"status\":\"5600\"}", NULL, NULL, BalanceReply::FAILED, 0},
     {"status_missing", "{\"data\":{}}", NULL, NULL, BalanceReply::FAILED, 0},
     {"status_number", "{\"status\":0,\"data\":{}}", NULL, NULL, BalanceReply::FAILED, 0},
+    // Only digits are a status number: anything else is a refusal, never success.
+    {"status_letters", "{\"status\":\"ERR\",\"message\":\"잠시 후\",\"data\":{}}", NULL, NULL, BalanceReply::REFUSED, 0},
+    {"status_empty", "{\"status\":\"\",\"message\":\"잠시 후\"}", NULL, NULL, BalanceReply::REFUSED, 0},
+    {"status_digits_then_letters", "{\"status\":\"0000x\",\"message\":\"잠시 후\"}", NULL, NULL, BalanceReply::REFUSED, 0},
+    {"status_letters_without_message", "{\"status\":\"ERR\"}", NULL, NULL, BalanceReply::FAILED, 0},
     {"not_json", "<html>busy</html>", NULL, NULL, BalanceReply::FAILED, 0},
     {"array_root", "[1,2]", NULL, NULL, BalanceReply::FAILED, 0},
     {"empty", "", NULL, NULL, BalanceReply::FAILED, 0},
@@ -304,6 +309,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TradeFailCase{"refusal_without_message", "{\"status\":\"5300\"}", TradeReply::FAILED, true},
                       TradeFailCase{"data_not_array", "{\"status\":\"0000\",\"data\":{}}", TradeReply::FAILED, true},
                       TradeFailCase{"status_missing", "{\"data\":[]}", TradeReply::FAILED, true},
+                      TradeFailCase{"status_letters", "{\"status\":\"ERR\",\"message\":\"x\",\"data\":[]}",
+                                    TradeReply::REFUSED, true},
+                      TradeFailCase{"status_empty", "{\"status\":\"\",\"message\":\"x\",\"data\":[]}",
+                                    TradeReply::REFUSED, true},
+                      TradeFailCase{"status_padded_zeros", "{\"status\":\" 0000 \",\"data\":[]}", TradeReply::DONE, true},
                       TradeFailCase{"no_trades", "{\"status\":\"0000\",\"data\":[]}", TradeReply::DONE, true},
                       TradeFailCase{"nested_too_deep", kDeep.c_str(), TradeReply::FAILED, true}),
     [](const ::testing::TestParamInfo<TradeFailCase>& info) { return std::string(info.param.name); });

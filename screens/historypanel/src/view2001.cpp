@@ -75,8 +75,10 @@ void CView2001::OnQuery()
         return;
     }
     if (reply.outcome == TradeReply::REFUSED) {
-        SetStatusMessage(CZembraAPIAgent::UTF8toANSI(reply.strMessage));
-        CUtils::LogServer_WriteLog("view2001" + reply.strMessage);
+        // The log is written in the system code page, like every other line of it.
+        const CString message = CZembraAPIAgent::UTF8toANSI(reply.strMessage);
+        SetStatusMessage(message);
+        CUtils::LogServer_WriteLog("view2001" + message);
         return;
     }
     SetStatusMessage("조회 완료 되었습니다.");

@@ -184,16 +184,26 @@ INSTANTIATE_TEST_SUITE_P(Choices, HistoryKind,
 struct FailureCase
 {
     const char* name;
-    const char* fault;
+    const char* fault;  // the peer's fault mode, or NULL: a reply with an empty list and this status
+    const char* status;
     const char* line;
     const char* log;
-    bool rawMessage;
+    bool exchangeMessage; // the log also holds the exchange's message (in code page 949)
 };
 
 const FailureCase kFailures[] = {
-    {"refusal", "error_status", kBusy, "view2001", true},
-    {"not_json", "non_json", "조회 실패했습니다.", "view2001 조회 실패했습니다.", false},
+    {"refusal", "error_status", NULL, kBusy, "view2001", true},
+    {"not_json", "non_json", NULL, "조회 실패했습니다.", "view2001 조회 실패했습니다.", false},
+    // A status that is no number is no success, however empty the list.
+    {"status_letters", NULL, "ERR", kBusy, "view2001", true},
+    {"status_empty", NULL, "", kBusy, "view2001", true},
 };
+
+// A reply of the exchange with the status, its message and an empty list.
+std::string EmptyListReply(const char* status)
+{
+    return std::string("{\"status\":\"") + status + "\",\"message\":\"" + ToUtf8(kBusy) + "\",\"data\":[]}";
+}
 
 class HistoryFailure : public HistoryScreen, public ::testing::WithParamInterface<FailureCase>
 {
@@ -208,15 +218,21 @@ TEST_P(HistoryFailure, ReportsTheExchangesWordsAndClearsTheRows)
     ChooseEth(v);
     Click(v->GetControl(IDC_TRADE_QUERY));
     ASSERT_EQ(2, v->GetGrids().GetGrid()->GetRecordCount());
-    FaultReply("/info/user_transactions", c.fault);
+    if (c.fault != NULL)
+        FaultReply("/info/user_transactions", c.fault);
+    else
+        CannedReply("/info/user_transactions", EmptyListReply(c.status).c_str());
     CMsgBoxRecorder boxes;
     Click(v->GetControl(IDC_TRADE_QUERY));
     EXPECT_EQ(0u, boxes.Count());
     EXPECT_GE(MessageLine(v).Find(c.line), 0) << (LPCSTR)MessageLine(v);
+    EXPECT_LT(MessageLine(v).Find("조회 완료"), 0) << (LPCSTR)MessageLine(v);
     const std::string log = ServerLog();
     EXPECT_NE(std::string::npos, log.find(c.log)) << log;
-    if (c.rawMessage) {
-        EXPECT_NE(std::string::npos, log.find(std::string("view2001") + ToUtf8(kBusy))) << log;
+    if (c.exchangeMessage) {
+        // One code page in the log: the exchange's UTF-8 text is converted like the screen's own.
+        EXPECT_NE(std::string::npos, log.find(std::string("view2001") + kBusy)) << log;
+        EXPECT_EQ(std::string::npos, log.find(ToUtf8(kBusy))) << log;
     }
     // A reply came: the old rows are gone.
     EXPECT_EQ(0, v->GetGrids().GetGrid()->GetRecordCount());
@@ -277,7 +293,13 @@ TEST_F(TradeTab, QueriesOnItsButtonAndLogsWithoutAMessageLine)
     ASSERT_TRUE(peer::Command("{\"cmd\":\"fault\",\"mode\":\"none\"}")["ok"].asBool());
     FaultReply("/info/user_transactions", "error_status");
     Click(p->GetControl(IDC_TRADE_QUERY));
-    EXPECT_NE(std::string::npos, ServerLog().find(std::string("CFilledOrdListTab ") + ToUtf8(kBusy))) << ServerLog();
+    EXPECT_NE(std::string::npos, ServerLog().find(std::string("CFilledOrdListTab ") + kBusy)) << ServerLog();
+    EXPECT_EQ(std::string::npos, ServerLog().find(ToUtf8(kBusy))) << ServerLog();
+    // A status that is no number is a refusal, also on the page.
+    ASSERT_TRUE(peer::Command("{\"cmd\":\"fault\",\"mode\":\"none\"}")["ok"].asBool());
+    CannedReply("/info/user_transactions", EmptyListReply("ERR").c_str());
+    Click(p->GetControl(IDC_TRADE_QUERY));
+    EXPECT_EQ(2u, Occurrences(ServerLog(), std::string("CFilledOrdListTab ") + kBusy)) << ServerLog();
     EXPECT_EQ(1u, boxes.Count());
 }
 

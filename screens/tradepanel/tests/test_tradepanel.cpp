@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "AccountTabWnd.h"
 #include "AutoAgent.h"
@@ -26,6 +27,7 @@
 #include "canvas.h"
 #include "msgbox_recorder.h"
 #include "peer_link.h"
+#include "screen_shot.h"
 
 namespace {
 
@@ -490,6 +492,9 @@ const BalanceCase kBalanceCases[] = {
     {"text", "{\"status\":\"0000\",\"data\":{\"available_krw\":\"1000\"}}", true, "0", "잔고 조회에 실패했습니다."},
     {"missing", "{\"status\":\"0000\",\"data\":{}}", true, "0", ""},
     {"refusal", "", true, "0", "잠시 후 다시 시도해 주십시오."},
+    // A status that is no number is a refusal with the exchange's words, not the amount.
+    {"status letters", u8"{\"status\":\"ERR\",\"message\":\"잠시 후 다시 시도해 주십시오.\",\"data\":{\"available_krw\":5000}}",
+     true, "0", "잠시 후 다시 시도해 주십시오."},
     {"not JSON", "<html>busy</html>", false, "0", "잔고 조회에 실패했습니다."},
 };
 
@@ -598,6 +603,56 @@ TEST_F(TradePanel, StartStopAndResetOnTheButtons)
     EXPECT_EQ(0, auto_->GetAutoType());
     EXPECT_EQ(0, auto_->GetAmountTypeMoney());
     EXPECT_STREQ("자동매매 실행 중지중", (LPCSTR)Cell(v, 1015, 0, 0));
+}
+
+// The ids of the view's other shown children that overlap a child of it.
+std::vector<int> Overlapping(CWnd* view, CWnd* child)
+{
+    std::vector<int> ids;
+    CRect mine;
+    child->GetWindowRect(&mine);
+    for (CWnd* w = view->GetWindow(GW_CHILD); w != NULL; w = w->GetWindow(GW_HWNDNEXT)) {
+        if (w->m_hWnd == child->m_hWnd || !(w->GetStyle() & WS_VISIBLE))
+            continue;
+        CRect other, both;
+        w->GetWindowRect(&other);
+        if (both.IntersectRect(&mine, &other))
+            ids.push_back(w->GetDlgCtrlID());
+    }
+    return ids;
+}
+
+TEST_F(TradePanel, StartPutsItsMessageOnTheMessageLineInSight)
+{
+    CAutoAgent* auto_ = CRcmdCoinManager::GetAutoAgent();
+    auto_->ResetAutoAmountType();
+    CView1000* v = OpenView();
+    ASSERT_TRUE(v != NULL);
+    CMsgCtrl* line = v->GetMsgCtrl();
+    ASSERT_TRUE(line != NULL && line->GetSafeHwnd() != NULL);
+    // The line lies inside the view, and nothing of the view stands over it.
+    CRect client, shown, both;
+    v->GetClientRect(&client);
+    line->GetWindowRect(&shown);
+    v->ScreenToClient(&shown);
+    EXPECT_TRUE(both.IntersectRect(&client, &shown) && both == shown)
+        << "line " << shown.left << "," << shown.top << "," << shown.right << "," << shown.bottom << " client "
+        << client.right << "x" << client.bottom;
+    EXPECT_EQ(std::vector<int>(), Overlapping(v, line));
+
+    dynamic_cast<CSEdit*>(v->GetControl(1006))->SetText("50000");
+    CMsgBoxRecorder boxes;
+    Click(v->GetControl(1017));
+    ASSERT_EQ(1, auto_->GetAutoType());
+    // "[hh:mm:ss] " and the message.
+    const CString text = line->GetMessage();
+    EXPECT_EQ(11, text.Find("금액별 자동매매가 설정되었습니다.")) << (LPCSTR)text;
+    EXPECT_EQ(0, text.Find('[')) << (LPCSTR)text;
+
+    // A picture for the eye in Temp\ of the test tree.
+    v->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    v->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SavePng(std::string(GetBinDir()) + "..\\Temp\\trade1000_started.png", ShootWindow(v->m_hWnd));
 }
 
 TEST_F(TradePanel, CoinBasedTradingLeavesTheButtonsIdle)

@@ -34,6 +34,7 @@ BOOL HasGridSize(MapElement& element)
 {
     if (element.Has("column") && element.Has("row"))
         return TRUE;
+    element.failure = "\"column\" or \"row\" is missing";
     delete element.sub;
     element.sub = NULL;
     return FALSE;

@@ -11,7 +11,7 @@ template <class T> T* TakeOrMake(MapElement& element)
         return new T;
     T* own = dynamic_cast<T*>(element.sub);
     if (own == NULL) {
-        TRACE("layout element %u: the view's object is of another class\n", element.id);
+        element.failure = "the view's own object is of another class";
         delete element.sub;
     }
     element.sub = NULL;

@@ -9,7 +9,8 @@
 class CMapView;
 
 // What a creator gets: the element's id, rectangle and attributes, the parent window, and the
-// view's own object when it supplied one (then owned by the creator).
+// view's own object when it supplied one (then owned by the creator). A creator that gives no
+// control may say why in failure; null there means its window could not be created.
 struct MapElement
 {
     CMapView* view;
@@ -18,6 +19,7 @@ struct MapElement
     CRect rect;
     const CXMLAttributeMap* attrs;
     CWnd* sub;
+    LPCSTR failure;
 
     BOOL Has(LPCSTR name) const;
     CString Attr(LPCSTR name) const;

@@ -2,6 +2,7 @@
 #include "MapView.h"
 
 #include "SharedData.h"
+#include "Utils.h"
 #include "XMLHelper.h"
 #include "map_element_kinds.h"
 #include "map_layout_rules.h"
@@ -40,8 +41,10 @@ BOOL CMapView::LoadMapFile(CWnd* parent, CString path)
         }
     }
     // A layout that failed part way leaves nothing: callers take 0 as "no controls".
-    if (m_bLoadFailed)
+    if (m_bLoadFailed) {
         DeleteControls();
+        CUtils::LogServer_WriteLog("CMapView: layout " + path + " given up; the view has no controls");
+    }
 
     SetFramePosition(0, 0, layout.cx, layout.cy);
     m_TitleBar.UseTrackSize(edges);
@@ -59,14 +62,20 @@ BOOL CMapView::CreateControl(CWnd* parent, CXMLNode* element)
 
     CXMLAttributeMap attrs;
     element->GetAttributes(attrs);
-    MapElement args = {this, parent, 0, CRect(0, 0, 0, 0), &attrs, NULL};
+    MapElement args = {this, parent, 0, CRect(0, 0, 0, 0), &attrs, NULL, NULL};
     args.id = maplayout::ReadId(args.Attr("id"));
     args.rect = maplayout::ReadPosition(args.Attr("position"));
     if (kind->sub)
         args.sub = GetSubControl(args.id);
     CWnd* control = kind->create(args);
-    if (control == NULL)
+    if (control == NULL) {
+        // The view is left empty: the log is where whoever looks at it learns why.
+        CString line;
+        line.Format("CMapView: layout element %s id %u not created: %s", (LPCSTR)name, static_cast<UINT>(args.id),
+                    args.failure != NULL ? args.failure : "its window could not be created");
+        CUtils::LogServer_WriteLog(line);
         return 0;
+    }
 
     CFont* font = CSharedData::GetDefaultFont(1);
     if (font != NULL && font->GetSafeHandle() != NULL)

@@ -23,6 +23,7 @@
 #include "UITabCtrl.h"
 #include "map_fixture.h"
 #include "msgbox_recorder.h"
+#include "server_log_probe.h"
 
 namespace {
 
@@ -393,25 +394,41 @@ TEST_F(MapViewTest, MissingOrBrokenFileShowsTheErrorBoxAndLeavesNoControls)
     EXPECT_TRUE(::IsWindow(earlier));
 }
 
-TEST_F(MapViewTest, AFailedElementLeavesNoControlsAndFailsTheLoad)
+// A label whose window the system refuses.
+class CRefusedStatic : public CCountedStatic
+{
+protected:
+    virtual BOOL PreCreateWindow(CREATESTRUCT&) { return FALSE; }
+};
+
+TEST_F(MapViewTest, AFailedElementLeavesNoControlsFailsTheLoadAndLogsWhy)
 {
     struct Case
     {
         const char* why;
         const char* body;
+        const char* log; // the server log's line: the element, its id and the reason
     };
     const Case cases[] = {
-        {"grid without rows", "<GridTable id=\"1003\" position=\"0,0,50,50\" column=\"2\"/>"},
-        {"grid without columns", "<GridTable id=\"1003\" position=\"0,0,50,50\" row=\"2\"/>"},
+        {"grid without rows", "<GridTable id=\"1003\" position=\"0,0,50,50\" column=\"2\"/>",
+         "CMapView: layout element GridTable id 1003 not created: \"column\" or \"row\" is missing"},
+        {"grid without columns", "<GridTable id=\"1003\" position=\"0,0,50,50\" row=\"2\"/>",
+         "CMapView: layout element GridTable id 1003 not created: \"column\" or \"row\" is missing"},
         {"child grid without rows",
          "<Panel id=\"1008\" position=\"0,0,90,90\"><Static id=\"1004\"/><GridTable id=\"1005\" column=\"1\"/>"
-         "<Static id=\"1006\"/></Panel>"},
-        {"view's object of another class", "<Static id=\"1007\" position=\"0,0,50,20\"/>"},
+         "<Static id=\"1006\"/></Panel>",
+         "CMapView: layout element GridTable id 1005 not created: \"column\" or \"row\" is missing"},
+        {"view's object of another class", "<Static id=\"1007\" position=\"0,0,50,20\"/>",
+         "CMapView: layout element Static id 1007 not created: the view's own object is of another class"},
+        {"window refused", "<Static id=\"1010\" position=\"0,0,50,20\"/>",
+         "CMapView: layout element Static id 1010 not created: its window could not be created"},
     };
     view->makers[1003] = [] { return new CCountedTable; };
     view->makers[1007] = [] { return new CCountedWnd; };
+    view->makers[1010] = [] { return new CRefusedStatic; };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
+        const size_t logStart = ServerLogText().size();
         std::vector<HWND> before;
         const std::string body = std::string("<Static id=\"1001\" position=\"0,0,50,20\"/>"
                                              "<Edit id=\"1002\" position=\"0,30,50,20\"/>") +
@@ -419,11 +436,16 @@ TEST_F(MapViewTest, AFailedElementLeavesNoControlsAndFailsTheLoad)
         CMsgBoxRecorder boxes;
         EXPECT_FALSE(Load("position=\"0,0,300,200\"", body));
         EXPECT_EQ(boxes.Count(), 0u);
-        for (WORD id = 1001; id <= 1009; ++id)
+        for (WORD id = 1001; id <= 1010; ++id)
             EXPECT_EQ(view->GetControl(id), nullptr) << id;
         EXPECT_EQ(view->GetWindow(GW_CHILD), nullptr);
         EXPECT_EQ(LiveCount::Of("table"), 0);
         EXPECT_EQ(LiveCount::Of("wnd"), 0);
+        EXPECT_EQ(LiveCount::Of("static"), 0);
+        // No box tells the user; the log says which element failed, why, and in which file.
+        const std::string log = ServerLogText().substr(logStart);
+        EXPECT_NE(log.find(c.log), std::string::npos) << log;
+        EXPECT_NE(log.find("CMapView: layout " + dir.File("MF_TEST.xml") + " given up"), std::string::npos) << log;
     }
 }
 

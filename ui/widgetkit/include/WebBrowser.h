@@ -68,6 +68,7 @@ public:
     // Puts the text into the current document (a blank page first when there is none).
     BOOL LoadHTML(const char* html);
 
+    // The browser's commands: 1 when the browser carried them out, 0 when it refused.
     int ShowPrivew();
     int Print();
     int Find();

@@ -379,14 +379,12 @@ int CWebBrowser::Find()
 
 int CWebBrowser::Zoom(long percent)
 {
-    Command(CMD_OPTICAL_ZOOM, percent, TRUE);
-    return 1;
+    return Command(CMD_OPTICAL_ZOOM, percent, TRUE);
 }
 
 int CWebBrowser::FontSize(long size)
 {
-    Command(CMD_ZOOM, size, TRUE);
-    return 1;
+    return Command(CMD_ZOOM, size, TRUE);
 }
 
 long CWebBrowser::GetCurZoom()

@@ -97,8 +97,8 @@ TEST_F(BrowserTest, WithoutTheEngineTheWindowSaysSoAndEveryOperationRefuses)
     EXPECT_EQ(0, browser.ShowPrivew());
     EXPECT_EQ(0, browser.Print());
     EXPECT_EQ(0, browser.Find());
-    EXPECT_EQ(1, browser.Zoom(150));
-    EXPECT_EQ(1, browser.FontSize(2));
+    EXPECT_EQ(0, browser.Zoom(150));
+    EXPECT_EQ(0, browser.FontSize(2));
     EXPECT_EQ(-1, browser.GetCurZoom());
     EXPECT_EQ(-1, browser.GetCurFontSize());
     browser.ZoomIn();
