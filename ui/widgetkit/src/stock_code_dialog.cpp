@@ -126,11 +126,11 @@ BOOL CSTOCKCodectrlDlg::OnInitDialog()
 {
     CBaseView::OnInitDialog();
     SetDlgWindowStyle();
-    const CRect place(7, 34, 220, 287);
-    FitRowsToPlace(m_grid, place, BODY_ROWS + 1);
+    const CRect listPlace(7, 34, 220, 287);
+    FitRowsToPlace(m_grid, listPlace, BODY_ROWS + 1);
     BindStockCodeRows(m_grid);
     m_grid.SetDataListScrollbar(GDL_SCROLL_VERT);
-    m_grid.Create(0, 1, 2, BODY_ROWS + 1, WS_CHILD | WS_VISIBLE, place, this, IDC_GRID);
+    m_grid.Create(0, 1, 2, BODY_ROWS + 1, WS_CHILD | WS_VISIBLE, listPlace, this, IDC_GRID);
     m_grid.SetRowSelect(1);
     m_grid.SetUseCellSelect(1);
     // The choice stays marked while the focus is in the search edit or on a button.

@@ -20,7 +20,6 @@
 #include "screen_shot.h"
 #include "test_skin.h"
 #include "widget_host.h"
-#include "wnd_test_util.h"
 
 namespace {
 
@@ -76,18 +75,37 @@ void RealKey(UINT vk)
     ::SendInput(2, keys, sizeof(INPUT));
 }
 
+// Text of the program's code page typed as the characters it stands for (VK_PACKET keys).
+void RealType(const char* text)
+{
+    WCHAR wide[64] = {};
+    const int count = ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide, 64) - 1;
+    std::vector<INPUT> keys;
+    for (int i = 0; i < count; ++i) {
+        for (int up = 0; up < 2; ++up) {
+            INPUT key = {};
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = wide[i];
+            key.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+            keys.push_back(key);
+        }
+    }
+    if (!keys.empty())
+        ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
 // What the steps of the scroll-bar run saw.
 struct BarRun
 {
     bool eleventhByClicks = false;
     bool lastByClicks = false;
     bool eleventhByPages = false;
-    bool lastByThumb = false;
+    bool lastByThumb = false; // dragged
 };
 
 // Steps that bring the 11th and the last row into view through the list's own bar: real clicks
-// on its down arrow and in its channel below the thumb, then the bar's messages (pages, a thumb
-// dragged to the end).
+// on its down arrow and in its channel below the thumb, the bar's messages (top, pages), and its
+// thumb dragged to the end.
 std::vector<ModalStep> ScrollBarSteps(CGridDataList& list, int column, std::string eleventh, std::string last,
                                       BarRun& run)
 {
@@ -137,12 +155,18 @@ std::vector<ModalStep> ScrollBarSteps(CGridDataList& list, int column, std::stri
             list.SendMessage(WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(*bar));
             return false;
         },
-        [&list, &run, column, last, bar](HWND) {
+        [&list, bar](HWND) {
+            // The thumb dragged with the real mouse from the top of the channel to its end.
             list.SendMessage(WM_VSCROLL, SB_TOP, reinterpret_cast<LPARAM>(*bar));
-            const int end = list.GetMaxScrollPosition(1);
-            list.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, end), reinterpret_cast<LPARAM>(*bar));
-            list.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, end), reinterpret_cast<LPARAM>(*bar));
-            list.SendMessage(WM_VSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(*bar));
+            const CRect rect = ScreenRect(*bar);
+            MouseTo(CPoint(rect.CenterPoint().x, rect.top + rect.Width() + 3));
+            MouseButton(true);
+            MouseTo(CPoint(rect.CenterPoint().x, rect.CenterPoint().y));
+            MouseTo(CPoint(rect.CenterPoint().x, rect.bottom - rect.Width() - 1));
+            MouseButton(false);
+            return true;
+        },
+        [&list, &run, column, last](HWND) {
             run.lastByThumb = Shows(list, column, last);
             return true;
         },
@@ -154,7 +178,7 @@ void ExpectReached(const BarRun& run)
     EXPECT_TRUE(run.eleventhByClicks) << "the 11th row by clicks on the bar's arrow";
     EXPECT_TRUE(run.lastByClicks) << "the last row by clicks in the bar's channel";
     EXPECT_TRUE(run.eleventhByPages) << "the 11th row by the bar's page down";
-    EXPECT_TRUE(run.lastByThumb) << "the last row by the thumb at the end";
+    EXPECT_TRUE(run.lastByThumb) << "the last row by the thumb dragged to the end";
 }
 
 // The picture of a dialog as the screen shows it, saved for the eye.
@@ -317,8 +341,18 @@ TEST_F(AccountListTest, TabFromPasswordToPasswordReachesTheLastRowAndKeepsEveryP
 
 // ---- the code searches ----
 
+// Names of Hangul only (a search text with a digit searches the codes), in their sorted order.
+CString NameAt(int i)
+{
+    static const char* const first[] = {"가", "나", "다", "라", "마"};
+    static const char* const second[] = {"가", "나", "다", "라", "마", "바"};
+    CString name;
+    name.Format("%s%s코인", first[i / 6], second[i % 6]);
+    return name;
+}
+
 // A code master of kRows coins whose names sort in another order than their codes: code C<n>,
-// name 종목<7n mod 30>, type n mod 2.
+// the name at 7n mod 30 of the sorted names, type n mod 2.
 class CodeListTest : public ::testing::Test
 {
 protected:
@@ -332,7 +366,7 @@ protected:
             _API_CODE_INFO& record = records.back();
             record.nMarketType = n % 2;
             record.strCode.Format("C%02d", n);
-            record.strName.Format("종목%02d", (7 * n) % kRows);
+            record.strName = NameAt((7 * n) % kRows);
             record.nValue1 = record.nValue2 = 0;
             CSharedData::GetStockMap().SetAt(record.strCode, &record);
         }
@@ -342,11 +376,10 @@ protected:
         CSharedData::GetStockMap().RemoveAll();
         owner.DestroyWindow();
     }
-    // The master record whose name is 종목<i>.
+    // The master record whose name is the i-th in sorted order.
     _API_CODE_INFO* Named(int i)
     {
-        CString name;
-        name.Format("종목%02d", i);
+        const CString name = NameAt(i);
         for (_API_CODE_INFO& record : records)
             if (record.strName == name)
                 return &record;
@@ -366,9 +399,7 @@ TEST_F(CodeListTest, SearchListIsSortedByNameShowsItsFieldsAndTheBarReachesEvery
         EXPECT_EQ(kRows, dialog.GetRowCount());
         EXPECT_EQ(CSTOCKCodectrlDlg::BODY_ROWS, ShownRows(list)) << "every body row of the list shows";
         for (int i = 0; i < kRows; ++i) {
-            CString name;
-            name.Format("종목%02d", i);
-            EXPECT_EQ(Named(i), dialog.GetRow(i)->pRecord) << "sorted by name, ascending: " << name.GetString();
+            EXPECT_EQ(Named(i), dialog.GetRow(i)->pRecord) << "sorted by name, ascending: " << NameAt(i).GetString();
         }
         for (int row = 1; row <= ShownRows(list); ++row) {
             _API_CODE_INFO* record = dialog.GetRow(row - 1)->pRecord;
@@ -379,10 +410,10 @@ TEST_F(CodeListTest, SearchListIsSortedByNameShowsItsFieldsAndTheBarReachesEvery
         }
         return true;
     }};
-    for (ModalStep& step : ScrollBarSteps(list, 1, "종목10", "종목29", run))
+    for (ModalStep& step : ScrollBarSteps(list, 1, NameAt(10).GetString(), NameAt(kRows - 1).GetString(), run))
         steps.push_back(std::move(step));
     steps.push_back([&](HWND dialogWindow) {
-        dialog.ItemCodeStringSrch("종목14");
+        dialog.ItemCodeStringSrch(NameAt(14));
         SavePicture(dialogWindow, "stock_code_list.png");
         ClickDlgButton(dialogWindow, IDCANCEL);
         return true;
@@ -407,22 +438,22 @@ TEST_F(CodeListTest, TypedSearchesBringTheEleventhAndTheLastRowAndEnterChoosesIt
                 edit = ::GetDlgItem(dialogWindow, CSTOCKCodectrlDlg::IDC_SEARCH_EDIT);
                 if (::GetFocus() != edit)
                     return false;
-                TypeUnicode("종목10");
+                RealType(NameAt(10));
                 return true;
             },
             [&](HWND) {
                 if (dialog.GetSelectedRow() != 10)
                     return false;
-                eleventh = Shows(list, 1, "종목10");
+                eleventh = Shows(list, 1, NameAt(10).GetString());
                 ::SetWindowTextA(edit, "");
                 // The last name's code: a text with a digit searches the codes.
-                TypeUnicode(Named(kRows - 1)->strCode);
+                RealType(Named(kRows - 1)->strCode);
                 return true;
             },
             [&](HWND) {
                 if (dialog.GetSelectedRow() != kRows - 1)
                     return false;
-                EXPECT_TRUE(Shows(list, 1, "종목29"));
+                EXPECT_TRUE(Shows(list, 1, NameAt(kRows - 1).GetString()));
                 RealKey(VK_RETURN);
                 return true;
             },
@@ -448,15 +479,15 @@ TEST_F(CodeListTest, SecondSearchListTheBarReachesEveryRowAndADoubleClickChooses
             rows.push_back(MakeStockCodeRow(Named(i)));
         list.SetData(reinterpret_cast<BYTE*>(rows.data()), static_cast<int>(rows.size() * sizeof(tagSTOCKCODEROW)));
         EXPECT_EQ(CCdeCtrlDlg::BODY_ROWS, ShownRows(list)) << "every body row of the list shows";
-        EXPECT_STREQ("종목00", list.GetCellText(1, 1));
+        EXPECT_EQ(NameAt(0), list.GetCellText(1, 1));
         EXPECT_EQ(Named(0)->strCode, list.GetCellText(0, 1));
         return true;
     }};
-    for (ModalStep& step : ScrollBarSteps(list, 1, "종목10", "종목29", run))
+    for (ModalStep& step : ScrollBarSteps(list, 1, NameAt(10).GetString(), NameAt(kRows - 1).GetString(), run))
         steps.push_back(std::move(step));
     steps.push_back([&](HWND dialogWindow) {
         SavePicture(dialogWindow, "cde_ctrl_list.png");
-        // A real double click on the last row on screen (종목29).
+        // A real double click on the last row on screen (the last name).
         CRect cell = list.GetCellRect(1, ShownRows(list));
         list.ClientToScreen(&cell);
         MouseTo(cell.CenterPoint());
