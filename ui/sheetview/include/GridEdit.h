@@ -27,6 +27,7 @@ public:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
+    afx_msg UINT OnGetDlgCode();
 
 protected:
     WORD m_nCol; // NO_TARGET when idle

@@ -76,7 +76,19 @@ int CGridDataList::SetGridEdit(int col, int row)
     if (!CGrid::SetGridEdit(gc, gr))
         return 0;
     const tagGridDataInfo* d = DescriptionAt(gc, gr);
-    m_wndEdit.SetPasswordMode(d != NULL && (d->nFormat & GDF_CODE_MASK) == GDF_MASK);
+    const bool masked = d != NULL && (d->nFormat & GDF_CODE_MASK) == GDF_MASK;
+    m_wndEdit.SetPasswordMode(masked);
+    if (masked) {
+        // The cell shows only stars: the edit starts from the field itself, so that leaving it
+        // unchanged writes back what the record held, not the stars.
+        int length;
+        const BYTE* field = FieldOf(RecordAtCell(gc, gr), *d, length);
+        if (field != NULL) {
+            std::string text((const char*)field, strnlen((const char*)field, (size_t)length));
+            m_wndEdit.SetData(&text[0]);
+            m_wndEdit.SelectAll();
+        }
+    }
     m_wndEdit.Invalidate();
     return 1;
 }

@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(CGridEdit, CBaseEdit)
     ON_WM_SIZE()
     ON_WM_KEYDOWN()
     ON_WM_CONTEXTMENU()
+    ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 CGridEdit::CGridEdit() : m_nCol(NO_TARGET), m_nRow(NO_TARGET) {}
@@ -29,6 +30,13 @@ void CGridEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     else if (nChar == VK_TAB && grid != NULL)
         ::PostMessage(grid, WM_GRID_NEXTEDIT, 0, 0);
     CBaseEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+UINT CGridEdit::OnGetDlgCode()
+{
+    // Tab moves the edit on (OnKeyDown): in a dialog the keyboard navigation would otherwise take
+    // it first and move the focus off the grid.
+    return DLGC_WANTTAB | DLGC_WANTARROWS | DLGC_WANTCHARS;
 }
 
 void CGridEdit::OnKillFocus(CWnd* pNewWnd)

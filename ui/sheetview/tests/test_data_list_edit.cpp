@@ -134,6 +134,27 @@ TEST_F(DataListEditTest, EditsStartOnlyOnRecordsAndMaskTheirField)
     EXPECT_TRUE(Editor()->IsPasswordMode());
 }
 
+TEST_F(DataListEditTest, AMaskedFieldEditedWithoutAChangeKeepsItsText)
+{
+    list.ClearColumnDataInfo();
+    list.AddColumnDataInfo(rec::kName, rec::kNameLen, DT_TEXT, 1, GDF_MASK, 0, NULL, 0);
+    list.SetCellStyle(1, 1, GCS_EDIT);
+    Record r = Numbered(0);
+    r.Text(rec::kName, "pw42");
+    ASSERT_EQ(1, list.SetData(r.data(), r.size()));
+    EXPECT_EQ("****", Text(1, 1));
+    const CPoint p = list.GetCellRect(1, 1).CenterPoint();
+    host.Mouse(WM_LBUTTONDOWN, p.x, p.y, MK_LBUTTON);
+    host.Mouse(WM_LBUTTONUP, p.x, p.y);
+    ASSERT_TRUE(Editor()->IsWindowVisible());
+    EXPECT_STREQ("pw42", Editor()->GetData()) << "the edit holds the field, shown masked";
+    list.SetFocus(); // leaving the edit commits it
+    PumpMessages();
+    EXPECT_FALSE(Editor()->IsWindowVisible());
+    EXPECT_EQ(std::string("pw42"), std::string((const char*)Bytes() + rec::kName));
+    EXPECT_EQ("****", Text(1, 1));
+}
+
 TEST_F(DataListEditTest, TabMovesToTheNextEditableCellAndScrollsAtTheEnd)
 {
     for (UINT row = 1; row < 11; ++row) {

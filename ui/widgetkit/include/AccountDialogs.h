@@ -8,7 +8,7 @@
 #include <afxwin.h>
 
 #include "BaseView.h"
-#include "GridRowWindow.h"
+#include "GridDataList.h"
 #include "GridTable.h"
 #include "ImgButton.h"
 #include "SessionRecords.h"
@@ -95,30 +95,32 @@ class WIDGETKIT_API CDlgAccCfm : public CBaseView
 public:
     enum { IDD = 7203 };
     enum { IDC_GRID = 104, IDC_BATCH_CHECK = 100, IDC_BATCH_INPUT = 101, IDC_CHECK_ONE = 102, IDC_CLOSE = 103,
-           VISIBLE_ROWS = 10 };
+           BODY_ROWS = 10 };
 
     explicit CDlgAccCfm(CWnd* parent = NULL);
     virtual ~CDlgAccCfm();
 
-    const tagACCOUNTLIST& GetRow(int index) const { return m_rows[index]; }
-    int GetRowCount() const { return static_cast<int>(m_rows.GetSize()); }
-    int GetSelectedRow() const { return m_window.Selected(); }
+    // The rows are the list's own records.
+    const tagACCOUNTLIST& GetRow(int index);
+    int GetRowCount() const { return m_grid.GetRecordCount(); }
+    // The selected row, -1 for none.
+    int GetSelectedRow() const;
     void SelectRow(int index);
     BOOL IsRunning() const { return m_bRunning; }
     int GetEntryCount() const { return m_nEntries; }
     const char* GetEntries() const { return m_szEntries; }
     int GetStep() const { return m_nStep; }
-    CGridTable& GetGrid() { return m_grid; }
-    // The shown text of a cell of a data row (row 0 is the first data row).
-    CString GetShownText(int column, int row) { return m_grid.GetCellText(column, row + 1); }
-    WORD GetResultColour(int index) const;
+    CGridDataList& GetGrid() { return m_grid; }
+    // The colour entry the result of a row is shown in, by its state.
+    static WORD ResultColour(char state);
 
 protected:
     virtual BOOL OnInitDialog();
     virtual void OnCancel();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     void FillRows();
-    void ShowRows();
+    // Writes a changed row back into the list, which shows it again where it is on screen.
+    void PutRow(int index, const tagACCOUNTLIST& row);
     void CheckOne(int index);
     void CopyPasswordToAll();
     void StartBatch();
@@ -126,20 +128,17 @@ protected:
     void RunBatchStep();
     void Close();
 
-    CArray<tagACCOUNTLIST, tagACCOUNTLIST&> m_rows;
-    CGridRowWindow m_window;
     BOOL m_bRunning;
     char m_szEntries[ACCCFM_MAX_ENTRIES * ACCCFM_ENTRY_SIZE];
     int m_nEntries;
     int m_nPos;
     int m_nStep;
-    CGridTable m_grid;
+    CGridDataList m_grid;
     CImgButton m_btn[4];
     CWnd m_wndReceiver;
 
     afx_msg LRESULT OnAnswer(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnNextStep(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnGridLButtonDown(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGridDblClk(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGridEdited(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);

@@ -6,16 +6,16 @@
 #include <afxtempl.h>
 #include <afxwin.h>
 
+#include <functional>
 #include <vector>
 
 #include "BaseView.h"
 #include "CodeInfo.h"
 #include "CdeCtrl.h"
-#include "GridTable.h"
+#include "GridDataList.h"
 #include "ImgButton.h"
 #include "SessionRecords.h"
 #include "WidgetKitApi.h"
-#include "GridRowWindow.h"
 
 #pragma pack(push, 1)
 // One row of the code search dialog: [0,4) type, [4,10) code, [10,50) name (fields not
@@ -36,6 +36,9 @@ WIDGETKIT_API tagSTOCKCODEROW MakeStockCodeRow(_API_CODE_INFO* record);
 // The dialog's search over rows sorted by name: with a digit in the text the first row whose
 // code begins with it, else the first whose name reaches it; -1 when none.
 WIDGETKIT_API int FindStockCodeRow(const std::vector<tagSTOCKCODEROW>& rows, const char* text);
+// The same over count rows that rowAt gives by index.
+WIDGETKIT_API int FindStockCodeRow(int count, const std::function<const tagSTOCKCODEROW*(int)>& rowAt,
+                                   const char* text);
 
 class WIDGETKIT_API CSTOCKCodectrlDlg : public CBaseView
 {
@@ -43,7 +46,7 @@ class WIDGETKIT_API CSTOCKCodectrlDlg : public CBaseView
 public:
     enum { IDD = 7214 };
     enum { IDC_GRID = 2000, IDC_SEARCH_EDIT = 103, IDC_SEARCH_LABEL = 104, IDC_FIRST_PREFIX = 1000,
-           PREFIX_COUNT = 16, VISIBLE_ROWS = 20 };
+           PREFIX_COUNT = 16, BODY_ROWS = 20 };
 
     // owner: the code control that gets the choice.
     explicit CSTOCKCodectrlDlg(CWnd* owner);
@@ -54,11 +57,13 @@ public:
     // Selects the row the text finds (scrolled into view) and makes it the choice.
     int ItemCodeStringSrch(CString text);
 
-    const std::vector<tagSTOCKCODEROW>& GetRows() const { return m_rows; }
+    // The rows are the list's own records, sorted by name.
+    int GetRowCount() const { return m_grid.GetRecordCount(); }
+    const tagSTOCKCODEROW* GetRow(int index);
     _API_CODE_INFO* GetChoice() const { return m_pChoice; }
-    int GetTopRow() const { return m_window.Top(); }
-    int GetSelectedRow() const { return m_window.Selected(); }
-    CGridTable& GetGrid() { return m_grid; }
+    // The selected row, -1 for none.
+    int GetSelectedRow() const;
+    CGridDataList& GetGrid() { return m_grid; }
     static const char* PrefixText(int index);
 
     virtual int OnKeyDown(MSG* msg);
@@ -69,17 +74,15 @@ protected:
     virtual void OnCancel();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     void FillRows();
-    // Writes the visible window of rows into the grid, marking the selected one.
-    void ShowRows();
     void SelectRow(int index);
+    // The row under a hit of the list (its rows, the header row counted), or -1.
+    int RowAt(const tagGRDHITTEST& hit) const;
 
     CWnd* m_pOwnerCtrl;
     CPoint m_ptPlace;
     BOOL m_bPlace;
-    std::vector<tagSTOCKCODEROW> m_rows;
     _API_CODE_INFO* m_pChoice;
-    CGridRowWindow m_window;
-    CGridTable m_grid;
+    CGridDataList m_grid;
     CImgButton m_btnOk;
     CImgButton m_btnCancel;
     CImgButton m_btnPrefix[PREFIX_COUNT];
@@ -134,9 +137,10 @@ protected:
 // or the text is all digits and both read as the same number.
 WIDGETKIT_API BOOL WarrantTextMatches(const char* itemText, const char* text);
 
-// The grid of CCdeCtrlDlg: besides the grid's own messages it posts WM_COMMAND with its id to
-// its parent on a left press (code 0) and on a double click (code 5).
-class WIDGETKIT_API CCdeGridList : public CGridTable
+// The grid of CCdeCtrlDlg: a record-bound list of code rows that besides the list's own
+// messages posts WM_COMMAND with its id to its parent on a left press (code 0) and on a double
+// click (code 5).
+class WIDGETKIT_API CCdeGridList : public CGridDataList
 {
     DECLARE_DYNAMIC(CCdeGridList)
 public:
@@ -153,17 +157,19 @@ protected:
 };
 
 // A second code search of the securities terminal this system grew from: nothing opens it and
-// nothing fills its grid; OK sends the chosen record to the owner with WM_CODE_CHOSEN.
+// nothing fills its list; a press on a row makes its record the choice, and OK (or a double
+// click) sends the choice to the owner with WM_CODE_CHOSEN.
 class WIDGETKIT_API CCdeCtrlDlg : public CBaseView
 {
     DECLARE_DYNAMIC(CCdeCtrlDlg)
 public:
     enum { IDD = 7213 };
-    enum { IDC_GRID = 2000 };
+    enum { IDC_GRID = 2000, BODY_ROWS = 10 };
 
     explicit CCdeCtrlDlg(CWnd* owner);
     virtual ~CCdeCtrlDlg();
 
+    // Its list of code rows (tagSTOCKCODEROW records).
     CCdeGridList& GetGrid() { return m_grid; }
     _API_CODE_INFO* GetChoice() const { return m_pChoice; }
 
@@ -172,6 +178,8 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // The record of the row last pressed becomes the choice.
+    void ChoosePressed();
 
     CWnd* m_pOwnerCtrl;
     _API_CODE_INFO* m_pChoice;

@@ -4,18 +4,20 @@
 #include "AccountDialogs.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <vector>
 
 #include "ColorMap.h"
 #include "SharedData.h"
 #include "WidgetKitModule.h"
+#include "fitting_rows.h"
 
 IMPLEMENT_DYNAMIC(CDlgAccCfm, CBaseView)
 
 BEGIN_MESSAGE_MAP(CDlgAccCfm, CBaseView)
     ON_MESSAGE(WM_ACCPWD_ANSWER, OnAnswer)
     ON_MESSAGE(WM_ACCCFM_NEXTSTEP, OnNextStep)
-    ON_MESSAGE(WM_GRID_LBUTTONDOWN, OnGridLButtonDown)
     ON_MESSAGE(WM_GRID_LBUTTONDBLCLK, OnGridDblClk)
     ON_MESSAGE(WM_GRID_SETEDITDATA, OnGridEdited)
     ON_WM_MOUSEWHEEL()
@@ -29,6 +31,8 @@ const char kMismatch[] = "불일치";
 const char kUnfinished[] = " 비밀번호 확인작업이 완료되지 않았습니다. \n\n 계좌비밀번호 확인 메뉴를 이용하여 일괄 확인이 가능합니다.";
 const int kColumn[4] = {100, 100, 63, 60};
 const char* const kHeader[4] = {"계좌번호", "계좌명", "비밀번호", "확인결과"};
+const int kPasswordColumn = 2;
+const int kCentred = 1;
 
 // Copies text into a terminated field of n bytes, cut to it.
 template <size_t N>
@@ -45,10 +49,17 @@ void SetResult(tagACCOUNTLIST& row, const char* text, char state)
     row.cState = state;
 }
 
+// The result column's colour from the row's state byte.
+void ColourResultByState(void* field, tagCell* cell, void*)
+{
+    if (field != NULL && cell != NULL)
+        cell->pForeColor = CColorMap::GetColorInfo(CDlgAccCfm::ResultColour(*static_cast<const char*>(field)));
+}
+
 } // namespace
 
 CDlgAccCfm::CDlgAccCfm(CWnd* parent)
-    : CBaseView(IDD, parent), m_window(VISIBLE_ROWS), m_bRunning(FALSE), m_nEntries(0), m_nPos(0), m_nStep(0)
+    : CBaseView(IDD, parent), m_bRunning(FALSE), m_nEntries(0), m_nPos(0), m_nStep(0)
 {
     SetResourceModule(WidgetKitInstance());
     memset(m_szEntries, ' ', sizeof m_szEntries);
@@ -56,20 +67,41 @@ CDlgAccCfm::CDlgAccCfm(CWnd* parent)
 
 CDlgAccCfm::~CDlgAccCfm() {}
 
+WORD CDlgAccCfm::ResultColour(char state)
+{
+    return state == ACCSTATE_MISMATCH ? 102 : state == ACCSTATE_CONFIRMED ? 103 : 101;
+}
+
 BOOL CDlgAccCfm::OnInitDialog()
 {
     CBaseView::OnInitDialog();
     SetDlgWindowStyle();
-    m_grid.Create(0, 1, 4, VISIBLE_ROWS + 1, WS_CHILD | WS_VISIBLE, CRect(4, 4, 348, 185), this, IDC_GRID);
+    const CRect place(4, 4, 348, 185);
+    FitRowsToPlace(m_grid, place, BODY_ROWS + 1);
+    m_grid.SetRecordSize(sizeof(tagACCOUNTLIST));
+    m_grid.SetDataListScrollbar(GDL_SCROLL_VERT);
+    m_grid.Create(0, 1, 4, BODY_ROWS + 1, WS_CHILD | WS_VISIBLE, place, this, IDC_GRID);
     m_grid.SetRowSelect(1);
     m_grid.SetUseCellSelect(1);
+    // The selected row stays marked while a button is pressed for it.
+    m_grid.KeepSelection(1);
     for (int c = 0; c < 4; ++c) {
         m_grid.SetColumnWidth(c, kColumn[c]);
         m_grid.SetCellText(c, 0, kHeader[c]);
     }
     m_grid.SetCellStyle(0, 0, 3, 0, GCS_HEADER, 0);
-    m_grid.SetCellStyle(2, 1, 2, VISIBLE_ROWS, GCS_EDIT, 0);
-    m_grid.SetCellAlign(0, 0, 3, VISIBLE_ROWS, 1, 0);
+    m_grid.SetCellStyle(kPasswordColumn, 1, kPasswordColumn, BODY_ROWS, GCS_EDIT, 0);
+    m_grid.SetCellAlign(0, 0, 3, 0, kCentred, 0);
+    m_grid.AddColumnDataInfo(offsetof(tagACCOUNTLIST, szAccount), sizeof(tagACCOUNTLIST::szAccount), DT_TEXT, 0,
+                             GDF_TEXT, 0, NULL, kCentred);
+    m_grid.AddColumnDataInfo(offsetof(tagACCOUNTLIST, szName), sizeof(tagACCOUNTLIST::szName), DT_TEXT, 1, GDF_TEXT,
+                             0, NULL, kCentred);
+    m_grid.AddColumnDataInfo(offsetof(tagACCOUNTLIST, szPassword), sizeof(tagACCOUNTLIST::szPassword), DT_TEXT,
+                             kPasswordColumn, GDF_MASK, 0, NULL, kCentred);
+    m_grid.AddColumnDataInfo(offsetof(tagACCOUNTLIST, szResult), sizeof(tagACCOUNTLIST::szResult), DT_TEXT, 3,
+                             GDF_TEXT, 0, NULL, kCentred);
+    m_grid.AddColumnDataInfo(offsetof(tagACCOUNTLIST, cState), 1, DT_FLAG, 3, GDF_CALLBACK, 0, ColourResultByState,
+                             kCentred);
 
     tagBtnColor looks[4];
     for (int i = 0; i < 3; ++i) {
@@ -103,7 +135,7 @@ BOOL CDlgAccCfm::OnInitDialog()
 
 void CDlgAccCfm::FillRows()
 {
-    m_rows.RemoveAll();
+    std::vector<tagACCOUNTLIST> rows;
     for (int i = 0; i < CSharedData::GetAccountCount(); ++i) {
         tagAccount* account = NULL;
         if (!CSharedData::GetAccount(i, &account))
@@ -119,47 +151,34 @@ void CDlgAccCfm::FillRows()
         } else {
             SetResult(row, kUnconfirmed, ACCSTATE_UNCHECKED);
         }
-        m_rows.Add(row);
+        rows.push_back(row);
     }
-    m_window.Reset(GetRowCount());
-    ShowRows();
+    m_grid.SetData(reinterpret_cast<BYTE*>(rows.data()), static_cast<int>(rows.size() * sizeof(tagACCOUNTLIST)));
 }
 
-WORD CDlgAccCfm::GetResultColour(int index) const
+const tagACCOUNTLIST& CDlgAccCfm::GetRow(int index)
 {
-    const char state = m_rows[index].cState;
-    return state == ACCSTATE_MISMATCH ? 102 : state == ACCSTATE_CONFIRMED ? 103 : 101;
+    static const tagACCOUNTLIST none = {};
+    const BYTE* record = m_grid.GetRecordPtr(index);
+    return record != NULL && index >= 0 ? *reinterpret_cast<const tagACCOUNTLIST*>(record) : none;
 }
 
-void CDlgAccCfm::ShowRows()
+void CDlgAccCfm::PutRow(int index, const tagACCOUNTLIST& row)
 {
-    m_grid.ClearSelection(1);
-    for (int i = 0; i < VISIBLE_ROWS; ++i) {
-        const int index = m_window.Top() + i;
-        const UINT gridRow = static_cast<UINT>(i + 1);
-        if (index < GetRowCount()) {
-            const tagACCOUNTLIST& row = m_rows[index];
-            m_grid.SetCellText(0, gridRow, row.szAccount);
-            m_grid.SetCellText(1, gridRow, row.szName);
-            m_grid.SetCellText(2, gridRow, CString('*', static_cast<int>(strlen(row.szPassword))));
-            m_grid.SetCellText(3, gridRow, row.szResult);
-            m_grid.SetForeColor(3, gridRow, GetResultColour(index));
-        } else {
-            for (UINT c = 0; c < 4; ++c)
-                m_grid.SetCellText(c, gridRow, "");
-        }
-    }
-    const int selected = m_window.SelectedGridRow();
-    if (selected > 0)
-        m_grid.SelectCell(0, selected, 3, selected, 0);
-    if (m_grid.m_hWnd != NULL)
-        m_grid.Invalidate(FALSE);
+    tagACCOUNTLIST copy = row;
+    m_grid.UpdateRecord(index, reinterpret_cast<BYTE*>(&copy), sizeof copy);
+}
+
+int CDlgAccCfm::GetSelectedRow() const
+{
+    // The list keeps the selected row in its own rows, the header row counted.
+    const int index = m_grid.GetSelectRow() - 1;
+    return index >= 0 && index < GetRowCount() ? index : -1;
 }
 
 void CDlgAccCfm::SelectRow(int index)
 {
-    if (m_window.Select(index))
-        ShowRows();
+    m_grid.SelectRowByDataIndex(index);
 }
 
 BOOL CDlgAccCfm::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -167,7 +186,7 @@ BOOL CDlgAccCfm::OnCommand(WPARAM wParam, LPARAM lParam)
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
         case IDC_CHECK_ONE:
-            CheckOne(m_window.Selected());
+            CheckOne(GetSelectedRow());
             return TRUE;
         case IDC_BATCH_INPUT:
             CopyPasswordToAll();
@@ -189,28 +208,31 @@ void CDlgAccCfm::CheckOne(int index)
 {
     if (index < 0 || index >= GetRowCount())
         return;
-    tagAccount* kept = CSharedData::GetAccount(m_rows[index].szAccount);
+    tagACCOUNTLIST row = GetRow(index);
+    tagAccount* kept = CSharedData::GetAccount(row.szAccount);
     tagAccount account;
     if (kept != NULL)
         account = *kept;
-    account.strAccount = m_rows[index].szAccount;
-    account.strName = m_rows[index].szName;
+    account.strAccount = row.szAccount;
+    account.strName = row.szName;
     if (!GetAccountPWD(this, &account, TRUE))
         return;
-    PutText(m_rows[index].szPassword, account.strPassword);
-    SetResult(m_rows[index], kConfirmed, ACCSTATE_CONFIRMED);
-    ShowRows();
+    PutText(row.szPassword, account.strPassword);
+    SetResult(row, kConfirmed, ACCSTATE_CONFIRMED);
+    PutRow(index, row);
 }
 
 void CDlgAccCfm::CopyPasswordToAll()
 {
     char password[sizeof(tagACCOUNTLIST::szPassword)] = "";
-    const int selected = m_window.Selected();
-    if (selected >= 0 && selected < GetRowCount())
-        memcpy(password, m_rows[selected].szPassword, sizeof password);
-    for (int i = 0; i < GetRowCount(); ++i)
-        memcpy(m_rows[i].szPassword, password, sizeof password);
-    ShowRows();
+    const int selected = GetSelectedRow();
+    if (selected >= 0)
+        memcpy(password, GetRow(selected).szPassword, sizeof password);
+    for (int i = 0; i < GetRowCount(); ++i) {
+        tagACCOUNTLIST row = GetRow(i);
+        memcpy(row.szPassword, password, sizeof password);
+        PutRow(i, row);
+    }
 }
 
 void CDlgAccCfm::StartBatch()
@@ -220,7 +242,7 @@ void CDlgAccCfm::StartBatch()
     int count = 0;
     memset(m_szEntries, ' ', sizeof m_szEntries);
     for (int i = 0; i < GetRowCount() && count < ACCCFM_MAX_ENTRIES; ++i) {
-        const tagACCOUNTLIST& row = m_rows[i];
+        const tagACCOUNTLIST& row = GetRow(i);
         if (row.szPassword[0] == '\0')
             continue;
         MakeBatchEntry(row.cKind, row.szAccount, row.szPassword, m_szEntries + count * ACCCFM_ENTRY_SIZE);
@@ -272,7 +294,7 @@ LRESULT CDlgAccCfm::OnAnswer(WPARAM wParam, LPARAM lParam)
         const tagACCPWDRESULT* result = reinterpret_cast<const tagACCPWDRESULT*>(lParam);
         const CString account(result->szAccount, static_cast<int>(strnlen(result->szAccount, sizeof result->szAccount)));
         for (int i = 0; i < GetRowCount(); ++i) {
-            tagACCOUNTLIST& row = m_rows[i];
+            tagACCOUNTLIST row = GetRow(i);
             if (AccountWithoutDashes(row.szAccount) != account)
                 continue;
             if (result->nOk) {
@@ -282,9 +304,9 @@ LRESULT CDlgAccCfm::OnAnswer(WPARAM wParam, LPARAM lParam)
             } else {
                 SetResult(row, kMismatch, ACCSTATE_MISMATCH);
             }
+            PutRow(i, row);
             break;
         }
-        ShowRows();
     } else if (wParam == ACCPWD_BATCH_END) {
         GetDlgItem(IDC_BATCH_CHECK)->EnableWindow(TRUE);
         GetDlgItem(IDC_CLOSE)->EnableWindow(TRUE);
@@ -293,40 +315,32 @@ LRESULT CDlgAccCfm::OnAnswer(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT CDlgAccCfm::OnGridLButtonDown(WPARAM wParam, LPARAM lParam)
-{
-    if (wParam != IDC_GRID || lParam == 0)
-        return 0;
-    tagGRDHITTEST hit;
-    m_grid.HitTest(*reinterpret_cast<CPoint*>(lParam), &hit);
-    m_window.Select(m_window.RecordAt(hit));
-    return 0;
-}
-
 LRESULT CDlgAccCfm::OnGridDblClk(WPARAM wParam, LPARAM lParam)
 {
     if (wParam != IDC_GRID || lParam == 0)
         return 0;
-    const int index = m_window.RecordAt(*reinterpret_cast<const tagGRDHITTEST*>(lParam));
-    if (m_window.Select(index))
-        CheckOne(index);
+    // The list hit-tests in its own rows (the header row counted).
+    const tagGRDHITTEST* hit = reinterpret_cast<const tagGRDHITTEST*>(lParam);
+    const int index = (hit->nFlags & GHT_BODY) ? hit->nRow - 1 : -1;
+    if (index < 0 || index >= GetRowCount())
+        return 0;
+    SelectRow(index);
+    CheckOne(index);
     return 0;
 }
 
 LRESULT CDlgAccCfm::OnGridEdited(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam != IDC_GRID)
+    // The list has written the text into the row; a password is kept without the blanks
+    // around it, as the password dialog keeps it.
+    const int index = static_cast<int>(HIWORD(wParam)) - 1;
+    if (LOWORD(wParam) != kPasswordColumn || index < 0 || index >= GetRowCount())
         return 0;
-    const int column = LOWORD(lParam);
-    const int index = m_window.RecordAt(HIWORD(lParam));
-    if (column != 2 || index < 0)
-        return 0;
-    CString typed = m_grid.GetCellText(2, HIWORD(lParam));
+    CString typed(lParam != 0 ? reinterpret_cast<const char*>(lParam) : "");
     typed.Trim();
-    // An unchanged mask leaves the password as it was.
-    if (typed != CString('*', static_cast<int>(strlen(m_rows[index].szPassword))))
-        PutText(m_rows[index].szPassword, typed);
-    ShowRows();
+    tagACCOUNTLIST row = GetRow(index);
+    PutText(row.szPassword, typed);
+    PutRow(index, row);
     return 0;
 }
 
@@ -334,8 +348,11 @@ BOOL CDlgAccCfm::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
     (void)nFlags;
     (void)pt;
-    m_window.Scroll(zDelta > 0 ? -1 : 1);
-    ShowRows();
+    // The list scrolls itself for a wheel turned over it; elsewhere in the dialog the turn
+    // scrolls it too.
+    const HWND focus = ::GetFocus();
+    if (m_grid.m_hWnd != NULL && focus != m_grid.m_hWnd && !::IsChild(m_grid.m_hWnd, focus))
+        m_grid.SendMessage(WM_VSCROLL, zDelta > 0 ? SB_LINEUP : SB_LINEDOWN);
     return TRUE;
 }
 

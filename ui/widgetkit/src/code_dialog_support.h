@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include "CdeCtrl.h"
+#include "GridDataList.h"
 #include "SharedData.h"
 
 // Calls fn(record) for every record of the code master, in the map's order.
@@ -34,3 +35,12 @@ inline void EndWithChoice(CDialog* dialog, CWnd* owner, void* choice)
         owner->SendMessage(WM_CODE_CHOSEN, reinterpret_cast<WPARAM>(choice));
     dialog->EndDialog(IDOK);
 }
+
+// Binds a list to code rows (tagSTOCKCODEROW): code in column 0, name in column 1, both as text,
+// the name coloured by the row's type. The descriptions in that order: the name is number 1.
+void BindStockCodeRows(CGridDataList& grid);
+enum { CODEROW_DESCRIPTION_NAME = 1 };
+
+// The row of a list of code rows under a hit of the list (its rows, the header row counted),
+// or -1.
+int CodeRowAt(CGridDataList& grid, const tagGRDHITTEST& hit);

@@ -1,8 +1,10 @@
-// CSTOCKCodectrlDlg: the code master by name in a grid window of twenty rows, the search by code
-// or name, the initial-letter buttons and the choice sent to the owner.
+// CSTOCKCodectrlDlg: the code master by name in a record-bound list, the search by code or name,
+// the initial-letter buttons and the choice sent to the owner; the binding of code rows that the
+// second code search shares.
 #include "CodeDialogs.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "ColorMap.h"
@@ -10,6 +12,7 @@
 #include "SharedData.h"
 #include "WidgetKitModule.h"
 #include "code_dialog_support.h"
+#include "fitting_rows.h"
 #include "WidgetRules.h"
 
 IMPLEMENT_DYNAMIC(CSTOCKCodectrlDlg, CBaseView)
@@ -38,7 +41,34 @@ void PutField(char* field, int length, const CString& text)
     memcpy(field, static_cast<const char*>(text), std::min(length, text.GetLength()));
 }
 
+void ColourNameByType(void* field, tagCell* cell, void*)
+{
+    if (field == NULL || cell == NULL)
+        return;
+    int type = 0;
+    memcpy(&type, field, sizeof type);
+    cell->pForeColor = CColorMap::GetColorInfo(type == 1 ? kRisingName : kOtherName);
+}
+
 } // namespace
+
+void BindStockCodeRows(CGridDataList& grid)
+{
+    const int centred = 1, left = 0;
+    grid.SetRecordSize(sizeof(tagSTOCKCODEROW));
+    grid.AddColumnDataInfo(offsetof(tagSTOCKCODEROW, szCode), tagSTOCKCODEROW::CODE_LENGTH, DT_TEXT, 0, GDF_TEXT, 0,
+                           NULL, centred);
+    grid.AddColumnDataInfo(offsetof(tagSTOCKCODEROW, szName), tagSTOCKCODEROW::NAME_LENGTH, DT_TEXT, 1, GDF_TEXT, 0,
+                           NULL, left);
+    grid.AddColumnDataInfo(offsetof(tagSTOCKCODEROW, nType), sizeof(int), DT_INT, 1, GDF_CALLBACK, 0, ColourNameByType,
+                           left);
+}
+
+int CodeRowAt(CGridDataList& grid, const tagGRDHITTEST& hit)
+{
+    const int index = (hit.nFlags & GHT_BODY) ? hit.nRow - static_cast<int>(grid.GetRowHeadCount()) : -1;
+    return index >= 0 && index < grid.GetRecordCount() ? index : -1;
+}
 
 tagSTOCKCODEROW MakeStockCodeRow(_API_CODE_INFO* record)
 {
@@ -55,17 +85,25 @@ tagSTOCKCODEROW MakeStockCodeRow(_API_CODE_INFO* record)
 
 int FindStockCodeRow(const std::vector<tagSTOCKCODEROW>& rows, const char* text)
 {
+    return FindStockCodeRow(static_cast<int>(rows.size()), [&rows](int i) { return &rows[i]; }, text);
+}
+
+int FindStockCodeRow(int count, const std::function<const tagSTOCKCODEROW*(int)>& rowAt, const char* text)
+{
     if (text == NULL || *text == '\0')
         return -1;
     const BOOL byCode = HasDigit(text);
     const size_t len = strlen(text);
-    for (size_t i = 0; i < rows.size(); ++i) {
+    for (int i = 0; i < count; ++i) {
+        const tagSTOCKCODEROW* row = rowAt(i);
+        if (row == NULL)
+            continue;
         if (byCode) {
-            const CString code = Field(rows[i].szCode, tagSTOCKCODEROW::CODE_LENGTH);
+            const CString code = Field(row->szCode, tagSTOCKCODEROW::CODE_LENGTH);
             if (static_cast<size_t>(code.GetLength()) >= len && strncmp(code, text, len) == 0)
-                return static_cast<int>(i);
-        } else if (NameReachesText(Field(rows[i].szName, tagSTOCKCODEROW::NAME_LENGTH), text)) {
-            return static_cast<int>(i);
+                return i;
+        } else if (NameReachesText(Field(row->szName, tagSTOCKCODEROW::NAME_LENGTH), text)) {
+            return i;
         }
     }
     return -1;
@@ -77,8 +115,7 @@ const char* CSTOCKCodectrlDlg::PrefixText(int index)
 }
 
 CSTOCKCodectrlDlg::CSTOCKCodectrlDlg(CWnd* owner)
-    : CBaseView(IDD, owner), m_pOwnerCtrl(owner), m_ptPlace(0, 0), m_bPlace(FALSE), m_pChoice(NULL),
-      m_window(VISIBLE_ROWS)
+    : CBaseView(IDD, owner), m_pOwnerCtrl(owner), m_ptPlace(0, 0), m_bPlace(FALSE), m_pChoice(NULL)
 {
     SetResourceModule(WidgetKitInstance());
 }
@@ -89,9 +126,15 @@ BOOL CSTOCKCodectrlDlg::OnInitDialog()
 {
     CBaseView::OnInitDialog();
     SetDlgWindowStyle();
-    m_grid.Create(0, 1, 2, VISIBLE_ROWS + 1, WS_CHILD | WS_VISIBLE, CRect(7, 34, 220, 287), this, IDC_GRID);
+    const CRect listPlace(7, 34, 220, 287);
+    FitRowsToPlace(m_grid, listPlace, BODY_ROWS + 1);
+    BindStockCodeRows(m_grid);
+    m_grid.SetDataListScrollbar(GDL_SCROLL_VERT);
+    m_grid.Create(0, 1, 2, BODY_ROWS + 1, WS_CHILD | WS_VISIBLE, listPlace, this, IDC_GRID);
     m_grid.SetRowSelect(1);
     m_grid.SetUseCellSelect(1);
+    // The choice stays marked while the focus is in the search edit or on a button.
+    m_grid.KeepSelection(1);
     m_grid.SetColumnWidth(0, 50);
     m_grid.SetColumnWidth(1, 143);
     m_grid.SetCellStyle(0, 0, 1, 0, GCS_HEADER, 0);
@@ -146,50 +189,35 @@ BOOL CSTOCKCodectrlDlg::OnInitDialog()
 
 void CSTOCKCodectrlDlg::FillRows()
 {
-    m_rows.clear();
-    ForEachStockRecord([this](_API_CODE_INFO* record) { m_rows.push_back(MakeStockCodeRow(record)); });
-    // By name, ascending; equal names keep the master's order.
-    std::stable_sort(m_rows.begin(), m_rows.end(), [](const tagSTOCKCODEROW& a, const tagSTOCKCODEROW& b) {
-        return strncmp(a.szName, b.szName, tagSTOCKCODEROW::NAME_LENGTH) < 0;
-    });
-    m_window.Reset(static_cast<int>(m_rows.size()));
-    ShowRows();
+    std::vector<tagSTOCKCODEROW> rows;
+    ForEachStockRecord([&rows](_API_CODE_INFO* record) { rows.push_back(MakeStockCodeRow(record)); });
+    m_grid.SetData(reinterpret_cast<BYTE*>(rows.data()), static_cast<int>(rows.size() * sizeof(tagSTOCKCODEROW)));
+    m_grid.Sort(CODEROW_DESCRIPTION_NAME, 1); // by name, ascending
 }
 
-void CSTOCKCodectrlDlg::ShowRows()
+const tagSTOCKCODEROW* CSTOCKCodectrlDlg::GetRow(int index)
 {
-    m_grid.ClearSelection(1);
-    for (int i = 0; i < VISIBLE_ROWS; ++i) {
-        const int index = m_window.Top() + i;
-        const UINT gridRow = static_cast<UINT>(i + 1);
-        if (index < static_cast<int>(m_rows.size())) {
-            const tagSTOCKCODEROW& row = m_rows[index];
-            m_grid.SetCellText(0, gridRow, Field(row.szCode, tagSTOCKCODEROW::CODE_LENGTH));
-            m_grid.SetCellText(1, gridRow, Field(row.szName, tagSTOCKCODEROW::NAME_LENGTH));
-            m_grid.SetForeColor(1, gridRow, row.nType == 1 ? kRisingName : kOtherName);
-        } else {
-            m_grid.SetCellText(0, gridRow, "");
-            m_grid.SetCellText(1, gridRow, "");
-        }
-    }
-    const int selected = m_window.SelectedGridRow();
-    if (selected > 0)
-        m_grid.SelectCell(0, selected, 1, selected, 0);
-    if (m_grid.m_hWnd != NULL)
-        m_grid.Invalidate(FALSE);
+    return index >= 0 ? reinterpret_cast<const tagSTOCKCODEROW*>(m_grid.GetRecordPtr(index)) : NULL;
+}
+
+int CSTOCKCodectrlDlg::GetSelectedRow() const
+{
+    const int index = m_grid.GetSelectRow() - static_cast<int>(m_grid.GetRowHeadCount());
+    return index >= 0 && index < GetRowCount() ? index : -1;
 }
 
 void CSTOCKCodectrlDlg::SelectRow(int index)
 {
-    if (!m_window.Select(index))
+    const tagSTOCKCODEROW* row = GetRow(index);
+    if (row == NULL)
         return;
-    m_pChoice = m_rows[index].pRecord;
-    ShowRows();
+    m_grid.SelectRowByDataIndex(index);
+    m_pChoice = row->pRecord;
 }
 
 int CSTOCKCodectrlDlg::ItemCodeStringSrch(CString text)
 {
-    const int found = FindStockCodeRow(m_rows, text);
+    const int found = FindStockCodeRow(GetRowCount(), [this](int i) { return GetRow(i); }, text);
     if (found >= 0)
         SelectRow(found);
     return found;
@@ -234,7 +262,9 @@ LRESULT CSTOCKCodectrlDlg::OnGridLButtonDown(WPARAM wParam, LPARAM lParam)
         return 0;
     tagGRDHITTEST hit;
     m_grid.HitTest(*reinterpret_cast<CPoint*>(lParam), &hit);
-    SelectRow(m_window.RecordAt(hit));
+    // The list has marked the row; its record becomes the choice.
+    if (const tagSTOCKCODEROW* row = GetRow(CodeRowAt(m_grid, hit)))
+        m_pChoice = row->pRecord;
     return 0;
 }
 
@@ -242,10 +272,10 @@ LRESULT CSTOCKCodectrlDlg::OnGridDblClk(WPARAM wParam, LPARAM lParam)
 {
     if (wParam != IDC_GRID || lParam == 0)
         return 0;
-    const int index = m_window.RecordAt(*reinterpret_cast<const tagGRDHITTEST*>(lParam));
-    if (index < 0)
+    const tagSTOCKCODEROW* row = GetRow(CodeRowAt(m_grid, *reinterpret_cast<const tagGRDHITTEST*>(lParam)));
+    if (row == NULL)
         return 0;
-    SelectRow(index);
+    m_pChoice = row->pRecord;
     OnOK();
     return 0;
 }
@@ -254,8 +284,11 @@ BOOL CSTOCKCodectrlDlg::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
     (void)nFlags;
     (void)pt;
-    m_window.Scroll(zDelta > 0 ? -3 : 3);
-    ShowRows();
+    // The list scrolls itself for a wheel turned over it; elsewhere in the dialog (the search
+    // edit keeps the focus) the turn scrolls it too.
+    const HWND focus = ::GetFocus();
+    if (m_grid.m_hWnd != NULL && focus != m_grid.m_hWnd && !::IsChild(m_grid.m_hWnd, focus))
+        m_grid.SendMessage(WM_VSCROLL, zDelta > 0 ? SB_LINEUP : SB_LINEDOWN);
     return TRUE;
 }
 

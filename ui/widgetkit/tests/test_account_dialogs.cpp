@@ -5,6 +5,7 @@
 
 #include "AccountCtrl.h"
 #include "AccountDialogs.h"
+#include "ColorMap.h"
 #include "SharedData.h"
 #include "modal_script.h"
 #include "msgbox_recorder.h"
@@ -189,10 +190,10 @@ TEST_F(AccountDialogTest, ListChecksOneAccountAndCopiesAPassword)
                        [&](HWND) {
                            EXPECT_EQ(3, dialog.GetRowCount());
                            for (int i = 0; i < 3; ++i)
-                               results.push_back(dialog.GetShownText(3, i).GetString());
-                           shown.push_back(dialog.GetShownText(2, 1).GetString());
-                           EXPECT_EQ(101, dialog.GetResultColour(0));
-                           EXPECT_EQ(103, dialog.GetResultColour(1));
+                               results.push_back(dialog.GetGrid().GetCellText(3, i + 1).GetString());
+                           shown.push_back(dialog.GetGrid().GetCellText(2, 2).GetString());
+                           EXPECT_EQ(CColorMap::GetColorInfo(101), dialog.GetGrid().GetCellPtr(3, 1)->pForeColor);
+                           EXPECT_EQ(CColorMap::GetColorInfo(103), dialog.GetGrid().GetCellPtr(3, 2)->pForeColor);
                            // The second row selected by a click, then its password copied everywhere.
                            CRect cell = dialog.GetGrid().GetCellRect(0, 2);
                            dialog.GetGrid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
@@ -302,7 +303,7 @@ TEST_F(AccountDialogTest, BatchAnswersMarkRowsAndClosingEarlyWarns)
                        dialog.SendMessage(WM_ACCPWD_ANSWER, ACCPWD_BATCH_RESULT, reinterpret_cast<LPARAM>(&wrong));
                        EXPECT_EQ(ACCSTATE_MISMATCH, dialog.GetRow(2).cState);
                        EXPECT_STREQ("불일치", dialog.GetRow(2).szResult);
-                       EXPECT_EQ(102, dialog.GetResultColour(2));
+                       EXPECT_EQ(CColorMap::GetColorInfo(102), dialog.GetGrid().GetCellPtr(3, 3)->pForeColor);
                        // A batch that has not finished when the dialog is closed.
                        ClickDlgButton(hwnd, CDlgAccCfm::IDC_BATCH_CHECK);
                        EXPECT_TRUE(dialog.IsRunning());

@@ -128,7 +128,7 @@ TEST_F(CodeDialogTest, EnterInTheSearchEditChoosesAndDoubleClickChooses)
     EXPECT_EQ("NAMU 나무", ComboText());
 
     Find({[](HWND hwnd) {
-        CGridTable& grid = Dialog(hwnd)->GetGrid();
+        CGridDataList& grid = Dialog(hwnd)->GetGrid();
         CRect cell = grid.GetCellRect(1, 3);
         grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.left + 3, cell.top + 3));
         grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(cell.left + 3, cell.top + 3));
@@ -283,7 +283,7 @@ TEST_F(CodeDialogTest, SecondCodeSearchGridNoticesAndNoChoice)
     const ModalScriptResult run = RunModalScript([&] { return dialog.DoModal(); }, CCdeCtrlDlg::IDC_GRID,
                                                  {[&](HWND hwnd) {
                                                      ::GetWindowRect(hwnd, &window);
-                                                     CGridTable& grid = dialog.GetGrid();
+                                                     CGridDataList& grid = dialog.GetGrid();
                                                      grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
                                                      grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
                                                      grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 30));

@@ -138,36 +138,3 @@ TEST(CodeRules, WarrantSearchText)
     for (const auto& c : cases)
         EXPECT_EQ(c.match, WarrantTextMatches(c.item, c.text)) << c.item << " / " << c.text;
 }
-
-TEST(GridRowWindowRules, SelectionScrollsIntoView)
-{
-    CGridRowWindow window(20);
-    window.Reset(45);
-    const struct
-    {
-        int select;
-        bool ok;
-        int top;
-        int gridRow;
-    } steps[] = {
-        {5, true, 0, 6},   {25, true, 6, 20}, // below the window: it becomes the last row shown
-        {10, true, 6, 5},  {2, true, 2, 1},   // above: it becomes the first
-        {44, true, 25, 20}, {45, false, 25, 20}, {-1, false, 25, 20},
-    };
-    for (const auto& s : steps) {
-        EXPECT_EQ(s.ok, window.Select(s.select)) << s.select;
-        EXPECT_EQ(s.top, window.Top()) << s.select;
-        EXPECT_EQ(s.gridRow, window.SelectedGridRow()) << s.select;
-    }
-    EXPECT_EQ(44, window.RecordAt(20));
-    EXPECT_EQ(-1, window.RecordAt(0)) << "the header row";
-    window.Scroll(-100);
-    EXPECT_EQ(0, window.Top());
-    EXPECT_EQ(-1, window.SelectedGridRow()) << "the selection scrolled out of view";
-    window.Scroll(100);
-    EXPECT_EQ(25, window.Top()) << "never past the last full window";
-    window.Reset(3);
-    EXPECT_EQ(-1, window.RecordAt(4)) << "rows past the records show none";
-    tagGRDHITTEST header = {0, 1, GHT_HEADROW};
-    EXPECT_EQ(-1, window.RecordAt(header));
-}
