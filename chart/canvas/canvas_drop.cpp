@@ -56,7 +56,8 @@ LRESULT CCanvas::OnChartDrop(WPARAM wParam, LPARAM lParam)
     // the merge is undone, or the chart's times would no longer match its data.
     CTimeDataCell times;
     times.CopyFrom(m_TimeCell);
-    const int timeFreeBlock = m_TimeCell.GetFreeBlock(), freeBlock = m_nFreeBlock, minuteUnit = m_nMinuteUnit;
+    // The copy keeps the time series' interval too, the one owner of the chart's minute unit.
+    const int timeFreeBlock = m_TimeCell.GetFreeBlock(), freeBlock = m_nFreeBlock;
     const int first = m_nFirst, displayCount = m_nDisplayCount;
     int timeId = -1, seriesId = -1;
     BOOL added = FALSE;
@@ -87,7 +88,6 @@ LRESULT CCanvas::OnChartDrop(WPARAM wParam, LPARAM lParam)
         m_TimeCell.CopyFrom(times);
         m_TimeCell.SetFreeBlock(timeFreeBlock);
         m_nFreeBlock = freeBlock;
-        m_nMinuteUnit = minuteUnit;
         m_nFirst = first;
         m_nDisplayCount = displayCount;
         RecalcPixelsPerSlot();
