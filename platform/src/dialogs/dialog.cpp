@@ -267,6 +267,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     LONG lIdleCount = 0;
     BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     HWND hWndParent = ::GetParent(m_hWnd);
+    CPlatformModalScope modal;
     m_nFlags |= (WF_MODALLOOP | WF_CONTINUEMODAL);
     MSG* pMsg = AfxGetCurrentMessage();
 
