@@ -137,14 +137,20 @@ TEST(SessionPassword, OnlyTheRememberedPasswordMatches)
     {
         const char* text;
         bool matches;
-    } cases[] = {{"pw-1234", true}, {"pw-123", false}, {"PW-1234", false}, {"pw-1234 ", false},
-                 {"", false},       {NULL, false},     {"비밀-1234", false}};
+    } cases[] = {{"pw-1234", true},   {"pw-123", false}, {"PW-1234", false}, {"pw-1234 ", true},
+                 {" pw-1234\t", true}, {"pw- 1234", false}, {" ", false},      {"", false},
+                 {NULL, false},       {"비밀-1234", false}};
     for (const Case& c : cases)
         EXPECT_EQ(c.matches, CSessionPassword::Matches(c.text) != FALSE) << (c.text ? c.text : "(null)");
     // A Korean password round-trips as its bytes.
     CSessionPassword::Remember("비밀-1234");
     EXPECT_TRUE(CSessionPassword::Matches("비밀-1234"));
     EXPECT_FALSE(CSessionPassword::Matches("pw-1234"));
+    // Blanks the login left out are left out of the remembered password too.
+    CSessionPassword::Remember(" pw ");
+    EXPECT_TRUE(CSessionPassword::Matches("pw"));
+    EXPECT_TRUE(CSessionPassword::Matches(" pw "));
+    CSessionPassword::Remember("비밀-1234");
     // Nothing remembered, nothing matches: neither the old password nor an empty entry.
     CSessionPassword::Forget();
     EXPECT_FALSE(CSessionPassword::Matches("비밀-1234"));
@@ -236,6 +242,26 @@ TEST_F(SessionWindows, IdleTimeLocksTheScreenUntilTheLoginPasswordIsTyped)
     EXPECT_EQ((std::vector<std::string>{"lock", "unlock"}), s_trace);
     EXPECT_FALSE(m_frame->IsLocked());
     EXPECT_TRUE(::IsWindowVisible(m_hFrame));
+}
+
+// The login took " pw-1234 " as "pw-1234"; typed the same way at the lock, it unlocks.
+TEST_F(SessionWindows, ThePasswordTypedAsAtTheLoginUnlocks)
+{
+    CSessionPassword::Remember(" pw-1234 ");
+    ASSERT_NE(nullptr, MakeFrame());
+    auto edit = [](HWND d) { return ControlText(d, IDC_LOCK_PASSWORD); };
+    DialogScript lock("Molvane");
+    lock.Then(WaitFor([](HWND d) { return FocusedId(d) == IDC_LOCK_PASSWORD; }))
+        .Then(Type(" pw-1234 "))
+        .Then(WaitFor([edit](HWND d) { return edit(d) == " pw-1234 "; }))
+        .Then(Press(VK_RETURN));
+    s_trace.clear();
+    lock.Run([this] {
+        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_LOCK, 0);
+        return 0;
+    });
+    EXPECT_EQ("", lock.Failure());
+    EXPECT_EQ((std::vector<std::string>{"lock", "unlock"}), s_trace);
 }
 
 void SetCapsLock(bool on)
