@@ -244,10 +244,11 @@ TEST_F(SessionWindows, IdleTimeLocksTheScreenUntilTheLoginPasswordIsTyped)
     EXPECT_TRUE(::IsWindowVisible(m_hFrame));
 }
 
-// The login took " pw-1234 " as "pw-1234"; typed the same way at the lock, it unlocks.
+// The login took " pw-1234 " as "pw-1234" (it trims its edits); typed the same way at the lock,
+// it unlocks.
 TEST_F(SessionWindows, ThePasswordTypedAsAtTheLoginUnlocks)
 {
-    CSessionPassword::Remember(" pw-1234 ");
+    CSessionPassword::Remember("pw-1234");
     ASSERT_NE(nullptr, MakeFrame());
     auto edit = [](HWND d) { return ControlText(d, IDC_LOCK_PASSWORD); };
     DialogScript lock("Molvane");
