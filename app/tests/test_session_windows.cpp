@@ -3,6 +3,7 @@
 // errors, the lost link, and the password hash the lock compares with.
 #include "FrameFixture.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <atomic>
 #include <functional>
@@ -128,6 +129,24 @@ TEST(LogoutTimes, TimeUsedInWholeSecondsPastTheThirtyTwoBitWrap)
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.text, CLogOutDlg::FormatTimeUsed(c.ms)) << c.ms;
+}
+
+TEST(LogoutPlace, CentredAcrossTheMainWindowAndDownTheScreenBelowIt)
+{
+    const CSize dialog(391, 341);
+    struct Case
+    {
+        const char* what;
+        CRect frame, work;
+        CPoint place;
+    } cases[] = {
+        {"the bar at the top", CRect(0, 0, 1375, 74), CRect(0, 0, 1680, 1050), CPoint(492, 391)},
+        {"the bar moved right", CRect(1000, 100, 2375, 174), CRect(0, 0, 1680, 1050), CPoint(1289, 441)},
+        {"a work area too short below the bar", CRect(0, 0, 1375, 74), CRect(0, 0, 1680, 300), CPoint(492, 0)},
+        {"the bar below the work area", CRect(0, 1100, 1375, 1174), CRect(0, 0, 1680, 1050), CPoint(492, 709)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.place, CLogOutDlg::PlaceOnMainWindow(c.frame, c.work, dialog)) << c.what;
 }
 
 TEST(SessionPassword, OnlyTheRememberedPasswordMatches)
@@ -350,13 +369,15 @@ TEST_F(SessionWindows, TheLogoutDialogShowsTheSessionAndOnlyItsOKLeaves)
     // Cancel: the dialog showed the times, and nothing changed.
     const size_t userLogBefore = TheLogs().UserLog().size();
     std::string labels[3];
+    RECT placed = {};
     SYSTEMTIME before;
     ::GetLocalTime(&before);
     DialogScript stay("로그아웃");
     stay.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
-        .Then(Do([&labels](HWND d) {
+        .Then(Do([&labels, &placed](HWND d) {
             for (int i = 0; i < 3; ++i)
                 labels[i] = ControlText(d, IDC_LOGOUT_LOGIN_TIME + i);
+            ::GetWindowRect(d, &placed);
         }))
         .Then(Click(IDC_LOGOUT_CANCEL));
     s_trace.clear();
@@ -376,6 +397,11 @@ TEST_F(SessionWindows, TheLogoutDialogShowsTheSessionAndOnlyItsOKLeaves)
     // The login was moments ago (the frame's making).
     EXPECT_EQ(now[0].substr(0, 8), labels[0].substr(0, 8)) << labels[0];
     EXPECT_EQ(0u, labels[2].find("0일 0시간 0분 ")) << labels[2];
+    // Centred across the main window, below it: its caption stays free.
+    RECT frame;
+    ::GetWindowRect(m_hFrame, &frame);
+    EXPECT_LE(std::abs((placed.left + placed.right) / 2 - (frame.left + frame.right) / 2), 1);
+    EXPECT_GE(placed.top, frame.bottom);
 
     // OK: the user-log lines, the last screens, the window gone.
     EXPECT_EQ("", AnswerLogout(IDC_LOGOUT_OK, [this] { ::SendMessageA(m_hFrame, WM_CLOSE, 0, 0); }));
