@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <afxmodal_.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <afxdlgs.h>
+#include <afxmodal_.h>
 
 #include <functional>
 #include <vector>

@@ -1,6 +1,7 @@
 // The common dialogs: page setup, print and file open or save, run modally over the system's
 // dialogs.
 #include "afxdlgs.h"
+#include "afxmodal_.h"
 
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 IMPLEMENT_DYNAMIC(CPageSetupDialog, CCommonDialog)

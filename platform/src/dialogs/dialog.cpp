@@ -1,5 +1,6 @@
 // CDialog: modeless and modal dialogs created from a template found through the resource chain
 // or in the dialog's own resource module.
+#include "afxmodal_.h"
 #include "afxwin.h"
 #include "wndimpl_.h"
 #include "afxdialogex.h"

@@ -1,4 +1,5 @@
 // The one message-box function of the layer and the framework's AfxMessageBox on top of it.
+#include "afxmodal_.h"
 #include "afxwin.h"
 
 #include <atomic>

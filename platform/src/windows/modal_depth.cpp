@@ -1,5 +1,6 @@
 // The calling thread's count of running modal loops and the messages waiting for it to fall to
 // zero.
+#include "afxmodal_.h"
 #include "afxwin.h"
 
 namespace {
