@@ -90,7 +90,7 @@ UINT_PTR CALLBACK EndFileDialogAtOnce(HWND hDlg, UINT message, WPARAM, LPARAM)
 
 class ModalDepth : public ::testing::Test
 {
-protected:
+public: // the cases' steps reach the window and the request through the fixture
     void SetUp() override
     {
         m_hLib = ::LoadLibraryA("PlatformTestRes.dll");
