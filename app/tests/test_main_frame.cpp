@@ -659,8 +659,9 @@ TEST_F(FrameTest, AForcedLogoutUnderABoxOverTheFramesDialogRunsOnceAfterBoth)
     EXPECT_EQ(ended, s_trace);
     Pump();
     EXPECT_FALSE(::IsWindow(frame));
-    ASSERT_EQ(2u, s_trace.size());
+    ASSERT_GE(s_trace.size(), 2u);
     EXPECT_EQ("logout", s_trace[1]);
+    EXPECT_EQ(1, (int)std::count(s_trace.begin(), s_trace.end(), std::string("logout")));
     m_hFrame = NULL;
     m_frame = nullptr;
 }
