@@ -45,6 +45,7 @@ public:
     std::vector<Key> keys;
     Seen seen;
     BOOL enterDownAtOpening = FALSE;
+    int m_nDrains = 0;
 
 protected:
     virtual BOOL OnInitDialog()
@@ -91,6 +92,12 @@ protected:
             return 0;
         }
         if (message == WM_SCRIPT_END + 1) {
+            // Whatever the keys left queued (a click a button posts) is handled first.
+            MSG pending;
+            if (++m_nDrains < 50 && ::PeekMessageA(&pending, NULL, 0, 0, PM_NOREMOVE)) {
+                PostMessage(WM_SCRIPT_END + 1);
+                return 0;
+            }
             EndDialog(kStillOpen);
             return 0;
         }
