@@ -13,7 +13,7 @@ cache=${MOLVANE_CACHE:-/var/cache/molvane}
 log() { printf '[setup] %s\n' "$*" >&2; }
 
 packages=(
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth fonts-nanum
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-wine xvfb xauth fonts-nanum
   cmake ninja-build python3 openssl dpkg-dev locales zip unzip
 )
 

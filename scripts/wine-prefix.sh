@@ -22,6 +22,10 @@ if ! molvane_runs "$MOLVANE_ARCH"; then
 fi
 "$MOLVANE_WINE" wineboot -i >/dev/null 2>&1 || true
 wineserver -w
+# Wine draws the caption buttons of the system's own windows (a message box's close box) in its
+# Marlett font, which this Wine build does not find in its data folder: without it a close box
+# shows the letter "r". Debian's fonts-wine ships it; the prefix's Fonts folder is searched.
+install -m 644 /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/marlett.ttf"
 reg=$(mktemp --suffix=.reg)
 # regedit reads UTF-16 files; the face names are Korean.
 printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"굴림"="NanumGothic"\r\n"굴림체"="NanumGothicCoding"\r\n"돋움"="NanumGothic"\r\n"돋움체"="NanumGothicCoding"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1680x1050"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n' |

@@ -24,6 +24,24 @@ TEST(Platform, KoreanCodePageAndLiterals)
     EXPECT_TRUE(IsDBCSLeadByte(expected[0]));
 }
 
+// The frame drawing of the system's own windows (a message box's caption buttons) writes its
+// glyphs in Marlett: with any other face its close button shows the letter "r".
+TEST(Platform, TheCaptionGlyphFontIsThere)
+{
+    HDC dc = CreateCompatibleDC(NULL);
+    ASSERT_NE((HDC)NULL, dc);
+    for (BYTE charset : {(BYTE)SYMBOL_CHARSET, (BYTE)DEFAULT_CHARSET}) {
+        HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, 0, 0, 0, 0, "Marlett");
+        HGDIOBJ old = SelectObject(dc, font);
+        char face[LF_FACESIZE] = {0};
+        GetTextFaceA(dc, sizeof face, face);
+        EXPECT_STREQ("Marlett", face) << "character set " << (int)charset;
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+    DeleteDC(dc);
+}
+
 namespace {
 DWORD g_copyThread;
 std::string g_copyText;

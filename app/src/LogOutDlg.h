@@ -24,6 +24,11 @@ public:
 
     CString GetLabelText(int index) const;
 
+    // Where the dialog of this size opens: centred across the main window and down the work
+    // area below it. The main window is the bar along the top of the screen; centred on the bar
+    // alone the dialog would lie over its caption.
+    static CPoint PlaceOnMainWindow(const CRect& mainWindow, const CRect& workArea, CSize dialog);
+
 protected:
     virtual BOOL OnInitDialog();
 
@@ -33,6 +38,8 @@ protected:
     CImgButton m_btnOK, m_btnCancel;
     CSStatic m_label[3];
     CBrush m_brWhite;
+
+    void CentreOnMainWindow();
 
     afx_msg void OnPaint();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

@@ -141,7 +141,6 @@ protected:
     __time64_t m_tLogin;
     CString m_strClock;
     CDialog* m_pModal;
-    BOOL m_bLogoutPending;
 
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -8,8 +8,10 @@ class CSessionPassword
 {
 public:
     // Keeps the hash of the password under a new random salt (an empty password keeps none).
+    // Blanks around the password are left out, as the login leaves them out.
     static void Remember(const char* password);
-    // Whether the text is the remembered password; FALSE when none is remembered.
+    // Whether the text is the remembered password, blanks around either left out; FALSE when
+    // none is remembered.
     static BOOL Matches(const char* text);
     static BOOL IsSet();
     static void Forget();

@@ -1,6 +1,8 @@
 // The logout dialog.
 #include "LogOutDlg.h"
 
+#include <algorithm>
+
 #include "DialogFace.h"
 #include "InstallFolders.h"
 #include "../res/SessionResource.h"
@@ -61,13 +63,43 @@ CString CLogOutDlg::GetLabelText(int index) const
     return text;
 }
 
+CPoint CLogOutDlg::PlaceOnMainWindow(const CRect& mainWindow, const CRect& workArea, CSize dialog)
+{
+    const int left = workArea.left, top = workArea.top, right = workArea.right, bottom = workArea.bottom;
+    const int below = std::max(top, std::min<int>(mainWindow.bottom, bottom));
+    int x = mainWindow.CenterPoint().x - dialog.cx / 2;
+    int y = below + (bottom - below - dialog.cy) / 2;
+    // Kept on the work area (a short one: as low as it fits, never above its top).
+    x = std::max(left, std::min<int>(x, right - dialog.cx));
+    y = std::max(top, std::min<int>(y, bottom - dialog.cy));
+    return CPoint(x, y);
+}
+
+void CLogOutDlg::CentreOnMainWindow()
+{
+    HWND main = ::GetWindow(m_hWnd, GW_OWNER);
+    if (main == NULL && AfxGetMainWnd() != NULL)
+        main = AfxGetMainWnd()->GetSafeHwnd();
+    CRect mainWindow, dialog;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (main == NULL || !::IsWindowVisible(main) || ::IsIconic(main) || !::GetWindowRect(main, &mainWindow) ||
+        !::GetMonitorInfoA(::MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        CenterWindow();
+        return;
+    }
+    GetWindowRect(&dialog);
+    const CPoint place = PlaceOnMainWindow(mainWindow, CRect(monitor.rcWork), dialog.Size());
+    SetWindowPos(NULL, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BOOL CLogOutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(LOGOUT_CAPTION);
     m_bmpBackground.LoadBitmap(IDB_LOGOUT_BACKGROUND);
     FitDialogToFace(this, m_bmpBackground);
-    CenterWindow();
+    CentreOnMainWindow();
 
     m_btnOK.Create("", WS_CHILD | WS_VISIBLE, CRect(30, 270, 30 + 213, 270 + 48), this, IDC_LOGOUT_OK);
     m_btnOK.LoadBitmaps(LoginImage("LogoutOk_normal.bmp"), LoginImage("LogoutOk_over.bmp"),

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <afxmodal_.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 
@@ -56,7 +57,7 @@ CMainFrame::CMainFrame()
     : m_pPollingWnd(NULL), m_hIcon(NULL), m_pFrameBitmap1(NULL), m_pFrameBitmap2(NULL), m_pColorMap(NULL),
       m_pResourceMap(NULL), m_pMenu(NULL), m_pMenuDoc(NULL), m_OrderExec(this), m_pNotice(NULL), m_nIdleTimer(0),
       m_dwIdlePeriod(300000), m_bLocked(FALSE), m_pSetupInfo(NULL), m_hScreenSetMenu(NULL),
-      m_hScreenSetParent(NULL), m_ullLoginTick(0), m_tLogin(0), m_pModal(NULL), m_bLogoutPending(FALSE)
+      m_hScreenSetParent(NULL), m_ullLoginTick(0), m_tLogin(0), m_pModal(NULL)
 {
     m_hIcon = ::LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
     // The menu's commands come from "menu.xml" and are dispatched by OnCommand, not by
@@ -424,12 +425,17 @@ void CMainFrame::OnClose()
 
 LRESULT CMainFrame::OnForceLogout(WPARAM, LPARAM)
 {
-    if (m_pModal != NULL) {
-        // A dialog of the frame is open: it ends first, and the logout follows once its modal
-        // loop has let go of the frame.
-        Trace("force logout ends the dialog");
-        m_pModal->EndDialog(IDCANCEL);
-        PostMessage(WM_FORCE_LOGOUT);
+    if (AfxPlatformModalDepth() > 0) {
+        // A modal loop runs under this message (a dialog of the frame, a box of a screen or of
+        // the frame): whatever opened it is still on the stack and would lose its window. A
+        // dialog of the frame ends at once; the logout follows, once, when no loop runs any more.
+        if (m_pModal != NULL) {
+            Trace("force logout ends the dialog");
+            m_pModal->EndDialog(IDCANCEL);
+        } else {
+            Trace("force logout waits");
+        }
+        AfxPlatformPostWhenNotModal(m_hWnd, WM_FORCE_LOGOUT);
         return 0;
     }
     Logout(FALSE);

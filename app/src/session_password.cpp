@@ -35,26 +35,46 @@ BOOL Derive(const char* password, const BYTE* salt, BYTE* out)
     return ok;
 }
 
+// The password as the login sends it: blanks around it are no part of it. Both the remembered
+// password and every entry compared with it are taken this way.
+class CEntry
+{
+public:
+    explicit CEntry(const char* typed) : m_text(typed != NULL ? typed : "") { m_text.Trim(); }
+    ~CEntry()
+    {
+        SecureZeroMemory(m_text.GetBuffer(), m_text.GetLength());
+        m_text.ReleaseBuffer(0);
+    }
+    const char* Text() const { return m_text; }
+    BOOL IsEmpty() const { return m_text.IsEmpty(); }
+
+private:
+    CString m_text;
+};
+
 } // namespace
 
 void CSessionPassword::Remember(const char* password)
 {
     Forget();
-    if (password == NULL || *password == '\0')
+    const CEntry entry(password);
+    if (entry.IsEmpty())
         return;
     if (!BCRYPT_SUCCESS(::BCryptGenRandom(NULL, g_stored.salt, kSaltSize, BCRYPT_USE_SYSTEM_PREFERRED_RNG)))
         return;
-    g_stored.set = Derive(password, g_stored.salt, g_stored.hash);
+    g_stored.set = Derive(entry.Text(), g_stored.salt, g_stored.hash);
     if (!g_stored.set)
         Forget();
 }
 
 BOOL CSessionPassword::Matches(const char* text)
 {
-    if (!g_stored.set || text == NULL || *text == '\0')
+    const CEntry entry(text);
+    if (!g_stored.set || entry.IsEmpty())
         return FALSE;
     BYTE hash[kHashSize];
-    if (!Derive(text, g_stored.salt, hash))
+    if (!Derive(entry.Text(), g_stored.salt, hash))
         return FALSE;
     // Every byte compared, whatever differs first.
     BYTE diff = 0;

@@ -585,6 +585,88 @@ TEST_F(FrameTest, AForcedLogoutEndsTheOpenDialogFirst)
     }
 }
 
+// A screen's own box (the frame does not know it) is open when the link drops: the screen's
+// handler below the box must get its window back, so the logout waits until the box is closed.
+TEST_F(FrameTest, AForcedLogoutWaitsForTheBoxOfAScreen)
+{
+    ASSERT_NE(nullptr, MakeFrame());
+    ::SendMessageA(m_hFrame, WM_COMMAND, 1000, 0);
+    ASSERT_EQ(1, ScreenCount());
+    const HWND frame = m_hFrame, screen = Screen(0)->GetSafeHwnd();
+    TakeScreenLog();
+    auto traced = [](const char* step) { return (int)std::count(s_trace.begin(), s_trace.end(), std::string(step)); };
+    DialogScript box(TEST_SCREEN_BOX_CAPTION);
+    box.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
+        .Then(Do([frame](HWND) {
+            ::PostMessageA(frame, WM_FORCE_LOGOUT, 0, 0);
+            ::PostMessageA(frame, WM_FORCE_LOGOUT, 0, 0);
+        }))
+        .Then(WaitFor([&traced](HWND) { return traced("force logout waits") == 2; }))
+        .Then(Do([frame, screen](HWND) {
+            EXPECT_TRUE(::IsWindow(frame));
+            EXPECT_TRUE(::IsWindow(screen));
+        }))
+        .Then(Press(VK_RETURN));
+    s_trace.clear();
+    // The real box, answered by the keys.
+    const AFX_MSGBOX_HANDLER recorder = AfxSetMessageBoxHandler(NULL);
+    box.Run([screen] { return ::SendMessageA(screen, WM_TEST_BOX, 0, 0); });
+    AfxSetMessageBoxHandler(recorder);
+    EXPECT_EQ("", box.Failure());
+    EXPECT_EQ("answered 1000\n", TakeScreenLog());
+    EXPECT_EQ(0, traced("logout"));
+    Pump();
+    EXPECT_FALSE(::IsWindow(frame));
+    EXPECT_EQ(1, traced("logout")) << "once, for both";
+    m_hFrame = NULL;
+    m_frame = nullptr;
+}
+
+// A box over a dialog of the frame (the setup dialog's file dialog): the dialog is ended once,
+// and the logout waits for the box without posting itself round and round meanwhile.
+int g_boxDispatches = 0;
+
+int AFXAPI BoxOpenWhileTheLinkDrops(HWND, LPCTSTR, LPCTSTR, UINT)
+{
+    ::PostMessageA(CSharedData::GetMainFrameHandle(), WM_FORCE_LOGOUT, 0, 0);
+    // The box's own loop, until nothing is left to do (a bound keeps a busy queue from hanging).
+    MSG msg;
+    for (g_boxDispatches = 0; g_boxDispatches < 500 && ::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE); ++g_boxDispatches) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return IDOK;
+}
+
+TEST_F(FrameTest, AForcedLogoutUnderABoxOverTheFramesDialogRunsOnceAfterBoth)
+{
+    ASSERT_NE(nullptr, MakeFrame());
+    const HWND frame = m_hFrame;
+    AFX_MSGBOX_HANDLER recorder = NULL;
+    DialogScript dialog("화면저장");
+    dialog.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
+        .Then(Do([&recorder, frame](HWND d) {
+            recorder = AfxSetMessageBoxHandler(&BoxOpenWhileTheLinkDrops);
+            AfxMessageBox("over the dialog");
+            AfxSetMessageBoxHandler(recorder);
+            EXPECT_TRUE(::IsWindow(frame));
+            (void)d;
+        }));
+    s_trace.clear();
+    dialog.Run([this] { return ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_SAVED_SCREENS, 0); });
+    EXPECT_EQ("", dialog.Failure());
+    EXPECT_LT(g_boxDispatches, 500) << "the box's queue never ran dry";
+    const std::vector<std::string> ended = {"force logout ends the dialog"};
+    EXPECT_EQ(ended, s_trace);
+    Pump();
+    EXPECT_FALSE(::IsWindow(frame));
+    ASSERT_GE(s_trace.size(), 2u);
+    EXPECT_EQ("logout", s_trace[1]);
+    EXPECT_EQ(1, (int)std::count(s_trace.begin(), s_trace.end(), std::string("logout")));
+    m_hFrame = NULL;
+    m_frame = nullptr;
+}
+
 TEST_F(FrameTest, LostLinkStopsThePollAndLogsOutUnlessPollingFailed)
 {
     ASSERT_NE(nullptr, MakeFrame());

@@ -3,6 +3,7 @@
 // errors, the lost link, and the password hash the lock compares with.
 #include "FrameFixture.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <atomic>
 #include <functional>
@@ -130,6 +131,24 @@ TEST(LogoutTimes, TimeUsedInWholeSecondsPastTheThirtyTwoBitWrap)
         EXPECT_STREQ(c.text, CLogOutDlg::FormatTimeUsed(c.ms)) << c.ms;
 }
 
+TEST(LogoutPlace, CentredAcrossTheMainWindowAndDownTheScreenBelowIt)
+{
+    const CSize dialog(391, 341);
+    struct Case
+    {
+        const char* what;
+        CRect frame, work;
+        CPoint place;
+    } cases[] = {
+        {"the bar at the top", CRect(0, 0, 1375, 74), CRect(0, 0, 1680, 1050), CPoint(492, 391)},
+        {"the bar moved right", CRect(1000, 100, 2375, 174), CRect(0, 0, 1680, 1050), CPoint(1289, 441)},
+        {"a work area too short below the bar", CRect(0, 0, 1375, 74), CRect(0, 0, 1680, 300), CPoint(492, 0)},
+        {"the bar below the work area", CRect(0, 1100, 1375, 1174), CRect(0, 0, 1680, 1050), CPoint(492, 709)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.place, CLogOutDlg::PlaceOnMainWindow(c.frame, c.work, dialog)) << c.what;
+}
+
 TEST(SessionPassword, OnlyTheRememberedPasswordMatches)
 {
     CSessionPassword::Remember("pw-1234");
@@ -137,14 +156,20 @@ TEST(SessionPassword, OnlyTheRememberedPasswordMatches)
     {
         const char* text;
         bool matches;
-    } cases[] = {{"pw-1234", true}, {"pw-123", false}, {"PW-1234", false}, {"pw-1234 ", false},
-                 {"", false},       {NULL, false},     {"비밀-1234", false}};
+    } cases[] = {{"pw-1234", true},   {"pw-123", false}, {"PW-1234", false}, {"pw-1234 ", true},
+                 {" pw-1234\t", true}, {"pw- 1234", false}, {" ", false},      {"", false},
+                 {NULL, false},       {"비밀-1234", false}};
     for (const Case& c : cases)
         EXPECT_EQ(c.matches, CSessionPassword::Matches(c.text) != FALSE) << (c.text ? c.text : "(null)");
     // A Korean password round-trips as its bytes.
     CSessionPassword::Remember("비밀-1234");
     EXPECT_TRUE(CSessionPassword::Matches("비밀-1234"));
     EXPECT_FALSE(CSessionPassword::Matches("pw-1234"));
+    // Blanks the login left out are left out of the remembered password too.
+    CSessionPassword::Remember(" pw ");
+    EXPECT_TRUE(CSessionPassword::Matches("pw"));
+    EXPECT_TRUE(CSessionPassword::Matches(" pw "));
+    CSessionPassword::Remember("비밀-1234");
     // Nothing remembered, nothing matches: neither the old password nor an empty entry.
     CSessionPassword::Forget();
     EXPECT_FALSE(CSessionPassword::Matches("비밀-1234"));
@@ -238,6 +263,27 @@ TEST_F(SessionWindows, IdleTimeLocksTheScreenUntilTheLoginPasswordIsTyped)
     EXPECT_TRUE(::IsWindowVisible(m_hFrame));
 }
 
+// The login took " pw-1234 " as "pw-1234" (it trims its edits); typed the same way at the lock,
+// it unlocks.
+TEST_F(SessionWindows, ThePasswordTypedAsAtTheLoginUnlocks)
+{
+    CSessionPassword::Remember("pw-1234");
+    ASSERT_NE(nullptr, MakeFrame());
+    auto edit = [](HWND d) { return ControlText(d, IDC_LOCK_PASSWORD); };
+    DialogScript lock("Molvane");
+    lock.Then(WaitFor([](HWND d) { return FocusedId(d) == IDC_LOCK_PASSWORD; }))
+        .Then(Type(" pw-1234 "))
+        .Then(WaitFor([edit](HWND d) { return edit(d) == " pw-1234 "; }))
+        .Then(Press(VK_RETURN));
+    s_trace.clear();
+    lock.Run([this] {
+        ::SendMessageA(m_hFrame, WM_COMMAND, ID_MENU_LOCK, 0);
+        return 0;
+    });
+    EXPECT_EQ("", lock.Failure());
+    EXPECT_EQ((std::vector<std::string>{"lock", "unlock"}), s_trace);
+}
+
 void SetCapsLock(bool on)
 {
     BYTE keys[256];
@@ -323,13 +369,15 @@ TEST_F(SessionWindows, TheLogoutDialogShowsTheSessionAndOnlyItsOKLeaves)
     // Cancel: the dialog showed the times, and nothing changed.
     const size_t userLogBefore = TheLogs().UserLog().size();
     std::string labels[3];
+    RECT placed = {};
     SYSTEMTIME before;
     ::GetLocalTime(&before);
     DialogScript stay("로그아웃");
     stay.Then(WaitFor([](HWND d) { return ::IsWindowVisible(d) != FALSE; }))
-        .Then(Do([&labels](HWND d) {
+        .Then(Do([&labels, &placed](HWND d) {
             for (int i = 0; i < 3; ++i)
                 labels[i] = ControlText(d, IDC_LOGOUT_LOGIN_TIME + i);
+            ::GetWindowRect(d, &placed);
         }))
         .Then(Click(IDC_LOGOUT_CANCEL));
     s_trace.clear();
@@ -349,6 +397,11 @@ TEST_F(SessionWindows, TheLogoutDialogShowsTheSessionAndOnlyItsOKLeaves)
     // The login was moments ago (the frame's making).
     EXPECT_EQ(now[0].substr(0, 8), labels[0].substr(0, 8)) << labels[0];
     EXPECT_EQ(0u, labels[2].find("0일 0시간 0분 ")) << labels[2];
+    // Centred across the main window, below it: its caption stays free.
+    RECT frame;
+    ::GetWindowRect(m_hFrame, &frame);
+    EXPECT_LE(std::abs((placed.left + placed.right) / 2 - (frame.left + frame.right) / 2), 1);
+    EXPECT_GE(placed.top, frame.bottom);
 
     // OK: the user-log lines, the last screens, the window gone.
     EXPECT_EQ("", AnswerLogout(IDC_LOGOUT_OK, [this] { ::SendMessageA(m_hFrame, WM_CLOSE, 0, 0); }));

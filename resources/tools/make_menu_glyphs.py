@@ -33,18 +33,23 @@ def render(font, text):
     return image
 
 
-def main():
-    font = ImageFont.truetype(FONT, SIZE)
-    labels = menu_labels()
+def band_masks(font, labels):
+    """[(id, text, rows)] of [(id, text)]: the labels share one band of rows, so their baselines
+    line up, and each is cut to its own ink across."""
     images = [render(font, text) for _, text in labels]
     boxes = [image.getbbox() for image in images]
     top = min(box[1] for box in boxes)
     bottom = max(box[3] for box in boxes)
     glyphs = []
-    for (menu_id, text), image, box in zip(labels, images, boxes):
+    for (label_id, text), image, box in zip(labels, images, boxes):
         rows = ["".join("#" if image.getpixel((x, y)) else "." for x in range(box[0], box[2]))
                 for y in range(top, bottom)]
-        glyphs.append((menu_id, text, rows))
+        glyphs.append((label_id, text, rows))
+    return glyphs
+
+
+def main():
+    glyphs = band_masks(ImageFont.truetype(FONT, SIZE), menu_labels())
     header = ["The caption's menu labels, drawn by make_menu_glyphs.py: %s at %d px, 1 bit."
               % (os.path.basename(FONT), SIZE),
               "Nanum fonts: SIL Open Font License. Run that script again rather than edit this file."]

@@ -10,6 +10,10 @@
 #define WM_TEST_GET_VALUE (WM_USER + 701)
 // A view that refuses WM_CLOSE (wParam 1) or takes it as views do (0).
 #define WM_TEST_STUBBORN (WM_USER + 702)
+// The view shows a box (caption TEST_SCREEN_BOX_CAPTION) from its own handler, as a screen
+// confirms a setting, and notes "answered" with its id once the box is closed.
+#define WM_TEST_BOX (WM_USER + 703)
+#define TEST_SCREEN_BOX_CAPTION "확인"
 // The number text CreateScreen answers with a null view.
 #define TEST_SCREEN_NULL_VIEW "4001"
 

@@ -60,6 +60,11 @@ protected:
         case WM_TEST_STUBBORN:
             m_bStubborn = wParam != 0;
             return 0;
+        case WM_TEST_BOX:
+            MessageBox("금액별 자동매매가 설정되었습니다.", TEST_SCREEN_BOX_CAPTION, MB_OK);
+            // The view itself is still there to go on.
+            Note("answered", GetScreenID());
+            return 0;
         case WM_CLOSE:
             if (m_bStubborn) {
                 Note("refused close", GetScreenID());

@@ -1,6 +1,7 @@
 // The common dialogs: page setup, print and file open or save, run modally over the system's
 // dialogs.
 #include "afxdlgs.h"
+#include "afxmodal_.h"
 
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 IMPLEMENT_DYNAMIC(CPageSetupDialog, CCommonDialog)
@@ -29,6 +30,7 @@ CPageSetupDialog::~CPageSetupDialog()
 
 INT_PTR CPageSetupDialog::DoModal()
 {
+    CPlatformModalScope modal; // the system's dialog runs a modal loop of its own
     m_psd.hwndOwner = PreModal();
     const BOOL bOK = ::PageSetupDlg(&m_psd);
     PostModal();
@@ -45,6 +47,7 @@ CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd
 
 INT_PTR CPrintDialog::DoModal()
 {
+    CPlatformModalScope modal; // the system's dialog runs a modal loop of its own
     m_pd.hwndOwner = PreModal();
     const BOOL bOK = ::PrintDlg(&m_pd);
     PostModal();
@@ -100,6 +103,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
 
 INT_PTR CFileDialog::DoModal()
 {
+    CPlatformModalScope modal; // the system's dialog runs a modal loop of its own
     m_ofn.hwndOwner = PreModal();
     const BOOL bOK = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
     PostModal();

@@ -1,5 +1,6 @@
 // CDialog: modeless and modal dialogs created from a template found through the resource chain
 // or in the dialog's own resource module.
+#include "afxmodal_.h"
 #include "afxwin.h"
 #include "wndimpl_.h"
 #include "afxdialogex.h"
@@ -267,6 +268,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     LONG lIdleCount = 0;
     BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     HWND hWndParent = ::GetParent(m_hWnd);
+    CPlatformModalScope modal;
     m_nFlags |= (WF_MODALLOOP | WF_CONTINUEMODAL);
     MSG* pMsg = AfxGetCurrentMessage();
 

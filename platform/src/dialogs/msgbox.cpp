@@ -1,4 +1,5 @@
 // The one message-box function of the layer and the framework's AfxMessageBox on top of it.
+#include "afxmodal_.h"
 #include "afxwin.h"
 
 #include <atomic>
@@ -24,6 +25,7 @@ AFX_MSGBOX_HANDLER AFXAPI AfxSetMessageBoxHandler(AFX_MSGBOX_HANDLER fn)
 int AFXAPI AfxPlatformMessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
     AFX_MSGBOX_HANDLER fn = g_pfnHandler.load();
+    CPlatformModalScope modal;
     return fn(hWndOwner, lpszText != NULL ? lpszText : "", lpszCaption, nType);
 }
 
@@ -31,6 +33,7 @@ int AFXAPI AfxPlatformOwnMessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lp
                                    AFX_OWNBOX_PROC pfnShow, void* pContext)
 {
     AFX_MSGBOX_HANDLER fn = g_pfnHandler.load();
+    CPlatformModalScope modal;
     if (fn == &ShowSystemMessageBox && pfnShow != NULL)
         return pfnShow(pContext);
     return fn(hWndOwner, lpszText != NULL ? lpszText : "", lpszCaption, nType);

@@ -38,6 +38,8 @@ protected:
     virtual void PostNcDestroy();
     BOOL IsPopup() const;
     void SubclassPushButtons();
+    // The image button a plain push button becomes; the dialog's list owns it.
+    virtual CImgButton* NewPushButton();
     void FreeButtons();
     void RedrawFrame();
     BOOL InCloseBox(CPoint client) const;
@@ -88,6 +90,7 @@ public:
 
 protected:
     virtual BOOL OnInitDialog();
+    virtual CImgButton* NewPushButton();
     static int AFXAPI RunBox(void* pContext);
 
     CString m_strCaption;

@@ -91,6 +91,11 @@ BOOL CBaseDialog::OnInitDialog()
     return TRUE;
 }
 
+CImgButton* CBaseDialog::NewPushButton()
+{
+    return new CImgButton;
+}
+
 void CBaseDialog::SubclassPushButtons()
 {
     CBitmap* normal = CResourceMap::GetBitmap(913);
@@ -107,7 +112,7 @@ void CBaseDialog::SubclassPushButtons()
             continue;
         if (CWnd::FromHandlePermanent(child) != NULL)
             continue; // already someone's
-        CImgButton* button = new CImgButton;
+        CImgButton* button = NewPushButton();
         if (!button->SubclassWindow(child)) {
             delete button;
             continue;

@@ -11,6 +11,24 @@ BEGIN_MESSAGE_MAP(CMessageBox, CBaseDialog)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
+namespace {
+
+// A button of the box: Enter belongs to the box, which answers on the key's release (and lets
+// pass the release of an Enter held when it opened), so the key-down must not click the button
+// before the box has seen it.
+class CBoxButton : public CImgButton
+{
+public:
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
+            return CButton::PreTranslateMessage(pMsg);
+        return CImgButton::PreTranslateMessage(pMsg);
+    }
+};
+
+} // namespace
+
 CMessageBox::CMessageBox(CWnd* parent) : CBaseDialog(IDD_MESSAGEBOX, parent), m_nType(1), m_bEnterHeld(FALSE) {}
 
 CMessageBox::~CMessageBox() {}
@@ -19,6 +37,11 @@ void CMessageBox::SetButtonTitle(const char* title1, const char* title2)
 {
     m_strTitle1 = title1 != NULL ? title1 : "";
     m_strTitle2 = title2 != NULL ? title2 : "";
+}
+
+CImgButton* CMessageBox::NewPushButton()
+{
+    return new CBoxButton;
 }
 
 int AFXAPI CMessageBox::RunBox(void* pContext)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "BaseDialog.h"
 #include "msgbox_recorder.h"
@@ -37,10 +39,13 @@ public:
         UINT message;
         UINT vk;
         int focus;
+        // The key message's long parameter: 0 for a first press or a release as typed.
+        LPARAM lParam = 0;
     };
     std::vector<Key> keys;
     Seen seen;
     BOOL enterDownAtOpening = FALSE;
+    int m_nDrains = 0;
 
 protected:
     virtual BOOL OnInitDialog()
@@ -63,11 +68,11 @@ protected:
             m_bEnterHeld = TRUE;
         GetDlgItemText(IDOK, seen.text1);
         GetDlgItemText(IDCANCEL, seen.text2);
-        for (const Key& k : keys) {
-            if (k.focus != 0)
-                GetDlgItem(k.focus)->SetFocus();
+        for (size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i].focus != 0)
+                GetDlgItem(keys[i].focus)->SetFocus();
             HWND target = ::GetFocus();
-            PostMessage(WM_SCRIPT_KEY, reinterpret_cast<WPARAM>(target), MAKELPARAM(k.message, k.vk));
+            PostMessage(WM_SCRIPT_KEY, reinterpret_cast<WPARAM>(target), (LPARAM)i);
         }
         PostMessage(WM_SCRIPT_END);
         return result;
@@ -76,8 +81,9 @@ protected:
     {
         if (message == WM_SCRIPT_KEY) {
             // Delivered through the modal loop like a typed key.
-            ::PostMessageA(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam),
-                           LOWORD(lParam) == WM_KEYUP ? 0xC0000001 : 1);
+            const Key& k = keys[(size_t)lParam];
+            const LPARAM typed = k.lParam != 0 ? k.lParam : (k.message == WM_KEYUP ? (LPARAM)0xC0000001 : 1);
+            ::PostMessageA(reinterpret_cast<HWND>(wParam), k.message, k.vk, typed);
             return 0;
         }
         if (message == WM_SCRIPT_END) {
@@ -86,6 +92,12 @@ protected:
             return 0;
         }
         if (message == WM_SCRIPT_END + 1) {
+            // Whatever the keys left queued (a click a button posts) is handled first.
+            MSG pending;
+            if (++m_nDrains < 50 && ::PeekMessageA(&pending, NULL, 0, 0, PM_NOREMOVE)) {
+                PostMessage(WM_SCRIPT_END + 1);
+                return 0;
+            }
             EndDialog(kStillOpen);
             return 0;
         }
@@ -178,6 +190,41 @@ TEST_F(MessageBoxTest, EnterHeldAtOpeningDoesNotCloseOnItsRelease)
     fresh.keys.push_back({WM_KEYUP, VK_RETURN, 0});
     EXPECT_EQ(IDOK, RunBox(fresh, "not held", "", 1));
     EXPECT_FALSE(fresh.seen.enterHeld) << "no key is down in the test";
+}
+
+// Enter answers on its release only, whichever button has the focus: its key-down clicks no
+// button, and an Enter held when the box opened (its key-down repeating) answers nothing up to
+// and with its release.
+TEST_F(MessageBoxTest, EnterDownAnswersNothingWhicheverButtonHasTheFocus)
+{
+    const LPARAM kRepeat = 0x40000001; // key-down of a key that was already down
+    struct Case
+    {
+        const char* what;
+        int focus;
+        BOOL heldAtOpening;
+        std::vector<std::pair<UINT, LPARAM>> keys;
+        int answer;
+    } cases[] = {
+        {"press on OK", IDOK, FALSE, {{WM_KEYDOWN, 0}}, kStillOpen},
+        {"press on Cancel", IDCANCEL, FALSE, {{WM_KEYDOWN, 0}}, kStillOpen},
+        {"press and release on OK", IDOK, FALSE, {{WM_KEYDOWN, 0}, {WM_KEYUP, 0}}, IDOK},
+        {"press and release on Cancel", IDCANCEL, FALSE, {{WM_KEYDOWN, 0}, {WM_KEYUP, 0}}, IDCANCEL},
+        {"held on OK", IDOK, TRUE, {{WM_KEYDOWN, kRepeat}, {WM_KEYDOWN, kRepeat}, {WM_KEYUP, 0}}, kStillOpen},
+        {"held on Cancel", IDCANCEL, TRUE, {{WM_KEYDOWN, kRepeat}, {WM_KEYDOWN, kRepeat}, {WM_KEYUP, 0}}, kStillOpen},
+        {"held, then pressed again on Cancel", IDCANCEL, TRUE,
+         {{WM_KEYDOWN, kRepeat}, {WM_KEYUP, 0}, {WM_KEYDOWN, 0}, {WM_KEYUP, 0}}, IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        CScriptedBox box;
+        box.enterDownAtOpening = c.heldAtOpening;
+        for (size_t i = 0; i < c.keys.size(); ++i) {
+            CScriptedBox::Key key = {c.keys[i].first, VK_RETURN, i == 0 ? c.focus : 0};
+            key.lParam = c.keys[i].second;
+            box.keys.push_back(key);
+        }
+        EXPECT_EQ(c.answer, RunBox(box, "자동매매가 설정되었습니다.", "확인", 3)) << c.what;
+    }
 }
 
 TEST_F(MessageBoxTest, ShowGoesThroughTheLayersMessageBoxFunction)
