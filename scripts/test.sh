@@ -68,33 +68,16 @@ if [ -z "${MOLVANE_ARCH:-}" ]; then
   done
 fi
 failed=()
-read -r -a order <<<"$builds"
-echo "[test] == build ${order[0]}"
-build_ok=1
-build_target "${order[0]}" || build_ok=0
-for ((i = 0; i < ${#order[@]}; i++)); do
-  arch=${order[i]} next=${order[i + 1]:-} next_pid=''
-  # The next target builds at low priority while this one's tests run: they take turns on
-  # one desktop and leave cores idle.
-  if [ -n "$next" ]; then
-    echo "[test] == build $next (beside the tests; log: $base/build-$next.log)"
-    mkdir -p "$base"
-    nice -n 19 bash -c "$(declare -f build_target); here='$here' base='$base' build_target '$next'" \
-      > "$base/build-$next.log" 2>&1 &
-    next_pid=$!
-  fi
-  if [ $build_ok = 0 ]; then
+# One after another: a build beside the tests slows the real-input window tests into faults.
+for arch in $builds; do
+  echo "[test] == build $arch"
+  if ! build_target "$arch"; then
     failed+=("$arch (build)")
-  elif molvane_runs "$arch" && [[ " $targets " == *" $arch "* ]]; then
+  elif [[ " $targets " == *" $arch "* ]]; then
     echo "[test] == $arch"
     run_target "$arch" "$@" || failed+=("$arch")
   else
     echo "[test] == $arch built; its tests do not run on this machine"
-  fi
-  if [ -n "$next_pid" ]; then
-    build_ok=1
-    wait "$next_pid" || { build_ok=0; cat "$base/build-$next.log" >&2; }
-    [ $build_ok = 0 ] || echo "[test] $next built"
   fi
 done
 if [ ${#failed[@]} -gt 0 ]; then
