@@ -63,7 +63,8 @@ if [ -z "${MOLVANE_ARCH:-}" ]; then
     if [ "$build_all" = 1 ]; then
       builds="$builds $arch"
     else
-      echo "[test] $arch neither runs nor is built here: $(nproc) cores (MOLVANE_BUILD_ALL=1 builds it)"
+      echo "[test] $arch neither runs nor is built here: $(nproc) cores, MOLVANE_BUILD_ALL=$build_all" \
+           "(1 builds it)"
     fi
   done
 fi
