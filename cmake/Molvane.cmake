@@ -8,6 +8,47 @@ set(MOLVANE_DELIVERABLES Platform ToolBelt SharedKit FrameBase NetCourier QueryB
     TokenBoard SheetView WidgetKit PanelHost OrderDialogs Molvane TradePanel BalancePanel
     HistoryPanel SignalPanel GraphKit PatchRunner)
 
+# Precompiled headers: the framework layer, the standard headers most files use and, for tests,
+# GoogleTest. A test file re-parses them otherwise: they are most of what it costs to compile.
+# The framework layer builds its own (its headers export there and import everywhere else).
+set(MOLVANE_PCH_HEADERS <afxwin.h> <afxtempl.h> <afxcmn.h> <algorithm> <cstdio> <cstdlib>
+    <cstring> <functional> <map> <memory> <string> <vector>)
+
+# Test code is compiled for quick builds: -Og keeps it debuggable and cheap to compile (gtest's
+# expansions make -O2 cost about twice as much), -g1 keeps the line tables that backtraces need.
+# The code under test is the shipped code, compiled as shipped, in its own modules.
+set(MOLVANE_TEST_COMPILE_OPTIONS -Og -g1)
+
+# The two hosts every other target reuses its precompiled headers from.
+function(molvane_pch_hosts)
+  add_library(molvane_pch STATIC "${PROJECT_SOURCE_DIR}/cmake/pch/pch_host.cpp")
+  target_link_libraries(molvane_pch PRIVATE platform)
+  target_precompile_headers(molvane_pch PRIVATE ${MOLVANE_PCH_HEADERS})
+  add_library(molvane_test_pch STATIC "${PROJECT_SOURCE_DIR}/cmake/pch/pch_host.cpp")
+  target_link_libraries(molvane_test_pch PRIVATE platform dep_gtest)
+  target_precompile_headers(molvane_test_pch PRIVATE ${MOLVANE_PCH_HEADERS} <gtest/gtest.h>)
+  target_compile_options(molvane_test_pch PRIVATE ${MOLVANE_TEST_COMPILE_OPTIONS})
+endfunction()
+
+# molvane_test_code(target): TARGET holds test code only (a test program, a fixture or helper
+# library of tests): test compile options and the precompiled headers with GoogleTest.
+function(molvane_test_code target)
+  target_link_libraries(${target} PRIVATE platform dep_gtest)
+  target_compile_options(${target} PRIVATE ${MOLVANE_TEST_COMPILE_OPTIONS})
+  molvane_use_pch(${target} TEST)
+endfunction()
+
+# molvane_use_pch(target [TEST]): compile TARGET with the shared precompiled headers (TEST:
+# those with GoogleTest).
+function(molvane_use_pch target)
+  cmake_parse_arguments(A "TEST" "" "" ${ARGN})
+  if(A_TEST)
+    target_precompile_headers(${target} REUSE_FROM molvane_test_pch)
+  else()
+    target_precompile_headers(${target} REUSE_FROM molvane_pch)
+  endif()
+endfunction()
+
 function(_molvane_register_deliverable target output)
   if(output IN_LIST MOLVANE_DELIVERABLES)
     set_property(GLOBAL APPEND PROPERTY MOLVANE_DELIVERABLE_TARGETS ${target})
@@ -24,6 +65,9 @@ function(molvane_dll target)
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME "${A_OUTPUT}")
   target_compile_definitions(${target} PRIVATE ${upper}_BUILD)
   target_link_libraries(${target} PUBLIC ${A_LINKS})
+  if(NOT upper STREQUAL "PLATFORM")
+    molvane_use_pch(${target})
+  endif()
   _molvane_register_deliverable(${target} ${A_OUTPUT})
 endfunction()
 
@@ -36,6 +80,7 @@ function(molvane_exe target)
     target_link_options(${target} PRIVATE -mwindows)
   endif()
   target_link_libraries(${target} PRIVATE ${A_LINKS})
+  molvane_use_pch(${target})
   _molvane_register_deliverable(${target} ${A_OUTPUT})
 endfunction()
 
@@ -46,6 +91,7 @@ function(molvane_test name)
   cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LINKS;PEERS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_LINKS} molvane_test_main)
+  molvane_test_code(${name})
   add_dependencies(${name} wine_prefix)
   set(cmd "${PROJECT_SOURCE_DIR}/scripts/wine-test.sh" "$<TARGET_FILE:${name}>")
   if(A_PEERS)
@@ -70,5 +116,6 @@ function(molvane_bench name)
   cmake_parse_arguments(A "" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_LINKS})
+  molvane_use_pch(${name})
   set_property(GLOBAL APPEND PROPERTY MOLVANE_BENCHES ${name})
 endfunction()

@@ -43,7 +43,7 @@ protected:
     }
     size_t Notices()
     {
-        PumpPending();
+        DispatchQueued();
         size_t n = 0;
         for (const RecordedMessage& m : parent.Of(WM_COMMAND))
             if (m.wParam == MAKEWPARAM(kId, ACCOUNTCTRL_SELECTED) && m.lParam == reinterpret_cast<LPARAM>(ctrl->m_hWnd))
@@ -116,7 +116,7 @@ TEST_F(AccountCtrlTest, UserChoiceAndSelectingByNumberShareTheSelection)
 {
     SetAccounts({{"111-01-1", "A"}, {"222-01-2", "B"}, {"333-01-3", "C"}});
     Make();
-    PumpPending();
+    DispatchQueued();
     parent.Clear();
     ctrl->GetPasswordEdit()->SetWindowText("1234");
     // The user picks the third account from the list.

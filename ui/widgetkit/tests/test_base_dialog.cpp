@@ -141,13 +141,13 @@ TEST_F(BaseDialogTest, CloseBoxHoverPressAndRelease)
     dialog->PaintFrame(canvas.DC());
     EXPECT_EQ(RGB(196, 54, 54), canvas.Pixel(window.Width() - 20, 8)) << "close box, pressed";
     dialog->SendMessage(WM_LBUTTONUP, 0, outside);
-    PumpPending();
+    DispatchQueued();
     EXPECT_EQ(0, dialog->GetCloseState());
     EXPECT_EQ(0, dialog->closes);
     // Released inside: closes.
     dialog->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, inside);
     dialog->SendMessage(WM_LBUTTONUP, 0, inside);
-    PumpPending();
+    DispatchQueued();
     EXPECT_EQ(1, dialog->closes);
 }
 

@@ -61,7 +61,7 @@ protected:
                 CImgButton* find = ctrl->GetFindButton();
                 find->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
                 find->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-                PumpPending(); // the button's posted click opens the dialog
+                DispatchQueued(); // the button's posted click opens the dialog
                 return static_cast<INT_PTR>(0);
             },
             CSTOCKCodectrlDlg::IDC_GRID, std::move(steps));

@@ -71,7 +71,7 @@ TEST_F(ImgButtonTest, ColourSetsPerState)
         EXPECT_EQ(s.right, Painted(38, 10)) << s.name;
     }
     button->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    PumpPending();
+    DispatchQueued();
     button->EnableWindow(FALSE);
     EXPECT_EQ(BTN_STATE_DISABLED, button->GetCurState());
     EXPECT_EQ(RGB(200, 200, 200), Painted(20, 12));
@@ -106,7 +106,7 @@ TEST_F(ImgButtonTest, OnlyANormalBitmapPaintsEveryState)
     button->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     button->EnableWindow(FALSE);
     EXPECT_EQ(RGB(200, 0, 0), Painted(20, 12));
-    PumpPending();
+    DispatchQueued();
 }
 
 TEST_F(ImgButtonTest, BitmapsByState)
@@ -122,7 +122,7 @@ TEST_F(ImgButtonTest, BitmapsByState)
     button->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     button->EnableWindow(FALSE);
     EXPECT_EQ(RGB(90, 90, 90), Painted(20, 12));
-    PumpPending();
+    DispatchQueued();
 }
 
 TEST_F(ImgButtonTest, ClicksOnlyWhenReleasedOverItself)
@@ -137,7 +137,7 @@ TEST_F(ImgButtonTest, ClicksOnlyWhenReleasedOverItself)
         button->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         button->SendMessage(WM_LBUTTONUP, 0,
                             MAKELPARAM(static_cast<WORD>(c.release.x), static_cast<WORD>(c.release.y)));
-        PumpPending();
+        DispatchQueued();
         const std::vector<RecordedMessage> commands = parent.Of(WM_COMMAND);
         ASSERT_EQ(c.clicks, commands.size()) << c.release.x;
         if (c.clicks) {
@@ -149,7 +149,7 @@ TEST_F(ImgButtonTest, ClicksOnlyWhenReleasedOverItself)
     EXPECT_EQ(1, button->GetCheck()); // the one click flipped it
     parent.Clear();
     button->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    PumpPending();
+    DispatchQueued();
     EXPECT_EQ(1u, parent.Of(WM_COMMAND).size());
     EXPECT_EQ(BTN_STATE_PRESSED, button->GetCurState());
 }
@@ -159,13 +159,13 @@ TEST_F(ImgButtonTest, EnterClicksTheButtonWithTheFocus)
     button->SetFocus();
     MSG msg = {button->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(parent.m_hWnd, &msg));
-    PumpPending();
+    DispatchQueued();
     EXPECT_EQ(1u, parent.Of(WM_COMMAND).size());
     // Another key does nothing.
     parent.Clear();
     msg.wParam = VK_SPACE;
     CWnd::WalkPreTranslateTree(parent.m_hWnd, &msg);
-    PumpPending();
+    DispatchQueued();
     EXPECT_EQ(0u, parent.Of(WM_COMMAND).size());
 }
 

@@ -35,7 +35,7 @@ protected:
     {
         b.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
         b.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-        PumpPending();
+        DispatchQueued();
     }
 
     CRecordingParent parent;

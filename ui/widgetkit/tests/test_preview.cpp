@@ -67,7 +67,7 @@ public:
                       "picture", WS_POPUP | WS_VISIBLE, rect, NULL, 0))
             return FALSE;
         UpdateWindow();
-        PumpPending();
+        DispatchQueued();
         return TRUE;
     }
 

@@ -133,14 +133,14 @@ TEST_F(ComboTest, DroppedListIsAsWideAsTheLongestItem)
 {
     combo->AddString("비트코인캐시(BCH) 비트코인캐시(BCH) 비트코인캐시");
     combo->ShowDropDown(TRUE);
-    PumpPending();
+    DispatchQueued();
     CClientDC dc(combo.get());
     CFont* old = dc.SelectObject(combo->GetFont());
     const int text = dc.GetTextExtent("비트코인캐시(BCH) 비트코인캐시(BCH) 비트코인캐시").cx;
     dc.SelectObject(old);
     EXPECT_GE(combo->GetDroppedWidth(), text + ::GetSystemMetrics(SM_CXVSCROLL));
     combo->ShowDropDown(FALSE);
-    PumpPending();
+    DispatchQueued();
 }
 
 int FontHeight(CWnd& window, CFont* font)
@@ -168,7 +168,7 @@ bool PumpUntil(const std::function<bool()>& done)
     while (!done()) {
         if (::GetTickCount() - start > 5000)
             return false;
-        PumpPending();
+        DispatchQueued();
         ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
     }
     return true;
@@ -233,7 +233,7 @@ TEST(ComboEdit, EditFieldNoticesReachTheParent)
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(10, 10, 130, 200), &parent, 7402));
     ASSERT_NE(nullptr, combo.GetEdit().m_hWnd) << "the edit field is a CSEdit";
     combo.GetEdit().SendMessage(WM_CHAR, 'A', 1);
-    PumpPending();
+    DispatchQueued();
     const std::vector<RecordedMessage> notes = parent.Of(WM_SEDIT_CHAR);
     ASSERT_EQ(1u, notes.size());
     EXPECT_EQ(static_cast<WPARAM>('A'), notes[0].wParam);

@@ -48,7 +48,7 @@ protected:
     }
     size_t Notices()
     {
-        PumpPending();
+        DispatchQueued();
         size_t n = 0;
         for (const RecordedMessage& m : parent.Of(WM_COMMAND))
             if (m.wParam == MAKEWPARAM(7501, SPIN_VALUE_CHANGED) && m.lParam == reinterpret_cast<LPARAM>(edit->m_hWnd))
@@ -89,7 +89,7 @@ TEST_F(SpinTest, StepsPerKindByKeyAndWheel)
         edit->SetDeltaPos(c.step);
         edit->SetRange(c.lower, c.upper);
         edit->SetPos(c.start);
-        PumpPending();
+        DispatchQueued();
         parent.Clear();
         if (c.input == 1 || c.input == 2)
             edit->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, c.input == 1 ? WHEEL_DELTA : -WHEEL_DELTA), 0);
@@ -117,7 +117,7 @@ TEST_F(SpinTest, TheUpDownButtonSteps)
     spin->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rect.Width() / 2, rect.bottom - 2));
     EXPECT_EQ(500, edit->GetPos());
     EXPECT_EQ(0, spin->GetPos32()) << "the up-down's own position is left alone";
-    PumpPending();
+    DispatchQueued();
 }
 
 TEST_F(SpinTest, ButtonPaintsItsPressedHalf)

@@ -163,7 +163,7 @@ TEST_F(BrowserTest, WithTheEngineShowsALocalPageAndTextWithoutAFile)
     READYSTATE state = READYSTATE_UNINITIALIZED;
     for (int i = 0; i < 250 && state != READYSTATE_COMPLETE; ++i) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        PumpPending();
+        DispatchQueued();
         browser.GetBrowser()->get_ReadyState(&state);
     }
     EXPECT_EQ(READYSTATE_COMPLETE, state);

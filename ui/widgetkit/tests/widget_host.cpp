@@ -36,7 +36,7 @@ LRESULT CForeignChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-void PumpPending()
+void DispatchQueued()
 {
     MSG msg;
     while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {

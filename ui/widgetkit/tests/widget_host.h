@@ -40,7 +40,8 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
-void PumpPending();
+// Dispatches what is queued now, straight to the windows (no pre-translation).
+void DispatchQueued();
 // A 4 x 4 bitmap of one colour, owned by the caller.
 CBitmap* SolidBitmap(COLORREF colour);
 // Has the control paint itself (WM_DRAWITEM's way) into the canvas.
