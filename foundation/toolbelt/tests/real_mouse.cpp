@@ -78,6 +78,11 @@ private:
 
 MouseWatch* MouseWatch::s_current = nullptr;
 
+// Where the last MouseTo settled the pointer. The desktop's own report cannot stand for it: a
+// moment later it can name an older position again (under load, that of the previous program).
+bool g_placed = false;
+CPoint g_placedAt;
+
 CPoint Cursor()
 {
     POINT now = {};
@@ -136,14 +141,18 @@ bool MouseTo(CPoint screen)
     // A move to where the pointer already is reports nothing, and a position the desktop took
     // back needs a real move: either way the move is made again by way of a neighbouring point.
     MouseWatch watch;
+    g_placed = false;
     const DWORD start = ::GetTickCount();
     bool detour = Cursor() == screen;
     while (::GetTickCount() - start < kMouseTimeoutMs) {
         if (detour)
             MoveAndWait(watch, screen + CPoint(1, 1), kMoveAttemptMs);
         detour = true;
-        if (MoveAndWait(watch, screen, kMoveAttemptMs))
+        if (MoveAndWait(watch, screen, kMoveAttemptMs)) {
+            g_placed = true;
+            g_placedAt = screen;
             return true;
+        }
     }
     const CPoint now = Cursor();
     ADD_FAILURE() << "the pointer did not settle at (" << screen.x << ", " << screen.y << ") within "
@@ -157,7 +166,7 @@ bool MouseButton(bool down)
     // The button goes with the pointer's position, so that an older position the desktop hands
     // over meanwhile cannot take the press elsewhere.
     MouseWatch watch;
-    const CPoint at = Cursor();
+    const CPoint at = g_placed ? g_placedAt : Cursor();
     const bool ours = OursAt(at);
     INPUT input = {};
     input.type = INPUT_MOUSE;

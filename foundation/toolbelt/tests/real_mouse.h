@@ -6,6 +6,7 @@
 
 // The pointer at the point, and, where a window of this thread is there, its move taken.
 bool MouseTo(CPoint screen);
-// The left button pressed or let go where the pointer is, and that message dispatched.
+// The left button pressed or let go where the last MouseTo put the pointer (else where the
+// desktop reports it), and that message dispatched.
 bool MouseButton(bool down);
 void PumpFor(DWORD ms);
