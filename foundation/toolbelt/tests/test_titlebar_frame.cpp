@@ -100,8 +100,7 @@ TEST_F(ScreenTitleBar, SynchronousPaintErasesWithARealDeviceContext)
     PumpPending();
     m_host.m_erase.clear();
     ::SendMessageA(Hwnd(), WM_SYNCPAINT, 0, 0);
-    PumpFor(100);
-    ASSERT_FALSE(m_host.m_erase.empty());
+    ASSERT_TRUE(PumpUntil([&] { return !m_host.m_erase.empty(); })) << "the synchronous paint erased nothing";
     for (WPARAM hdc : m_host.m_erase)
         EXPECT_NE(hdc, WPARAM(0));
     EXPECT_EQ(BitmapPixel(m_bar.CurrentImage(), 2, 2), m_bar.m_bActive ? Skin::kActive : Skin::kInactive);

@@ -39,7 +39,8 @@ protected:
     {
         CPoint p = Centre(r);
         bar.ClientToScreen(&p);
-        for (int attempt = 0; attempt < 20; ++attempt) {
+        const DWORD start = ::GetTickCount();
+        while (::GetTickCount() - start < 10000) {
             ::SetCursorPos(p.x, p.y);
             // The desktop's news is read while messages are looked at; the bar's own timers
             // stay queued (the test sends them).
@@ -51,9 +52,9 @@ protected:
             ::GetCursorPos(&now);
             if (CPoint(now) == p)
                 return;
-            ::Sleep(10);
+            ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT); // the desktop's next news
         }
-        ADD_FAILURE() << "the pointer did not stay at " << p.x << "," << p.y;
+        ADD_FAILURE() << "the pointer did not stay at " << p.x << "," << p.y << " within 10 s";
     }
 };
 
