@@ -5,29 +5,14 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "ColorMap.h"
 #include "InstallFolders.h"
 #include "ResourceMap.h"
+#include "server_log_probe.h"
 #include "SharedKit.h"
-#include "Utils.h"
 
 namespace {
-
-const std::string& LogFolder()
-{
-    static const std::string folder = [] {
-        char temp[MAX_PATH] = {0};
-        ::GetTempPathA(MAX_PATH, temp);
-        std::string path = std::string(temp) + "orderdialogs_log_" + std::to_string(::GetCurrentProcessId()) + "_" +
-                           std::to_string(::GetTickCount());
-        CUtils::LogServer_SetFilePath(path.c_str(), "System");
-        return path;
-    }();
-    return folder;
-}
 
 void PutText(char* field, size_t width, const char* text)
 {
@@ -40,7 +25,7 @@ void PutText(char* field, size_t width, const char* text)
 void OrderDialogsEnvironment::SetUp()
 {
     ::CoInitialize(NULL);
-    LogFolder();
+    ServerLogText(); // points the server log at the process's own folder before anything logs
     GetColorMap()->Load(CString(GetSystemDir()) + "colormap.xml", "default");
     GetResourceMap()->Load(CString(GetSystemDir()) + "ResourceMap.xml", "default");
 }
@@ -54,20 +39,7 @@ void OrderDialogsEnvironment::TearDown()
 
 std::string OrderDialogsEnvironment::ServerLog()
 {
-    std::string all;
-    WIN32_FIND_DATAA found;
-    const std::string folder = LogFolder() + "\\";
-    HANDLE search = ::FindFirstFileA((folder + "*.log").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return all;
-    do {
-        std::ifstream in(folder + found.cFileName, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        all += text.str();
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-    return all;
+    return ServerLogText();
 }
 
 COIN_ORD_INFO OrderEvent(const char* name, const char* side, const char* orderId, const char* contId, int price,
