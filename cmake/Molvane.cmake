@@ -84,11 +84,14 @@ function(molvane_exe target)
   _molvane_register_deliverable(${target} ${A_OUTPUT})
 endfunction()
 
-# molvane_test(name SOURCES ... [LINKS ...] [PEERS server exchange version] [TIMEOUT s])
+# molvane_test(name SOURCES ... [LINKS ...] [PEERS server exchange version] [TIMEOUT s]
+#              [NODESKTOP])
 # One GoogleTest executable, one CTest entry, run under Wine in the test prefix; PEERS start
-# the named testbed servers on free ports around the run (testbed/peers.py).
+# the named testbed servers on free ports around the run (testbed/peers.py). NODESKTOP: the
+# program shows and activates no window (hidden and message-only windows, memory DCs) and uses
+# no real input, so it runs beside the desktop's turns; showing a window fails its test.
 function(molvane_test name)
-  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LINKS;PEERS" ${ARGN})
+  cmake_parse_arguments(A "NODESKTOP" "TIMEOUT" "SOURCES;LINKS;PEERS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_LINKS} molvane_test_main)
   molvane_test_code(${name})
@@ -105,10 +108,14 @@ function(molvane_test name)
   # Windows of all tests share one display and Wine desktop, and with them the foreground
   # window, keyboard focus and the mouse: tests under Wine take turns, the peers' own checks
   # run beside. Deferred to the end of the folder, so its own locks are kept.
-  cmake_language(EVAL CODE
-    "cmake_language(DEFER CALL set_property TEST ${name} APPEND PROPERTY RESOURCE_LOCK wine_desktop)")
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT}
-    ENVIRONMENT "${MOLVANE_TEST_ENV}")
+  set(env "${MOLVANE_TEST_ENV}")
+  if(A_NODESKTOP)
+    list(APPEND env MOLVANE_TEST_NODESKTOP=1)
+  else()
+    cmake_language(EVAL CODE
+      "cmake_language(DEFER CALL set_property TEST ${name} APPEND PROPERTY RESOURCE_LOCK wine_desktop)")
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT} ENVIRONMENT "${env}")
 endfunction()
 
 # molvane_bench(name SOURCES ... [LINKS ...]): built with everything, run by scripts/bench.sh.

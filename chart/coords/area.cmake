@@ -5,6 +5,6 @@ list(APPEND GRAPHKIT_SOURCES
   coords/trend_drawing.cpp
 )
 
-molvane_test(test_graphkit_coords
+molvane_test(test_graphkit_coords NODESKTOP
   SOURCES coords/tests/test_location_util.cpp coords/tests/test_trend.cpp
   LINKS graphkit)

@@ -22,7 +22,7 @@ list(APPEND GRAPHKIT_SOURCES
   draw/meamul_rows.cpp
 )
 
-molvane_test(test_graphkit_draw
+molvane_test(test_graphkit_draw NODESKTOP
   SOURCES draw/tests/test_draw_object.cpp draw/tests/test_candles.cpp draw/tests/test_line_chart.cpp
           draw/tests/test_high_low_close.cpp draw/tests/test_bars.cpp draw/tests/test_grouped_bars.cpp
           draw/tests/test_hbars.cpp draw/tests/test_pie.cpp draw/tests/test_meamul.cpp draw/tests/test_draw_kinds.cpp

@@ -18,19 +18,19 @@ list(APPEND GRAPHKIT_SOURCES
 
 # Records and colours; the property set's archive; the property string; and the loaders fed
 # mutated inputs.
-molvane_test(test_graphkit_records
+molvane_test(test_graphkit_records NODESKTOP
   SOURCES ${GRAPHKIT_MODEL_DIR}/tests/test_color.cpp
           ${GRAPHKIT_MODEL_DIR}/tests/test_kind_records.cpp
           ${GRAPHKIT_MODEL_DIR}/tests/test_layout_records.cpp
           ${GRAPHKIT_MODEL_DIR}/tests/test_archive_text.cpp
           ${GRAPHKIT_MODEL_DIR}/tests/archive_bytes.cpp
   LINKS graphkit platform)
-molvane_test(test_graphkit_properties
+molvane_test(test_graphkit_properties NODESKTOP
   SOURCES ${GRAPHKIT_MODEL_DIR}/tests/test_properties_archive.cpp
           ${GRAPHKIT_MODEL_DIR}/tests/test_property_string.cpp
           ${GRAPHKIT_MODEL_DIR}/tests/archive_bytes.cpp
   LINKS graphkit platform)
-molvane_test(test_graphkit_model_fuzz
+molvane_test(test_graphkit_model_fuzz NODESKTOP
   SOURCES ${GRAPHKIT_MODEL_DIR}/tests/test_model_fuzz.cpp
           ${GRAPHKIT_MODEL_DIR}/tests/model_fuzz_target.cpp
           ${GRAPHKIT_MODEL_DIR}/tests/archive_bytes.cpp

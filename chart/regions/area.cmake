@@ -7,7 +7,7 @@ list(APPEND GRAPHKIT_SOURCES
   regions/region_paint.cpp
 )
 
-molvane_test(test_graphkit_regions
+molvane_test(test_graphkit_regions NODESKTOP
   SOURCES regions/tests/test_map_int_to_ob.cpp regions/tests/test_region_scales.cpp
           regions/tests/test_region_paint.cpp
   LINKS graphkit)

@@ -18,12 +18,12 @@ list(APPEND GRAPHKIT_SOURCES
   series/value_axis_drawer.cpp
 )
 
-molvane_test(test_graphkit_series_texts
+molvane_test(test_graphkit_series_texts NODESKTOP
   SOURCES series/tests/test_chart_texts.cpp series/tests/test_calculater.cpp
   LINKS graphkit)
-molvane_test(test_graphkit_time_series
+molvane_test(test_graphkit_time_series NODESKTOP
   SOURCES series/tests/test_time_series.cpp series/tests/test_time_axis.cpp
   LINKS graphkit)
-molvane_test(test_graphkit_series_store
+molvane_test(test_graphkit_series_store NODESKTOP
   SOURCES series/tests/test_data_cell.cpp series/tests/test_value_axis.cpp
   LINKS graphkit)

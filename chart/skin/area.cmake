@@ -19,6 +19,6 @@ list(APPEND GRAPHKIT_SOURCES
   res/GraphKit.rc
 )
 
-molvane_test(test_graphkit_skin
+molvane_test(test_graphkit_skin NODESKTOP
   SOURCES skin/tests/test_skin_cache.cpp
   LINKS graphkit)

@@ -292,7 +292,8 @@ TEST_F(Agent, PrivateRequestsWaitForASlowReplyWhileTheFeedsPoll)
     {
         SCOPED_TRACE(c.endpoint);
         Ok("{\"cmd\":\"clear_requests\"}");
-        peer::Fault("slow", c.endpoint, 1, [] { Json::Value v; v["delay_ms"] = 8000; return v; }());
+        // Beyond the feeds' 5 s, well within the private requests' own limit.
+        peer::Fault("slow", c.endpoint, 1, [] { Json::Value v; v["delay_ms"] = 6500; return v; }());
         CString reply = CZembraAPIAgent::RequestPrivateData(c.endpoint, c.params);
         EXPECT_NE(-1, reply.Find("\"status\":\"0000\"")) << reply.GetString();
         EXPECT_EQ(1, peer::CountRequests(c.endpoint, "POST"));
