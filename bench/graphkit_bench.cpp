@@ -150,7 +150,8 @@ void TickFigures(bool grow)
     }
     printf("tick on %d bars, 3 averages, %s: steady %.2f us; new bar %.2f us amortised over %d bars "
            "(%d made room: median %.1f us, 90%% %.1f us; worst, moving the arrays, %.1f ms); now %d bars\n",
-           kBars, how, steadyUs, all / bars * 1e6, bars, int(rooms.Count()), rooms.At(0.5), rooms.At(0.9), worst * 1e3, chart.time.GetLength());
+           kBars, how, steadyUs, all / bars * 1e6, bars, int(rooms.Count()), rooms.At(0.5), rooms.At(0.9), worst * 1e3,
+           chart.time.GetLength());
 }
 
 void AxisFigures()
