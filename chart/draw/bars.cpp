@@ -133,13 +133,14 @@ void CBar::Draw(CRect rect, CDC* pDC, BOOL inverted)
         else
             lines.Add(xm, row, xm, base, colour);
     };
+    const CDrawObject::PositionIndex positions = obj->Positions();
     int xr = SlotX(0, w, rect.left);
     for (int i = first; i < first + visible; ++i)
     {
         const int p = i - first;
         const int xl = xr;
         xr = SlotX(p + 1, w, rect.left);
-        const int index = obj->IndexAt(i);
+        const int index = positions.At(i);
         if (index < 0)
             continue;
         const int xm = (xl + xr) / 2;

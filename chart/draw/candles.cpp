@@ -133,9 +133,10 @@ void CJapan::Draw(CRect rect, CDC* pDC, BOOL inverted)
     // column painter, which draws only what shows of each column, the same pixels as painting
     // every candle in turn.
     std::unique_ptr<CColumnPainter> columns;
+    const CDrawObject::PositionIndex positions = obj->Positions();
     for (int i = first; i < first + visible; ++i)
     {
-        int index = obj->IndexAt(i);
+        int index = positions.At(i);
         if (index < 0)
             continue;
         int p = i - first;

@@ -25,7 +25,7 @@ CColumnPainter::Storage* CColumnPainter::Acquire(std::unique_ptr<Storage>& own)
 }
 
 CColumnPainter::CColumnPainter(CDC* pDC)
-    : m_pDC(pDC), m_nLowest(INT_MAX), m_pStore(Acquire(m_own)), m_pending(m_pStore->pending),
+    : m_pDC(pDC), m_pStore(Acquire(m_own)), m_pending(m_pStore->pending),
       m_covered(m_pStore->covered), m_batches(m_pStore->batches)
 {
     m_pending.clear();
@@ -41,8 +41,11 @@ void CColumnPainter::Add(int x, int y0, int y1, COLORREF colour)
 {
     if (y1 <= y0)
         return;
+    // Pending shapes stay in column order, each column's in painting order. Shapes come nearly
+    // in column order, so a new one moves back past a few at most.
     m_pending.push_back(Span{x, y0, y1, colour});
-    m_nLowest = std::min(m_nLowest, x);
+    for (size_t i = m_pending.size() - 1; i > 0 && m_pending[i - 1].x > x; --i)
+        std::swap(m_pending[i - 1], m_pending[i]);
 }
 
 void CColumnPainter::VLine(int x, int y1, int y2, COLORREF colour)
@@ -68,21 +71,18 @@ void CColumnPainter::Fill(const CRect& rect, COLORREF colour)
 
 void CColumnPainter::Settle(int x)
 {
-    if (m_pending.empty() || m_nLowest >= x)
+    if (m_pending.empty() || m_pending.front().x >= x)
         return;
-    // Shapes of settled columns to the front, each column's in painting order.
-    auto split = std::stable_partition(m_pending.begin(), m_pending.end(), [x](const Span& s) { return s.x < x; });
-    std::stable_sort(m_pending.begin(), split, [](const Span& a, const Span& b) { return a.x < b.x; });
-    for (auto it = m_pending.begin(); it != split;)
+    auto it = m_pending.begin();
+    while (it != m_pending.end() && it->x < x)
     {
-        auto end = std::find_if(it, split, [it](const Span& s) { return s.x != it->x; });
+        auto end = it;
+        while (end != m_pending.end() && end->x == it->x)
+            ++end;
         SettleColumn(&*it, &*it + (end - it));
         it = end;
     }
-    m_pending.erase(m_pending.begin(), split);
-    m_nLowest = INT_MAX;
-    for (const Span& s : m_pending)
-        m_nLowest = std::min(m_nLowest, s.x);
+    m_pending.erase(m_pending.begin(), it);
 }
 
 // The last shape shows whole; each earlier one only where no later one covers it.
@@ -92,24 +92,27 @@ void CColumnPainter::SettleColumn(const Span* first, const Span* last)
     for (const Span* s = last; s != first;)
     {
         --s;
+        // The first covered run that ends at or below the shape's top.
+        auto lo = std::lower_bound(m_covered.begin(), m_covered.end(), s->y0,
+                                   [](const std::pair<int, int>& c, int v) { return c.second < v; });
+        // In a crowded column most shapes lie wholly under later ones.
+        if (lo != m_covered.end() && lo->first <= s->y0 && lo->second >= s->y1)
+            continue;
         int y = s->y0;
-        size_t at = 0;
-        while (y < s->y1)
+        for (auto at = lo; y < s->y1; ++at)
         {
-            while (at < m_covered.size() && m_covered[at].second <= y)
-                ++at;
-            if (at == m_covered.size() || m_covered[at].first >= s->y1)
+            if (at == m_covered.end() || at->first >= s->y1)
             {
                 Emit(s->x, y, s->y1, s->colour);
                 break;
             }
-            if (m_covered[at].first > y)
-                Emit(s->x, y, m_covered[at].first, s->colour);
-            y = m_covered[at].second;
+            if (at->second <= y)
+                continue;
+            if (at->first > y)
+                Emit(s->x, y, at->first, s->colour);
+            y = at->second;
         }
         // Add the span to the covered rows, merging what it touches.
-        auto lo = std::lower_bound(m_covered.begin(), m_covered.end(), s->y0,
-                                   [](const std::pair<int, int>& c, int v) { return c.second < v; });
         auto hi = lo;
         int a = s->y0, b = s->y1;
         while (hi != m_covered.end() && hi->first <= b)

@@ -49,7 +49,7 @@ public:
     struct Storage
     {
         std::atomic<bool> busy{false};
-        // Shapes of the columns not settled yet, in painting order.
+        // Shapes of the columns not settled yet, by column, each column's in painting order.
         std::vector<Span> pending;
         std::vector<std::pair<int, int>> covered;
         std::vector<Batch> batches;
@@ -57,7 +57,6 @@ public:
 
 private:
     CDC* m_pDC;
-    int m_nLowest;
     std::unique_ptr<Storage> m_own; // when the thread's storage is in use
     Storage* m_pStore;
     std::vector<Span>& m_pending;

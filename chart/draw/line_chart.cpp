@@ -210,9 +210,10 @@ void CLine::DrawSeries(CRect rect, CDC* pDC, const int* series, int seriesNumber
     int count = whole ? length : obj->GetVisibleCount();
     bool started = false, broken = false;
     CPoint previous;
+    const CDrawObject::PositionIndex positions = obj->Positions();
     for (int i = first; i < first + count; ++i)
     {
-        int index = whole ? length - 1 - i : obj->IndexAt(i);
+        int index = whole ? length - 1 - i : positions.At(i);
         if (index < 0)
             continue;
         int slot = i - first;
