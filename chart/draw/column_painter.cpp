@@ -29,6 +29,7 @@ CColumnPainter::CColumnPainter(CDC* pDC)
       m_covered(m_pStore->covered), m_batches(m_pStore->batches)
 {
     m_pending.clear();
+    m_pStore->open = 0;
 }
 
 CColumnPainter::~CColumnPainter()
@@ -90,40 +91,102 @@ void CColumnPainter::SettleColumn(const Span* first, const Span* last)
 {
     m_covered.clear();
     for (const Span* s = last; s != first;)
+        Show(*--s, m_covered);
+}
+
+void CColumnPainter::Show(const Span& s, Runs& covered)
+{
+    // The first covered run that ends at or below the shape's top.
+    auto lo = std::lower_bound(covered.begin(), covered.end(), s.y0,
+                               [](const std::pair<int, int>& c, int v) { return c.second < v; });
+    // In a crowded column most shapes lie wholly under later ones.
+    if (lo != covered.end() && lo->first <= s.y0 && lo->second >= s.y1)
+        return;
+    int y = s.y0;
+    for (auto at = lo; y < s.y1; ++at)
     {
-        --s;
-        // The first covered run that ends at or below the shape's top.
-        auto lo = std::lower_bound(m_covered.begin(), m_covered.end(), s->y0,
-                                   [](const std::pair<int, int>& c, int v) { return c.second < v; });
-        // In a crowded column most shapes lie wholly under later ones.
-        if (lo != m_covered.end() && lo->first <= s->y0 && lo->second >= s->y1)
+        if (at == covered.end() || at->first >= s.y1)
+        {
+            Emit(s.x, y, s.y1, s.colour);
+            break;
+        }
+        if (at->second <= y)
             continue;
-        int y = s->y0;
-        for (auto at = lo; y < s->y1; ++at)
-        {
-            if (at == m_covered.end() || at->first >= s->y1)
-            {
-                Emit(s->x, y, s->y1, s->colour);
-                break;
-            }
-            if (at->second <= y)
-                continue;
-            if (at->first > y)
-                Emit(s->x, y, at->first, s->colour);
-            y = at->second;
-        }
-        // Add the span to the covered rows, merging what it touches.
-        auto hi = lo;
-        int a = s->y0, b = s->y1;
-        while (hi != m_covered.end() && hi->first <= b)
-        {
-            a = std::min(a, hi->first);
-            b = std::max(b, hi->second);
-            ++hi;
-        }
-        lo = m_covered.erase(lo, hi);
-        m_covered.insert(lo, std::make_pair(a, b));
+        if (at->first > y)
+            Emit(s.x, y, at->first, s.colour);
+        y = at->second;
     }
+    // Add the span to the covered rows, merging what it touches.
+    auto hi = lo;
+    int a = s.y0, b = s.y1;
+    while (hi != covered.end() && hi->first <= b)
+    {
+        a = std::min(a, hi->first);
+        b = std::max(b, hi->second);
+        ++hi;
+    }
+    lo = covered.erase(lo, hi);
+    covered.insert(lo, std::make_pair(a, b));
+}
+
+CColumnPainter::Storage::Column* CColumnPainter::FindColumn(int x) const
+{
+    for (size_t i = 0; i < m_pStore->open; ++i)
+        if (m_pStore->columns[i].x == x)
+            return &m_pStore->columns[i];
+    return nullptr;
+}
+
+void CColumnPainter::EndGroup()
+{
+    // The group's shapes are in column order, each column's in painting order: the last of a
+    // column shows first.
+    auto& columns = m_pStore->columns;
+    for (auto it = m_pending.begin(); it != m_pending.end();)
+    {
+        auto end = it;
+        while (end != m_pending.end() && end->x == it->x)
+            ++end;
+        Storage::Column* column = FindColumn(it->x);
+        if (!column)
+        {
+            if (m_pStore->open == columns.size())
+                columns.push_back(Storage::Column{it->x, {}});
+            column = &columns[m_pStore->open++];
+            column->x = it->x;
+            column->covered.clear();
+        }
+        for (auto s = end; s != it;)
+            Show(*--s, column->covered);
+        it = end;
+    }
+    m_pending.clear();
+}
+
+bool CColumnPainter::Covered(int x0, int x1, int y0, int y1) const
+{
+    for (int x = x0; x <= x1; ++x)
+    {
+        const Storage::Column* column = FindColumn(x);
+        if (!column)
+            return false;
+        auto run = std::lower_bound(column->covered.begin(), column->covered.end(), y0,
+                                    [](const std::pair<int, int>& c, int v) { return c.second < v; });
+        if (run == column->covered.end() || run->first > y0 || run->second < y1)
+            return false;
+    }
+    return true;
+}
+
+void CColumnPainter::Close(int x)
+{
+    // Closed columns swap places with the last open one; their runs stay allocated for reuse.
+    auto& columns = m_pStore->columns;
+    for (size_t i = 0; i < m_pStore->open;)
+        if (columns[i].x >= x)
+            std::swap(columns[i], columns[--m_pStore->open]);
+        else
+            ++i;
 }
 
 void CColumnPainter::Emit(int x, int y0, int y1, COLORREF colour)

@@ -27,14 +27,27 @@ public:
     // Settles every column and draws what shows, one PolyPolyline per colour.
     void Finish();
 
+    // From the top down, for many shapes whose last ones are known first: the shapes given since
+    // the last group, in their painting order, form a group that lies under every group before
+    // it and shows only where those leave its columns open. Not mixed with Settle.
+    void EndGroup();
+    // Whether the groups so far cover rows y0 to y1 (exclusive) of columns x0 to x1 whole.
+    bool Covered(int x0, int x1, int y0, int y1) const;
+    // No group reaches column x or one right of it any more.
+    void Close(int x);
+
 private:
     struct Span
     {
         int x, y0, y1;
         COLORREF colour;
     };
+    // Rows of one column painted already, as sorted runs that do not touch.
+    using Runs = std::vector<std::pair<int, int>>;
     void Add(int x, int y0, int y1, COLORREF colour);
     void SettleColumn(const Span* first, const Span* last);
+    // Draws what shows of a span under the covered runs and adds it to them.
+    void Show(const Span& s, Runs& covered);
     void Emit(int x, int y0, int y1, COLORREF colour);
 
     // What shows, by colour: pairs of points and their counts.
@@ -51,8 +64,16 @@ public:
         std::atomic<bool> busy{false};
         // Shapes of the columns not settled yet, by column, each column's in painting order.
         std::vector<Span> pending;
-        std::vector<std::pair<int, int>> covered;
+        Runs covered;
         std::vector<Batch> batches;
+        // From the top down: the columns still open, the first `open` of them, and spares.
+        struct Column
+        {
+            int x;
+            Runs covered;
+        };
+        std::vector<Column> columns;
+        size_t open = 0;
     };
 
 private:
@@ -60,8 +81,9 @@ private:
     std::unique_ptr<Storage> m_own; // when the thread's storage is in use
     Storage* m_pStore;
     std::vector<Span>& m_pending;
-    std::vector<std::pair<int, int>>& m_covered;
+    Runs& m_covered;
     std::vector<Batch>& m_batches;
 
     static Storage* Acquire(std::unique_ptr<Storage>& own);
+    Storage::Column* FindColumn(int x) const;
 };
