@@ -233,10 +233,12 @@ void CJapan::DrawCrowded(CRect rect, CDC* pDC, BOOL inverted, int width)
             const int yHigh = ValueRow(s1[index], m, k, rect, inverted);
             const int yLow = ValueRow(s2[index], m, k, rect, inverted);
             const int yClose = ValueRow(s3[index], m, k, rect, inverted);
-            // The columns and rows the candle's shapes can reach (see DrawCandle).
+            // The columns and rows the candle's shapes can reach (see DrawCandle): a line leaves
+            // out its end row, moved one row on at most.
             const int r = xRight - ((xRight - xLeft + 1) % 2), c = (xLeft + r) / 2;
             const int x0 = std::min({xLeft, r, c}), x1 = std::max({xLeft, r, c});
-            const int top = std::min({yOpen, yHigh, yLow, yClose}), bottom = std::max({yOpen, yHigh, yLow, yClose}) + 2;
+            const int top = std::min({yOpen, yHigh, yLow, yClose});
+            const int bottom = std::max({yOpen, yHigh, yLow, yClose}) + 1;
             columns.Close(x1 + 1);
             if (columns.Covered(x0, x1, top, bottom))
                 continue;
