@@ -144,7 +144,9 @@ struct PolylineRun
     // A crowded line walks up and down one pixel column many times; together those steps cover
     // the rows between their extremes, whatever their order. Once the line has left the column
     // (so the segment leaving it paints its last point), the walk goes out as its first point,
-    // its two extremes and its last point: the same pixels from a few points.
+    // its two extremes and its last point: the same pixels from a few points. The extreme nearer
+    // the first point comes first, so fewer rows are painted twice; a step of no length paints
+    // nothing and is left out.
     void Narrow()
     {
         if (points.size() - column <= 4)
@@ -152,10 +154,14 @@ struct PolylineRun
         auto first = points.begin() + std::ptrdiff_t(column);
         auto byRow = [](const POINT& a, const POINT& b) { return a.y < b.y; };
         const POINT a = *first, z = points.back();
-        const POINT low = *std::min_element(first, points.end(), byRow);
-        const POINT high = *std::max_element(first, points.end(), byRow);
+        POINT low = *std::min_element(first, points.end(), byRow);
+        POINT high = *std::max_element(first, points.end(), byRow);
+        if (std::abs(a.y - high.y) + std::abs(low.y - z.y) < std::abs(a.y - low.y) + std::abs(high.y - z.y))
+            std::swap(low, high);
         points.resize(column);
-        points.insert(points.end(), {a, low, high, z});
+        for (const POINT& p : {a, low, high, z})
+            if (points.size() == column || points.back().y != p.y)
+                points.push_back(p);
     }
 
     void Flush()
