@@ -147,8 +147,10 @@ TEST_P(CrowdedBars, MatchTheirOneByOnePainting)
     Bars alone({first, second}, c.step, c.minimum, 100, c.mode);
     make(together);
     make(alone);
-    Picture whole(240, 100, WHITE), single(240, 100, WHITE);
+    // Drawn together into the bits of a DIB section and through GDI into a screen bitmap.
+    Picture whole(240, 100, WHITE), wholeByGdi(240, 100, WHITE, Picture::Device), single(240, 100, WHITE);
     together.object.Draw(AREA, &whole.dc(), FALSE);
+    together.object.Draw(AREA, &wholeByGdi.dc(), FALSE);
     // The series are newest first: the oldest is painted first.
     for (int i = count - 1; i >= 0; --i)
     {
@@ -164,6 +166,7 @@ TEST_P(CrowdedBars, MatchTheirOneByOnePainting)
         for (int x = 0; x < 240; ++x)
         {
             ASSERT_EQ(single.At(x, y), whole.At(x, y)) << x << "," << y;
+            ASSERT_EQ(single.At(x, y), wholeByGdi.At(x, y)) << x << "," << y;
             inked += whole.At(x, y) != WHITE;
         }
     EXPECT_LT(int(count * c.step) * 20, inked);
