@@ -2,6 +2,8 @@
 // first, and what shows drawn as vertical one-pixel runs.
 #include "column_painter.h"
 
+#include "pixel_rows.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -232,105 +234,27 @@ void CColumnPainter::Emit(int x, int y0, int y1, COLORREF colour)
     batch->counts.push_back(2);
 }
 
-bool CColumnPainter::FindBits(Bits& bits) const
-{
-    const HDC dc = m_pDC->GetSafeHdc();
-    DIBSECTION dib;
-    const HGDIOBJ bitmap = ::GetCurrentObject(dc, OBJ_BITMAP);
-    if (!bitmap || ::GetObject(bitmap, sizeof dib, &dib) != int(sizeof dib) || !dib.dsBm.bmBits ||
-        dib.dsBm.bmBitsPixel != 32)
-        return false;
-    // Pixels 0x00RRGGBB, as the DC paints a COLORREF into them.
-    const bool rgb = dib.dsBmih.biCompression == BI_RGB ||
-                     (dib.dsBmih.biCompression == BI_BITFIELDS && dib.dsBitfields[0] == 0xFF0000 &&
-                      dib.dsBitfields[1] == 0xFF00 && dib.dsBitfields[2] == 0xFF);
-    if (!rgb || ::GetMapMode(dc) != MM_TEXT || ::GetROP2(dc) != R2_COPYPEN || ::GetLayout(dc) != 0)
-        return false;
-    XFORM xf;
-    if (!::GetWorldTransform(dc, &xf) || xf.eM11 != 1.0f || xf.eM12 != 0.0f || xf.eM21 != 0.0f ||
-        xf.eM22 != 1.0f || xf.eDx != 0.0f || xf.eDy != 0.0f)
-        return false;
-    RECT clip;
-    if (::GetClipBox(dc, &clip) != SIMPLEREGION)
-        return false;
-    POINT viewport, window;
-    ::GetViewportOrgEx(dc, &viewport);
-    ::GetWindowOrgEx(dc, &window);
-    bits.offset = CPoint(viewport.x - window.x, viewport.y - window.y);
-    const int width = dib.dsBm.bmWidth, height = dib.dsBm.bmHeight;
-    bits.clip = clip;
-    bits.clip &= CRect(-bits.offset.x, -bits.offset.y, width - bits.offset.x, height - bits.offset.y);
-    BYTE* const first = static_cast<BYTE*>(dib.dsBm.bmBits);
-    const ptrdiff_t stride = dib.dsBm.bmWidthBytes;
-    bits.top = first;
-    bits.stride = stride;
-    if (height > 1)
-    {
-        // The section's header does not keep the sign of the height it was made with, so the
-        // order of its rows is asked of the DC: a mark in the first stored row shows on the top
-        // row of pixels only when the rows are stored from the top down.
-        DWORD* const firstWord = reinterpret_cast<DWORD*>(first);
-        const DWORD* const lastWord = reinterpret_cast<const DWORD*>(first + (height - 1) * stride);
-        const DWORD kept = *firstWord;
-        DWORD mark = kept ^ 1;
-        if ((mark & 0xFFFFFF) == (*lastWord & 0xFFFFFF))
-            mark = kept ^ 3;
-        ::GdiFlush();
-        *firstWord = mark;
-        const int saved = ::SaveDC(dc);
-        ::SelectClipRgn(dc, NULL);
-        const COLORREF shown = ::GetPixel(dc, -bits.offset.x, -bits.offset.y);
-        ::RestoreDC(dc, saved);
-        *firstWord = kept;
-        const COLORREF marked = RGB((mark >> 16) & 0xFF, (mark >> 8) & 0xFF, mark & 0xFF);
-        const COLORREF last = RGB((*lastWord >> 16) & 0xFF, (*lastWord >> 8) & 0xFF, *lastWord & 0xFF);
-        if (shown == last)
-        {
-            bits.top = first + (height - 1) * stride;
-            bits.stride = -stride;
-        }
-        else if (shown != marked)
-            return false;
-    }
-    return true;
-}
-
 bool CColumnPainter::IntoBits() const
 {
-    Bits bits;
-    return FindBits(bits);
+    CPixelRows rows;
+    return rows.Attach(m_pDC);
 }
 
 void CColumnPainter::Finish()
 {
     Settle(INT_MAX);
-    Bits bits;
-    if (FindBits(bits))
-    {
-        // What GDI has queued lands before the runs are written over it.
-        ::GdiFlush();
+    CPixelRows rows;
+    if (rows.Attach(m_pDC))
         for (Batch& b : m_batches)
         {
-            // Colours from a palette stay with GDI, which maps them.
-            if (b.counts.empty() || (b.colour >> 24) != 0)
+            if (b.counts.empty() || !CPixelRows::Plain(b.colour))
                 continue;
-            const DWORD pixel = (DWORD(GetRValue(b.colour)) << 16) | (DWORD(GetGValue(b.colour)) << 8) |
-                                DWORD(GetBValue(b.colour));
+            const DWORD pixel = CPixelRows::Pixel(b.colour);
             for (size_t i = 0; i + 1 < b.points.size(); i += 2)
-            {
-                const int x = b.points[i].x;
-                const int y0 = std::max<int>(b.points[i].y, bits.clip.top);
-                const int y1 = std::min<int>(b.points[i + 1].y, bits.clip.bottom);
-                if (x < bits.clip.left || x >= bits.clip.right || y0 >= y1)
-                    continue;
-                BYTE* at = bits.top + (y0 + bits.offset.y) * bits.stride + (x + bits.offset.x) * 4;
-                for (int y = y0; y < y1; ++y, at += bits.stride)
-                    *reinterpret_cast<DWORD*>(at) = pixel;
-            }
+                rows.Run(b.points[i].x, b.points[i].y, b.points[i + 1].y, pixel);
             b.points.clear();
             b.counts.clear();
         }
-    }
     // Shown runs never share a pixel, so what is left may follow in any order.
     for (Batch& b : m_batches)
     {

@@ -25,11 +25,10 @@ public:
     // No shape reaches a column left of x any more: those columns are settled.
     void Settle(int x);
     // Settles every column and draws what shows: straight into the target's pixels where the DC
-    // would paint them there unchanged (see IntoBits), else one PolyPolyline per colour.
+    // would paint them there unchanged, else one PolyPolyline per colour.
     void Finish();
-    // Whether Finish, with the DC as it is now, writes the runs into the selected bitmap's bits:
-    // a 32-bit DIB section, MM_TEXT without a world transform or mirroring, copy mode and a clip
-    // of one rectangle. Wine fills a vertical run one pixel row at a time.
+    // Whether Finish, with the DC as it is now, writes the runs into the selected bitmap's bits
+    // (CPixelRows).
     bool IntoBits() const;
 
     // From the top down, for many shapes whose last ones are known first: the shapes given since
@@ -54,16 +53,6 @@ private:
     // Draws what shows of a span under the covered runs and adds it to them.
     void Show(const Span& s, Runs& covered);
     void Emit(int x, int y0, int y1, COLORREF colour);
-    // Where the runs go in the target's bits: a logical point's pixel, and the logical rectangle
-    // that the clip and the bitmap leave.
-    struct Bits
-    {
-        BYTE* top;        // device row 0
-        ptrdiff_t stride; // from a device row to the one below it
-        CPoint offset;    // from logical to device coordinates
-        CRect clip;       // logical
-    };
-    bool FindBits(Bits& bits) const;
 
     // What shows, by colour: pairs of points and their counts.
     struct Batch

@@ -8,6 +8,7 @@
 #include "DrawObject.h"
 #include "KindRecords.h"
 #include "draw_geometry.h"
+#include "pixel_rows.h"
 
 CLine::CLine()
     : m_pOwner(nullptr), m_nEmphasis(0), m_nPointStyle(0), m_clrLine(CCtlColor::Rgb(0)), m_nWidth(1), m_nShadow(0),
@@ -124,6 +125,12 @@ struct PolylineRun
     std::vector<POINT> points;
     // Where the points of the last point's pixel column begin.
     size_t column = 0;
+    // Where the DC's pixels take the vertical steps straight (null: all go to GDI), their word,
+    // and the other segments, as polylines, for one PolyPolyline.
+    const CPixelRows* rows = nullptr;
+    DWORD pixel = 0;
+    std::vector<POINT> slanted;
+    std::vector<DWORD> counts;
 
     void Add(CPoint from, CPoint to)
     {
@@ -166,10 +173,41 @@ struct PolylineRun
 
     void Flush()
     {
-        if (points.size() >= 2)
+        if (points.size() >= 2 && rows)
+            Split();
+        else if (points.size() >= 2)
             dc->Polyline(points.data(), int(points.size()));
         points.clear();
         column = 0;
+    }
+
+    // A polyline paints what its segments paint one by one, each without its end, all in one
+    // colour: the vertical ones are written into the pixels, the others drawn together.
+    void Split()
+    {
+        slanted.clear();
+        counts.clear();
+        for (size_t i = 1; i < points.size(); ++i)
+        {
+            const POINT from = points[i - 1], to = points[i];
+            if (from.x == to.x)
+            {
+                if (from.y < to.y)
+                    rows->Run(from.x, from.y, to.y, pixel);
+                else
+                    rows->Run(from.x, to.y + 1, from.y + 1, pixel);
+                continue;
+            }
+            if (counts.empty() || slanted.back().x != from.x || slanted.back().y != from.y)
+            {
+                slanted.push_back(from);
+                counts.push_back(1);
+            }
+            slanted.push_back(to);
+            ++counts.back();
+        }
+        if (!counts.empty())
+            dc->PolyPolyline(slanted.data(), counts.data(), int(counts.size()));
     }
 };
 
@@ -211,6 +249,12 @@ void CLine::DrawSeries(CRect rect, CDC* pDC, const int* series, int seriesNumber
     // segments one by one at a fraction of the calls.
     bool plain = !m_nBaseLine && !m_nShadow && !m_nPointStyle && width == 1;
     PolylineRun run{pDC, {}};
+    CPixelRows rows;
+    if (plain && CPixelRows::Plain(m_clrLine.GetColor()) && rows.Attach(pDC))
+    {
+        run.rows = &rows;
+        run.pixel = CPixelRows::Pixel(m_clrLine.GetColor());
+    }
     bool whole = seriesNumber < 0;
     int first = whole ? 0 : obj->GetFirstVisible();
     int count = whole ? length : obj->GetVisibleCount();
