@@ -125,12 +125,9 @@ struct PolylineRun
     std::vector<POINT> points;
     // Where the points of the last point's pixel column begin.
     size_t column = 0;
-    // Where the DC's pixels take the vertical steps straight (null: all go to GDI), their word,
-    // and the other segments, as polylines, for one PolyPolyline.
+    // Where the DC's pixels take the segments straight (null: they go to GDI), and their word.
     const CPixelRows* rows = nullptr;
     DWORD pixel = 0;
-    std::vector<POINT> slanted;
-    std::vector<DWORD> counts;
 
     void Add(CPoint from, CPoint to)
     {
@@ -174,40 +171,23 @@ struct PolylineRun
     void Flush()
     {
         if (points.size() >= 2 && rows)
-            Split();
+        {
+            // A polyline paints what its segments paint one by one, each without its end.
+            for (size_t i = 1; i < points.size(); ++i)
+            {
+                const POINT from = points[i - 1], to = points[i];
+                if (from.x != to.x)
+                    rows->Line(from.x, from.y, to.x, to.y, pixel);
+                else if (from.y < to.y)
+                    rows->Run(from.x, from.y, to.y, pixel);
+                else
+                    rows->Run(from.x, to.y + 1, from.y + 1, pixel);
+            }
+        }
         else if (points.size() >= 2)
             dc->Polyline(points.data(), int(points.size()));
         points.clear();
         column = 0;
-    }
-
-    // A polyline paints what its segments paint one by one, each without its end, all in one
-    // colour: the vertical ones are written into the pixels, the others drawn together.
-    void Split()
-    {
-        slanted.clear();
-        counts.clear();
-        for (size_t i = 1; i < points.size(); ++i)
-        {
-            const POINT from = points[i - 1], to = points[i];
-            if (from.x == to.x)
-            {
-                if (from.y < to.y)
-                    rows->Run(from.x, from.y, to.y, pixel);
-                else
-                    rows->Run(from.x, to.y + 1, from.y + 1, pixel);
-                continue;
-            }
-            if (counts.empty() || slanted.back().x != from.x || slanted.back().y != from.y)
-            {
-                slanted.push_back(from);
-                counts.push_back(1);
-            }
-            slanted.push_back(to);
-            ++counts.back();
-        }
-        if (!counts.empty())
-            dc->PolyPolyline(slanted.data(), counts.data(), int(counts.size()));
     }
 };
 

@@ -1,6 +1,9 @@
 // CPixelRows: finding where a DC's pixels are stored, and the order of their rows.
 #include "pixel_rows.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 bool CPixelRows::Attach(CDC* pDC)
 {
     const HDC dc = pDC->GetSafeHdc();
@@ -66,3 +69,37 @@ bool CPixelRows::Attach(CDC* pDC)
     return true;
 }
 
+
+void CPixelRows::Line(int x0, int y0, int x1, int y1, DWORD pixel) const
+{
+    // Step i of the longer axis moves the other by i * minor / major, rounded to the nearest
+    // pixel; a tie rounds towards the smaller coordinate, as the DC's lines do.
+    const long long dx = (long long)x1 - x0, dy = (long long)y1 - y0;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const long long major = alongX ? std::llabs(dx) : std::llabs(dy);
+    const long long minor = alongX ? std::llabs(dy) : std::llabs(dx);
+    const int majorStep = (alongX ? dx : dy) < 0 ? -1 : 1, minorStep = (alongX ? dy : dx) < 0 ? -1 : 1;
+    const int majorFrom = alongX ? x0 : y0, minorFrom = alongX ? y0 : x0;
+    // Only the steps whose longer-axis coordinate lies inside the clip.
+    const int lo = alongX ? m_clip.left : m_clip.top, hi = alongX ? m_clip.right : m_clip.bottom;
+    long long first = 0, last = major; // exclusive
+    if (majorStep > 0)
+    {
+        first = std::max(first, (long long)lo - majorFrom);
+        last = std::min(last, (long long)hi - majorFrom);
+    }
+    else
+    {
+        first = std::max(first, (long long)majorFrom - (hi - 1));
+        last = std::min(last, (long long)majorFrom - lo + 1);
+    }
+    for (long long i = first; i < last; ++i)
+    {
+        const long long t = i * minor, q = t / major, r = t % major;
+        const long long off = q + (2 * r > major || (2 * r == major && minorStep < 0) ? 1 : 0);
+        const int a = int(majorFrom + majorStep * i), b = int(minorFrom + minorStep * off);
+        const int x = alongX ? a : b, y = alongX ? b : a;
+        if (x >= m_clip.left && x < m_clip.right && y >= m_clip.top && y < m_clip.bottom)
+            *At(x, y) = pixel;
+    }
+}

@@ -1,10 +1,12 @@
-// One-pixel vertical runs written straight into the 32-bit DIB section a DC paints, where the DC
+// One-pixel vertical runs and lines written straight into the 32-bit DIB section a DC paints, where the DC
 // would leave the same pixels: Wine fills such a run one pixel row at a time.
 #pragma once
 
 #include <afxwin.h>
 
-class CPixelRows
+#include "GraphKitApi.h"
+
+class GRAPHKIT_API CPixelRows
 {
 public:
     // Whether the DC, as it is now, paints a one-pixel pen line into its selected bitmap's bits
@@ -29,12 +31,20 @@ public:
             y1 = m_clip.bottom;
         if (y0 >= y1)
             return;
-        BYTE* at = m_top + ptrdiff_t(y0 + m_offset.y) * m_stride + ptrdiff_t(x + m_offset.x) * 4;
+        BYTE* at = reinterpret_cast<BYTE*>(At(x, y0));
         for (int y = y0; y < y1; ++y, at += m_stride)
             *reinterpret_cast<DWORD*>(at) = pixel;
     }
 
+    // The pixels a one-pixel pen line from (x0, y0) to (x1, y1) paints, its end left out.
+    void Line(int x0, int y0, int x1, int y1, DWORD pixel) const;
+
 private:
+    DWORD* At(int x, int y) const
+    {
+        return reinterpret_cast<DWORD*>(m_top + ptrdiff_t(y + m_offset.y) * m_stride + ptrdiff_t(x + m_offset.x) * 4);
+    }
+
     BYTE* m_top = nullptr;  // device row 0
     ptrdiff_t m_stride = 0; // from a device row to the one below it
     CPoint m_offset;        // from logical to device coordinates

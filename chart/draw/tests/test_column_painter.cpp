@@ -12,6 +12,7 @@
 #include "../../series/tests/picture.h"
 #include "../column_painter.h"
 #include "../draw_geometry.h"
+#include "../pixel_rows.h"
 #include "draw_fixture.h"
 
 namespace
@@ -221,6 +222,58 @@ INSTANTIATE_TEST_SUITE_P(
                       PainterCase{"TopDownTwoClips", Picture::TopDown, TwoClips, false},
                       PainterCase{"TopDownTransformed", Picture::TopDown, Transformed, false}),
     [](const ::testing::TestParamInfo<PainterCase>& info) { return std::string(info.param.name); });
+
+class PixelRowsLine : public ::testing::TestWithParam<PainterCase>
+{
+};
+
+// A line written into the pixels leaves what the DC's own line leaves, in every direction, its
+// end left out, ties in the rounding settled alike, and clipped alike where it leaves the clip
+// or the bitmap.
+TEST_P(PixelRowsLine, PaintsWhatTheDCsLinePaints)
+{
+    const PainterCase& c = GetParam();
+    std::vector<std::pair<POINT, POINT>> lines;
+    for (int dx = -21; dx <= 21; ++dx)
+        for (int dy = -21; dy <= 21; ++dy)
+            lines.push_back({POINT{20, 30}, POINT{20 + dx, 30 + dy}});
+    // Long lines that cross the picture and leave it.
+    for (int n = 0; n < 40; ++n)
+        lines.push_back({POINT{-300 + 7 * n, -150 + 11 * n}, POINT{400 - 13 * n, 250 - 3 * n}});
+    Picture byDC(40, 64, WHITE, c.layout), byRows(40, 64, WHITE, c.layout);
+    CPen pen(PS_SOLID, 1, COLOURS[0]);
+    for (Picture* p : {&byDC, &byRows})
+        p->dc().SaveDC();
+    for (const auto& line : lines)
+    {
+        for (Picture* p : {&byDC, &byRows})
+        {
+            p->dc().RestoreDC(-1);
+            p->dc().SaveDC();
+            p->Flood(0xFF000000 | WHITE);
+            Prepare(p->dc(), c.setup);
+        }
+        CPixelRows rows;
+        ASSERT_TRUE(rows.Attach(&byRows.dc()));
+        rows.Line(line.first.x, line.first.y, line.second.x, line.second.y, CPixelRows::Pixel(COLOURS[0]));
+        {
+            CDCSelectGuard guard(&byDC.dc(), &pen);
+            byDC.dc().MoveTo(line.first);
+            byDC.dc().LineTo(line.second);
+        }
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 40; ++x)
+                ASSERT_EQ(byDC.Word(x, y), byRows.Word(x, y))
+                    << std::hex << x << "," << y << " of " << std::dec << line.first.x << "," << line.first.y
+                    << " to " << line.second.x << "," << line.second.y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, PixelRowsLine,
+                         ::testing::Values(PainterCase{"TopDown", Picture::TopDown, Plain, true},
+                                           PainterCase{"BottomUpMoved", Picture::BottomUp, Moved, true},
+                                           PainterCase{"TopDownMovedClipped", Picture::TopDown, MovedClipped, true}),
+                         [](const ::testing::TestParamInfo<PainterCase>& info) { return std::string(info.param.name); });
 
 class CrowdedCandles : public ::testing::TestWithParam<float>
 {
