@@ -1,5 +1,6 @@
 // The column painter: shapes settled per pixel column, or given from the top down, leave the same
-// pixels as painting each in turn, and crowded candles drawn through it match their one-by-one
+// pixels as painting each in turn, written into a DIB section's bits or drawn through GDI; lines
+// written into the bits match the DC's; crowded candles drawn through it match their one-by-one
 // painting.
 #include <gtest/gtest.h>
 
