@@ -11,21 +11,12 @@
 #include "SeriesSettings.h"
 #include "TimeAxis.h"
 #include "TimeDataCell.h"
+#include "bench_timing.h"
 
 namespace
 {
 
-double Now()
-{
-    static LARGE_INTEGER f = [] {
-        LARGE_INTEGER v;
-        QueryPerformanceFrequency(&v);
-        return v;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(f.QuadPart);
-}
+using bench::Now;
 
 const int kBars = 1000000;
 
@@ -133,7 +124,7 @@ void TickFigures(bool grow)
     // A new bar on every tick: every hundredth one finds no free slot and makes room, and once
     // the room in front of the arrays is used up they move to a larger block. The run goes on
     // until that has happened once.
-    std::vector<double> rooms;
+    bench::Samples rooms; // microseconds
     double all = 0, worst = 0;
     int bars = 0;
     int* firstClose = chart.candles.m_ppSeries[4];
@@ -148,7 +139,7 @@ void TickFigures(bool grow)
         ++bars;
         if (room)
         {
-            rooms.push_back(took);
+            rooms.Add(took * 1e6);
             worst = std::max(worst, took);
         }
         // The closes moved to a new block, not just one free block further to the front.
@@ -157,11 +148,10 @@ void TickFigures(bool grow)
             moved = true;
         firstClose = close;
     }
-    std::sort(rooms.begin(), rooms.end());
     printf("tick on %d bars, 3 averages, %s: steady %.2f us; new bar %.2f us amortised over %d bars "
            "(%d made room: median %.1f us, 90%% %.1f us; worst, moving the arrays, %.1f ms); now %d bars\n",
-           kBars, how, steadyUs, all / bars * 1e6, bars, int(rooms.size()), rooms[rooms.size() / 2] * 1e6,
-           rooms[rooms.size() * 9 / 10] * 1e6, worst * 1e3, chart.time.GetLength());
+           kBars, how, steadyUs, all / bars * 1e6, bars, int(rooms.Count()), rooms.At(0.5), rooms.At(0.9), worst * 1e3,
+           chart.time.GetLength());
 }
 
 void AxisFigures()

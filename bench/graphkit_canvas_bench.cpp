@@ -6,22 +6,13 @@
 
 #include <stdio.h>
 
+#include "bench_timing.h"
 #include "canvas_fixture.h"
 
 namespace
 {
 
-double Now()
-{
-    static LARGE_INTEGER f = [] {
-        LARGE_INTEGER v;
-        QueryPerformanceFrequency(&v);
-        return v;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(f.QuadPart);
-}
+using bench::Now;
 
 double CpuSeconds()
 {

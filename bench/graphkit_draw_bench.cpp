@@ -11,21 +11,12 @@
 
 #include "DataCell.h"
 #include "DrawObject.h"
+#include "bench_timing.h"
 
 namespace
 {
 
-double Now()
-{
-    static LARGE_INTEGER f = [] {
-        LARGE_INTEGER v;
-        QueryPerformanceFrequency(&v);
-        return v;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(f.QuadPart);
-}
+using bench::Now;
 
 const int kWidth = 1600, kHeight = 600;
 // The price region above, the volume region below.
@@ -149,16 +140,15 @@ struct Chart
 // Milliseconds of one paint, the median of several.
 double PaintMs(Chart& chart, CDC* dc, int parts = 15)
 {
-    std::vector<double> runs;
+    bench::Samples runs;
     for (int r = 0; r < 15; ++r)
     {
         double t = Now();
         chart.Paint(dc, parts);
         GdiFlush();
-        runs.push_back((Now() - t) * 1e3);
+        runs.Add((Now() - t) * 1e3);
     }
-    std::sort(runs.begin(), runs.end());
-    return runs[runs.size() / 2];
+    return runs.At(0.5);
 }
 
 } // namespace

@@ -3,32 +3,24 @@
 // (within the newest bar, and opening a new bar) and of the repaint, against the aims of under
 // 1 ms for a tick and under 16 ms (one frame at 60 Hz) for the repaint; once with the whole
 // series shown, as a load leaves it, and once with 200 bars shown.
+//   graphkit_live_bench.exe [ticks]   (1,000 by default; fewer for a run under a profiler)
 #include <windows.h>
 
 #include <stdio.h>
+#include <stdlib.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "CtlChart.h"
 #include "TimeDataCell.h"
+#include "bench_timing.h"
 #include "canvas_fixture.h"
 
 namespace
 {
 
-double Now()
-{
-    static LARGE_INTEGER f = [] {
-        LARGE_INTEGER v;
-        QueryPerformanceFrequency(&v);
-        return v;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(f.QuadPart);
-}
+using bench::Now;
 
 // MMDDHHMMSS of a moment: interval charts that span days carry the month and day.
 long Packed(const CTime& t)
@@ -37,30 +29,17 @@ long Packed(const CTime& t)
            long(t.GetMinute()) * 100L + long(t.GetSecond());
 }
 
-struct Figures
+// Samples in milliseconds.
+void Report(const char* what, bench::Samples& ms, double aim)
 {
-    std::vector<double> ms;
-    void Add(double seconds) { ms.push_back(seconds * 1000); }
-    double At(double share)
-    {
-        if (ms.empty())
-            return 0;
-        std::sort(ms.begin(), ms.end());
-        size_t i = size_t(share * double(ms.size() - 1) + 0.5);
-        return ms[std::min(i, ms.size() - 1)];
-    }
-};
-
-void Report(const char* what, Figures& f, double aim)
-{
-    const double median = f.At(0.5), p99 = f.At(0.99);
-    printf("  %-34s n=%4zu  median %7.3f ms  99th %7.3f ms  (aim: under %g ms)%s\n", what, f.ms.size(), median, p99,
+    const double median = ms.At(0.5), p99 = ms.At(0.99);
+    printf("  %-34s n=%4zu  median %7.3f ms  99th %7.3f ms  (aim: under %g ms)%s\n", what, ms.Count(), median, p99,
            aim, p99 < aim ? "" : "  ** over the aim **");
 }
 
-void Run(int shown)
+void Run(int shown, int ticks)
 {
-    const int kBars = 50000, kTicks = 1000, kPerBar = 10;
+    const int kBars = 50000, kPerBar = 10;
     CHostWindow host;
     if (!host.Make(1600, 700))
         return;
@@ -91,8 +70,8 @@ void Run(int shown)
     ctl->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     PumpMessages();
 
-    Figures within, opening, repaint;
-    for (int i = 0; i < kTicks; ++i)
+    bench::Samples within, opening, repaint;
+    for (int i = 0; i < ticks; ++i)
     {
         // kPerBar ticks a bar: the first opens it, the others move it.
         const int bar = i / kPerBar + 1, step = i % kPerBar;
@@ -103,13 +82,13 @@ void Run(int shown)
         double t0 = Now();
         chart->AddBongRealData(time.c_str(), price.c_str(), "1");
         const double tick = Now() - t0;
-        (chart->GetChartDataCount() > before ? opening : within).Add(tick);
+        (chart->GetChartDataCount() > before ? opening : within).Add(tick * 1000);
         t0 = Now();
         ctl->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        repaint.Add(Now() - t0);
+        repaint.Add((Now() - t0) * 1000);
     }
     printf("%d bars of 5 minutes, %d shown; load %.1f ms; %d ticks, one repaint after each\n", kBars,
-           shown > 0 ? shown : kBars, loaded * 1000, kTicks);
+           shown > 0 ? shown : kBars, loaded * 1000, ticks);
     Report("tick within the newest bar", within, 1);
     Report("tick opening a bar", opening, 1);
     Report("repaint", repaint, 16);
@@ -119,9 +98,15 @@ void Run(int shown)
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    Run(0);
-    Run(200);
+    const int ticks = argc > 1 ? atoi(argv[1]) : 1000;
+    if (ticks <= 0)
+    {
+        fprintf(stderr, "usage: graphkit_live_bench [ticks]\n");
+        return 2;
+    }
+    Run(0, ticks);
+    Run(200, ticks);
     return 0;
 }

@@ -116,14 +116,24 @@ void CCanvas::RecalcLayout()
     }
 
     // The back buffer has the client's size and is made again at every layout.
-    // (The paint selects it only for its own duration.)
+    // (The paint selects it only for its own duration.) A 32-bit DIB section, so that crowded
+    // charts write their pixel columns straight into its bits.
     delete m_pBackBuffer;
     m_pBackBuffer = nullptr;
     if (client.Width() > 0 && client.Height() > 0)
     {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = client.Width();
+        info.bmiHeader.biHeight = -client.Height();
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
         CClientDC dc(this);
         m_pBackBuffer = new CBitmap;
-        m_pBackBuffer->CreateCompatibleBitmap(&dc, client.Width(), client.Height());
+        if (!m_pBackBuffer->Attach(::CreateDIBSection(dc.GetSafeHdc(), &info, DIB_RGB_COLORS, &bits, NULL, 0)))
+            m_pBackBuffer->CreateCompatibleBitmap(&dc, client.Width(), client.Height());
     }
 
     PlaceRegions();

@@ -10,6 +10,7 @@ list(APPEND GRAPHKIT_SOURCES
   draw/high_low_close.cpp
   draw/bar_shapes.cpp
   draw/column_painter.cpp
+  draw/pixel_rows.cpp
   draw/bars.cpp
   draw/bars_grouped.cpp
   draw/hbars.cpp

@@ -115,8 +115,8 @@ void CBar::Draw(CRect rect, CDC* pDC, BOOL inverted)
     const bool wide = 4LL * visible < rect.right - rect.left;
     const int base = BaseRow(*this, scale, inverted, rect);
     const bool threeD = m_n3D != 0;
-    // Line bars crowd into shared pixel columns: in copy mode the column painter draws only what
-    // shows of each column.
+    // Line bars crowd into shared pixel columns: in copy mode they go to the column painter from
+    // the newest back, and a line that the bars after it cover whole is passed over.
     CLineBatch lines(pDC);
     std::unique_ptr<CColumnPainter> columns;
     if (!wide && pDC->GetROP2() == R2_COPYPEN)
@@ -127,22 +127,24 @@ void CBar::Draw(CRect rect, CDC* pDC, BOOL inverted)
             DrawBarRect(pDC, xl, xr, row, base, colour, threeD, true);
         else if (columns)
         {
-            columns->Settle(xm);
-            columns->VLine(xm, row, base, colour);
+            // The rows the line paints: from row towards the base, the base itself left out.
+            const int y0 = row < base ? row : base + 1, y1 = row < base ? base : row + 1;
+            if (row != base && !columns->Covered(xm, xm, y0, y1))
+                columns->VLine(xm, row, base, colour);
         }
         else
             lines.Add(xm, row, xm, base, colour);
     };
-    int xr = SlotX(0, w, rect.left);
-    for (int i = first; i < first + visible; ++i)
-    {
+    const CDrawObject::PositionIndex positions = obj->Positions();
+    auto drawAt = [&](int i) {
         const int p = i - first;
-        const int xl = xr;
-        xr = SlotX(p + 1, w, rect.left);
-        const int index = obj->IndexAt(i);
+        const int xl = SlotX(p, w, rect.left), xr = SlotX(p + 1, w, rect.left);
+        const int index = positions.At(i);
         if (index < 0)
-            continue;
+            return;
         const int xm = (xl + xr) / 2;
+        if (columns)
+            columns->Close(xm + 1);
         if (m_nStack)
         {
             long long total;
@@ -150,27 +152,37 @@ void CBar::Draw(CRect rect, CDC* pDC, BOOL inverted)
             bar(xl, xr, xm, total, m_clrBarDown.GetColor());
             if (s1 && !IsEmptyValue(s1[index]))
                 bar(xl, xr, xm, s1[index], m_clrBarUp.GetColor());
-            continue;
         }
-        const int v = s0[index];
-        switch (m_nMode)
+        else
         {
-        case 1:
-            if (!IsEmptyValue(v))
-                bar(xl, xr, xm, v, (v >= m_nRefValue ? m_clrBarUp : m_clrBarDown).GetColor());
-            break;
-        case 2:
-            if (!IsEmptyValue(v))
-                bar(xl, xr, xm, v, m_clrBarUp.GetColor());
-            if (s1 && !IsEmptyValue(s1[index]))
-                bar(xl, xr, xm, -(long long)s1[index], m_clrBarDown.GetColor());
-            break;
-        default:
-            if (!IsEmptyValue(v))
-                bar(xl, xr, xm, v, m_clrFill.GetColor());
-            break;
+            const int v = s0[index];
+            switch (m_nMode)
+            {
+            case 1:
+                if (!IsEmptyValue(v))
+                    bar(xl, xr, xm, v, (v >= m_nRefValue ? m_clrBarUp : m_clrBarDown).GetColor());
+                break;
+            case 2:
+                if (!IsEmptyValue(v))
+                    bar(xl, xr, xm, v, m_clrBarUp.GetColor());
+                if (s1 && !IsEmptyValue(s1[index]))
+                    bar(xl, xr, xm, -(long long)s1[index], m_clrBarDown.GetColor());
+                break;
+            default:
+                if (!IsEmptyValue(v))
+                    bar(xl, xr, xm, v, m_clrFill.GetColor());
+                break;
+            }
         }
-    }
+        if (columns)
+            columns->EndGroup();
+    };
+    if (columns)
+        for (int i = first + visible - 1; i >= first; --i)
+            drawAt(i);
+    else
+        for (int i = first; i < first + visible; ++i)
+            drawAt(i);
     lines.Flush();
     columns.reset();
     if (m_nMode == 1 && !m_nStack)

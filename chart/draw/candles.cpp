@@ -1,6 +1,5 @@
 // CJapan: candles, bid/ask range bars, their selection squares and the hit test.
 #include <algorithm>
-#include <memory>
 
 #include "DrawObject.h"
 #include "KindRecords.h"
@@ -108,6 +107,28 @@ static CPen* Lean(const int* open, const int* close, int index, int length, int 
     return nullptr;
 }
 
+void CJapan::ChoosePen(int index, int length, int& known, CPen*& knownPen)
+{
+    const int* s0 = m_pOwner->GetS0();
+    const int* s3 = m_pOwner->GetS3();
+    if (s0[index] == s3[index])
+    {
+        CPen* pen = index + 1 >= length ? m_pFallPen
+                                        : Lean(s0, s3, index, length, known, knownPen, m_pRisePen, m_pFallPen);
+        if (pen)
+            m_pCurrentPen = pen;
+        known = index;
+        // The oldest bar's own colour decides nothing for the bars after it.
+        knownPen = index + 1 >= length ? nullptr : pen;
+    }
+    else
+    {
+        m_pCurrentPen = s0[index] > s3[index] ? m_pFallPen : m_pRisePen;
+        known = index;
+        knownPen = m_pCurrentPen;
+    }
+}
+
 void CJapan::Draw(CRect rect, CDC* pDC, BOOL inverted)
 {
     CDrawObject* obj = m_pOwner;
@@ -125,65 +146,108 @@ void CJapan::Draw(CRect rect, CDC* pDC, BOOL inverted)
     float w = obj->GetXStep(), k = obj->GetYScale();
     int m = obj->GetMinimum();
     int first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
+    const CDrawObject::PositionIndex positions = obj->Positions();
+    // Every candle takes the width of the first shown one's slot.
     int width = -1;
+    for (int i = first; i < first + visible && width < 0; ++i)
+        if (positions.At(i) >= 0)
+            width = SlotX(i - first + 1, w, rect.left) - SlotX(i - first, w, rect.left);
+    CGdiObject* saved = pDC->SelectStockObject(BLACK_PEN);
+    if (width >= 0 && width <= 2 && !m_nBidAskMode && pDC->GetROP2() == R2_COPYPEN)
+        DrawCrowded(rect, pDC, inverted, width);
+    else
+    {
+        int known = -1;
+        CPen* knownPen = nullptr;
+        for (int i = first; i < first + visible; ++i)
+        {
+            int index = positions.At(i);
+            if (index < 0)
+                continue;
+            int xLeft = SlotX(i - first, w, rect.left), xRight = xLeft + width;
+            if (m_nBidAskMode)
+            {
+                if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]))
+                    continue;
+                DrawRangeBar(pDC, index, xLeft, xRight, ValueRow(s0[index], m, k, rect, inverted),
+                             ValueRow(s1[index], m, k, rect, inverted));
+                continue;
+            }
+            // A bar with a reserved value has nothing to show.
+            if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]) || IsEmptyValue(s2[index]) ||
+                IsEmptyValue(s3[index]))
+                continue;
+            ChoosePen(index, length, known, knownPen);
+            DrawCandle(pDC, nullptr, index, xLeft, xRight, ValueRow(s0[index], m, k, rect, inverted),
+                       ValueRow(s1[index], m, k, rect, inverted), ValueRow(s2[index], m, k, rect, inverted),
+                       ValueRow(s3[index], m, k, rect, inverted), inverted);
+        }
+    }
+    pDC->SelectObject(saved);
+}
+
+// Candles at most two pixels wide crowd into shared pixel columns. Their pens are chosen in
+// painting order, then they go to the column painter from the newest back, so a candle that
+// the ones after it cover whole costs a look-up: the same pixels as painting every candle in
+// turn.
+void CJapan::DrawCrowded(CRect rect, CDC* pDC, BOOL inverted, int width)
+{
+    CDrawObject* obj = m_pOwner;
+    const int length = obj->GetSeriesLength();
+    const int* s0 = obj->GetS0();
+    const int* s1 = obj->GetS1();
+    const int* s2 = obj->GetS2();
+    const int* s3 = obj->GetS3();
+    const float w = obj->GetXStep(), k = obj->GetYScale();
+    const int m = obj->GetMinimum();
+    const int first = obj->GetFirstVisible(), visible = obj->GetVisibleCount();
+    const CDrawObject::PositionIndex positions = obj->Positions();
+    auto shown = [&](int i) {
+        const int index = positions.At(i);
+        return index >= 0 && !IsEmptyValue(s0[index]) && !IsEmptyValue(s1[index]) && !IsEmptyValue(s2[index]) &&
+                       !IsEmptyValue(s3[index])
+                   ? index
+                   : -1;
+    };
+    m_rising.assign(size_t(std::max(visible, 0)), 0);
     int known = -1;
     CPen* knownPen = nullptr;
-    CGdiObject* saved = pDC->SelectStockObject(BLACK_PEN);
-    // Candles at most two pixels wide crowd into shared pixel columns: their shapes go to the
-    // column painter, which draws only what shows of each column, the same pixels as painting
-    // every candle in turn.
-    std::unique_ptr<CColumnPainter> columns;
     for (int i = first; i < first + visible; ++i)
     {
-        int index = obj->IndexAt(i);
+        const int index = shown(i);
         if (index < 0)
             continue;
-        int p = i - first;
-        int xLeft = SlotX(p, w, rect.left), xRight = SlotX(p + 1, w, rect.left);
-        if (width < 0)
-        {
-            width = xRight - xLeft;
-            if (width <= 2 && !m_nBidAskMode && pDC->GetROP2() == R2_COPYPEN)
-                columns.reset(new CColumnPainter(pDC));
-        }
-        else
-            xRight = xLeft + width;
-        // Every shape of this candle and the ones after lies right of xLeft - 2.
-        if (columns)
-            columns->Settle(xLeft - 1);
-        if (m_nBidAskMode)
-        {
-            if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]))
-                continue;
-            DrawRangeBar(pDC, index, xLeft, xRight, ValueRow(s0[index], m, k, rect, inverted),
-                         ValueRow(s1[index], m, k, rect, inverted));
-            continue;
-        }
-        // A bar with a reserved value has nothing to show.
-        if (IsEmptyValue(s0[index]) || IsEmptyValue(s1[index]) || IsEmptyValue(s2[index]) || IsEmptyValue(s3[index]))
-            continue;
-        if (s0[index] == s3[index])
-        {
-            CPen* pen = index + 1 >= length
-                            ? m_pFallPen
-                            : Lean(s0, s3, index, length, known, knownPen, m_pRisePen, m_pFallPen);
-            if (pen)
-                m_pCurrentPen = pen;
-            known = index;
-            // The oldest bar's own colour decides nothing for the bars after it.
-            knownPen = index + 1 >= length ? nullptr : pen;
-        }
-        else
-        {
-            known = index;
-            knownPen = s0[index] > s3[index] ? m_pFallPen : m_pRisePen;
-        }
-        DrawCandle(pDC, columns.get(), index, xLeft, xRight, ValueRow(s0[index], m, k, rect, inverted),
-                   ValueRow(s1[index], m, k, rect, inverted), ValueRow(s2[index], m, k, rect, inverted),
-                   ValueRow(s3[index], m, k, rect, inverted), inverted);
+        ChoosePen(index, length, known, knownPen);
+        m_rising[size_t(i - first)] = m_pCurrentPen == m_pRisePen;
     }
-    columns.reset();
-    pDC->SelectObject(saved);
+    CPen* const last = m_pCurrentPen;
+    {
+        CColumnPainter columns(pDC);
+        for (int i = first + visible - 1; i >= first; --i)
+        {
+            const int index = shown(i);
+            if (index < 0)
+                continue;
+            const int xLeft = SlotX(i - first, w, rect.left), xRight = xLeft + width;
+            const int yOpen = ValueRow(s0[index], m, k, rect, inverted);
+            const int yHigh = ValueRow(s1[index], m, k, rect, inverted);
+            const int yLow = ValueRow(s2[index], m, k, rect, inverted);
+            const int yClose = ValueRow(s3[index], m, k, rect, inverted);
+            // The columns and rows the candle's shapes can reach (see DrawCandle): a line leaves
+            // out its end row, moved one row on at most.
+            const int r = xRight - ((xRight - xLeft + 1) % 2), c = (xLeft + r) / 2;
+            const int x0 = std::min({xLeft, r, c}), x1 = std::max({xLeft, r, c});
+            const int top = std::min({yOpen, yHigh, yLow, yClose});
+            const int bottom = std::max({yOpen, yHigh, yLow, yClose}) + 1;
+            columns.Close(x1 + 1);
+            if (columns.Covered(x0, x1, top, bottom))
+                continue;
+            m_pCurrentPen = m_rising[size_t(i - first)] ? m_pRisePen : m_pFallPen;
+            DrawCandle(pDC, &columns, index, xLeft, xRight, yOpen, yHigh, yLow, yClose, inverted);
+            columns.EndGroup();
+        }
+    }
+    m_pCurrentPen = last;
 }
 
 void CJapan::CandleLine(CDC* pDC, CColumnPainter* columns, int x1, int y1, int x2, int y2)

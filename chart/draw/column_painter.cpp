@@ -2,6 +2,8 @@
 // first, and what shows drawn as vertical one-pixel runs.
 #include "column_painter.h"
 
+#include "pixel_rows.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -25,10 +27,11 @@ CColumnPainter::Storage* CColumnPainter::Acquire(std::unique_ptr<Storage>& own)
 }
 
 CColumnPainter::CColumnPainter(CDC* pDC)
-    : m_pDC(pDC), m_nLowest(INT_MAX), m_pStore(Acquire(m_own)), m_pending(m_pStore->pending),
+    : m_pDC(pDC), m_pStore(Acquire(m_own)), m_pending(m_pStore->pending),
       m_covered(m_pStore->covered), m_batches(m_pStore->batches)
 {
     m_pending.clear();
+    m_pStore->open = 0;
 }
 
 CColumnPainter::~CColumnPainter()
@@ -41,8 +44,11 @@ void CColumnPainter::Add(int x, int y0, int y1, COLORREF colour)
 {
     if (y1 <= y0)
         return;
+    // Pending shapes stay in column order, each column's in painting order. Shapes come nearly
+    // in column order, so a new one moves back past a few at most.
     m_pending.push_back(Span{x, y0, y1, colour});
-    m_nLowest = std::min(m_nLowest, x);
+    for (size_t i = m_pending.size() - 1; i > 0 && m_pending[i - 1].x > x; --i)
+        std::swap(m_pending[i - 1], m_pending[i]);
 }
 
 void CColumnPainter::VLine(int x, int y1, int y2, COLORREF colour)
@@ -68,21 +74,18 @@ void CColumnPainter::Fill(const CRect& rect, COLORREF colour)
 
 void CColumnPainter::Settle(int x)
 {
-    if (m_pending.empty() || m_nLowest >= x)
+    if (m_pending.empty() || m_pending.front().x >= x)
         return;
-    // Shapes of settled columns to the front, each column's in painting order.
-    auto split = std::stable_partition(m_pending.begin(), m_pending.end(), [x](const Span& s) { return s.x < x; });
-    std::stable_sort(m_pending.begin(), split, [](const Span& a, const Span& b) { return a.x < b.x; });
-    for (auto it = m_pending.begin(); it != split;)
+    auto it = m_pending.begin();
+    while (it != m_pending.end() && it->x < x)
     {
-        auto end = std::find_if(it, split, [it](const Span& s) { return s.x != it->x; });
+        auto end = it;
+        while (end != m_pending.end() && end->x == it->x)
+            ++end;
         SettleColumn(&*it, &*it + (end - it));
         it = end;
     }
-    m_pending.erase(m_pending.begin(), split);
-    m_nLowest = INT_MAX;
-    for (const Span& s : m_pending)
-        m_nLowest = std::min(m_nLowest, s.x);
+    m_pending.erase(m_pending.begin(), it);
 }
 
 // The last shape shows whole; each earlier one only where no later one covers it.
@@ -90,37 +93,102 @@ void CColumnPainter::SettleColumn(const Span* first, const Span* last)
 {
     m_covered.clear();
     for (const Span* s = last; s != first;)
+        Show(*--s, m_covered);
+}
+
+void CColumnPainter::Show(const Span& s, Runs& covered)
+{
+    // The first covered run that ends at or below the shape's top.
+    auto lo = std::lower_bound(covered.begin(), covered.end(), s.y0,
+                               [](const std::pair<int, int>& c, int v) { return c.second < v; });
+    // In a crowded column most shapes lie wholly under later ones.
+    if (lo != covered.end() && lo->first <= s.y0 && lo->second >= s.y1)
+        return;
+    int y = s.y0;
+    for (auto at = lo; y < s.y1; ++at)
     {
-        --s;
-        int y = s->y0;
-        size_t at = 0;
-        while (y < s->y1)
+        if (at == covered.end() || at->first >= s.y1)
         {
-            while (at < m_covered.size() && m_covered[at].second <= y)
-                ++at;
-            if (at == m_covered.size() || m_covered[at].first >= s->y1)
-            {
-                Emit(s->x, y, s->y1, s->colour);
-                break;
-            }
-            if (m_covered[at].first > y)
-                Emit(s->x, y, m_covered[at].first, s->colour);
-            y = m_covered[at].second;
+            Emit(s.x, y, s.y1, s.colour);
+            break;
         }
-        // Add the span to the covered rows, merging what it touches.
-        auto lo = std::lower_bound(m_covered.begin(), m_covered.end(), s->y0,
-                                   [](const std::pair<int, int>& c, int v) { return c.second < v; });
-        auto hi = lo;
-        int a = s->y0, b = s->y1;
-        while (hi != m_covered.end() && hi->first <= b)
-        {
-            a = std::min(a, hi->first);
-            b = std::max(b, hi->second);
-            ++hi;
-        }
-        lo = m_covered.erase(lo, hi);
-        m_covered.insert(lo, std::make_pair(a, b));
+        if (at->second <= y)
+            continue;
+        if (at->first > y)
+            Emit(s.x, y, at->first, s.colour);
+        y = at->second;
     }
+    // Add the span to the covered rows, merging what it touches.
+    auto hi = lo;
+    int a = s.y0, b = s.y1;
+    while (hi != covered.end() && hi->first <= b)
+    {
+        a = std::min(a, hi->first);
+        b = std::max(b, hi->second);
+        ++hi;
+    }
+    lo = covered.erase(lo, hi);
+    covered.insert(lo, std::make_pair(a, b));
+}
+
+CColumnPainter::Storage::Column* CColumnPainter::FindColumn(int x) const
+{
+    for (size_t i = 0; i < m_pStore->open; ++i)
+        if (m_pStore->columns[i].x == x)
+            return &m_pStore->columns[i];
+    return nullptr;
+}
+
+void CColumnPainter::EndGroup()
+{
+    // The group's shapes are in column order, each column's in painting order: the last of a
+    // column shows first.
+    auto& columns = m_pStore->columns;
+    for (auto it = m_pending.begin(); it != m_pending.end();)
+    {
+        auto end = it;
+        while (end != m_pending.end() && end->x == it->x)
+            ++end;
+        Storage::Column* column = FindColumn(it->x);
+        if (!column)
+        {
+            if (m_pStore->open == columns.size())
+                columns.push_back(Storage::Column{it->x, {}});
+            column = &columns[m_pStore->open++];
+            column->x = it->x;
+            column->covered.clear();
+        }
+        for (auto s = end; s != it;)
+            Show(*--s, column->covered);
+        it = end;
+    }
+    m_pending.clear();
+}
+
+bool CColumnPainter::Covered(int x0, int x1, int y0, int y1) const
+{
+    for (int x = x0; x <= x1; ++x)
+    {
+        const Storage::Column* column = FindColumn(x);
+        if (!column)
+            return false;
+        auto run = std::lower_bound(column->covered.begin(), column->covered.end(), y0,
+                                    [](const std::pair<int, int>& c, int v) { return c.second < v; });
+        if (run == column->covered.end() || run->first > y0 || run->second < y1)
+            return false;
+    }
+    return true;
+}
+
+void CColumnPainter::Close(int x)
+{
+    // Closed columns swap places with the last open one; their runs stay allocated for reuse.
+    auto& columns = m_pStore->columns;
+    for (size_t i = 0; i < m_pStore->open;)
+        if (columns[i].x >= x)
+            std::swap(columns[i], columns[--m_pStore->open]);
+        else
+            ++i;
 }
 
 void CColumnPainter::Emit(int x, int y0, int y1, COLORREF colour)
@@ -166,9 +234,28 @@ void CColumnPainter::Emit(int x, int y0, int y1, COLORREF colour)
     batch->counts.push_back(2);
 }
 
+bool CColumnPainter::IntoBits() const
+{
+    CPixelRows rows;
+    return rows.Attach(m_pDC);
+}
+
 void CColumnPainter::Finish()
 {
     Settle(INT_MAX);
+    CPixelRows rows;
+    if (rows.Attach(m_pDC))
+        for (Batch& b : m_batches)
+        {
+            if (b.counts.empty() || !CPixelRows::Plain(b.colour))
+                continue;
+            const DWORD pixel = CPixelRows::Pixel(b.colour);
+            for (size_t i = 0; i + 1 < b.points.size(); i += 2)
+                rows.Run(b.points[i].x, b.points[i].y, b.points[i + 1].y, pixel);
+            b.points.clear();
+            b.counts.clear();
+        }
+    // Shown runs never share a pixel, so what is left may follow in any order.
     for (Batch& b : m_batches)
     {
         if (b.counts.empty())

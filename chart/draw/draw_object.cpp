@@ -67,14 +67,14 @@ int CDrawObject::GetViewLast() const
     return m_pStore ? m_pStore->GetViewLast() : 0;
 }
 
+CDrawObject::PositionIndex CDrawObject::Positions() const
+{
+    return PositionIndex{m_nAxisLength - GetViewFirst() - 1, m_nAxisLength - GetViewLast() - 1, GetSeriesLength()};
+}
+
 int CDrawObject::IndexAt(int position) const
 {
-    int lo = m_nAxisLength - GetViewFirst() - 1;
-    int hi = m_nAxisLength - GetViewLast() - 1;
-    if (position < lo || position > hi)
-        return -1;
-    long long index = (long long)GetSeriesLength() - 1 - ((long long)position - lo);
-    return index >= 0 && index < GetSeriesLength() ? int(index) : -1;
+    return Positions().At(position);
 }
 
 void CDrawObject::GetVisibleRange(int& count, int& first) const

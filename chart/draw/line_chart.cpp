@@ -8,6 +8,7 @@
 #include "DrawObject.h"
 #include "KindRecords.h"
 #include "draw_geometry.h"
+#include "pixel_rows.h"
 
 CLine::CLine()
     : m_pOwner(nullptr), m_nEmphasis(0), m_nPointStyle(0), m_clrLine(CCtlColor::Rgb(0)), m_nWidth(1), m_nShadow(0),
@@ -124,6 +125,9 @@ struct PolylineRun
     std::vector<POINT> points;
     // Where the points of the last point's pixel column begin.
     size_t column = 0;
+    // Where the DC's pixels take the segments straight (null: they go to GDI), and their word.
+    const CPixelRows* rows = nullptr;
+    DWORD pixel = 0;
 
     void Add(CPoint from, CPoint to)
     {
@@ -144,7 +148,9 @@ struct PolylineRun
     // A crowded line walks up and down one pixel column many times; together those steps cover
     // the rows between their extremes, whatever their order. Once the line has left the column
     // (so the segment leaving it paints its last point), the walk goes out as its first point,
-    // its two extremes and its last point: the same pixels from a few points.
+    // its two extremes and its last point: the same pixels from a few points. The extreme nearer
+    // the first point comes first, so fewer rows are painted twice; a step of no length paints
+    // nothing and is left out.
     void Narrow()
     {
         if (points.size() - column <= 4)
@@ -152,15 +158,33 @@ struct PolylineRun
         auto first = points.begin() + std::ptrdiff_t(column);
         auto byRow = [](const POINT& a, const POINT& b) { return a.y < b.y; };
         const POINT a = *first, z = points.back();
-        const POINT low = *std::min_element(first, points.end(), byRow);
-        const POINT high = *std::max_element(first, points.end(), byRow);
+        POINT low = *std::min_element(first, points.end(), byRow);
+        POINT high = *std::max_element(first, points.end(), byRow);
+        if (std::abs(a.y - high.y) + std::abs(low.y - z.y) < std::abs(a.y - low.y) + std::abs(high.y - z.y))
+            std::swap(low, high);
         points.resize(column);
-        points.insert(points.end(), {a, low, high, z});
+        for (const POINT& p : {a, low, high, z})
+            if (points.size() == column || points.back().y != p.y)
+                points.push_back(p);
     }
 
     void Flush()
     {
-        if (points.size() >= 2)
+        if (points.size() >= 2 && rows)
+        {
+            // A polyline paints what its segments paint one by one, each without its end.
+            for (size_t i = 1; i < points.size(); ++i)
+            {
+                const POINT from = points[i - 1], to = points[i];
+                if (from.x != to.x)
+                    rows->Line(from.x, from.y, to.x, to.y, pixel);
+                else if (from.y < to.y)
+                    rows->Run(from.x, from.y, to.y, pixel);
+                else
+                    rows->Run(from.x, to.y + 1, from.y + 1, pixel);
+            }
+        }
+        else if (points.size() >= 2)
             dc->Polyline(points.data(), int(points.size()));
         points.clear();
         column = 0;
@@ -205,14 +229,21 @@ void CLine::DrawSeries(CRect rect, CDC* pDC, const int* series, int seriesNumber
     // segments one by one at a fraction of the calls.
     bool plain = !m_nBaseLine && !m_nShadow && !m_nPointStyle && width == 1;
     PolylineRun run{pDC, {}};
+    CPixelRows rows;
+    if (plain && CPixelRows::Plain(m_clrLine.GetColor()) && rows.Attach(pDC))
+    {
+        run.rows = &rows;
+        run.pixel = CPixelRows::Pixel(m_clrLine.GetColor());
+    }
     bool whole = seriesNumber < 0;
     int first = whole ? 0 : obj->GetFirstVisible();
     int count = whole ? length : obj->GetVisibleCount();
     bool started = false, broken = false;
     CPoint previous;
+    const CDrawObject::PositionIndex positions = obj->Positions();
     for (int i = first; i < first + count; ++i)
     {
-        int index = whole ? length - 1 - i : obj->IndexAt(i);
+        int index = whole ? length - 1 - i : positions.At(i);
         if (index < 0)
             continue;
         int slot = i - first;

@@ -161,6 +161,19 @@ public:
 
     // The data index shown at window position i, or -1 when that position holds no data.
     int IndexAt(int position) const;
+    // The same mapping worked out once, for a loop over every shown position.
+    struct PositionIndex
+    {
+        int lo, hi, length;
+        int At(int position) const
+        {
+            if (position < lo || position > hi)
+                return -1;
+            long long index = (long long)length - 1 - ((long long)position - lo);
+            return index >= 0 && index < length ? int(index) : -1;
+        }
+    };
+    PositionIndex Positions() const;
 
     int m_nField0;
     CWnd* m_pOwnerWnd;

@@ -4,6 +4,8 @@
 #include <afxcoll.h>
 #include <afxwin.h>
 
+#include <vector>
+
 #include "CtlColor.h"
 #include "GraphKitApi.h"
 
@@ -49,9 +51,16 @@ private:
                     int yLow, int yClose, BOOL inverted);
     void CandleLine(CDC* pDC, CColumnPainter* columns, int x1, int y1, int x2, int y2);
     void DrawRangeBar(CDC* pDC, int index, int xLeft, int xRight, int y0, int y1);
-    CPen* DojiPen(int index) const;
+    // Sets the current pen for the candle at index, drawn after the one at known (with
+    // knownPen when that decided a doji's lean).
+    void ChoosePen(int index, int length, int& known, CPen*& knownPen);
+    void DrawCrowded(CRect rect, CDC* pDC, BOOL inverted, int width);
     void DrawPriceBands(CRect rect, CDC* pDC);
     void FillOrFrame(CDC* pDC, CRect body, CBrush* brush, int fill, CColumnPainter* columns = nullptr);
+
+    // Whether each shown candle of a crowded paint takes the rising pen; kept from paint to
+    // paint.
+    std::vector<unsigned char> m_rising;
 
     CJapan(const CJapan&) = delete;
     CJapan& operator=(const CJapan&) = delete;

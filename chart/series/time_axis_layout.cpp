@@ -3,6 +3,7 @@
 #include "TimeAxis.h"
 
 #include <climits>
+#include <unordered_map>
 
 #include "ChartText.h"
 #include "SeriesValues.h"
@@ -105,13 +106,26 @@ public:
 
     int X(int k) const { return int((k + 0.5f) * m_in.barWidth); }
 
-    // A label that does not run into the one before it; returns whether it was placed.
-    bool Label(int k, const CString& text, bool overlapTest = true)
+    // A label that does not run into the one before it; returns whether it was placed. key
+    // stands for the text, which makeText gives: a fitted axis tries thousands of bars, where
+    // the same few texts come again, and most fall where the label before them still stands.
+    template <typename MakeText>
+    bool Label(int k, int key, MakeText makeText, bool overlapTest = true)
     {
         TimeAxisMark mark;
         mark.x = X(k);
-        mark.text = text;
-        mark.textSize = m_measurer.Measure(text);
+        // No text is narrower than nothing: centred at or before the last label's end, a label
+        // runs into it whatever it says.
+        if (overlapTest && (long long)mark.x <= m_lastEnd + m_gap)
+            return false;
+        auto known = m_known.find(key);
+        if (known == m_known.end())
+        {
+            const CString text = makeText();
+            known = m_known.emplace(key, Known{text, m_measurer.Measure(text)}).first;
+        }
+        mark.text = known->second.text;
+        mark.textSize = known->second.size;
         mark.textLeft = mark.x - mark.textSize.cx / 2;
         if (overlapTest && (long long)mark.textLeft <= m_lastEnd + m_gap)
             return false;
@@ -128,11 +142,17 @@ public:
     }
 
 private:
+    struct Known
+    {
+        CString text;
+        CSize size;
+    };
     const TimeAxisInput& m_in;
     const ITextMeasurer& m_measurer;
     CArray<TimeAxisMark, const TimeAxisMark&>& m_marks;
     int m_gap;
     long long m_lastEnd = LLONG_MIN / 2;
+    std::unordered_map<int, Known> m_known;
 };
 
 CString Format2(LPCSTR format, int a, int b)
@@ -173,7 +193,8 @@ void LayoutTimeAxis(const TimeAxisInput& in, const ITextMeasurer& measurer,
                 if (date == lastCandidate)
                     continue;
                 lastCandidate = date;
-                placer.Label(k, Format2("%02d/%02d", date % 10000 / 100, date % 100));
+                const int monthDay = date % 10000;
+                placer.Label(k, monthDay, [&] { return Format2("%02d/%02d", monthDay / 100, monthDay % 100); });
             }
             else if (in.kind == 1)
             {
@@ -183,13 +204,17 @@ void LayoutTimeAxis(const TimeAxisInput& in, const ITextMeasurer& measurer,
                 if (yearMonth == lastCandidate)
                     continue;
                 lastCandidate = yearMonth;
-                int year = yearMonth / 100, month = yearMonth % 100;
-                CString text;
-                if (year != lastYear)
-                    text = Format2("%02d/%02d", year, month);
-                else
-                    text.Format("%d", month);
-                if (placer.Label(k, text))
+                const int year = yearMonth / 100, month = yearMonth % 100;
+                const bool withYear = year != lastYear;
+                auto text = [&] {
+                    CString t;
+                    if (withYear)
+                        t = Format2("%02d/%02d", year, month);
+                    else
+                        t.Format("%d", month);
+                    return t;
+                };
+                if (placer.Label(k, yearMonth * 2 + withYear, text))
                     lastYear = year;
             }
             else
@@ -199,14 +224,18 @@ void LayoutTimeAxis(const TimeAxisInput& in, const ITextMeasurer& measurer,
                     placer.Tick(k);
                     continue;
                 }
-                int year = t / 100 % 100, month = t % 100;
-                CString text;
-                if (year != lastYear)
-                    text = Format2("%02d/%02d", year, month);
-                else
-                    text.Format("%02d", month);
+                const int year = t / 100 % 100, month = t % 100;
+                const bool withYear = year != lastYear;
+                auto text = [&] {
+                    CString s;
+                    if (withYear)
+                        s = Format2("%02d/%02d", year, month);
+                    else
+                        s.Format("%02d", month);
+                    return s;
+                };
                 lastYear = year;
-                placer.Label(k, text, false);
+                placer.Label(k, (year * 100 + month) * 2 + withYear, text, false);
             }
         }
         break;
@@ -233,15 +262,17 @@ void LayoutTimeAxis(const TimeAxisInput& in, const ITextMeasurer& measurer,
             {
                 if (hm == 0 || !(minute % step == 0 || k == 0 || hourChanged))
                     continue;
-                placer.Label(k, Format2("%d:%02d", hour, minute));
+                placer.Label(k, hm, [&] { return Format2("%d:%02d", hour, minute); });
             }
             else
             {
                 if (tod == 0 || !(minute % step == 0 || k == 0))
                     continue;
-                CString digits;
-                digits.Format("%06d", tod);
-                placer.Label(k, digits.Left(2) + ":" + digits.Mid(2, 2));
+                placer.Label(k, hm, [&] {
+                    CString digits;
+                    digits.Format("%06d", tod);
+                    return digits.Left(2) + ":" + digits.Mid(2, 2);
+                });
             }
         }
         break;
@@ -260,7 +291,7 @@ void LayoutTimeAxis(const TimeAxisInput& in, const ITextMeasurer& measurer,
             previous = v;
             if (!differs || v % step != 0)
                 continue;
-            placer.Label(k, FormatNumberValue(v, -1, -1, "", in.xDivisor, in.xDecimals, 0));
+            placer.Label(k, v, [&] { return FormatNumberValue(v, -1, -1, "", in.xDivisor, in.xDecimals, 0); });
         }
         break;
     }

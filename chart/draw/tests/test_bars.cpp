@@ -2,6 +2,7 @@
 // selection in XOR and the hit test.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "../../series/tests/picture.h"
@@ -111,6 +112,72 @@ TEST(BarForm, LinesWhenCrowdedRectanglesOtherwise)
         }
     }
 }
+
+struct CrowdedCase
+{
+    int mode;
+    int stack;
+    int minimum;
+    float step;
+};
+
+class CrowdedBars : public ::testing::TestWithParam<CrowdedCase>
+{
+};
+
+// Bars a fraction of a pixel apart share pixel columns; drawn together they must leave what
+// drawing them one at a time leaves (each drawn alone in the same window, the others empty).
+TEST_P(CrowdedBars, MatchTheirOneByOnePainting)
+{
+    const CrowdedCase& c = GetParam();
+    const int count = 400;
+    std::vector<int> first(count), second(count);
+    srand(5);
+    for (int i = 0; i < count; ++i)
+    {
+        first[size_t(i)] = rand() % 7 == 0 ? EMPTY : c.minimum + rand() % (100 - c.minimum);
+        second[size_t(i)] = rand() % 5 == 0 ? EMPTY : rand() % 40;
+    }
+    auto make = [&](Bars& bars) {
+        bars.object.SetMaximum(c.stack ? 140 : 100);
+        bars.object.m_nStack = c.stack;
+        bars.object.CBar::m_nRefValue = 40;
+    };
+    Bars together({first, second}, c.step, c.minimum, 100, c.mode);
+    Bars alone({first, second}, c.step, c.minimum, 100, c.mode);
+    make(together);
+    make(alone);
+    // Drawn together into the bits of a DIB section and through GDI into a screen bitmap.
+    Picture whole(240, 100, WHITE), wholeByGdi(240, 100, WHITE, Picture::Device), single(240, 100, WHITE);
+    together.object.Draw(AREA, &whole.dc(), FALSE);
+    together.object.Draw(AREA, &wholeByGdi.dc(), FALSE);
+    // The series are newest first: the oldest is painted first.
+    for (int i = count - 1; i >= 0; --i)
+    {
+        for (int k = 0; k < count; ++k)
+        {
+            alone.object.m_pS0[k] = k == i ? first[size_t(k)] : EMPTY;
+            alone.object.m_pS1[k] = k == i ? second[size_t(k)] : EMPTY;
+        }
+        alone.object.Draw(AREA, &single.dc(), FALSE);
+    }
+    int inked = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 240; ++x)
+        {
+            ASSERT_EQ(single.At(x, y), whole.At(x, y)) << x << "," << y;
+            ASSERT_EQ(single.At(x, y), wholeByGdi.At(x, y)) << x << "," << y;
+            inked += whole.At(x, y) != WHITE;
+        }
+    EXPECT_LT(int(count * c.step) * 20, inked);
+}
+
+// Mode 0 one colour, 1 against the reference value, 2 up and down from zero, and stacked; down
+// to 20 bars a pixel column.
+INSTANTIATE_TEST_SUITE_P(Table, CrowdedBars,
+                         ::testing::Values(CrowdedCase{0, 0, 0, 0.05f}, CrowdedCase{0, 0, 0, 0.3f},
+                                           CrowdedCase{1, 0, 0, 0.05f}, CrowdedCase{2, 0, -100, 0.05f},
+                                           CrowdedCase{2, 0, -100, 0.3f}, CrowdedCase{0, 1, 0, 0.05f}));
 
 TEST(BarForm, ThreeDimensionalBarsShowAShadedSide)
 {

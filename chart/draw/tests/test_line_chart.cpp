@@ -92,8 +92,9 @@ TEST_P(CrowdedLine, PaintsWhatItsSegmentsPaintOneByOne)
         values[size_t(i)] = 50;
     Line line(values);
     line.object.SetXStep(step);
-    Picture drawn(100, 100, WHITE), expected(100, 100, WHITE);
+    Picture drawn(100, 100, WHITE), drawnByGdi(100, 100, WHITE, Picture::Device), expected(100, 100, WHITE);
     line.object.Draw(AREA, &drawn.dc(), FALSE);
+    line.object.Draw(AREA, &drawnByGdi.dc(), FALSE);
 
     CPen pen(PS_SOLID, 1, INK);
     CDCSelectGuard guard(&expected.dc(), &pen);
@@ -109,7 +110,10 @@ TEST_P(CrowdedLine, PaintsWhatItsSegmentsPaintOneByOne)
     }
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
+        {
             ASSERT_EQ(expected.At(x, y), drawn.At(x, y)) << step << ": " << x << "," << y;
+            ASSERT_EQ(expected.At(x, y), drawnByGdi.At(x, y)) << step << ": " << x << "," << y;
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, CrowdedLine, ::testing::Values(0.05f, 0.25f, 0.37f, 1.0f, 2.5f));

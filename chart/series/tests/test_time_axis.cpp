@@ -1,6 +1,7 @@
 // Time axis: label spacing, labels where the date or time changes, no overlap, grid positions.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,60 @@ TEST(MinuteAxis, LabelsTheMinutesOfTheStep)
     EXPECT_EQ(2, TimeMinuteStep(30, 15, 1));
     EXPECT_EQ(10, TimeMinuteStep(30, 5, 1));
     EXPECT_EQ(20, TimeMinuteStep(30, 1, 2));
+}
+
+// Counts the texts it measures.
+class CountingMeasurer : public FixedMeasurer
+{
+public:
+    CSize Measure(LPCSTR text) const override
+    {
+        ++m_count;
+        return FixedMeasurer::Measure(text);
+    }
+    int Count() const { return m_count; }
+
+private:
+    mutable int m_count = 0;
+};
+
+// A half year of five-minute bars fitted to 1,500 pixels, about 35 bars a pixel: each time of
+// day comes back every day, and nearly every candidate falls under the label before it.
+TEST(MinuteAxis, AFittedAxisMeasuresEachTextOnceAndKeepsItsLabelsApart)
+{
+    const int bars = 52000;
+    std::vector<int> times;
+    for (int i = 0; i < bars; ++i)
+    {
+        const int minutes = (5 * (bars - 1 - i)) % 1440;
+        times.push_back(minutes / 60 * 10000 + minutes % 60 * 100);
+    }
+    TimeAxisInput in;
+    in.times = times.data();
+    in.length = bars;
+    in.kind = 3;
+    in.barWidth = 1500.0f / bars;
+    in.barCount = bars;
+    CountingMeasurer measurer;
+    CArray<TimeAxisMark, const TimeAxisMark&> marks;
+    CArray<int, int> grid;
+    LayoutTimeAxis(in, measurer, marks, grid);
+
+    // A twenty-minute step: 72 texts a day at most, and the sample.
+    EXPECT_LE(measurer.Count(), 73);
+    int labels = 0;
+    long long end = LLONG_MIN;
+    for (INT_PTR i = 0; i < marks.GetSize(); ++i)
+    {
+        if (marks[i].text.IsEmpty())
+            continue;
+        ++labels;
+        EXPECT_GT(marks[i].textLeft, end + 6) << "label " << i << " " << marks[i].text.GetString();
+        EXPECT_EQ(measurer.FixedMeasurer::Measure(marks[i].text).cx, marks[i].textSize.cx);
+        end = (long long)marks[i].textLeft + marks[i].textSize.cx;
+    }
+    // 1,500 pixels of labels at most 30 pixels wide with 6 between them, tried every 14 pixels.
+    EXPECT_GE(labels, 1500 / (30 + 6 + 14));
 }
 
 TEST(MinuteAxis, AnHourChangeIsLabelledButMidnightIsNot)
