@@ -55,11 +55,22 @@ LRESULT CALLBACK FailOnActivate(int nCode, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(NULL, nCode, wParam, lParam);
 }
 
+// A program that takes its turn on the desktop starts with the pointer in the screen's far
+// corner, where no test puts a window: the previous program may have left it anywhere, and a
+// window made under it gets mouse moves its test did not make (a chart's crosshair follows them).
+void ParkThePointer()
+{
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 void KeepOffTheDesktop()
 {
     const char* flag = getenv("MOLVANE_TEST_NODESKTOP");
     if (flag == nullptr || *flag == '\0')
+    {
+        ParkThePointer();
         return;
+    }
     const DWORD thread = GetCurrentThreadId();
     SetWindowsHookExA(WH_CALLWNDPROC, &FailOnShow, NULL, thread);
     SetWindowsHookExA(WH_CBT, &FailOnActivate, NULL, thread);
