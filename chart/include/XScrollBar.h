@@ -71,6 +71,8 @@ protected:
 
 private:
     CRect ThumbRect() const;
+    // Repaints when the thumb stands on other pixels than it did with before.
+    void InvalidateIfMoved(const XScrollGeometry& before);
     CRect LeftArrowRect() const;
     CRect RightArrowRect() const;
     void Step(int direction);

@@ -134,20 +134,31 @@ BOOL CXScrollBar::Create(CWnd* bar, const TBBUTTONPROP& prop, CSkinCache* skins)
 
 void CXScrollBar::SetScrollRange(int minimum, int maximum, int page, BOOL redraw)
 {
+    const XScrollGeometry before = m_Geo;
     m_Geo.minimum = minimum;
     m_Geo.maximum = maximum;
     m_Geo.page = page;
     m_Geo.SizeThumb();
     m_Geo.PlaceThumb();
-    if (redraw && GetSafeHwnd())
-        Invalidate(FALSE);
+    if (redraw)
+        InvalidateIfMoved(before);
 }
 
 void CXScrollBar::SetScrollPos(int position, BOOL redraw)
 {
+    const XScrollGeometry before = m_Geo;
     m_Geo.position = position;
     m_Geo.PlaceThumb();
-    if (redraw && GetSafeHwnd())
+    if (redraw)
+        InvalidateIfMoved(before);
+}
+
+// A live chart sets the range and position on every new bar, and most new bars leave the thumb
+// on the same pixels (all do while the whole series is shown): painting the bar again then only
+// adds to the chart's repaint.
+void CXScrollBar::InvalidateIfMoved(const XScrollGeometry& before)
+{
+    if (GetSafeHwnd() && (m_Geo.thumbLeft != before.thumbLeft || m_Geo.thumbLength != before.thumbLength))
         Invalidate(FALSE);
 }
 

@@ -64,7 +64,11 @@ void CChartSliderBar::SetRange(int minimum, int maximum)
 
 void CChartSliderBar::SetPos(int position)
 {
-    m_nPos = position < m_nMin ? m_nMin : (position > m_nMax ? m_nMax : position);
+    const int held = position < m_nMin ? m_nMin : (position > m_nMax ? m_nMax : position);
+    // The chart sets the position again on every new bar, mostly to the same value.
+    if (held == m_nPos)
+        return;
+    m_nPos = held;
     if (GetSafeHwnd())
         Invalidate(FALSE);
 }

@@ -174,6 +174,42 @@ TEST_F(ScrollBarWindow, RangeZeroAndANarrowBarNeverDivideByZero)
     SUCCEED();
 }
 
+struct RepaintCase
+{
+    const char* what;
+    int maximum, page, position;       // before, with minimum 0
+    int nextMaximum, nextPage, nextPosition;
+    bool repaints;
+};
+
+// A live chart sets the range and position on every new bar: the bar paints again only when the
+// thumb lands on other pixels. 148 wide: a 116-pixel track.
+const RepaintCase kRepaintCases[] = {
+    {"the whole series shown, one item more", 200, 200, 0, 201, 201, 0, false},
+    {"nothing changes", 200, 50, 150, 200, 50, 150, false},
+    {"a step of one item within a pixel", 2000, 50, 1000, 2000, 50, 1001, false},
+    {"a step of a page", 200, 50, 100, 200, 50, 150, true},
+    {"more items shrink the thumb", 200, 50, 0, 400, 50, 0, true},
+};
+
+class ThumbRepaint : public ScrollBarWindow, public ::testing::WithParamInterface<RepaintCase>
+{
+};
+
+TEST_P(ThumbRepaint, OnlyWhenTheThumbMoves)
+{
+    const RepaintCase& c = GetParam();
+    SCOPED_TRACE(c.what);
+    scroll.SetScrollRange(0, c.maximum, c.page);
+    scroll.SetScrollPos(c.position);
+    scroll.ValidateRect(nullptr);
+    scroll.SetScrollRange(0, c.nextMaximum, c.nextPage);
+    scroll.SetScrollPos(c.nextPosition);
+    EXPECT_EQ(c.repaints, scroll.GetUpdateRect(nullptr) != FALSE);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ThumbRepaint, ::testing::ValuesIn(kRepaintCases));
+
 TEST_F(ScrollBarWindow, InformationIsTheConstructionTemplate)
 {
     SCROLLINFO info = {};

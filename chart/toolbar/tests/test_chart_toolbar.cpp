@@ -188,6 +188,33 @@ TEST_F(BottomBar, SliderHitCodesAroundTheBlock)
     EXPECT_EQ(SLIDER_HIT_NONE, slider->HitCode(CPoint(block.left - 3, 40)));
 }
 
+// The chart sets the slider on every new bar, mostly to where it stands: the slider paints
+// again only when its block moves.
+TEST_F(BottomBar, TheSliderPaintsAgainOnlyWhenItsPositionChanges)
+{
+    Make(500);
+    CChartSliderBar* slider = bar.GetSlider();
+    ASSERT_NE(nullptr, slider);
+    const struct
+    {
+        const char* what;
+        int from, to;
+        bool repaints;
+    } cases[] = {
+        {"the same position", 50, 50, false},
+        {"past the end while at the end", 100, 130, false},
+        {"another position", 50, 60, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        slider->SetPos(c.from);
+        slider->ValidateRect(nullptr);
+        slider->SetPos(c.to);
+        EXPECT_EQ(c.repaints, slider->GetUpdateRect(nullptr) != FALSE);
+    }
+}
+
 TEST_F(BottomBar, HoldingLeftOfTheBlockRepeatsAStepOnEveryRepeatTick)
 {
     Make(500);
