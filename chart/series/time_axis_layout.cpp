@@ -161,6 +161,16 @@ CString Format2(LPCSTR format, int a, int b)
     text.Format(format, a, b);
     return text;
 }
+
+// A month's label: "yy/mm" where the year changes, else the month alone in monthFormat.
+CString MonthText(int year, int month, bool withYear, LPCSTR monthFormat)
+{
+    if (withYear)
+        return Format2("%02d/%02d", year, month);
+    CString text;
+    text.Format(monthFormat, month);
+    return text;
+}
 } // namespace
 
 void LayoutTimeAxis(const TimeAxisInput& in, const ITextMeasurer& measurer,
@@ -206,14 +216,7 @@ void LayoutTimeAxis(const TimeAxisInput& in, const ITextMeasurer& measurer,
                 lastCandidate = yearMonth;
                 const int year = yearMonth / 100, month = yearMonth % 100;
                 const bool withYear = year != lastYear;
-                auto text = [&] {
-                    CString t;
-                    if (withYear)
-                        t = Format2("%02d/%02d", year, month);
-                    else
-                        t.Format("%d", month);
-                    return t;
-                };
+                auto text = [&] { return MonthText(year, month, withYear, "%d"); };
                 if (placer.Label(k, yearMonth * 2 + withYear, text))
                     lastYear = year;
             }
@@ -226,14 +229,7 @@ void LayoutTimeAxis(const TimeAxisInput& in, const ITextMeasurer& measurer,
                 }
                 const int year = t / 100 % 100, month = t % 100;
                 const bool withYear = year != lastYear;
-                auto text = [&] {
-                    CString s;
-                    if (withYear)
-                        s = Format2("%02d/%02d", year, month);
-                    else
-                        s.Format("%02d", month);
-                    return s;
-                };
+                auto text = [&] { return MonthText(year, month, withYear, "%02d"); };
                 lastYear = year;
                 placer.Label(k, (year * 100 + month) * 2 + withYear, text, false);
             }
